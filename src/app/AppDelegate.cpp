@@ -1,0 +1,210 @@
+#include "app/AppDelegate.h"
+
+#include "app/MainWindow.h"
+#include "app/PreferenceKeys.h"
+#include "platform/ColorArchive.h"
+#include "platform/Prompts.h"
+#include "platform/Sound.h"
+#include "platform/core/BundledPrograms.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/Preferences.h"
+#include "platform/core/SystemLog.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QTableView>
+
+AppDelegate::AppDelegate(const Services &services, QObject *parent) : QObject(parent), m_services(services)
+{
+    timerReEnableToolbar.setSingleShot(true);
+    timerReEnableToolbar.setInterval(200);
+    connect(&timerReEnableToolbar, &QTimer::timeout, this, &AppDelegate::TimerReEnableToolbarRoutine);
+
+    timerHandleAudioTracks.setSingleShot(true);
+    timerHandleAudioTracks.setInterval(200);
+    connect(&timerHandleAudioTracks, &QTimer::timeout, this, &AppDelegate::TimerHandleAudioTracksRoutine);
+
+    timerHandleAudioPosition.setSingleShot(false);
+    timerHandleAudioPosition.setInterval(1000);
+    connect(&timerHandleAudioPosition, &QTimer::timeout, this, &AppDelegate::TimerHandleAudioPositionRoutine);
+
+    timerSetAlternatingRows.setSingleShot(true);
+    timerSetAlternatingRows.setInterval(100);
+    connect(&timerSetAlternatingRows, &QTimer::timeout, this, &AppDelegate::TimerSetAlternatingRowsRoutine);
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::awakeFromNib(MainWindow *mainWindow)
+{
+    window = mainWindow;
+    Ui::MainWindow *ui = mainWindow->ui();
+    tableviewVideoFiles = ui->tableviewVideoFiles;
+    comboboxOutputFormat = ui->comboboxOutputFormat;
+    buttonFormatOptions = ui->buttonFormatOptions;
+    viewAudioPlot = ui->viewAudioPlot;
+    toolbarItemAdd = ui->toolbarItemAdd;
+    toolbarItemFolder = ui->toolbarItemFolder;
+    toolbarItemRemove = ui->toolbarItemRemove;
+    toolbarItemClear = ui->toolbarItemClear;
+    toolbarItemConvert = ui->toolbarItemConvert;
+    toolbarItemPlay = ui->toolbarItemPlay;
+    toolbarItemPause = ui->toolbarItemPause;
+    toolbarItemStop = ui->toolbarItemStop;
+    menuItemPlay = ui->menuItemPlay;
+    menuItemPause = ui->menuItemPause;
+    menuItemStop = ui->menuItemStop;
+
+    // The controller is the main window's delegate: its size floor and its close.
+    mainWindow->setMinimumSize(windowWillResize(QSizeF(0, 0)).toSize());
+    connect(mainWindow, &MainWindow::closing, this, &AppDelegate::windowWillClose);
+
+    setUpFileList();
+    setUpFormats();
+    setUpConvert();
+    setUpPreview();
+    setUpAppearance();
+    setUpCommands();
+}
+
+bool AppDelegate::applicationDidFinishLaunching()
+{
+    IPreferences &prefs = *m_services.preferences;
+
+    // Dialogs and sheets start closed.
+    windowUniqueProgress = nullptr;
+    windowColors = nullptr;
+    windowConvert = nullptr;
+
+    s_Output_Folder = QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/"));
+
+    records = startRecords();
+
+    // A missing work folder is how a first run is recognised.
+    if (!fs::exists(s_Output_Folder)) {
+        if (!fs::createFolderWithParents(s_Output_Folder)) {
+            m_services.prompts->alert(QStringLiteral("Error"), QStringLiteral("Error #0008. Application will exit."),
+                                      {QStringLiteral("Close")});
+            Terminate_App();
+            return false;
+        }
+        m_i_Output_Format = formats::kDefaultIndex;
+        prefs.setString(prefkeys::kOutputFormat, QString::number(m_i_Output_Format));
+    }
+
+    RemoveAllContentInFolder(s_Output_Folder);
+
+    FillComboboxOutputFormats();
+
+    // A missing key gives .AC3 (0); text that is no number, or a number
+    // outside the fifteen formats, falls back to .MP3.
+    static const QRegularExpression numeric(QStringLiteral("^[+-]?\\d"));
+    const QString stored = prefs.string(prefkeys::kOutputFormat).trimmed();
+    qint64 index = stored.isEmpty() ? 0 : (numeric.match(stored).hasMatch() ? leadingInteger(stored) : -1);
+    if (!formats::at(index))
+        index = formats::kDefaultIndex;
+    m_i_Output_Format = index;
+    if (comboboxOutputFormat) {
+        const QSignalBlocker blocker(comboboxOutputFormat);
+        comboboxOutputFormat->setCurrentIndex(int(m_i_Output_Format));
+    }
+
+    arrayVideoFiles.clear();
+
+    m_b_Col1_Ascenging = 1;
+    m_b_Col2_Ascenging = 0;
+    m_b_Col3_Ascenging = 0;
+    m_b_Col4_Ascenging = 0;
+
+    sSoxPath = bundled::programPath(QStringLiteral("sox"));
+    sffmpegPath = bundled::programPath(QStringLiteral("ffmpeg"));
+
+    s_Audio_File.clear();
+    s_Audio_URL = QUrl();
+    s_WAV_File.clear();
+    sound.reset();
+    i_Seconds_Position = 0;
+    i_PlayingStatus = 0;
+    i_Audio_Duration_Seconds = 0;
+    Disable_Audio_Play();
+    iCurrentSpectrumIndex = 0;
+    b_Audio_Loaded = 0;
+
+    loadAppearanceSettings();
+
+    if (tableviewVideoFiles) {
+        QPalette palette = tableviewVideoFiles->palette();
+        palette.setColor(QPalette::Base, colorTableBackground);
+        tableviewVideoFiles->setPalette(palette);
+    }
+
+    if (window) {
+        window->setWindowTitle(QStringLiteral("Quavero"));
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+    return true;
+}
+
+QColor AppDelegate::loadStoredColor(const QString &key, const QColor &fallback)
+{
+    IPreferences &prefs = *m_services.preferences;
+    if (!prefs.string(key + prefkeys::kMarkerSuffix).isEmpty()) {
+        // A colour that cannot be decoded gives the default, without touching the store.
+        const QColor stored = colorarchive::unarchive(prefs.data(key));
+        return stored.isValid() ? stored : fallback;
+    }
+    prefs.setData(key, colorarchive::archive(fallback));
+    prefs.setString(key + prefkeys::kMarkerSuffix, prefkeys::kMarkerValue);
+    return fallback;
+}
+
+void AppDelegate::loadAppearanceSettings()
+{
+    colorBackground = loadStoredColor(prefkeys::kColorBackground, defaultcolors::background());
+    colorSpectrum = loadStoredColor(prefkeys::kColorSpectrum, defaultcolors::spectrum());
+    const QString rows = m_services.preferences->string(prefkeys::kAlternatingRows);
+    if (!rows.isEmpty()) {
+        b_List_Alternating_Rows = leadingInteger(rows);
+    } else {
+        b_List_Alternating_Rows = 1;
+        m_services.preferences->setString(prefkeys::kAlternatingRows, QStringLiteral("1"));
+    }
+    colorTableBackground = loadStoredColor(prefkeys::kColorTableBackground, defaultcolors::tableBackground());
+    colorTableForeground = loadStoredColor(prefkeys::kColorTableForeground, defaultcolors::tableForeground());
+}
+
+void AppDelegate::RemoveAllContentInFolder(const QString &folder)
+{
+    // Only what lies inside the folder is deleted; links are removed as links.
+    const QStringList entries = fs::walk(folder);
+    for (const QString &relative : entries) {
+        const QString path = folder + QLatin1Char('/') + relative;
+        if (!fs::exists(path))
+            continue; // inside a folder deleted before
+        QString error;
+        if (!fs::remove(path, &error))
+            syslogline::write(QStringLiteral("oops: ") + error);
+    }
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    Terminate_App();
+}
+
+void AppDelegate::windowWillClose()
+{
+    Terminate_App();
+}
+
+void AppDelegate::Terminate_App()
+{
+    if (m_services.exitProcess)
+        m_services.exitProcess(0);
+}

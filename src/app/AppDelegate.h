@@ -1,0 +1,212 @@
+#pragma once
+// The application controller: owns all application state and wires the main
+// window's commands to the subsystems. Its operations are spread over one .cpp
+// file per subsystem folder (AppDelegate_<Subsystem>.cpp), so each folder
+// holds the code of its subsystem.
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+#include <QSizeF>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+
+#include "app/Services.h"
+#include "filelist/core/VideoFileList.h"
+#include "formats/core/FormatTable.h"
+#include "formats/core/Records.h"
+
+class QAction;
+class QComboBox;
+class QPushButton;
+class QTableView;
+class MainWindow;
+class View_Audio_Wave;
+class Window_Progress;
+class Window_Colors;
+class Window_Convert;
+class FormatOptionsDialog;
+class FileTableModel;
+class ISound;
+
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    explicit AppDelegate(const Services &services, QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    const Services &services() const { return m_services; }
+
+    // ---- application shell: start-up, preferences, end (app/AppDelegate.cpp) ----
+    // Connects the controller to the main window built from its layout.
+    void awakeFromNib(MainWindow *mainWindow);
+    // Start-up; false when it stopped at the work-folder failure alert.
+    bool applicationDidFinishLaunching();
+    void RemoveAllContentInFolder(const QString &folder);
+    bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+    void applicationWillTerminate();
+    void windowWillClose();
+    void Terminate_App();
+
+    // ---- main window commands and toolbar state (app/AppDelegate_Commands.cpp) ----
+    static QSizeF windowWillResize(const QSizeF &proposed);
+    void EnableToolbar(bool enabled);
+    void TimerReEnableToolbarRoutine();
+    void OnMenuAddVideos();
+    void OnMenuAddFolder();
+    void OnMenuRemoveVideos();
+    void OnMenuRemoveAllVideos();
+    void OnMenuPlayVideo();
+    void OnMenuPause();
+    void OnMenuStop();
+    void OnMenuConvert();
+    void OnMenuQuit();
+    void OnMenuAppHomePage();
+    void OnMenuCompanyHomePage();
+    void OnMenuPrivacyPolicy();
+    void OnMenuSupportTicket();
+
+    // ---- input file list (filelist/AppDelegate_FileList.cpp) ----
+    void OnUserToolbarAddVideos();
+    void OnUserToolbarAddFolder();
+    // Adds files and folders as Add Files / Add Folder would (drops, command line).
+    void addPaths(const QStringList &paths);
+    QString GetMediaFileDuration(const QString &path);
+    static qint64 Return_Seconds_From_Duration_Str(const QString &duration);
+    void refreshTableVideoFiles();
+    void sortDescriptorsDidChange(int selectedColumn);
+    void OnUserToolbarRemove();
+    void OnUserToolbarClear();
+    // True while an add worker is running.
+    bool isAdding() const;
+
+    // ---- output formats (formats/AppDelegate_Formats.cpp) ----
+    void FillComboboxOutputFormats();
+    void OnComboOutputFormat();
+    void OnUserFormatOptions();
+    void Close_Window_AIFF();
+    void Close_Window_AMR();
+    void Close_Window_AU();
+    void Close_Window_CAF();
+    void Close_Window_FLAC();
+    void Close_Window_MP3();
+    void Close_Window_OGG();
+    void Close_Window_RAW();
+    void Close_Window_SPX();
+    void Close_Window_WAV();
+    void Close_Window_WMA();
+    void Close_Window_M4A();
+    Audio_Format_AIFF &m_AF_AIFF() { return records.m_AF_AIFF; }
+    Audio_Format_AMR &m_AF_AMR() { return records.m_AF_AMR; }
+    Audio_Format_AU &m_AF_AU() { return records.m_AF_AU; }
+    Audio_Format_CAF &m_AF_CAF() { return records.m_AF_CAF; }
+    Audio_Format_FLAC &m_AF_FLAC() { return records.m_AF_FLAC; }
+    Audio_Format_MP3 &m_AF_MP3() { return records.m_AF_MP3; }
+    Audio_Format_OGG &m_AF_OGG() { return records.m_AF_OGG; }
+    Audio_Format_RAW &m_AF_RAW() { return records.m_AF_RAW; }
+    Audio_Format_SPX &m_AF_SPX() { return records.m_AF_SPX; }
+    Audio_Format_WAV &m_AF_WAV() { return records.m_AF_WAV; }
+    Audio_Format_WMA &m_AF_WMA() { return records.m_AF_WMA; }
+    Audio_Format_M4A &m_AF_M4A() { return records.m_AF_M4A; }
+
+    // ---- conversion (convert/AppDelegate_Convert.cpp) ----
+    void OnUserToolbarConvert();
+    void Close_Window_Convert();
+    bool isConverting() const { return windowConvert != nullptr; }
+
+    // ---- preview (preview/AppDelegate_Preview.cpp) ----
+    void tableViewSelectionDidChange();
+    void TimerHandleAudioTracksRoutine();
+    void openFileWithFilePathURL(const QUrl &url);
+    void OnUserToolbarPlay();
+    void OnUserToolbarPause();
+    void OnUserToolbarStop();
+    void Audio_Pause();
+    void Audio_Stop();
+    void Update_UI_After_Audio_Operation();
+    void Disable_Audio_Play();
+    void TimerHandleAudioPositionRoutine();
+    int Create_Waveform(const QUrl &url);
+
+    // ---- appearance (appearance/AppDelegate_Colors.cpp) ----
+    void OnUserToolbarColors();
+    void OK_Window_Colors();
+    void Cancel_Window_Colors();
+    void TimerSetAlternatingRowsRoutine();
+    // Loads the five appearance settings at start-up, writing defaults when missing.
+    void loadAppearanceSettings();
+    // Text colour of every cell of the file table.
+    QColor cellTextColor() const;
+
+    // ---- state (fields in the order of the controller's table) ----
+    quint8 m_b_Col1_Ascenging = 1;
+    quint8 m_b_Col2_Ascenging = 0;
+    quint8 m_b_Col3_Ascenging = 0;
+    quint8 m_b_Col4_Ascenging = 0;
+    quint8 b_Audio_Loaded = 0;
+    float i_Seconds_Position = 0;
+    qint32 iCurrentSpectrumIndex = 0;
+    QPointer<MainWindow> window;
+    QString s_Output_Folder;
+    VideoFileList arrayVideoFiles;
+    QPointer<QTableView> tableviewVideoFiles;
+    QPointer<QComboBox> comboboxOutputFormat;
+    qint64 m_i_Output_Format = formats::kDefaultIndex;
+    QPointer<QPushButton> buttonFormatOptions;
+    QString s_Folder_Target;
+    FormatRecords records;
+    QPointer<QAction> toolbarItemPlay, toolbarItemPause, toolbarItemStop;
+    QPointer<QAction> toolbarItemAdd, toolbarItemFolder, toolbarItemRemove, toolbarItemClear, toolbarItemConvert;
+    QTimer timerReEnableToolbar;
+    QPointer<QAction> menuItemPlay, menuItemPause, menuItemStop;
+    QString sffmpegPath;
+    QString sSoxPath;
+    qint64 i_PlayingStatus = 0;
+    qint64 i_Audio_Duration_Seconds = 0;
+    QTimer timerHandleAudioTracks;
+    QTimer timerHandleAudioPosition;
+    QString s_Audio_File;
+    QUrl s_Audio_URL;
+    QString s_WAV_File;
+    std::unique_ptr<ISound> sound;
+    QString sCurrentSpectrumFile;
+    QPointer<View_Audio_Wave> viewAudioPlot;
+    Window_Progress *windowUniqueProgress = nullptr;
+    QColor colorBackground;
+    QColor colorSpectrum;
+    QColor colorTableBackground;
+    QColor colorTableForeground;
+    Window_Colors *windowColors = nullptr;
+    qint64 b_List_Alternating_Rows = 1;
+    QTimer timerSetAlternatingRows;
+    FormatOptionsDialog *windowAIFF = nullptr, *windowAMR = nullptr, *windowAU = nullptr, *windowCAF = nullptr,
+                        *windowFLAC = nullptr, *windowMP3 = nullptr, *windowOGG = nullptr, *windowRAW = nullptr,
+                        *windowSPX = nullptr, *windowWAV = nullptr, *windowWMA = nullptr, *windowM4A = nullptr;
+    Window_Convert *windowConvert = nullptr;
+
+    // ---- subsystem helpers (not part of the controller's table) ----
+    FileTableModel *fileTableModel = nullptr;
+
+signals:
+    // Emitted when an add command has appended its last entry and reloaded the table.
+    void addFinished();
+    // Emitted when a preview preparation has ended (successfully or not).
+    void previewPrepared(bool success);
+    // Emitted after a conversion run has ended and its closing alert (if any) was answered.
+    void conversionFinished();
+
+private:
+    // Subsystem set-up called from awakeFromNib, one per folder.
+    void setUpFileList();
+    void setUpFormats();
+    void setUpConvert();
+    void setUpPreview();
+    void setUpAppearance();
+    void setUpCommands();
+    // The colour stored under key (its marker key decides), else the default,
+    // which is then stored with its marker.
+    QColor loadStoredColor(const QString &key, const QColor &fallback);
+
+    Services m_services;
+};

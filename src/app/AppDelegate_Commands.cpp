@@ -1,0 +1,73 @@
+// Main window commands: the toolbar and menu wiring, the toolbar's enabled
+// state while a preview is prepared, the window's size floor and the web pages.
+#include "app/AppDelegate.h"
+
+#include "app/MainWindow.h"
+#include "app/WebPages.h"
+#include "platform/Desktop.h"
+#include "ui_MainWindow.h"
+
+#include <QAction>
+
+QSizeF AppDelegate::windowWillResize(const QSizeF &proposed)
+{
+    return QSizeF(qMax(proposed.width(), 800.0), qMax(proposed.height(), 340.0));
+}
+
+void AppDelegate::setUpCommands()
+{
+    Ui::MainWindow *ui = window->ui();
+    auto wire = [this](QAction *action, void (AppDelegate::*operation)()) {
+        connect(action, &QAction::triggered, this, operation);
+    };
+    wire(ui->toolbarItemAdd, &AppDelegate::OnUserToolbarAddVideos);
+    wire(ui->toolbarItemFolder, &AppDelegate::OnUserToolbarAddFolder);
+    wire(ui->toolbarItemRemove, &AppDelegate::OnUserToolbarRemove);
+    wire(ui->toolbarItemClear, &AppDelegate::OnUserToolbarClear);
+    wire(ui->toolbarItemConvert, &AppDelegate::OnUserToolbarConvert);
+    wire(ui->toolbarItemPlay, &AppDelegate::OnUserToolbarPlay);
+    wire(ui->toolbarItemPause, &AppDelegate::OnUserToolbarPause);
+    wire(ui->toolbarItemStop, &AppDelegate::OnUserToolbarStop);
+    wire(ui->toolbarItemColors, &AppDelegate::OnUserToolbarColors);
+    wire(ui->menuItemAddVideos, &AppDelegate::OnMenuAddVideos);
+    wire(ui->menuItemAddFolder, &AppDelegate::OnMenuAddFolder);
+    wire(ui->menuItemRemoveVideos, &AppDelegate::OnMenuRemoveVideos);
+    wire(ui->menuItemRemoveAllVideos, &AppDelegate::OnMenuRemoveAllVideos);
+    wire(ui->menuItemPlay, &AppDelegate::OnMenuPlayVideo);
+    wire(ui->menuItemPause, &AppDelegate::OnMenuPause);
+    wire(ui->menuItemStop, &AppDelegate::OnMenuStop);
+    wire(ui->menuItemConvert, &AppDelegate::OnMenuConvert);
+    wire(ui->menuItemQuit, &AppDelegate::OnMenuQuit);
+    wire(ui->menuItemAppHomePage, &AppDelegate::OnMenuAppHomePage);
+    wire(ui->menuItemCompanyHomePage, &AppDelegate::OnMenuCompanyHomePage);
+    wire(ui->menuItemPrivacyPolicy, &AppDelegate::OnMenuPrivacyPolicy);
+    wire(ui->menuItemSupportTicket, &AppDelegate::OnMenuSupportTicket);
+}
+
+void AppDelegate::EnableToolbar(bool enabled)
+{
+    for (QAction *item : {toolbarItemAdd.data(), toolbarItemFolder.data(), toolbarItemRemove.data(),
+                          toolbarItemClear.data(), toolbarItemConvert.data()})
+        if (item)
+            item->setEnabled(enabled);
+}
+
+void AppDelegate::TimerReEnableToolbarRoutine()
+{
+    EnableToolbar(true);
+}
+
+void AppDelegate::OnMenuAddVideos() { OnUserToolbarAddVideos(); }
+void AppDelegate::OnMenuAddFolder() { OnUserToolbarAddFolder(); }
+void AppDelegate::OnMenuRemoveVideos() { OnUserToolbarRemove(); }
+void AppDelegate::OnMenuRemoveAllVideos() { OnUserToolbarClear(); }
+void AppDelegate::OnMenuPlayVideo() { OnUserToolbarPlay(); }
+void AppDelegate::OnMenuPause() { Audio_Pause(); }
+void AppDelegate::OnMenuStop() { Audio_Stop(); }
+void AppDelegate::OnMenuConvert() { OnUserToolbarConvert(); }
+void AppDelegate::OnMenuQuit() { Terminate_App(); }
+
+void AppDelegate::OnMenuAppHomePage() { m_services.desktop->openUrl(webpages::productPage()); }
+void AppDelegate::OnMenuCompanyHomePage() { m_services.desktop->openUrl(webpages::homePage()); }
+void AppDelegate::OnMenuPrivacyPolicy() { m_services.desktop->openUrl(webpages::privacyNote()); }
+void AppDelegate::OnMenuSupportTicket() { m_services.desktop->openUrl(webpages::issueTracker()); }

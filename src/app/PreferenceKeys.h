@@ -1,0 +1,25 @@
+#pragma once
+// Every key of the preferences store, and the default appearance colours.
+#include <QColor>
+#include <QString>
+
+namespace prefkeys {
+inline const QString kOutputFormat = QStringLiteral("DremlockAOF28");
+inline const QString kColorBackground = QStringLiteral("Dremlock_Zentuvo_Color_Background");
+inline const QString kColorSpectrum = QStringLiteral("Dremlock_Zentuvo_Color_Spectrum");
+inline const QString kAlternatingRows = QStringLiteral("Dremlock_Zentuvo_b_List_Alternating_Rows");
+inline const QString kColorTableBackground = QStringLiteral("Dremlock_Zentuvo_Color_Table_Background");
+inline const QString kColorTableForeground = QStringLiteral("Dremlock_Zentuvo_Color_Table_Foreground");
+// A colour key's marker: the key with this suffix holds "Recorded" once the
+// default was stored.
+inline const QString kMarkerSuffix = QStringLiteral("_String");
+inline const QString kMarkerValue = QStringLiteral("Recorded");
+} // namespace prefkeys
+
+namespace defaultcolors {
+inline QColor background() { return QColor::fromRgbF(0, 0, 0, 1); }
+inline QColor spectrum() { return QColor::fromRgbF(0, 1, 0, 1); }
+// 82/255 in single precision.
+inline QColor tableBackground() { return QColor::fromRgbF(0.32156863808631897f, 0.32156863808631897f, 0.32156863808631897f, 1.0f); }
+inline QColor tableForeground() { return QColor::fromRgbF(1, 1, 1, 1); }
+} // namespace defaultcolors

@@ -1,0 +1,21 @@
+#pragma once
+// One entry of the input file list. An entry is complete before it is added
+// to the list and is never changed afterwards, so copies can be read from any
+// thread.
+#include <QString>
+#include <QUrl>
+
+#include "formats/core/RecordField.h"
+
+class NodeVideoFile {
+    QV_RECORD_FIELD(QUrl, s_File_URL, setS_File_URL, QUrl())
+    QV_RECORD_FIELD(QString, s_File_Path, setS_File_Path, QString())
+    QV_RECORD_FIELD(QString, s_Folder_Path, setS_Folder_Path, QString())
+    QV_RECORD_FIELD(QString, s_File_Name_Without_Extension, setS_File_Name_Without_Extension, QString())
+    QV_RECORD_FIELD(QString, s_File_Extension, setS_File_Extension, QString())
+    QV_RECORD_FIELD(QString, s_File_Size, setS_File_Size, QString())
+    QV_RECORD_FIELD(qint64, i_Duration_in_Seconds, setI_Duration_in_Seconds, 0)
+    QV_RECORD_FIELD(QString, s_Duration, setS_Duration, QString())
+    // The size in bytes behind s_File_Size; the size column sorts by it.
+    QV_RECORD_FIELD(quint64, u_File_Size_Bytes, setU_File_Size_Bytes, 0)
+};

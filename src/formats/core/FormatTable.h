@@ -1,0 +1,32 @@
+#pragma once
+// The fifteen output formats, in combo-box order. Everything that differs per
+// format and is not an encoder argument lives in this one table.
+#include <QString>
+#include <QVector>
+
+// Which settings record a format reads (None for .AC3).
+enum class RecordKind { None, AIFF, AMR, AU, CAF, FLAC, MP3, OGG, RAW, SPX, WAV, WMA, M4A };
+
+// When the effects stage (sox) follows ffmpeg for a format.
+enum class EffectsRule { Never, Always, WhenAiffUncompressed, WhenOggVbr };
+
+struct OutputFormat {
+    int index;             // position in the combo box, 0..14
+    QString item;          // ".MP3"
+    QString extension;     // ".mp3": what the output file name ends with
+    RecordKind record;
+    QString recordName;    // "MP3": dialog Window_AF_<name>, record Audio_Format_<name>
+    EffectsRule effects;
+};
+
+namespace formats {
+constexpr int kCount = 15;
+constexpr int kDefaultIndex = 8; // .MP3
+const QVector<OutputFormat> &all();
+// The format at index, or nullptr outside 0..14.
+const OutputFormat *at(qint64 index);
+// "mp3", ".MP3", "Mp3" ... -> index; -1 when no format has that name.
+int indexFromName(const QString &name);
+// The accepted input extensions, lower case without the dot, in format order.
+const QStringList &acceptedExtensions();
+} // namespace formats

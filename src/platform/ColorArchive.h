@@ -1,0 +1,10 @@
+#pragma once
+// A lossless archive of a colour into bytes for the preferences store.
+#include <QByteArray>
+#include <QColor>
+
+namespace colorarchive {
+QByteArray archive(const QColor &color);
+// An invalid colour when the bytes do not hold an archived colour.
+QColor unarchive(const QByteArray &bytes);
+} // namespace colorarchive

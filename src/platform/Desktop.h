@@ -1,0 +1,17 @@
+#pragma once
+// Opening a web address in the user's browser and a folder in the file browser.
+#include <QString>
+#include <QUrl>
+
+class IDesktop {
+public:
+    virtual ~IDesktop() = default;
+    virtual void openUrl(const QUrl &url) = 0;
+    virtual void openFolder(const QString &path) = 0;
+};
+
+class QtDesktop : public IDesktop {
+public:
+    void openUrl(const QUrl &url) override;
+    void openFolder(const QString &path) override;
+};

@@ -1,0 +1,46 @@
+#include "platform/Prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons)
+{
+    QMessageBox box(m_parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setText(message);
+    box.setInformativeText(informative);
+    QList<QAbstractButton *> made;
+    for (const QString &title : buttons)
+        made << box.addButton(title, made.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    if (!made.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(made.first()));
+    box.exec();
+    const int index = int(made.indexOf(box.clickedButton()));
+    return index < 0 ? int(made.size()) - 1 : index;
+}
+
+QStringList QtPrompts::chooseFiles(const QString &message, const QStringList &extensions)
+{
+    QStringList patterns;
+    for (const QString &ext : extensions)
+        patterns << QStringLiteral("*.") + ext;
+    return QFileDialog::getOpenFileNames(m_parent, message, QString(),
+                                         QObject::tr("Audio files (%1)").arg(patterns.join(QLatin1Char(' '))));
+}
+
+QString QtPrompts::chooseFolderToAdd(const QString &message)
+{
+    return QFileDialog::getExistingDirectory(m_parent, message.isEmpty() ? QObject::tr("Add Folder") : message);
+}
+
+QString QtPrompts::chooseDestinationFolder(const QString &message)
+{
+    return QFileDialog::getExistingDirectory(m_parent, message);
+}
+
+QColor QtPrompts::chooseColor(const QColor &initial, const QString &title)
+{
+    return QColorDialog::getColor(initial, m_parent, title, QColorDialog::ShowAlphaChannel);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Everything that talks to the user modally: alerts, the open panels, the
+// folder chooser and the colour chooser. Tests replace it with a scripted fake.
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class IPrompts {
+public:
+    virtual ~IPrompts() = default;
+    // A modal alert with a message text, an informative text and one or more
+    // buttons (the first is the default). Returns the index of the pressed button.
+    virtual int alert(const QString &message, const QString &informative, const QStringList &buttons) = 0;
+    // Open panel for several files with the given extensions (no dots). Empty when cancelled.
+    virtual QStringList chooseFiles(const QString &message, const QStringList &extensions) = 0;
+    // Open panel for one folder (Add Folder). Empty when cancelled.
+    virtual QString chooseFolderToAdd(const QString &message) = 0;
+    // Folder chooser for the destination of a conversion. Empty when cancelled.
+    virtual QString chooseDestinationFolder(const QString &message) = 0;
+    // Colour chooser; an invalid colour when cancelled.
+    virtual QColor chooseColor(const QColor &initial, const QString &title) = 0;
+};
+
+// QMessageBox, QFileDialog and QColorDialog, parented to the main window.
+class QtPrompts : public IPrompts {
+public:
+    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+    int alert(const QString &message, const QString &informative, const QStringList &buttons) override;
+    QStringList chooseFiles(const QString &message, const QStringList &extensions) override;
+    QString chooseFolderToAdd(const QString &message) override;
+    QString chooseDestinationFolder(const QString &message) override;
+    QColor chooseColor(const QColor &initial, const QString &title) override;
+
+private:
+    QWidget *m_parent;
+};

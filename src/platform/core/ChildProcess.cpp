@@ -1,0 +1,45 @@
+#include "platform/core/ChildProcess.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace child {
+JoinedRun runJoined(const QString &program, const QStringList &arguments)
+{
+    JoinedRun run;
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (!process.waitForStarted(-1)) {
+        run.output = process.errorString().toUtf8();
+        return run;
+    }
+    run.started = true;
+    process.waitForFinished(-1);
+    run.output = process.readAll();
+    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    run.exitCode = process.exitCode();
+    return run;
+}
+
+QProcess *newProcess(QObject *parent)
+{
+    auto *process = new QProcess(parent);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    return process;
+}
+
+bool canRun(const QString &program)
+{
+    if (program.isEmpty())
+        return false;
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo info(program);
+        return info.isFile() && info.isExecutable();
+    }
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+} // namespace child

@@ -1,0 +1,28 @@
+#pragma once
+// Child processes. Programs get an argument vector, never a shell command
+// line, and always /dev/null as standard input, so a question from a child
+// can never hang the program.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QObject;
+class QProcess;
+
+struct JoinedRun {
+    bool started = false;   // false: the program could not be started at all
+    bool crashed = false;
+    int exitCode = -1;
+    QByteArray output;      // standard output and standard error, joined
+};
+
+namespace child {
+// Runs program with arguments, output and error joined on one pipe read to its
+// end; returns when the child has exited.
+JoinedRun runJoined(const QString &program, const QStringList &arguments);
+// A process set up for separate output and error pipes with notices on the
+// main loop, standard input /dev/null. Owned by parent.
+QProcess *newProcess(QObject *parent);
+// True when program names an executable file (or one found on the PATH).
+bool canRun(const QString &program);
+} // namespace child

@@ -1,0 +1,8 @@
+#pragma once
+// Writes a line to the system log (syslog) and echoes it to standard error.
+// The text is data, never a format pattern.
+#include <QString>
+
+namespace syslogline {
+void write(const QString &line);
+} // namespace syslogline

@@ -1,0 +1,79 @@
+#pragma once
+// Scripted stand-ins for the modal and audible parts of the platform.
+#include "platform/Appearance.h"
+#include "platform/Desktop.h"
+#include "platform/Prompts.h"
+#include "platform/Sound.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+
+// One alert as it was shown.
+struct ShownAlert {
+    QString message;
+    QString informative;
+    QStringList buttons;
+};
+
+// Answers each prompt from a queue the test fills; an empty queue answers
+// "cancel" (and the first button for alerts). Records every alert shown.
+class FakePrompts : public IPrompts {
+public:
+    QList<ShownAlert> alerts;
+    QQueue<int> alertAnswers;
+    QQueue<QStringList> fileAnswers;
+    QQueue<QString> addFolderAnswers;
+    QQueue<QString> destinationAnswers;
+    QQueue<QColor> colorAnswers;
+    int destinationAsked = 0;
+
+    int alert(const QString &message, const QString &informative, const QStringList &buttons) override
+    {
+        alerts.append({message, informative, buttons});
+        return alertAnswers.isEmpty() ? 0 : alertAnswers.dequeue();
+    }
+    QStringList chooseFiles(const QString &, const QStringList &) override
+    {
+        return fileAnswers.isEmpty() ? QStringList() : fileAnswers.dequeue();
+    }
+    QString chooseFolderToAdd(const QString &) override
+    {
+        return addFolderAnswers.isEmpty() ? QString() : addFolderAnswers.dequeue();
+    }
+    QString chooseDestinationFolder(const QString &) override
+    {
+        ++destinationAsked;
+        return destinationAnswers.isEmpty() ? QString() : destinationAnswers.dequeue();
+    }
+    QColor chooseColor(const QColor &, const QString &) override
+    {
+        return colorAnswers.isEmpty() ? QColor() : colorAnswers.dequeue();
+    }
+};
+
+class FakeAppearance : public IAppearance {
+public:
+    bool dark = false;
+    bool isDark() const override { return dark; }
+};
+
+class FakeDesktop : public IDesktop {
+public:
+    QList<QUrl> openedUrls;
+    QStringList openedFolders;
+    void openUrl(const QUrl &url) override { openedUrls << url; }
+    void openFolder(const QString &path) override { openedFolders << path; }
+};
+
+// Records what was asked of each sound, as "open <path>", "play", "seek 3",
+// "pause", "stop".
+class FakeSoundFactory : public ISoundFactory {
+public:
+    QStringList calls;
+    bool failToPlay = false;
+
+    std::unique_ptr<ISound> open(const QString &path) override;
+};
