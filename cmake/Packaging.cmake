@@ -1,0 +1,37 @@
+# Installs the desktop integration (launcher, icons, AppStream metadata,
+# manual page) and describes the Debian package built with `cpack -G DEB`.
+set(QUAVERO_APP_ID org.example.Quavero)
+
+install(FILES ${CMAKE_SOURCE_DIR}/data/${QUAVERO_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/data/${QUAVERO_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_SOURCE_DIR}/data/icons/quavero.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${CMAKE_SOURCE_DIR}/data/icons/quavero-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME quavero.png)
+endforeach()
+if(EXISTS ${CMAKE_SOURCE_DIR}/data/quavero-cli.1)
+  install(FILES ${CMAKE_SOURCE_DIR}/data/quavero-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+set(CPACK_PACKAGE_NAME quavero)
+set(CPACK_PACKAGE_VENDOR "The Quavero developers")
+set(CPACK_PACKAGE_CONTACT "The Quavero developers <quavero@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch audio converter for the desktop and the command line")
+set(CPACK_PACKAGE_DESCRIPTION "Quavero converts batches of audio files between fifteen formats
+with per-format options and speed, gain, treble and bass effects. It comes as
+a desktop program with a preview player and as quavero-cli for scripts.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://quavero.example.org/")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Programs and plugins that are run or loaded at run time, which the shared
+# library scan cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "ffmpeg, libavcodec-extra, sox, libsox-fmt-all, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+set(CPACK_GENERATOR DEB)
+include(CPack)
