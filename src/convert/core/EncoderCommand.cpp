@@ -1,0 +1,168 @@
+#include "convert/core/EncoderCommand.h"
+
+#include "formats/core/FormatTable.h"
+#include "formats/core/LabelLists.h"
+
+#include <QUrl>
+
+namespace encoder {
+namespace {
+// The options that pick the encoder and its settings, between the input and
+// the output path.
+QStringList formatArguments(RecordKind kind, const FormatRecords &r)
+{
+    using namespace values;
+    switch (kind) {
+    case RecordKind::None:
+        return {"-acodec", "ac3"};
+    case RecordKind::AIFF: {
+        const Audio_Format_AIFF &f = r.m_AF_AIFF;
+        QStringList a{"-f", "aiff", "-ab", kilobitBitrate(f.i_Bitrate()), "-ar", sampleRate(f.i_Sample_Rate()),
+                      "-ac", channels(f.i_Channels())};
+        const QString codec = aiffCodec(f.i_Format());
+        if (!codec.isEmpty())
+            a << "-codec:a" << codec;
+        return a;
+    }
+    case RecordKind::AMR:
+        return {"-ar", "8000", "-ac", "1", "-ab", amrBitrate(r.m_AF_AMR.i_Bitrate())};
+    case RecordKind::AU: {
+        const Audio_Format_AU &f = r.m_AF_AU;
+        return {"-ar", sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels()), "-codec:a", auCodec(f.i_Codec())};
+    }
+    case RecordKind::CAF: {
+        const Audio_Format_CAF &f = r.m_AF_CAF;
+        return {"-ar", sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels()), "-codec:a",
+                cafCodec(f.i_Sample_Size())};
+    }
+    case RecordKind::FLAC: {
+        const Audio_Format_FLAC &f = r.m_AF_FLAC;
+        return {"-ar", sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels()), "-acodec", "flac",
+                "-compression_level", number(f.i_Compression_Level())};
+    }
+    case RecordKind::MP3: {
+        const Audio_Format_MP3 &f = r.m_AF_MP3;
+        QStringList a{"-codec:a", "libmp3lame"};
+        if (f.b_VBR())
+            a << "-qscale:a" << number(f.i_VBR_Quality());
+        else
+            a << "-b:a" << mp3Bitrate(f.i_CBR_Bitrate());
+        a << "-ar" << sampleRate(f.i_SampleRate());
+        const QString volume = mp3VolumeFilter(f.i_Volume());
+        if (!volume.isEmpty())
+            a << "-af" << volume;
+        a << "-ac" << channels(f.i_Channels());
+        return a;
+    }
+    case RecordKind::OGG: {
+        const Audio_Format_OGG &f = r.m_AF_OGG;
+        QStringList a{"-c:a", "libvorbis"};
+        if (f.b_VBR())
+            a << "-qscale:a" << number(f.i_VBR_Quality());
+        else
+            a << "-b:a" << oggBitrate(f.i_CBR_Bitrate());
+        a << "-ac" << channels(f.i_Channels());
+        return a;
+    }
+    case RecordKind::RAW: {
+        const Audio_Format_RAW &f = r.m_AF_RAW;
+        return {"-f", rawContainer(f.i_Format()), "-acodec", rawCodec(f.i_Format()), "-ar",
+                sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels())};
+    }
+    case RecordKind::SPX: {
+        const Audio_Format_SPX &f = r.m_AF_SPX;
+        switch (f.i_Quality_VBR_CBR()) {
+        case 1:
+            // The constant bitrate goes with the sample-rate option: "-ar 16k".
+            return {"-ar", spxBitrate(f.i_CBR_Bitrate())};
+        case 2:
+            return {"-ab", spxBitrate(f.i_VBR_Bitrate()), "-vbr", "on"};
+        default:
+            return {"-qscale:a", number(f.i_Quality_Preset())};
+        }
+    }
+    case RecordKind::WAV: {
+        const Audio_Format_WAV &f = r.m_AF_WAV;
+        return {"-acodec", wavCodec(f.i_Format()), "-ar", sampleRate(f.i_Samplerate()), "-ac",
+                channels(f.i_Channels())};
+    }
+    case RecordKind::WMA: {
+        const Audio_Format_WMA &f = r.m_AF_WMA;
+        return {"-codec:a", wmaCodec(f.i_WMA_Format()), "-ar", sampleRate(f.i_Samplerate()), "-ac",
+                channels(f.i_Channels())};
+    }
+    case RecordKind::M4A: {
+        const Audio_Format_M4A &f = r.m_AF_M4A;
+        return {"-ab", kilobitBitrate(f.i_Bitrate()), "-ar", sampleRate(f.i_Sample_Rate()), "-ac",
+                channels(f.i_Channels())};
+    }
+    }
+    return {};
+}
+
+// MP3 and FLAC keep a cover picture as ffmpeg does by default; every other
+// container either rejects it or would gain a video track, so they drop it.
+bool dropsVideo(RecordKind kind)
+{
+    return kind != RecordKind::MP3 && kind != RecordKind::FLAC;
+}
+} // namespace
+
+bool effectsFollow(qint64 formatIndex, const FormatRecords &records)
+{
+    const OutputFormat *format = formats::at(formatIndex);
+    if (!format)
+        return false;
+    switch (format->effects) {
+    case EffectsRule::Never:
+        return false;
+    case EffectsRule::Always:
+        return true;
+    case EffectsRule::WhenAiffUncompressed:
+        return records.m_AF_AIFF.i_Format() == 2;
+    case EffectsRule::WhenOggVbr:
+        return records.m_AF_OGG.b_VBR() != 0;
+    }
+    return false;
+}
+
+QString finalPath(const QString &destinationFolder, const QString &baseName, const QString &extension)
+{
+    return destinationFolder + QLatin1Char('/') + baseName + extension;
+}
+
+QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension)
+{
+    return workFolder + QLatin1Char('/') + baseName + QStringLiteral("001") + extension;
+}
+
+QString inputText(const NodeVideoFile &entry)
+{
+    const QUrl url = entry.s_File_URL().isValid() && !entry.s_File_URL().isEmpty()
+                         ? entry.s_File_URL()
+                         : QUrl::fromLocalFile(entry.s_File_Path());
+    return url.toString(QUrl::FullyDecoded);
+}
+
+EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
+                     const QString &workFolder, const FormatRecords &records)
+{
+    EncoderCommand command;
+    const OutputFormat *format = formats::at(formatIndex);
+    if (!format)
+        return command;
+    command.valid = true;
+    const QString baseName = entry.s_File_Name_Without_Extension();
+    command.effects = effectsFollow(formatIndex, records);
+    command.finalPath = finalPath(destinationFolder, baseName, format->extension);
+    command.ffmpegOutputPath =
+        command.effects ? intermediatePath(workFolder, baseName, format->extension) : command.finalPath;
+
+    command.arguments << "-i" << inputText(entry);
+    command.arguments << formatArguments(format->record, records);
+    if (dropsVideo(format->record))
+        command.arguments << "-vn";
+    command.arguments << command.ffmpegOutputPath;
+    return command;
+}
+} // namespace encoder

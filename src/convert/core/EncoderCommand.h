@@ -1,0 +1,37 @@
+#pragma once
+// The ffmpeg command of one list entry: the argument vector, the path ffmpeg
+// writes, the path the user gets and whether the effects stage (sox) follows.
+// Pure: reads the records at the moment it is called and touches no file; the
+// deletion of an old output is the caller's separate step.
+#include <QString>
+#include <QStringList>
+
+#include "filelist/core/NodeVideoFile.h"
+#include "formats/core/Records.h"
+
+struct EncoderCommand {
+    bool valid = false;       // false when the format index is not one of the fifteen
+    QStringList arguments;    // ffmpeg's argument vector, program path not included
+    QString ffmpegOutputPath; // the intermediate path when effects follow, else the final path
+    QString finalPath;        // "<destination>/<base name><extension>"
+    bool effects = false;     // true when sox turns ffmpegOutputPath into finalPath
+};
+
+namespace encoder {
+// True when the effects stage follows ffmpeg for this format with these records
+// (.AIFF family uncompressed, .AU, .FLAC, .OGG with variable bitrate, .WAV).
+bool effectsFollow(qint64 formatIndex, const FormatRecords &records);
+
+// "<folder>/<base name><extension>", joined with "/" without normalising.
+QString finalPath(const QString &destinationFolder, const QString &baseName, const QString &extension);
+// "<work folder>/<base name>001<extension>": what ffmpeg writes when effects follow.
+QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension);
+
+// The input element: the entry's file URL as text with every percent escape
+// decoded ("file:///music/100% live.wav"); ffmpeg opens it through "file:".
+QString inputText(const NodeVideoFile &entry);
+
+// The whole command for one entry.
+EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
+                     const QString &workFolder, const FormatRecords &records);
+} // namespace encoder

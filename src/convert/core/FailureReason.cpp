@@ -1,0 +1,37 @@
+#include "convert/core/FailureReason.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace failure {
+namespace {
+constexpr int kMaxLength = 200;
+
+bool saysNothing(const QString &line)
+{
+    static const QRegularExpression progressLine(QStringLiteral("^(size=|video:|frame=|\\[out#)|time=.*bitrate="));
+    return line.isEmpty() || line == QLatin1String("Conversion failed!") || progressLine.match(line).hasMatch();
+}
+} // namespace
+
+QString lastMeaningfulLine(const QByteArray &output)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    const QStringList lines = QString::fromUtf8(output).split(lineBreak);
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
+        const QString line = it->trimmed();
+        if (saysNothing(line))
+            continue;
+        return line.size() > kMaxLength ? line.left(kMaxLength - 3) + QStringLiteral("...") : line;
+    }
+    return QString();
+}
+
+QString exitReason(const QString &program, int exitCode, const QByteArray &output)
+{
+    const QString line = lastMeaningfulLine(output);
+    if (line.isEmpty())
+        return QStringLiteral("%1 failed with exit status %2").arg(program).arg(exitCode);
+    return QStringLiteral("%1 failed: %2").arg(program, line);
+}
+} // namespace failure

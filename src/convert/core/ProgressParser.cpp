@@ -1,0 +1,71 @@
+#include "convert/core/ProgressParser.h"
+
+#include <QByteArray>
+#include <cmath>
+
+namespace progress {
+namespace {
+constexpr int kMarkerLength = 5; // "time="
+constexpr int kFieldLength = 8;  // "hh:mm:ss"
+constexpr int kFullLength = kMarkerLength + kFieldLength;
+
+// A two-character number read the way strtol reads it.
+qint64 pairValue(const QString &text, int from)
+{
+    const QString pair = text.mid(from, 2);
+    int i = 0;
+    while (i < pair.size() && (pair.at(i) == QLatin1Char(' ') || pair.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < pair.size() && (pair.at(i) == QLatin1Char('-') || pair.at(i) == QLatin1Char('+'))) {
+        negative = pair.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < pair.size() && pair.at(i).isDigit() && pair.at(i).unicode() < 128; ++i)
+        value = value * 10 + (pair.at(i).unicode() - '0');
+    return negative ? -value : value;
+}
+} // namespace
+
+quint64 Return_Seconds_From_VOB_Duration_Str(const QString &text)
+{
+    const qint64 total = pairValue(text, 0) * 3600 + pairValue(text, 3) * 60 + pairValue(text, 6);
+    return total < 0 ? 0 : quint64(total);
+}
+
+std::optional<QString> lastTimeField(const QString &chunk)
+{
+    const QString marker = QStringLiteral("time=");
+    qsizetype candidate = chunk.indexOf(marker, 0, Qt::CaseSensitive);
+    if (candidate < 0 || chunk.size() - candidate < kFullLength)
+        return std::nullopt;
+    for (;;) {
+        const qsizetype next = chunk.indexOf(marker, candidate + kFullLength, Qt::CaseInsensitive);
+        if (next < 0 || chunk.size() - next < kFullLength)
+            break;
+        candidate = next;
+    }
+    return chunk.mid(candidate + kMarkerLength, kFieldLength);
+}
+
+ProgressReading percentOf(quint64 seconds, quint64 durationSeconds)
+{
+    if (durationSeconds == 0)
+        return {true, 0};
+    const float percent = float(seconds) * 100.0f / float(durationSeconds);
+    if (!std::isfinite(percent))
+        return {true, 0};
+    return {false, percent > 100.0f ? 100 : int(percent)};
+}
+
+std::optional<ProgressReading> readChunk(const QByteArray &chunk, quint64 durationSeconds)
+{
+    if (chunk.isEmpty())
+        return std::nullopt;
+    const std::optional<QString> field = lastTimeField(QString::fromUtf8(chunk));
+    if (!field)
+        return std::nullopt;
+    return percentOf(Return_Seconds_From_VOB_Duration_Str(*field), durationSeconds);
+}
+} // namespace progress

@@ -1,0 +1,210 @@
+#include "convert/engine/ConversionJob.h"
+
+#include "convert/core/EffectsArguments.h"
+#include "convert/core/FailureReason.h"
+#include "convert/core/OutputSafety.h"
+#include "platform/core/ChildProcess.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/SystemLog.h"
+
+#include <QProcess>
+
+namespace {
+constexpr int kErrorTailBytes = 16 * 1024;
+constexpr int kKillWaitMs = 5000;
+
+// Why a child that has ended failed, or an empty text when it succeeded.
+QString endProblem(const QString &program, int exitCode, int exitStatus, const QByteArray &output)
+{
+    if (exitStatus == QProcess::CrashExit)
+        return QStringLiteral("%1 stopped unexpectedly").arg(program);
+    if (exitCode != 0)
+        return failure::exitReason(program, exitCode, output);
+    return QString();
+}
+} // namespace
+
+ConversionJob::ConversionJob(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records,
+                             QObject *parent)
+    : QObject(parent), m_ffmpegPath(ffmpegPath), m_soxPath(soxPath), m_records(records)
+{
+    qRegisterMetaType<ConversionResult>();
+    qRegisterMetaType<ProgressReading>();
+}
+
+ConversionJob::~ConversionJob()
+{
+    if (m_running) {
+        blockSignals(true);
+        stop();
+    }
+}
+
+void ConversionJob::start(const ConversionRequest &request)
+{
+    if (m_running)
+        return;
+    m_running = true;
+    ++m_generation;
+    m_request = request;
+    m_errorTail.clear();
+    m_outputsOwned = false;
+    m_soxStarted = false;
+    m_command = encoder::build(request.formatIndex, request.entry, request.destinationFolder, request.workFolder,
+                               *m_records);
+    if (!m_command.valid) {
+        finishLater(false, QStringLiteral("there is no output format number %1").arg(request.formatIndex));
+        return;
+    }
+
+    QStringList inputs = request.inputPaths;
+    inputs << request.entry.s_File_Path();
+    if (request.entry.s_File_URL().isLocalFile())
+        inputs << request.entry.s_File_URL().toLocalFile();
+    if (safety::outputReplacesInput(m_command, inputs, [](const QString &p) { return fs::canonicalPath(p); })) {
+        finishLater(false, safety::replacesInputReason());
+        return;
+    }
+    m_outputsOwned = true;
+
+    // Removing the old output is what lets ffmpeg write a file of that name:
+    // it is never told to overwrite. A failure shows up as ffmpeg's own error.
+    if (fs::exists(m_command.ffmpegOutputPath))
+        fs::remove(m_command.ffmpegOutputPath);
+    if (m_command.effects)
+        fs::createFolderWithParents(request.workFolder);
+
+    QProcess *ffmpeg = child::newProcess(this);
+    m_ffmpeg = ffmpeg;
+    connect(ffmpeg, &QProcess::readyReadStandardOutput, this, [ffmpeg] { ffmpeg->readAllStandardOutput(); });
+    connect(ffmpeg, &QProcess::readyReadStandardError, this, &ConversionJob::onFfmpegErrorData);
+    connect(ffmpeg, &QProcess::finished, this,
+            [this](int code, QProcess::ExitStatus status) { onFfmpegFinished(code, int(status)); });
+    connect(ffmpeg, &QProcess::errorOccurred, this, [this, ffmpeg](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(false, QStringLiteral("ffmpeg could not be started (%1)").arg(ffmpeg->errorString()));
+    });
+    ffmpeg->start(m_ffmpegPath, m_command.arguments);
+}
+
+void ConversionJob::onFfmpegErrorData()
+{
+    if (!m_ffmpeg)
+        return;
+    const QByteArray chunk = m_ffmpeg->readAllStandardError();
+    m_errorTail.append(chunk);
+    if (m_errorTail.size() > kErrorTailBytes)
+        m_errorTail.remove(0, m_errorTail.size() - kErrorTailBytes);
+    const qint64 duration = m_request.entry.i_Duration_in_Seconds();
+    if (const auto reading = progress::readChunk(chunk, duration > 0 ? quint64(duration) : 0))
+        emit progressChanged(*reading);
+}
+
+void ConversionJob::onFfmpegFinished(int exitCode, int exitStatus)
+{
+    if (m_ffmpeg)
+        m_errorTail.append(m_ffmpeg->readAllStandardError());
+    const QString problem = endProblem(QStringLiteral("ffmpeg"), exitCode, exitStatus, m_errorTail);
+    if (!problem.isEmpty()) {
+        finish(false, problem);
+        return;
+    }
+    if (m_command.effects)
+        startEffects();
+    else
+        judgeFinalFile();
+}
+
+void ConversionJob::startEffects()
+{
+    // The effect settings are read now, after ffmpeg, as they are at this moment.
+    const QStringList arguments = effects::arguments(m_command.ffmpegOutputPath, m_command.finalPath,
+                                                     effects::valuesFor(m_request.formatIndex, *m_records));
+    QProcess *sox = child::newProcess(this);
+    sox->setProcessChannelMode(QProcess::MergedChannels);
+    m_sox = sox;
+    connect(sox, &QProcess::finished, this,
+            [this](int code, QProcess::ExitStatus status) { onSoxFinished(code, int(status)); });
+    connect(sox, &QProcess::errorOccurred, this, [this, sox](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(false, QStringLiteral("sox could not be started (%1)").arg(sox->errorString()));
+    });
+    m_soxStarted = true;
+    emit effectsStarted();
+    sox->start(m_soxPath, arguments);
+}
+
+void ConversionJob::onSoxFinished(int exitCode, int exitStatus)
+{
+    const QByteArray output = m_sox ? m_sox->readAll() : QByteArray();
+    const QString text = QString::fromUtf8(output).trimmed();
+    if (!text.isEmpty())
+        syslogline::write(text);
+    const QString problem = endProblem(QStringLiteral("sox"), exitCode, exitStatus, output);
+    if (problem.isEmpty())
+        judgeFinalFile();
+    else
+        finish(false, problem);
+}
+
+void ConversionJob::judgeFinalFile()
+{
+    const qint64 size = fs::fileSize(m_command.finalPath);
+    if (size > 0)
+        finish(true, QString());
+    else if (size == 0)
+        finish(false, QStringLiteral("the converted file is empty"));
+    else
+        finish(false, QStringLiteral("no converted file was written"));
+}
+
+void ConversionJob::finish(bool ok, const QString &reason)
+{
+    if (!m_running)
+        return;
+    dropProcesses();
+    // Whatever lies at the final path of a failed entry is partial or stale;
+    // the safety check made sure it is not an input file.
+    if (!ok && m_outputsOwned && fs::exists(m_command.finalPath))
+        fs::remove(m_command.finalPath);
+    m_running = false;
+    emit finished(ConversionResult{ok, reason, m_command.finalPath});
+}
+
+void ConversionJob::finishLater(bool ok, const QString &reason)
+{
+    const quint64 generation = m_generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, ok, reason, generation] {
+            if (generation == m_generation)
+                finish(ok, reason);
+        },
+        Qt::QueuedConnection);
+}
+
+void ConversionJob::dropProcesses()
+{
+    for (QProcess *process : {m_ffmpeg.data(), m_sox.data()}) {
+        if (!process)
+            continue;
+        disconnect(process, nullptr, this, nullptr);
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(kKillWaitMs);
+        }
+        process->deleteLater();
+    }
+    m_ffmpeg.clear();
+    m_sox.clear();
+}
+
+void ConversionJob::stop()
+{
+    if (!m_running)
+        return;
+    dropProcesses();
+    if (m_outputsOwned && m_command.effects && fs::exists(m_command.ffmpegOutputPath))
+        fs::remove(m_command.ffmpegOutputPath);
+    finish(false, QStringLiteral("the conversion was stopped"));
+}

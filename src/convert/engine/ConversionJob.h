@@ -1,0 +1,106 @@
+#pragma once
+// Converts one entry of the input list, asynchronously, on the thread that
+// owns the job (the main loop of the GUI or of the command-line tool):
+//
+//  1. builds the ffmpeg command from the records as they are now
+//     (encoder::build), and refuses, touching no file, an entry whose final
+//     path or ffmpeg output path is an input file of the list;
+//  2. deletes the old output at the ffmpeg output path (never an input);
+//  3. runs ffmpeg with separate output and error pipes and standard input
+//     /dev/null; every chunk of its error output goes through the progress
+//     parser and gives progressChanged() (a percentage, or busy when the
+//     entry's duration is unknown);
+//  4. when ffmpeg has ended successfully and the effects stage follows, runs
+//     sox (output and error joined) with the effect settings read from the
+//     records at that moment; sox's text goes to the system log;
+//  5. judges the entry: ffmpeg (and sox) started, did not crash, exited 0 and
+//     the final file exists and is not empty. A failed entry leaves no file at
+//     its final path. finished() is emitted exactly once per start(), always
+//     from the event loop (never from inside start()).
+//
+// stop() kills a running child at once, removes the partial outputs and
+// emits finished() with ok false before it returns (for Ctrl-C). A caller
+// that merely stops waiting (the run window's Cancel) lets the job complete.
+//
+// The job does not know the application controller: it takes the program
+// paths, a pointer to the settings records (which must outlive the job) and,
+// per start(), the entry, the folders and every input path of the list.
+#include <QByteArray>
+#include <QMetaType>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "convert/core/EncoderCommand.h"
+#include "convert/core/ProgressParser.h"
+#include "filelist/core/NodeVideoFile.h"
+#include "formats/core/Records.h"
+
+class QProcess;
+
+struct ConversionRequest {
+    qint64 formatIndex = 0;       // 0..14, the output format
+    NodeVideoFile entry;          // the file to convert (URL, base name, duration)
+    QString destinationFolder;    // where the final file goes (an absolute path)
+    QString workFolder;           // where intermediate files for sox go
+    QStringList inputPaths;       // every input file of the list: none is ever written
+};
+
+struct ConversionResult {
+    bool ok = false;
+    QString reason;    // why it failed: a short text for the user; empty when ok
+    QString finalPath; // the file the entry was (or would have been) converted to
+};
+Q_DECLARE_METATYPE(ConversionResult)
+Q_DECLARE_METATYPE(ProgressReading)
+
+class ConversionJob : public QObject {
+    Q_OBJECT
+public:
+    ConversionJob(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records,
+                  QObject *parent = nullptr);
+    // A job destroyed while running kills its child (without emitting finished).
+    ~ConversionJob() override;
+
+    // Starts converting one entry. Only one entry at a time: a start() while
+    // running is ignored.
+    void start(const ConversionRequest &request);
+    // Kills the running child, removes the partial outputs, emits finished().
+    void stop();
+    bool isRunning() const { return m_running; }
+    // True from the moment sox was started for the current entry.
+    bool inEffectsStage() const { return m_soxStarted; }
+    // The command of the current (or last) entry.
+    const EncoderCommand &command() const { return m_command; }
+
+signals:
+    void progressChanged(ProgressReading reading);
+    void effectsStarted();
+    void finished(ConversionResult result);
+
+private:
+    void onFfmpegErrorData();
+    void onFfmpegFinished(int exitCode, int exitStatus);
+    void startEffects();
+    void onSoxFinished(int exitCode, int exitStatus);
+    void judgeFinalFile();
+    // Ends the entry: on failure removes what this job wrote at the final path.
+    void finish(bool ok, const QString &reason);
+    void finishLater(bool ok, const QString &reason);
+    void dropProcesses();
+
+    QString m_ffmpegPath;
+    QString m_soxPath;
+    const FormatRecords *m_records;
+
+    ConversionRequest m_request;
+    EncoderCommand m_command;
+    QPointer<QProcess> m_ffmpeg;
+    QPointer<QProcess> m_sox;
+    QByteArray m_errorTail;     // the end of ffmpeg's error output, for the failure reason
+    bool m_running = false;
+    bool m_outputsOwned = false; // the outputs passed the safety check: this job may delete them
+    bool m_soxStarted = false;
+    quint64 m_generation = 0;    // tells a queued finish of an earlier entry from the current one
+};
