@@ -141,7 +141,7 @@ QString inputText(const NodeVideoFile &entry)
     const QUrl url = entry.s_File_URL().isValid() && !entry.s_File_URL().isEmpty()
                          ? entry.s_File_URL()
                          : QUrl::fromLocalFile(entry.s_File_Path());
-    return url.toString(QUrl::FullyDecoded);
+    return QUrl::fromPercentEncoding(url.toEncoded());
 }
 
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
