@@ -27,7 +27,7 @@ QHash<int, QVector<OptionField>> makeTable()
     t[int(RecordKind::AIFF)] = {
         QV_OPTION("rate", m_AF_AIFF, i_Sample_Rate, setI_Sample_Rate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_AIFF, i_Channels, setI_Channels, K::Position, &labels::channels()),
-        QV_OPTION("format", m_AF_AIFF, i_Format, setI_Format, K::Position, &labels::aiffFormats()),
+        QV_OPTION("codec", m_AF_AIFF, i_Format, setI_Format, K::Position, &labels::aiffFormats()),
         QV_OPTION("bitrate", m_AF_AIFF, i_Bitrate, setI_Bitrate, K::Position, &labels::kilobits()),
         QV_EFFECTS(m_AF_AIFF)};
     t[int(RecordKind::AMR)] = {
@@ -38,7 +38,7 @@ QHash<int, QVector<OptionField>> makeTable()
         QV_OPTION("channels", m_AF_AU, i_Channels, setI_Channels, K::Position, &labels::channels()),
         QV_EFFECTS(m_AF_AU)};
     t[int(RecordKind::CAF)] = {
-        QV_OPTION("samplesize", m_AF_CAF, i_Sample_Size, setI_Sample_Size, K::Position, &labels::cafSampleSizes()),
+        QV_OPTION("bits", m_AF_CAF, i_Sample_Size, setI_Sample_Size, K::Position, &labels::cafSampleSizes()),
         QV_OPTION("rate", m_AF_CAF, i_Samplerate, setI_Samplerate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_CAF, i_Channels, setI_Channels, K::Position, &labels::channels())};
     t[int(RecordKind::FLAC)] = {
@@ -60,7 +60,7 @@ QHash<int, QVector<OptionField>> makeTable()
         QV_OPTION("channels", m_AF_OGG, i_Channels, setI_Channels, K::Position, &labels::channels()),
         QV_EFFECTS(m_AF_OGG)};
     t[int(RecordKind::RAW)] = {
-        QV_OPTION("format", m_AF_RAW, i_Format, setI_Format, K::Position, &labels::rawFormats()),
+        QV_OPTION("codec", m_AF_RAW, i_Format, setI_Format, K::Position, &labels::rawFormats()),
         QV_OPTION("rate", m_AF_RAW, i_Samplerate, setI_Samplerate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_RAW, i_Channels, setI_Channels, K::Position, &labels::channels())};
     t[int(RecordKind::SPX)] = {
@@ -69,7 +69,7 @@ QHash<int, QVector<OptionField>> makeTable()
         QV_OPTION("vbr-bitrate", m_AF_SPX, i_VBR_Bitrate, setI_VBR_Bitrate, K::Position, &labels::spxBitrates()),
         QV_OPTION("cbr-bitrate", m_AF_SPX, i_CBR_Bitrate, setI_CBR_Bitrate, K::Position, &labels::spxBitrates())};
     t[int(RecordKind::WAV)] = {
-        QV_OPTION("format", m_AF_WAV, i_Format, setI_Format, K::Position, &labels::wavFormats()),
+        QV_OPTION("codec", m_AF_WAV, i_Format, setI_Format, K::Position, &labels::wavFormats()),
         QV_OPTION("rate", m_AF_WAV, i_Samplerate, setI_Samplerate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_WAV, i_Channels, setI_Channels, K::Position, &labels::channels()),
         QV_EFFECTS(m_AF_WAV)};

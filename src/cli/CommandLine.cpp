@@ -1,0 +1,254 @@
+#include "cli/CommandLine.h"
+
+#include "cli/OptionValues.h"
+#include "formats/core/FormatTable.h"
+#include "formats/core/OptionFields.h"
+
+#include <QPair>
+
+namespace cli {
+namespace {
+constexpr int kMaxJobs = 256;
+
+enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, DryRun, Quiet, ListFormats, Help, Version };
+
+struct OptionSpec {
+    Opt opt;
+    QChar shortName; // null when there is none
+    QString longName;
+    bool takesValue;
+};
+
+const QVector<OptionSpec> &specs()
+{
+    static const QVector<OptionSpec> s{
+        {Opt::Format, QLatin1Char('f'), QStringLiteral("format"), true},
+        {Opt::OutputFolder, QLatin1Char('o'), QStringLiteral("output-dir"), true},
+        {Opt::Set, QChar(), QStringLiteral("set"), true},
+        {Opt::Jobs, QLatin1Char('j'), QStringLiteral("jobs"), true},
+        {Opt::Recursive, QLatin1Char('r'), QStringLiteral("recursive"), false},
+        {Opt::DryRun, QLatin1Char('n'), QStringLiteral("dry-run"), false},
+        {Opt::Quiet, QLatin1Char('q'), QStringLiteral("quiet"), false},
+        {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
+        {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
+        {Opt::Version, QChar(), QStringLiteral("version"), false},
+    };
+    return s;
+}
+
+const OptionSpec *byShort(QChar c)
+{
+    for (const OptionSpec &s : specs())
+        if (!s.shortName.isNull() && s.shortName == c)
+            return &s;
+    return nullptr;
+}
+
+const OptionSpec *byLong(const QString &name)
+{
+    for (const OptionSpec &s : specs())
+        if (s.longName == name)
+            return &s;
+    return nullptr;
+}
+
+QString spelling(const OptionSpec &s)
+{
+    return s.shortName.isNull() ? QStringLiteral("--") + s.longName
+                                : QStringLiteral("-%1/--%2").arg(s.shortName, s.longName);
+}
+
+// Collects what the words say; the checks that need the whole line (the
+// format of a --set, the required folder) come after.
+class Reader {
+public:
+    Request request;
+    QString error;
+    QString formatText = QStringLiteral("mp3");
+    QVector<QPair<QString, QString>> settings; // NAME, VALUE in command-line order
+    bool sawAction = false;
+
+    void read(const QStringList &args)
+    {
+        for (int i = 0; i < args.size() && error.isEmpty(); ++i) {
+            const QString &word = args.at(i);
+            if (word == QLatin1String("--")) {
+                request.inputs << args.mid(i + 1);
+                return;
+            }
+            if (word.startsWith(QLatin1String("--")))
+                readLong(word.mid(2), args, i);
+            else if (word.startsWith(QLatin1Char('-')) && word.size() > 1)
+                readShortGroup(word.mid(1), args, i);
+            else
+                request.inputs << word;
+        }
+    }
+
+private:
+    void readLong(const QString &body, const QStringList &args, int &i)
+    {
+        const int eq = body.indexOf(QLatin1Char('='));
+        const QString name = eq < 0 ? body : body.left(eq);
+        const OptionSpec *s = byLong(name);
+        if (!s) {
+            error = QStringLiteral("unknown option '--%1'").arg(name);
+            return;
+        }
+        if (!s->takesValue) {
+            if (eq >= 0)
+                error = QStringLiteral("--%1 takes no value").arg(name);
+            else
+                take(*s, QString());
+            return;
+        }
+        if (eq >= 0)
+            take(*s, body.mid(eq + 1));
+        else if (i + 1 < args.size())
+            take(*s, args.at(++i));
+        else
+            error = QStringLiteral("%1 needs a value").arg(spelling(*s));
+    }
+
+    // "-rnq", "-j4", "-f mp3", "-rf mp3".
+    void readShortGroup(const QString &group, const QStringList &args, int &i)
+    {
+        for (int k = 0; k < group.size() && error.isEmpty(); ++k) {
+            const OptionSpec *s = byShort(group.at(k));
+            if (!s) {
+                error = QStringLiteral("unknown option '-%1'").arg(group.at(k));
+                return;
+            }
+            if (!s->takesValue) {
+                take(*s, QString());
+                continue;
+            }
+            if (k + 1 < group.size())
+                take(*s, group.mid(k + 1));
+            else if (i + 1 < args.size())
+                take(*s, args.at(++i));
+            else
+                error = QStringLiteral("%1 needs a value").arg(spelling(*s));
+            return;
+        }
+    }
+
+    void take(const OptionSpec &s, const QString &value)
+    {
+        switch (s.opt) {
+        case Opt::Format:
+            formatText = value;
+            break;
+        case Opt::OutputFolder:
+            if (value.isEmpty())
+                error = QStringLiteral("-o/--output-dir needs a folder");
+            request.outputFolder = value;
+            break;
+        case Opt::Set: {
+            const int eq = value.indexOf(QLatin1Char('='));
+            if (eq <= 0) {
+                error = QStringLiteral("--set takes NAME=VALUE (for example --set quality=2), not '%1'").arg(value);
+                return;
+            }
+            settings.append({value.left(eq).trimmed(), value.mid(eq + 1)});
+            break;
+        }
+        case Opt::Jobs: {
+            bool ok = false;
+            const int n = value.trimmed().toInt(&ok);
+            if (!ok || n < 1 || n > kMaxJobs)
+                error = QStringLiteral("-j/--jobs takes a whole number from 1 to %1, not '%2'").arg(kMaxJobs).arg(value);
+            request.jobs = n;
+            break;
+        }
+        case Opt::Recursive:
+            request.recursive = true;
+            break;
+        case Opt::DryRun:
+            request.dryRun = true;
+            break;
+        case Opt::Quiet:
+            request.quiet = true;
+            break;
+        case Opt::ListFormats:
+            action(Request::Action::ListFormats);
+            break;
+        case Opt::Help:
+            action(Request::Action::Help);
+            break;
+        case Opt::Version:
+            action(Request::Action::Version);
+            break;
+        }
+    }
+
+    // The first of --help, --version and --list-formats decides.
+    void action(Request::Action a)
+    {
+        if (!sawAction)
+            request.action = a;
+        sawAction = true;
+    }
+};
+
+QString applySettings(Request &request, const QVector<QPair<QString, QString>> &settings)
+{
+    const OutputFormat *format = formats::at(request.formatIndex);
+    const QString fmt = format->item.mid(1).toLower();
+    const QVector<OptionField> &fields = options::fieldsOf(format->record);
+    for (const auto &[name, value] : settings) {
+        if (fields.isEmpty())
+            return QStringLiteral("%1 has no options, so --set %2 cannot apply").arg(fmt, name);
+        const OptionField *field = options::byName(format->record, name);
+        if (!field) {
+            QStringList names;
+            for (const OptionField &f : fields)
+                names << f.name;
+            return QStringLiteral("%1 has no option '%2'; its options are: %3").arg(fmt, name, names.join(QLatin1String(", ")));
+        }
+        double stored = 0;
+        QString why;
+        if (!valueFromText(*field, value, &stored, &why))
+            return QStringLiteral("%1: %2").arg(fmt, why);
+        field->set(request.records, stored);
+    }
+    return QString();
+}
+} // namespace
+
+QStringList formatNames()
+{
+    // A format is named by its combo-box item without the dot, in lower case,
+    // which is also how the accepted input extensions are made.
+    return formats::acceptedExtensions();
+}
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    Reader reader;
+    reader.read(arguments);
+    ParsedCommandLine parsed;
+    parsed.request = reader.request;
+    if (reader.sawAction)
+        return parsed;
+    if (!reader.error.isEmpty()) {
+        parsed.error = reader.error;
+        return parsed;
+    }
+    Request &r = parsed.request;
+    r.formatIndex = formats::indexFromName(reader.formatText);
+    if (r.formatIndex < 0) {
+        parsed.error = QStringLiteral("unknown format '%1'; the formats are: %2")
+                           .arg(reader.formatText, formatNames().join(QLatin1String(", ")));
+        return parsed;
+    }
+    parsed.error = applySettings(r, reader.settings);
+    if (!parsed.ok())
+        return parsed;
+    if (r.outputFolder.isEmpty())
+        parsed.error = QStringLiteral("no output folder: name one with -o DIR");
+    else if (r.inputs.isEmpty())
+        parsed.error = QStringLiteral("nothing to convert: name at least one audio file or folder");
+    return parsed;
+}
+} // namespace cli

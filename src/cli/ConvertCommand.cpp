@@ -1,0 +1,128 @@
+#include "cli/ConvertCommand.h"
+
+#include "cli/BatchRun.h"
+#include "cli/DryRun.h"
+#include "cli/ExitStatus.h"
+#include "cli/InputFiles.h"
+#include "cli/InterruptWatcher.h"
+#include "cli/ProgressDisplay.h"
+#include "cli/Summary.h"
+#include "convert/engine/ProgramCheck.h"
+#include "platform/core/BundledPrograms.h"
+#include "platform/core/FileSystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+
+namespace cli {
+namespace {
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+void complain(const QString &text)
+{
+    print(stderr, QStringLiteral("quavero-cli: %1\n").arg(text));
+}
+
+int status(ExitStatus s)
+{
+    return int(s);
+}
+
+// Creates the output folder when it is missing; false (and says why) when it
+// cannot be used.
+bool prepareOutputFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    if (QFileInfo::exists(folder)) {
+        complain(QStringLiteral("the output folder %1 is a file; name a folder with -o").arg(folder));
+        return false;
+    }
+    if (!fs::createFolderWithParents(folder)) {
+        complain(QStringLiteral("cannot create the output folder %1; check that you may write there, or name "
+                                "another with -o")
+                     .arg(folder));
+        return false;
+    }
+    return true;
+}
+
+int convert(const Request &request, const QList<InputFile> &files, const QString &destination,
+            const QString &workFolder, const QString &ffmpeg, const QString &sox)
+{
+    const MissingProgram missing = programs::firstMissing(request.formatIndex, request.records, ffmpeg, sox);
+    if (!missing.name.isEmpty()) {
+        complain(programs::missingMessage(missing) + QLatin1Char(' ') + programs::missingInformative(missing));
+        return status(ExitStatus::SomeFailed);
+    }
+    if (!prepareOutputFolder(destination))
+        return status(ExitStatus::SomeFailed);
+
+    InterruptWatcher interrupts;
+    ProgressDisplay display(ProgressDisplay::modeFor(stdout, request.quiet), int(files.size()), stdout);
+    BatchSettings settings;
+    settings.formatIndex = request.formatIndex;
+    settings.records = &request.records;
+    settings.destinationFolder = destination;
+    settings.workFolder = workFolder;
+    settings.ffmpegPath = ffmpeg;
+    settings.soxPath = sox;
+    settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
+    BatchRun run(settings, files, &display);
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, &BatchRun::stop);
+    QObject::connect(&run, &BatchRun::finished, QCoreApplication::instance(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    run.start();
+    QCoreApplication::exec();
+
+    const BatchOutcome &outcome = run.outcome();
+    const QString summary = summaryText(outcome);
+    if (!request.quiet)
+        print(stdout, summary);
+    else if (outcome.failed > 0 || outcome.stopSignal != 0)
+        print(stderr, summary);
+    if (outcome.stopSignal != 0)
+        return 128 + outcome.stopSignal;
+    return status(outcome.failed > 0 ? ExitStatus::SomeFailed : ExitStatus::Converted);
+}
+} // namespace
+
+int runConversion(const Request &request)
+{
+    const CollectedInputs inputs = collectInputs(request.inputs, request.recursive);
+    for (const QString &warning : inputs.warnings)
+        complain(warning);
+
+    // Intermediate files for sox live here and go with the process; never in
+    // the desktop program's work folder, which it empties at every start.
+    QTemporaryDir work(QDir::tempPath() + QStringLiteral("/quavero-cli-XXXXXX"));
+    if (!work.isValid()) {
+        complain(QStringLiteral("cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to")
+                     .arg(QDir::tempPath(), work.errorString()));
+        return status(ExitStatus::SomeFailed);
+    }
+    const QString destination = QDir::cleanPath(QFileInfo(request.outputFolder).absoluteFilePath());
+    const QString ffmpeg = bundled::programPath(QStringLiteral("ffmpeg"));
+    const QString sox = bundled::programPath(QStringLiteral("sox"));
+
+    if (request.dryRun) {
+        const DryRunLines lines =
+            dryRun(request.formatIndex, request.records, inputs.files, destination, work.path(), ffmpeg, sox);
+        if (!lines.commands.isEmpty())
+            print(stdout, lines.commands.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        for (const QString &problem : lines.problems)
+            complain(problem);
+        return status(lines.problems.isEmpty() ? ExitStatus::Converted : ExitStatus::SomeFailed);
+    }
+    return convert(request, inputs.files, destination, work.path(), ffmpeg, sox);
+}
+} // namespace cli

@@ -1,0 +1,8 @@
+#pragma once
+// The conversion a usable command line asks for, from the input list to the
+// summary; returns the exit status. Needs a QCoreApplication.
+#include "cli/CommandLine.h"
+
+namespace cli {
+int runConversion(const Request &request);
+} // namespace cli

@@ -1,0 +1,40 @@
+#include "cli/DryRun.h"
+
+#include "cli/BatchRun.h"
+#include "cli/ShellQuote.h"
+#include "convert/core/EffectsArguments.h"
+#include "convert/core/EncoderCommand.h"
+#include "convert/core/OutputSafety.h"
+#include "platform/core/FileSystem.h"
+
+namespace cli {
+DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<InputFile> &files,
+                   const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
+                   const QString &soxPath)
+{
+    QStringList inputPaths;
+    for (const InputFile &file : files)
+        inputPaths << file.entry.s_File_Path();
+
+    DryRunLines lines;
+    for (const InputFile &file : files) {
+        const QString shown = shownPath(file.entry.s_File_Path());
+        if (!file.problem.isEmpty()) {
+            lines.problems << QStringLiteral("%1: %2").arg(shown, file.problem);
+            continue;
+        }
+        const EncoderCommand command =
+            encoder::build(formatIndex, file.entry, destinationFolder, workFolder, records);
+        if (safety::outputReplacesInput(command, inputPaths, [](const QString &p) { return fs::canonicalPath(p); })) {
+            lines.problems << QStringLiteral("%1: %2").arg(shown, safety::replacesInputReason());
+            continue;
+        }
+        lines.commands << shellCommandLine(ffmpegPath, command.arguments);
+        if (command.effects)
+            lines.commands << shellCommandLine(soxPath,
+                                               effects::arguments(command.ffmpegOutputPath, command.finalPath,
+                                                                  effects::valuesFor(formatIndex, records)));
+    }
+    return lines;
+}
+} // namespace cli

@@ -1,0 +1,57 @@
+#include "cli/FormatListing.h"
+
+#include "cli/OptionValues.h"
+#include "cli/TextWrap.h"
+#include "formats/core/FormatTable.h"
+#include "formats/core/OptionFields.h"
+
+namespace cli {
+namespace {
+constexpr int kIndent = 16;
+
+QString optionLine(const OptionField &field, const FormatRecords &defaults)
+{
+    const QString head = QStringLiteral("  %1=").arg(field.name).leftJustified(kIndent - 1) + QLatin1Char(' ');
+    if (field.labels) {
+        QStringList values = *field.labels;
+        const int start = int(field.get(defaults));
+        if (start >= 0 && start < values.size())
+            values[start] += QLatin1Char('*');
+        return head + wrappedList(values, kIndent, kIndent) + QLatin1Char('\n');
+    }
+    return head + acceptedValues(field) + QStringLiteral("; default ") + valueText(field, defaults) + QLatin1Char('\n');
+}
+
+QString effectsNote(EffectsRule rule)
+{
+    switch (rule) {
+    case EffectsRule::WhenAiffUncompressed:
+        return QStringLiteral("  (speed, gain, treble and bass apply only with codec=Uncompressed)\n");
+    case EffectsRule::WhenOggVbr:
+        return QStringLiteral("  (speed, gain, treble and bass apply only with mode=VBR)\n");
+    case EffectsRule::Never:
+    case EffectsRule::Always:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
+QString formatListing()
+{
+    const FormatRecords defaults = startRecords();
+    QString out;
+    for (const OutputFormat &format : formats::all()) {
+        if (!out.isEmpty())
+            out += QLatin1Char('\n');
+        out += QStringLiteral("%1 (%2): writes *%3\n").arg(format.item.mid(1).toLower(), format.item, format.extension);
+        const QVector<OptionField> &fields = options::fieldsOf(format.record);
+        if (fields.isEmpty())
+            out += QStringLiteral("  no options\n");
+        for (const OptionField &field : fields)
+            out += optionLine(field, defaults);
+        out += effectsNote(format.effects);
+    }
+    return out;
+}
+} // namespace cli

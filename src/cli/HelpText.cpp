@@ -1,0 +1,72 @@
+#include "cli/HelpText.h"
+
+#include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
+#include "cli/TextWrap.h"
+
+namespace cli {
+QString helpText(int processors)
+{
+    constexpr int kOptionIndent = 24;
+    return QStringLiteral(
+               "Usage: quavero-cli [OPTIONS] INPUT...\n"
+               "Converts audio files into one output format with ffmpeg (and sox for the\n"
+               "speed, gain, treble and bass effects): one output file per input, named\n"
+               "after it, in the output folder.\n"
+               "\n"
+               "An INPUT is an audio file or a folder. A folder adds the files directly in\n"
+               "it, in name order, whose extension is a format name below in lower case;\n"
+               "with -r the files of its subfolders too.\n"
+               "\n"
+               "Options:\n"
+               "  -f, --format FMT      the output format (default mp3), one of: %1\n"
+               "                        (any letter case, with or without the dot: .MP3)\n"
+               "  -o, --output-dir DIR  the folder the converted files go to, created if\n"
+               "                        missing (required)\n"
+               "      --set NAME=VALUE  sets one option of the output format; repeatable.\n"
+               "                        VALUE is a label of the options dialog, letter case\n"
+               "                        and spaces forgiven (channels=stereo, quality=0);\n"
+               "                        speed takes a factor (1.25), gain, treble and bass\n"
+               "                        whole decibels (-6). Options not set keep their\n"
+               "                        defaults. --list-formats shows every NAME and VALUE\n"
+               "  -j, --jobs N          how many files convert at once (default: one per\n"
+               "                        processor, %2 here)\n"
+               "  -r, --recursive       a folder INPUT adds the files of its subfolders too\n"
+               "  -n, --dry-run         prints each ffmpeg and sox command that would run,\n"
+               "                        one per line, quoted for a POSIX shell, and converts\n"
+               "                        nothing\n"
+               "  -q, --quiet           prints no progress and no summary; failures are\n"
+               "                        still reported\n"
+               "      --list-formats    prints each format with its options, their NAMEs,\n"
+               "                        every accepted VALUE and the default (*)\n"
+               "  -h, --help            prints this help\n"
+               "      --version         prints the version\n"
+               "\n"
+               "An existing output file is replaced; an input file never is (such a file is\n"
+               "reported as failed). Inputs that would be written to the same output file\n"
+               "(a.wav and a.flac to mp3) are converted one after the other, in the order\n"
+               "given, so the last one is what remains.\n"
+               "\n"
+               "Exit status:\n"
+               "  %3    every file was converted\n"
+               "  %4    at least one file could not be converted; each is listed with the\n"
+               "       reason, and the other files are converted\n"
+               "  %5    the command line is wrong; nothing was converted\n"
+               "  %6  stopped by Ctrl-C: the running conversions are ended, their partial\n"
+               "       files removed, and the files already converted kept. 130 is 128 plus\n"
+               "       the number of the interrupt signal, what a shell reports for a\n"
+               "       command ended by Ctrl-C, so a script can tell a stop from failed\n"
+               "       files and stop too (143 likewise when stopped by SIGTERM).\n")
+        .arg(wrappedList(formatNames(), 64, kOptionIndent))
+        .arg(processors)
+        .arg(int(ExitStatus::Converted))
+        .arg(int(ExitStatus::SomeFailed))
+        .arg(int(ExitStatus::UsageError))
+        .arg(int(ExitStatus::Interrupted));
+}
+
+QString versionText()
+{
+    return QStringLiteral("quavero-cli %1\n").arg(QStringLiteral(QUAVERO_VERSION));
+}
+} // namespace cli

@@ -1,0 +1,9 @@
+#pragma once
+// The texts of --help and --version.
+#include <QString>
+
+namespace cli {
+// processors: the default of -j on this machine, shown in the text.
+QString helpText(int processors);
+QString versionText();
+} // namespace cli

@@ -1,0 +1,59 @@
+#include "cli/InputFiles.h"
+
+#include "filelist/core/AcceptedFiles.h"
+#include "filelist/core/FileEntry.h"
+#include "formats/core/FormatTable.h"
+#include "platform/core/FileSystem.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
+
+namespace cli {
+namespace {
+InputFile namedFile(const QString &path)
+{
+    InputFile file{filelist::entryFromUrl(QUrl::fromLocalFile(path)), QString()};
+    if (!QFileInfo::exists(path))
+        file.problem = QStringLiteral("no such file");
+    else if (!filelist::isAcceptedFile(path))
+        file.problem = QStringLiteral("not an audio file this program converts: its extension is not one of %1")
+                           .arg(formats::acceptedExtensions().join(QLatin1String(", ")));
+    return file;
+}
+
+QList<InputFile> folderFiles(const QString &folder, bool recursive)
+{
+    QStringList names = filelist::acceptedFolderNames(recursive ? fs::walk(folder) : fs::listFolder(folder));
+    std::sort(names.begin(), names.end());
+    QList<InputFile> files;
+    for (const QString &name : std::as_const(names)) {
+        const NodeVideoFile entry = filelist::entryFromFolderAndName(folder, name);
+        // A folder whose name ends in ".mp3" is no audio file.
+        if (QFileInfo(entry.s_File_Path()).isFile())
+            files.append({entry, QString()});
+    }
+    return files;
+}
+} // namespace
+
+CollectedInputs collectInputs(const QStringList &inputs, bool recursive)
+{
+    CollectedInputs collected;
+    for (const QString &input : inputs) {
+        const QString path = QDir::cleanPath(QFileInfo(input).absoluteFilePath());
+        if (!QFileInfo(path).isDir()) {
+            collected.files.append(namedFile(path));
+            continue;
+        }
+        const QList<InputFile> files = folderFiles(path, recursive);
+        if (files.isEmpty())
+            collected.warnings << QStringLiteral("%1 holds no file ending in .%2%3")
+                                      .arg(input, formats::acceptedExtensions().join(QLatin1String(", .")),
+                                           recursive ? QString() : QStringLiteral(" (-r looks in its subfolders too)"));
+        collected.files.append(files);
+    }
+    return collected;
+}
+} // namespace cli

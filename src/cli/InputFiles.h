@@ -1,0 +1,25 @@
+#pragma once
+// The list entries an INPUT list names. A file is taken as it is (its
+// extension checked in any letter case, as the file panel does); a folder
+// gives the files directly in it (or, recursive, at any depth) whose extension
+// is exactly one of the accepted extensions, as Add Folder takes them, in
+// name order so that runs are repeatable.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "filelist/core/NodeVideoFile.h"
+
+namespace cli {
+struct InputFile {
+    NodeVideoFile entry; // path parts filled in; duration not yet probed
+    QString problem;     // why it cannot be converted (missing, not an audio file); empty when fine
+};
+
+struct CollectedInputs {
+    QList<InputFile> files;
+    QStringList warnings; // folders that held nothing to convert
+};
+
+CollectedInputs collectInputs(const QStringList &inputs, bool recursive);
+} // namespace cli

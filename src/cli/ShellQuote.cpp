@@ -1,0 +1,38 @@
+#include "cli/ShellQuote.h"
+
+namespace cli {
+namespace {
+bool isPlain(QChar c)
+{
+    if (c.unicode() >= 0x80)
+        return false; // left to the quotes: the shell's locale decides what such a byte means
+    return c.isLetterOrNumber() || QStringLiteral("@%+=:,./-_").contains(c);
+}
+} // namespace
+
+QString shellQuoted(const QString &word)
+{
+    bool plain = !word.isEmpty();
+    for (const QChar c : word)
+        plain = plain && isPlain(c);
+    if (plain)
+        return word;
+    QString out = QStringLiteral("'");
+    for (const QChar c : word) {
+        if (c == QLatin1Char('\''))
+            out += QStringLiteral("'\\''");
+        else
+            out += c;
+    }
+    out += QLatin1Char('\'');
+    return out;
+}
+
+QString shellCommandLine(const QString &program, const QStringList &arguments)
+{
+    QStringList words{shellQuoted(program)};
+    for (const QString &a : arguments)
+        words << shellQuoted(a);
+    return words.join(QLatin1Char(' '));
+}
+} // namespace cli

@@ -1,0 +1,14 @@
+#pragma once
+// Quoting for a POSIX shell: a command printed this way runs exactly the
+// argument vector it came from when pasted into sh, bash or a script.
+#include <QString>
+#include <QStringList>
+
+namespace cli {
+// The word as a shell needs it: unchanged when it holds only characters no
+// shell treats specially, otherwise in single quotes (a single quote inside
+// becomes '\'').
+QString shellQuoted(const QString &word);
+// Program and arguments quoted and joined with single spaces.
+QString shellCommandLine(const QString &program, const QStringList &arguments);
+} // namespace cli

@@ -1,0 +1,45 @@
+// quavero-cli: the converter of the desktop program for terminals and scripts.
+#include "cli/CommandLine.h"
+#include "cli/ConvertCommand.h"
+#include "cli/ExitStatus.h"
+#include "cli/FormatListing.h"
+#include "cli/HelpText.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quavero-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUAVERO_VERSION));
+
+    const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments().mid(1));
+    if (!parsed.ok()) {
+        print(stderr, QStringLiteral("quavero-cli: %1\nTry 'quavero-cli --help' for more information.\n").arg(parsed.error));
+        return int(cli::ExitStatus::UsageError);
+    }
+    switch (parsed.request.action) {
+    case cli::Request::Action::Help:
+        print(stdout, cli::helpText(qMax(1, QThread::idealThreadCount())));
+        return 0;
+    case cli::Request::Action::Version:
+        print(stdout, cli::versionText());
+        return 0;
+    case cli::Request::Action::ListFormats:
+        print(stdout, cli::formatListing());
+        return 0;
+    case cli::Request::Action::Convert:
+        break;
+    }
+    return cli::runConversion(parsed.request);
+}
