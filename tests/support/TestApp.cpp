@@ -10,8 +10,11 @@
 #include <QStandardPaths>
 #include <QFileInfo>
 
-TestApp::TestApp()
+TestApp::TestApp() : TestApp(RunTimings{}) {}
+
+TestApp::TestApp(const RunTimings &timings)
 {
+    services.timings = timings;
     services.preferences = &preferences;
     services.prompts = &prompts;
     services.appearance = &appearance;

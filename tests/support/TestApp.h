@@ -13,6 +13,8 @@ class TestApp {
 public:
     // Builds the window and the controller; start() runs start-up.
     TestApp();
+    // The same with other pauses for the conversion run (shortened by tests).
+    explicit TestApp(const RunTimings &timings);
     ~TestApp();
     bool start();
 
