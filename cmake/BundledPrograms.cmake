@@ -1,6 +1,9 @@
 # The converter runs ffmpeg and sox as child processes. They are found at
-# configure time and linked into a resources/ folder beside the executables,
-# where the program looks for them first (it falls back to the PATH).
+# configure time and linked into a resources/ folder beside the built
+# executables (build/bin/resources), where the program looks for them first.
+# `cmake --install` links them into <prefix>/libexec/quavero/resources, which
+# the installed program finds relative to its own folder. Both fall back to
+# the PATH.
 find_program(QUAVERO_FFMPEG ffmpeg)
 find_program(QUAVERO_SOX sox)
 if(NOT QUAVERO_FFMPEG)
@@ -10,15 +13,23 @@ if(NOT QUAVERO_SOX)
   message(WARNING "sox not found: install the Debian package 'sox'")
 endif()
 
-set(QUAVERO_RESOURCES_DIR ${CMAKE_BINARY_DIR}/resources)
+# Where quavero and quavero-cli are built.
+set(QUAVERO_RUNTIME_DIR ${CMAKE_BINARY_DIR}/bin)
+set(QUAVERO_RESOURCES_DIR ${QUAVERO_RUNTIME_DIR}/resources)
 file(MAKE_DIRECTORY ${QUAVERO_RESOURCES_DIR})
+
+# The installed resources folder as seen from the installed executables.
+set(QUAVERO_INSTALL_RESOURCES_DIR ${CMAKE_INSTALL_LIBEXECDIR}/quavero/resources)
+file(RELATIVE_PATH QUAVERO_INSTALLED_RESOURCES_FROM_BIN
+     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${QUAVERO_INSTALL_RESOURCES_DIR})
+
 foreach(prog ffmpeg sox)
   string(TOUPPER ${prog} up)
   if(QUAVERO_${up})
     file(CREATE_LINK ${QUAVERO_${up}} ${QUAVERO_RESOURCES_DIR}/${prog} SYMBOLIC)
     install(CODE "
-      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/quavero/resources\")
-      file(CREATE_LINK \"${QUAVERO_${up}}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/quavero/resources/${prog}\" SYMBOLIC)
+      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUAVERO_INSTALL_RESOURCES_DIR}\")
+      file(CREATE_LINK \"${QUAVERO_${up}}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUAVERO_INSTALL_RESOURCES_DIR}/${prog}\" SYMBOLIC)
     ")
   endif()
 endforeach()

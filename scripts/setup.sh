@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   ffmpeg libavcodec-extra sox libsox-fmt-all
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth x11-utils fonts-dejavu-core
+  xvfb xauth x11-utils libx11-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -35,6 +35,11 @@ AppDelegate::AppDelegate(const Services &services, QObject *parent) : QObject(pa
     timerSetAlternatingRows.setSingleShot(true);
     timerSetAlternatingRows.setInterval(100);
     connect(&timerSetAlternatingRows, &QTimer::timeout, this, &AppDelegate::TimerSetAlternatingRowsRoutine);
+
+    // The controller is the application's delegate: any termination of the
+    // application ends the process through Terminate_App.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -78,6 +83,8 @@ bool AppDelegate::applicationDidFinishLaunching()
     // Dialogs and sheets start closed.
     windowUniqueProgress = nullptr;
     windowColors = nullptr;
+    windowAIFF = windowAMR = windowAU = windowCAF = windowFLAC = windowMP3 = nullptr;
+    windowOGG = windowRAW = windowSPX = windowWAV = windowWMA = windowM4A = nullptr;
     windowConvert = nullptr;
 
     s_Output_Folder = QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/"));
@@ -102,7 +109,7 @@ bool AppDelegate::applicationDidFinishLaunching()
 
     // A missing key gives .AC3 (0); text that is no number, or a number
     // outside the fifteen formats, falls back to .MP3.
-    static const QRegularExpression numeric(QStringLiteral("^[+-]?\\d"));
+    static const QRegularExpression numeric(QStringLiteral("^[+-]?[0-9]"));
     const QString stored = prefs.string(prefkeys::kOutputFormat).trimmed();
     qint64 index = stored.isEmpty() ? 0 : (numeric.match(stored).hasMatch() ? leadingInteger(stored) : -1);
     if (!formats::at(index))

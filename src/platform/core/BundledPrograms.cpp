@@ -5,22 +5,33 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifndef QUAVERO_INSTALLED_RESOURCES
+#define QUAVERO_INSTALLED_RESOURCES "../libexec/quavero/resources"
+#endif
+
 namespace bundled {
+QString programPathFrom(const QString &name, const QString &executableFolder, const QStringList &searchFolders)
+{
+    if (!executableFolder.isEmpty()) {
+        const QStringList candidates{
+            executableFolder + QStringLiteral("/resources/") + name,
+            QDir::cleanPath(executableFolder + QStringLiteral("/" QUAVERO_INSTALLED_RESOURCES "/") + name),
+        };
+        for (const QString &candidate : candidates) {
+            const QFileInfo info(candidate);
+            if (info.isFile() && info.isExecutable())
+                return candidate;
+        }
+    }
+    const QString onPath = QStandardPaths::findExecutable(name, searchFolders);
+    return onPath.isEmpty() ? name : onPath;
+}
+
 QString programPath(const QString &name)
 {
-    QStringList candidates;
-    if (QCoreApplication::instance()) {
-        const QString appDir = QCoreApplication::applicationDirPath();
-        candidates << appDir + QStringLiteral("/resources/") + name
-                   << QDir::cleanPath(appDir + QStringLiteral("/../libexec/quavero/resources/") + name);
-    }
-    for (const QString &candidate : candidates) {
-        const QFileInfo info(candidate);
-        if (info.exists() && info.isExecutable())
-            return candidate;
-    }
-    const QString onPath = QStandardPaths::findExecutable(name);
-    return onPath.isEmpty() ? name : onPath;
+    const QString executableFolder =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return programPathFrom(name, executableFolder, {});
 }
 
 QString debianPackageOf(const QString &name)

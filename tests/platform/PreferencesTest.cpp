@@ -1,0 +1,68 @@
+// The preferences store and how integer preferences are read back.
+#include "platform/core/Preferences.h"
+
+#include <QDir>
+#include <QSettings>
+#include <gtest/gtest.h>
+#include <limits>
+
+TEST(LeadingInteger, TakesTheLeadingDecimalIntegerOfAText)
+{
+    const struct {
+        const char *text;
+        qint64 value;
+    } cases[] = {
+        {"8", 8},
+        {"", 0},
+        {"  14  ", 14},
+        {"12abc", 12},
+        {"-3", -3},
+        {"+7", 7},
+        {"007", 7},
+        {"abc", 0},
+        {"-", 0},
+        {"1.9", 1},
+        {"1e3", 1},
+        {"\xd9\xa3", 0}, // an Arabic-Indic digit three is not read as a number
+        {"9223372036854775807", std::numeric_limits<qint64>::max()},
+        {"99999999999999999999999", std::numeric_limits<qint64>::max()},
+        {"-99999999999999999999999", std::numeric_limits<qint64>::min()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(leadingInteger(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+class QtPreferencesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quavero", "Quavero");
+        settings.clear();
+        settings.sync();
+    }
+};
+
+TEST_F(QtPreferencesTest, KeepsValuesInTheUsersConfigFolderFromTheMomentTheyAreWritten)
+{
+    QtPreferences writer;
+    EXPECT_EQ(writer.fileName(), QDir::homePath() + "/.config/Quavero/Quavero.conf");
+    writer.setString("DremlockAOF28", "8");
+    const QByteArray bytes("\x00\x01\xff binary", 10);
+    writer.setData("Dremlock_Zentuvo_Color_Background", bytes);
+
+    // A second store (as in the next run) reads what the first has written.
+    QtPreferences reader;
+    EXPECT_EQ(reader.string("DremlockAOF28"), "8");
+    EXPECT_EQ(reader.data("Dremlock_Zentuvo_Color_Background"), bytes);
+    EXPECT_TRUE(reader.contains("DremlockAOF28"));
+    writer.remove("DremlockAOF28");
+    EXPECT_FALSE(QtPreferences().contains("DremlockAOF28"));
+}
+
+TEST_F(QtPreferencesTest, MissingKeyReadsAsEmpty)
+{
+    QtPreferences prefs;
+    EXPECT_EQ(prefs.string("Dremlock_Zentuvo_b_List_Alternating_Rows"), QString());
+    EXPECT_TRUE(prefs.data("Dremlock_Zentuvo_Color_Spectrum").isEmpty());
+    EXPECT_FALSE(prefs.contains("Dremlock_Zentuvo_Color_Spectrum"));
+}
