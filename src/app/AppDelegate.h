@@ -28,7 +28,9 @@ class Window_Colors;
 class Window_Convert;
 class FormatOptionsDialog;
 class FileTableModel;
+class AddWorker;
 class ISound;
+class JoinedChild;
 
 class AppDelegate : public QObject {
     Q_OBJECT
@@ -187,6 +189,16 @@ public:
 
     // ---- subsystem helpers (not part of the controller's table) ----
     FileTableModel *fileTableModel = nullptr;
+    // The add worker and the adds asked for while it runs, started in turn.
+    // Declared after arrayVideoFiles so that it stops before the list goes.
+    std::shared_ptr<AddWorker> addWorker;
+    QList<QList<NodeVideoFile>> pendingAdds;
+    // How many duration probes an add runs at once; 0 means one per core.
+    int addProbeJobs = 0;
+    // The running ffmpeg step of the preview preparation, and the number of the
+    // newest preparation: a step of an older one that ends late is ignored.
+    QPointer<JoinedChild> previewChild;
+    quint64 previewGeneration = 0;
 
 signals:
     // Emitted when an add command has appended its last entry and reloaded the table.

@@ -1,14 +1,215 @@
-// Input file list operations of the controller. (Being built.)
+// Input file list operations of the controller: Add Files, Add Folder and
+// dropped files (all through one add worker and its progress sheet), the
+// duration probe, the table, sorting by a header click, Remove and Clear.
+//
+// While an add runs, its progress sheet covers the main window, so the user
+// cannot start anything else; for calls that arrive anyway:
+// - Add Files and Add Folder open no panel;
+// - addPaths (dropped files, files named on the command line) is queued and
+//   runs when the current add has ended;
+// - Remove and Clear change nothing (the worker is still filling the list) and
+//   only reload the table;
+// - sorting is allowed: entries still to come are appended after the sorted ones.
 #include "app/AppDelegate.h"
 
-void AppDelegate::setUpFileList() {}
-void AppDelegate::OnUserToolbarAddVideos() {}
-void AppDelegate::OnUserToolbarAddFolder() {}
-void AppDelegate::addPaths(const QStringList &) {}
-QString AppDelegate::GetMediaFileDuration(const QString &) { return QString(); }
-qint64 AppDelegate::Return_Seconds_From_Duration_Str(const QString &) { return 0; }
-void AppDelegate::refreshTableVideoFiles() {}
-void AppDelegate::sortDescriptorsDidChange(int) {}
-void AppDelegate::OnUserToolbarRemove() {}
-void AppDelegate::OnUserToolbarClear() {}
-bool AppDelegate::isAdding() const { return false; }
+#include "app/MainWindow.h"
+#include "filelist/AddWorker.h"
+#include "filelist/DurationProbe.h"
+#include "filelist/FileDropFilter.h"
+#include "filelist/FileTableModel.h"
+#include "filelist/Window_Progress.h"
+#include "filelist/core/AcceptedFiles.h"
+#include "filelist/core/ColumnSort.h"
+#include "filelist/core/DurationText.h"
+#include "filelist/core/FileEntry.h"
+#include "platform/Prompts.h"
+#include "platform/core/FileSystem.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+namespace {
+const char *const kAddFilesMessage = "Select audio files to add to the list of files to convert.";
+
+// The entries for the accepted files of a folder, one level deep, in listing order.
+QList<NodeVideoFile> folderEntries(const QString &folder)
+{
+    QList<NodeVideoFile> entries;
+    for (const QString &name : filelist::acceptedFolderNames(fs::listFolder(folder)))
+        entries << filelist::entryFromFolderAndName(folder, name);
+    return entries;
+}
+} // namespace
+
+void AppDelegate::setUpFileList()
+{
+    addWorker = std::make_shared<AddWorker>(arrayVideoFiles);
+    if (!tableviewVideoFiles)
+        return;
+    fileTableModel = new FileTableModel(*this, this);
+    tableviewVideoFiles->setModel(fileTableModel);
+
+    QHeaderView *header = tableviewVideoFiles->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->resizeSection(filelist::NameColumn, 320);
+    header->resizeSection(filelist::ExtensionColumn, 80);
+    header->resizeSection(filelist::SizeColumn, 110);
+    connect(header, &QHeaderView::sectionClicked, this, &AppDelegate::sortDescriptorsDidChange);
+
+    // Queued: the add starts after the drag has ended, not inside it.
+    auto *drops = new FileDropFilter(tableviewVideoFiles->viewport());
+    connect(drops, &FileDropFilter::pathsDropped, this, &AppDelegate::addPaths, Qt::QueuedConnection);
+}
+
+// ---- adding ----
+
+namespace {
+// Opens the progress sheet and starts the worker on entries; an empty list
+// adds nothing, opens no sheet and only reports the add as finished.
+void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries);
+
+// The per-file step on the main thread: the bar advances; after the last file
+// the sheet closes, the table reloads, and the next queued add starts.
+void addStepDidRun(AppDelegate &app, int done, int total)
+{
+    if (app.windowUniqueProgress)
+        app.windowUniqueProgress->setDone(done);
+    if (done < total)
+        return;
+    if (app.windowUniqueProgress) {
+        app.windowUniqueProgress->endSheet();
+        app.windowUniqueProgress = nullptr;
+    }
+    app.refreshTableVideoFiles();
+    emit app.addFinished();
+    if (!app.pendingAdds.isEmpty() && !app.addWorker->isRunning())
+        beginAdd(app, app.pendingAdds.takeFirst());
+}
+
+void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
+{
+    if (entries.isEmpty()) {
+        QMetaObject::invokeMethod(
+            &app, [&app] { emit app.addFinished(); }, Qt::QueuedConnection);
+        return;
+    }
+    app.windowUniqueProgress = new Window_Progress(app.window);
+    app.windowUniqueProgress->beginSheet(int(entries.size()));
+    app.addWorker->start(entries, app.sffmpegPath, app.addProbeJobs,
+                         [&app](int done, int total) { addStepDidRun(app, done, total); });
+}
+} // namespace
+
+bool AppDelegate::isAdding() const
+{
+    return (addWorker && addWorker->isRunning()) || !pendingAdds.isEmpty();
+}
+
+void AppDelegate::OnUserToolbarAddVideos()
+{
+    if (isAdding())
+        return;
+    const QStringList files =
+        m_services.prompts->chooseFiles(QString::fromUtf8(kAddFilesMessage), formats::acceptedExtensions());
+    if (files.isEmpty())
+        return;
+    QList<NodeVideoFile> entries;
+    // A name typed into the panel can get past its filter; it is held to the same rule.
+    for (const QString &file : files)
+        if (filelist::isAcceptedFile(file))
+            entries << filelist::entryFromUrl(QUrl::fromLocalFile(file));
+    beginAdd(*this, entries);
+}
+
+void AppDelegate::OnUserToolbarAddFolder()
+{
+    if (isAdding())
+        return;
+    const QString folder = m_services.prompts->chooseFolderToAdd(QString());
+    if (folder.isEmpty())
+        return;
+    beginAdd(*this, folderEntries(folder));
+}
+
+void AppDelegate::addPaths(const QStringList &paths)
+{
+    // Folders give their accepted files as Add Folder does; files are taken
+    // as the Add Files panel takes them. Paths that do not exist are skipped.
+    QList<NodeVideoFile> entries;
+    for (const QString &given : paths) {
+        const QFileInfo info(given);
+        if (!info.exists())
+            continue;
+        const QString path = QDir::cleanPath(info.absoluteFilePath());
+        if (info.isDir())
+            entries << folderEntries(path);
+        else if (filelist::isAcceptedFile(path))
+            entries << filelist::entryFromUrl(QUrl::fromLocalFile(path));
+    }
+    if (isAdding())
+        pendingAdds << entries;
+    else
+        beginAdd(*this, entries);
+}
+
+QString AppDelegate::GetMediaFileDuration(const QString &path)
+{
+    return filelist::probeDurationText(sffmpegPath, path);
+}
+
+qint64 AppDelegate::Return_Seconds_From_Duration_Str(const QString &duration)
+{
+    return filelist::secondsFromDurationText(duration);
+}
+
+// ---- the table ----
+
+void AppDelegate::refreshTableVideoFiles()
+{
+    if (fileTableModel)
+        fileTableModel->reload();
+}
+
+void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
+{
+    filelist::SortFlags flags{m_b_Col1_Ascenging, m_b_Col2_Ascenging, m_b_Col3_Ascenging, m_b_Col4_Ascenging};
+    if (const std::optional<bool> ascending = filelist::takeSortDirection(flags, selectedColumn)) {
+        const filelist::NaturalOrder order;
+        arrayVideoFiles.sort(filelist::columnLessThan(selectedColumn, *ascending, order));
+        m_b_Col1_Ascenging = flags[0];
+        m_b_Col2_Ascenging = flags[1];
+        m_b_Col3_Ascenging = flags[2];
+        m_b_Col4_Ascenging = flags[3];
+        if (tableviewVideoFiles)
+            tableviewVideoFiles->horizontalHeader()->setSortIndicator(
+                selectedColumn, *ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
+    refreshTableVideoFiles();
+}
+
+void AppDelegate::OnUserToolbarRemove()
+{
+    if (!isAdding() && tableviewVideoFiles && tableviewVideoFiles->selectionModel()) {
+        const QItemSelectionModel *selection = tableviewVideoFiles->selectionModel();
+        QList<int> rows;
+        const int count = fileTableModel ? fileTableModel->rowCount() : 0;
+        for (int row = 0; row < count; ++row)
+            if (selection->isRowSelected(row, QModelIndex()))
+                rows << row;
+        if (!rows.isEmpty())
+            arrayVideoFiles.removeAt(rows);
+    }
+    refreshTableVideoFiles();
+}
+
+void AppDelegate::OnUserToolbarClear()
+{
+    if (!isAdding())
+        arrayVideoFiles.clear();
+    refreshTableVideoFiles();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The duration probe: "ffmpeg -i <file>" with no output file only reports on
+// the input; the report's "Duration:" gives the file's length.
+#include <QString>
+
+namespace filelist {
+// Runs ffmpeg on path (output and error joined, read to the end; the exit
+// status does not matter) and returns the duration text of its report, or an
+// empty text when the report holds none (or ffmpeg could not be started).
+// Safe to call from any thread.
+QString probeDurationText(const QString &ffmpeg, const QString &path);
+} // namespace filelist

@@ -1,0 +1,63 @@
+#include "filelist/FileTableModel.h"
+
+#include "app/AppDelegate.h"
+#include "filelist/core/ColumnSort.h"
+
+FileTableModel::FileTableModel(AppDelegate &controller, QObject *parent)
+    : QAbstractTableModel(parent), m_controller(controller)
+{
+}
+
+int FileTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int FileTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : filelist::kColumnCount;
+}
+
+QVariant FileTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return QVariant();
+    const NodeVideoFile &entry = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return filelist::columnText(entry, index.column());
+    case Qt::ForegroundRole:
+        // Asked anew for every cell, so a change of the desktop's appearance
+        // shows at the next redraw.
+        return m_controller.cellTextColor();
+    case Qt::ToolTipRole:
+        return entry.s_File_Path();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case filelist::NameColumn:
+        return tr("Name");
+    case filelist::ExtensionColumn:
+        return tr("Format");
+    case filelist::SizeColumn:
+        return tr("Size");
+    case filelist::DurationColumn:
+        return tr("Duration");
+    default:
+        return QVariant();
+    }
+}
+
+void FileTableModel::reload()
+{
+    beginResetModel();
+    m_rows = m_controller.arrayVideoFiles.snapshot();
+    endResetModel();
+}

@@ -1,0 +1,26 @@
+#include "filelist/core/NaturalOrder.h"
+
+namespace filelist {
+namespace {
+QLocale collationLocale(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+} // namespace
+
+NaturalOrder::NaturalOrder() : NaturalOrder(QLocale::system()) {}
+
+NaturalOrder::NaturalOrder(const QLocale &locale) : m_collator(collationLocale(locale))
+{
+    m_collator.setNumericMode(true);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    m_collator.setIgnorePunctuation(false);
+}
+
+int NaturalOrder::compare(const QString &a, const QString &b) const
+{
+    return m_collator.compare(a, b);
+}
+} // namespace filelist

@@ -1,0 +1,24 @@
+#pragma once
+// The order a file browser gives names: letter case ignored, runs of digits
+// compared by their value ("track 9" before "Track 10"), letters in the
+// order of the user's language.
+#include <QCollator>
+#include <QLocale>
+#include <QString>
+
+namespace filelist {
+class NaturalOrder {
+public:
+    // The user's locale. The plain "C" locale has no collation rules (it would
+    // compare character codes and ignore digit runs), so it falls back to the
+    // common international order.
+    NaturalOrder();
+    explicit NaturalOrder(const QLocale &locale);
+
+    // Negative, zero or positive as a sorts before, with or after b.
+    int compare(const QString &a, const QString &b) const;
+
+private:
+    QCollator m_collator;
+};
+} // namespace filelist
