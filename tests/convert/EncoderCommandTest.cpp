@@ -1,30 +1,18 @@
 // The ffmpeg command of one entry: vectors per format, paths, effects flag.
+#include "EntryFromPath.h"
 #include "QtPrinters.h"
 #include "convert/core/EncoderCommand.h"
 #include "formats/core/FormatTable.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
-NodeVideoFile entryFor(const QString &path)
-{
-    NodeVideoFile e;
-    const QFileInfo info(path);
-    e.setS_File_URL(QUrl::fromLocalFile(path));
-    e.setS_File_Path(path);
-    e.setS_Folder_Path(info.path());
-    e.setS_File_Name_Without_Extension(info.completeBaseName());
-    e.setS_File_Extension(info.suffix());
-    return e;
-}
-
 const QString kWork = QStringLiteral("/work");
 
 EncoderCommand buildFor(int format, const QString &input, const FormatRecords &records = startRecords(),
                         const QString &destination = QStringLiteral("/out"))
 {
-    return encoder::build(format, entryFor(input), destination, kWork, records);
+    return encoder::build(format, testentries::entryFor(input), destination, kWork, records);
 }
 } // namespace
 

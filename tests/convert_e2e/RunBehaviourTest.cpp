@@ -1,0 +1,249 @@
+// The conversion run as the user meets it: the checks before the folder
+// chooser, Cancel, failures among good files, outputs that would replace an
+// input, and the end-of-run alert.
+#include "RunSupport.h"
+
+#include "platform/core/BundledPrograms.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace runsupport;
+
+namespace {
+class ConversionRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testenv::resetHome();
+        ASSERT_TRUE(t.start());
+        in = testenv::freshFolder("in");
+        out = testenv::freshFolder("out");
+    }
+    QByteArray hashOf(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1)
+                                           : QByteArray();
+    }
+    void clickCancel()
+    {
+        ASSERT_TRUE(t.app->windowConvert);
+        auto *cancel = t.app->windowConvert->findChild<QPushButton *>("btnCancel");
+        ASSERT_TRUE(cancel);
+        cancel->click();
+    }
+
+    TestApp t{quickTimings()};
+    QString in, out;
+};
+} // namespace
+
+TEST(RunTimingsTest, TheProgramPausesAsDecided)
+{
+    const RunTimings defaults;
+    EXPECT_EQ(defaults.firstStepMs, 100);
+    EXPECT_EQ(defaults.betweenFilesMs, 2000);
+}
+
+TEST_F(ConversionRun, EmptyListOnlyAlerts)
+{
+    t.app->OnUserToolbarConvert();
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    EXPECT_EQ(t.prompts.alerts.at(0).message, "There are no audio files on the list.");
+    EXPECT_EQ(t.prompts.alerts.at(0).informative, "There are no audio files on the list. Add audio files to convert.");
+    EXPECT_EQ(t.prompts.alerts.at(0).buttons, QStringList{"Close"});
+    EXPECT_EQ(t.prompts.destinationAsked, 0);
+}
+
+TEST_F(ConversionRun, MissingProgramIsNamedBeforeTheFolderChooser)
+{
+    t.app->arrayVideoFiles.append(testentries::entryFor(in + "/a.wav", 1));
+    t.app->sffmpegPath = in + "/no-such-ffmpeg";
+    t.app->OnUserToolbarConvert();
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    EXPECT_TRUE(t.prompts.alerts.at(0).message.contains("ffmpeg"));
+    EXPECT_TRUE(t.prompts.alerts.at(0).informative.contains("apt install ffmpeg"));
+    EXPECT_EQ(t.prompts.destinationAsked, 0);
+
+    // sox matters only where the effects stage follows.
+    t.app->sffmpegPath = bundled::programPath("ffmpeg");
+    t.app->sSoxPath = in + "/no-such-sox";
+    t.app->m_i_Output_Format = 12; // .WAV
+    t.app->OnUserToolbarConvert();
+    ASSERT_EQ(t.prompts.alerts.size(), 2);
+    EXPECT_TRUE(t.prompts.alerts.at(1).message.contains("sox"));
+    EXPECT_TRUE(t.prompts.alerts.at(1).informative.contains("apt install sox"));
+    EXPECT_EQ(t.prompts.destinationAsked, 0);
+
+    t.app->m_i_Output_Format = 8; // .MP3: no sox needed, the chooser comes
+    t.app->OnUserToolbarConvert();
+    EXPECT_EQ(t.prompts.destinationAsked, 1);
+}
+
+TEST_F(ConversionRun, DismissedChooserStartsNothing)
+{
+    addTone(t, in + "/a.wav");
+    t.app->s_Folder_Target = "/earlier";
+    t.app->OnUserToolbarConvert();
+    EXPECT_EQ(t.prompts.destinationAsked, 1);
+    EXPECT_TRUE(t.app->s_Folder_Target.isEmpty());
+    EXPECT_FALSE(t.app->isConverting());
+    EXPECT_TRUE(t.prompts.alerts.isEmpty());
+}
+
+TEST_F(ConversionRun, SuccessOffersTheOutputFolderAndConvertDuringARunIsRefused)
+{
+    addTone(t, in + "/a.wav");
+    addTone(t, in + "/b.wav");
+    QSignalSpy finished(t.app.get(), &AppDelegate::conversionFinished);
+    t.prompts.destinationAnswers.enqueue(out);
+    t.app->OnUserToolbarConvert();
+    ASSERT_TRUE(t.app->isConverting());
+    EXPECT_TRUE(t.app->windowConvert->isVisible());
+    EXPECT_EQ(t.app->windowConvert->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(t.app->windowConvert->progress->maximum(), 2);
+
+    t.prompts.destinationAnswers.enqueue(in);
+    t.app->OnMenuConvert();
+    EXPECT_EQ(t.prompts.destinationAsked, 1);
+    EXPECT_EQ(t.app->s_Folder_Target, out);
+    t.prompts.destinationAnswers.clear();
+
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    EXPECT_EQ(t.prompts.alerts.at(0).message, "Success");
+    EXPECT_EQ(t.desktop.openedFolders, QStringList{out});
+    EXPECT_GT(sizeOf(out + "/a.mp3"), 0);
+    EXPECT_GT(sizeOf(out + "/b.mp3"), 0);
+    EXPECT_FALSE(t.app->isConverting());
+
+    // "Close" opens nothing; a second run asks for its folder again.
+    const QString second = testenv::freshFolder("second");
+    t.prompts.alertAnswers.enqueue(1);
+    ASSERT_TRUE(convertInto(t, second));
+    EXPECT_EQ(t.prompts.destinationAsked, 2);
+    EXPECT_EQ(t.desktop.openedFolders, QStringList{out});
+    EXPECT_GT(sizeOf(second + "/a.mp3"), 0);
+}
+
+TEST_F(ConversionRun, RejectedFileIsReportedAndTheRunGoesOn)
+{
+    addTone(t, in + "/good1.wav");
+    QFile bad(in + "/bad.wav");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("this is not audio at all");
+    bad.close();
+    t.app->arrayVideoFiles.append(testentries::entryFor(bad.fileName(), 0));
+    addTone(t, in + "/good2.wav");
+    t.app->m_i_Output_Format = 12; // through ffmpeg and sox
+
+    ASSERT_TRUE(convertInto(t, out));
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    const ShownAlert &alert = t.prompts.alerts.at(0);
+    EXPECT_EQ(alert.message, "1 of 3 files could not be converted.");
+    EXPECT_TRUE(alert.informative.contains("bad.wav: ffmpeg failed:")) << alert.informative.toStdString();
+    EXPECT_FALSE(alert.informative.contains("good"));
+    EXPECT_EQ(alert.buttons, QStringList({"Open Output Folder", "Close"}));
+    EXPECT_GT(sizeOf(out + "/good1.wav"), 0);
+    EXPECT_GT(sizeOf(out + "/good2.wav"), 0);
+    EXPECT_FALSE(QFileInfo::exists(out + "/bad.wav"));
+    EXPECT_EQ(t.desktop.openedFolders, QStringList{out});
+}
+
+TEST_F(ConversionRun, OutputsThatWouldReplaceAnInputAreRefused)
+{
+    // a.mp3 converted to .MP3 into its own folder would replace itself;
+    // a.wav converted there would replace a.mp3, another file of the list.
+    const QString own = addTone(t, out + "/a.mp3");
+    const QString other = addTone(t, in + "/a.wav");
+    const QByteArray ownHash = hashOf(own);
+    const QByteArray otherHash = hashOf(other);
+
+    ASSERT_TRUE(convertInto(t, out));
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    const ShownAlert &alert = t.prompts.alerts.at(0);
+    EXPECT_EQ(alert.message, "2 of 2 files could not be converted.");
+    EXPECT_TRUE(alert.informative.contains("a.mp3: the output would replace an input file"));
+    EXPECT_TRUE(alert.informative.contains("a.wav: the output would replace an input file"));
+    EXPECT_EQ(alert.buttons, QStringList{"Close"});
+    EXPECT_EQ(hashOf(own), ownHash);
+    EXPECT_EQ(hashOf(other), otherHash);
+}
+
+TEST_F(ConversionRun, EffectsOutputOntoAnInputThroughALinkIsRefused)
+{
+    const QString own = addTone(t, in + "/x.wav");
+    const QByteArray hash = hashOf(own);
+    ASSERT_TRUE(QFile::link(in, QDir::homePath() + "/link"));
+    t.app->m_i_Output_Format = 12; // sox would write the final path
+    ASSERT_TRUE(convertInto(t, QDir::homePath() + "/link"));
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    EXPECT_TRUE(t.prompts.alerts.at(0).informative.contains("x.wav: the output would replace an input file"));
+    EXPECT_EQ(hashOf(own), hash);
+}
+
+TEST_F(ConversionRun, CancelWhileEncodingLetsTheEntryCompleteAndConvertsNoMore)
+{
+    // Long enough that ffmpeg is still at work when Cancel is pressed.
+    addTone(t, in + "/long.wav", 120);
+    addTone(t, in + "/next.wav");
+    t.app->m_i_Output_Format = 7; // .FLAC: ffmpeg, then sox
+    QSignalSpy finished(t.app.get(), &AppDelegate::conversionFinished);
+    t.prompts.destinationAnswers.enqueue(out);
+    t.app->OnUserToolbarConvert();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.app->windowConvert && t.app->windowConvert->isConvertingEntry(); }, 10000));
+    QPointer<Window_Convert> run = t.app->windowConvert;
+    clickCancel();
+
+    EXPECT_FALSE(t.app->isConverting());
+    EXPECT_FALSE(run->isVisible());
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_TRUE(t.prompts.alerts.isEmpty());
+    EXPECT_NEAR(testenv::probeDuration(out + "/long.flac"), 120, 0.5);
+    EXPECT_FALSE(QFileInfo::exists(out + "/next.flac"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return run.isNull(); }, 5000));
+}
+
+TEST_F(ConversionRun, CancelDuringThePauseConvertsNothingMore)
+{
+    TestApp slow(RunTimings{10, 2000});
+    ASSERT_TRUE(slow.start());
+    addTone(slow, in + "/first.wav");
+    addTone(slow, in + "/second.wav");
+    QSignalSpy finished(slow.app.get(), &AppDelegate::conversionFinished);
+    slow.prompts.destinationAnswers.enqueue(out);
+    slow.app->OnUserToolbarConvert();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return slow.app->windowConvert && slow.app->windowConvert->progress->value() == 1; }, 20000));
+    QPointer<Window_Convert> run = slow.app->windowConvert;
+    ASSERT_FALSE(run->isConvertingEntry());
+    ASSERT_TRUE(run->timerConvertNext.isActive());
+    run->findChild<QPushButton *>("btnCancel")->click();
+
+    ASSERT_TRUE(finished.count() == 1 || finished.wait(5000));
+    EXPECT_FALSE(slow.app->isConverting());
+    EXPECT_GT(sizeOf(out + "/first.mp3"), 0);
+    // The pending step goes with the closed window: nothing more is converted.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.isNull(); }, 5000));
+    EXPECT_FALSE(QFileInfo::exists(out + "/second.mp3"));
+    EXPECT_TRUE(slow.prompts.alerts.isEmpty());
+}
+
+TEST_F(ConversionRun, PerFileBarFollowsFfmpeg)
+{
+    addTone(t, in + "/long.wav", 60);
+    t.app->m_i_Output_Format = 8;
+    t.prompts.destinationAnswers.enqueue(out);
+    QSignalSpy finished(t.app.get(), &AppDelegate::conversionFinished);
+    t.app->OnUserToolbarConvert();
+    QSignalSpy values(t.app->windowConvert->progressUnit.data(), &QProgressBar::valueChanged);
+    ASSERT_TRUE(finished.wait(60000));
+    int highest = 0;
+    for (const QList<QVariant> &v : values)
+        highest = qMax(highest, v.at(0).toInt());
+    EXPECT_GT(highest, 0);
+    EXPECT_LE(highest, 100);
+}
