@@ -1,9 +1,84 @@
-// Output format selection and the options dialogs. (Being built.)
+// Output format selection: the format combo box, its stored copy, the options
+// button, and opening and closing the format options dialogs.
 #include "app/AppDelegate.h"
 
-#include <QComboBox>
+#include "app/MainWindow.h"
+#include "app/PreferenceKeys.h"
+#include "formats/Window_AF_AIFF.h"
+#include "formats/Window_AF_AMR.h"
+#include "formats/Window_AF_AU.h"
+#include "formats/Window_AF_CAF.h"
+#include "formats/Window_AF_FLAC.h"
+#include "formats/Window_AF_M4A.h"
+#include "formats/Window_AF_MP3.h"
+#include "formats/Window_AF_OGG.h"
+#include "formats/Window_AF_RAW.h"
+#include "formats/Window_AF_SPX.h"
+#include "formats/Window_AF_WAV.h"
+#include "formats/Window_AF_WMA.h"
+#include "platform/core/Preferences.h"
 
-void AppDelegate::setUpFormats() {}
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+// Each record's options dialog: the controller field that holds it while it
+// is open, and how to make it.
+struct DialogSlot {
+    RecordKind record;
+    FormatOptionsDialog *AppDelegate::*field;
+    FormatOptionsDialog *(*make)(AppDelegate &app, QWidget *parent);
+};
+
+template <class Dialog>
+FormatOptionsDialog *makeDialog(AppDelegate &app, QWidget *parent)
+{
+    return new Dialog(app, parent);
+}
+
+const DialogSlot kDialogSlots[] = {
+    {RecordKind::AIFF, &AppDelegate::windowAIFF, &makeDialog<Window_AF_AIFF>},
+    {RecordKind::AMR, &AppDelegate::windowAMR, &makeDialog<Window_AF_AMR>},
+    {RecordKind::AU, &AppDelegate::windowAU, &makeDialog<Window_AF_AU>},
+    {RecordKind::CAF, &AppDelegate::windowCAF, &makeDialog<Window_AF_CAF>},
+    {RecordKind::FLAC, &AppDelegate::windowFLAC, &makeDialog<Window_AF_FLAC>},
+    {RecordKind::MP3, &AppDelegate::windowMP3, &makeDialog<Window_AF_MP3>},
+    {RecordKind::OGG, &AppDelegate::windowOGG, &makeDialog<Window_AF_OGG>},
+    {RecordKind::RAW, &AppDelegate::windowRAW, &makeDialog<Window_AF_RAW>},
+    {RecordKind::SPX, &AppDelegate::windowSPX, &makeDialog<Window_AF_SPX>},
+    {RecordKind::WAV, &AppDelegate::windowWAV, &makeDialog<Window_AF_WAV>},
+    {RecordKind::WMA, &AppDelegate::windowWMA, &makeDialog<Window_AF_WMA>},
+    {RecordKind::M4A, &AppDelegate::windowM4A, &makeDialog<Window_AF_M4A>},
+};
+
+const DialogSlot *slotFor(RecordKind record)
+{
+    for (const DialogSlot &slot : kDialogSlots)
+        if (slot.record == record)
+            return &slot;
+    return nullptr;
+}
+
+// Ends the dialog's sheet and releases it. The dialog may be inside its own
+// OK or Cancel handler, so it is deleted once control returns to the loop.
+void endAndRelease(FormatOptionsDialog *&field)
+{
+    FormatOptionsDialog *dialog = field;
+    field = nullptr;
+    if (!dialog)
+        return;
+    dialog->endSheet();
+    dialog->deleteLater();
+}
+} // namespace
+
+void AppDelegate::setUpFormats()
+{
+    // Only a pick by the user runs the action: start-up selects the stored
+    // format by code without storing it again or touching the button.
+    connect(comboboxOutputFormat, &QComboBox::activated, this, &AppDelegate::OnComboOutputFormat);
+    connect(buttonFormatOptions, &QPushButton::clicked, this, &AppDelegate::OnUserFormatOptions);
+}
 
 void AppDelegate::FillComboboxOutputFormats()
 {
@@ -11,17 +86,38 @@ void AppDelegate::FillComboboxOutputFormats()
         comboboxOutputFormat->addItem(format.item);
 }
 
-void AppDelegate::OnComboOutputFormat() {}
-void AppDelegate::OnUserFormatOptions() {}
-void AppDelegate::Close_Window_AIFF() {}
-void AppDelegate::Close_Window_AMR() {}
-void AppDelegate::Close_Window_AU() {}
-void AppDelegate::Close_Window_CAF() {}
-void AppDelegate::Close_Window_FLAC() {}
-void AppDelegate::Close_Window_MP3() {}
-void AppDelegate::Close_Window_OGG() {}
-void AppDelegate::Close_Window_RAW() {}
-void AppDelegate::Close_Window_SPX() {}
-void AppDelegate::Close_Window_WAV() {}
-void AppDelegate::Close_Window_WMA() {}
-void AppDelegate::Close_Window_M4A() {}
+void AppDelegate::OnComboOutputFormat()
+{
+    m_i_Output_Format = comboboxOutputFormat->currentIndex();
+    if (const OutputFormat *format = formats::at(m_i_Output_Format))
+        buttonFormatOptions->setEnabled(format->record != RecordKind::None);
+    m_services.preferences->setString(prefkeys::kOutputFormat, QString::number(m_i_Output_Format));
+}
+
+void AppDelegate::OnUserFormatOptions()
+{
+    m_i_Output_Format = comboboxOutputFormat->currentIndex();
+    const OutputFormat *format = formats::at(m_i_Output_Format);
+    const DialogSlot *slot = format ? slotFor(format->record) : nullptr;
+    if (!slot)
+        return; // nothing selected, or .AC3, which has no options
+
+    FormatOptionsDialog *&field = this->*(slot->field);
+    endAndRelease(field);
+    field = slot->make(*this, window);
+    field->windowDidLoad();
+    field->open(); // a sheet: blocks the main window only, returns at once
+}
+
+void AppDelegate::Close_Window_AIFF() { endAndRelease(windowAIFF); }
+void AppDelegate::Close_Window_AMR() { endAndRelease(windowAMR); }
+void AppDelegate::Close_Window_AU() { endAndRelease(windowAU); }
+void AppDelegate::Close_Window_CAF() { endAndRelease(windowCAF); }
+void AppDelegate::Close_Window_FLAC() { endAndRelease(windowFLAC); }
+void AppDelegate::Close_Window_MP3() { endAndRelease(windowMP3); }
+void AppDelegate::Close_Window_OGG() { endAndRelease(windowOGG); }
+void AppDelegate::Close_Window_RAW() { endAndRelease(windowRAW); }
+void AppDelegate::Close_Window_SPX() { endAndRelease(windowSPX); }
+void AppDelegate::Close_Window_WAV() { endAndRelease(windowWAV); }
+void AppDelegate::Close_Window_WMA() { endAndRelease(windowWMA); }
+void AppDelegate::Close_Window_M4A() { endAndRelease(windowM4A); }

@@ -1,0 +1,143 @@
+#include "formats/FormatOptionsDialog.h"
+
+#include "app/AppDelegate.h"
+#include "formats/EffectsGroup.h"
+#include "formats/core/OptionFields.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+FormatOptionsDialog::FormatOptionsDialog(AppDelegate &app, RecordKind record, CloseOperation close, QWidget *parent)
+    : QDialog(parent), m_app(app), m_record(record), m_close(close)
+{
+}
+
+FormatOptionsDialog::~FormatOptionsDialog() = default;
+
+const OptionField &FormatOptionsDialog::fieldNamed(const char *recordField) const
+{
+    const OptionField *field = options::byRecordField(m_record, QLatin1String(recordField));
+    if (!field)
+        qFatal("An options dialog names the record field %s, which its record does not have", recordField);
+    return *field;
+}
+
+void FormatOptionsDialog::bindList(QComboBox *combo, const char *recordField)
+{
+    // Choose-only: no typed text can reach the record.
+    combo->setEditable(false);
+    m_lists.append({combo, &fieldNamed(recordField)});
+    // Only a pick by the user applies the rules; selecting by code does not.
+    connect(combo, &QComboBox::activated, this, [this] { applyEnableRules(); });
+}
+
+void FormatOptionsDialog::bindMode(const char *recordField, const QVector<ModeChoice> &choices, qint64 whenNoneOn)
+{
+    m_modeField = &fieldNamed(recordField);
+    m_modeChoices = choices;
+    m_whenNoneOn = whenNoneOn;
+    for (int i = 0; i < m_modeChoices.size(); ++i)
+        connect(m_modeChoices[i].button, &QRadioButton::clicked, this, [this, i] { OnUserMode(m_modeChoices[i]); });
+}
+
+void FormatOptionsDialog::bindEffects(EffectsGroup *group)
+{
+    m_effects = group;
+}
+
+void FormatOptionsDialog::windowDidLoad()
+{
+    const FormatRecords &records = m_app.records;
+    for (const ListBinding &list : std::as_const(m_lists)) {
+        list.combo->clear();
+        list.combo->addItems(*list.field->labels);
+    }
+    if (m_modeField) {
+        const qint64 mode = qint64(m_modeField->get(records));
+        for (const ModeChoice &choice : std::as_const(m_modeChoices))
+            if (choice.value == mode)
+                showMode(choice);
+    }
+    // Lists that are disabled get their selection too, so switching modes
+    // later shows the stored value.
+    for (const ListBinding &list : std::as_const(m_lists))
+        list.combo->setCurrentIndex(int(list.field->get(records)));
+    if (m_effects)
+        m_effects->showValues(float(fieldNamed("f_Speed").get(records)), qint64(fieldNamed("i_Gain").get(records)),
+                              qint64(fieldNamed("i_Treble").get(records)),
+                              qint64(fieldNamed("i_Bass").get(records)));
+    applyEnableRules();
+}
+
+void FormatOptionsDialog::showMode(const ModeChoice &on)
+{
+    on.button->setChecked(true);
+    for (const ModeChoice &choice : std::as_const(m_modeChoices)) {
+        if (choice.button == on.button)
+            continue;
+        choice.button->setChecked(false);
+        for (QWidget *w : choice.enables)
+            w->setEnabled(false);
+    }
+    for (QWidget *w : on.enables)
+        w->setEnabled(true);
+}
+
+void FormatOptionsDialog::OnUserMode(const ModeChoice &clicked)
+{
+    if (clicked.button->isChecked())
+        showMode(clicked);
+    applyEnableRules();
+}
+
+void FormatOptionsDialog::Enable_Sox_Options(bool enabled)
+{
+    if (m_effects)
+        m_effects->Enable_Sox_Options(enabled);
+}
+
+void FormatOptionsDialog::OnUserOK()
+{
+    FormatRecords &records = m_app.records;
+    if (m_modeField) {
+        qint64 mode = m_whenNoneOn;
+        for (const ModeChoice &choice : std::as_const(m_modeChoices))
+            if (choice.button->isChecked()) {
+                mode = choice.value;
+                break;
+            }
+        m_modeField->set(records, double(mode));
+    }
+    // A list without a selection (a stored position outside its labels)
+    // keeps the record's value rather than storing "none".
+    for (const ListBinding &list : std::as_const(m_lists))
+        if (list.combo->currentIndex() >= 0)
+            list.field->set(records, list.combo->currentIndex());
+    if (m_effects) {
+        fieldNamed("i_Gain").set(records, double(m_effects->gain()));
+        fieldNamed("i_Treble").set(records, double(m_effects->treble()));
+        fieldNamed("i_Bass").set(records, double(m_effects->bass()));
+        fieldNamed("f_Speed").set(records, double(m_effects->speed()));
+    }
+    (m_app.*m_close)();
+}
+
+void FormatOptionsDialog::OnUserCancel()
+{
+    (m_app.*m_close)();
+}
+
+void FormatOptionsDialog::endSheet()
+{
+    QDialog::done(result());
+}
+
+void FormatOptionsDialog::accept()
+{
+    OnUserOK();
+}
+
+void FormatOptionsDialog::reject()
+{
+    OnUserCancel();
+}

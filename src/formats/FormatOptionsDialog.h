@@ -1,0 +1,89 @@
+#pragma once
+// What every format options dialog shares. A dialog declares, in its
+// constructor, which list edits which record field, which radio buttons pick
+// the value of a mode field, and where its effects group is; this class then
+// fills the lists, shows the record, writes it back on OK (in the declared
+// order: mode, lists, then gain, treble, bass, speed) and leaves it alone on
+// Cancel. A dialog's own code is only its enable rules.
+#include <QDialog>
+#include <QVector>
+
+#include "formats/core/FormatTable.h"
+
+class AppDelegate;
+class EffectsGroup;
+class QComboBox;
+class QRadioButton;
+struct FormatRecords;
+struct OptionField;
+
+class FormatOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    using CloseOperation = void (AppDelegate::*)();
+
+    FormatOptionsDialog(AppDelegate &app, RecordKind record, CloseOperation close, QWidget *parent);
+    ~FormatOptionsDialog() override;
+
+    RecordKind record() const { return m_record; }
+
+    // Fills the lists and shows the record's current values. Called once,
+    // before the dialog is shown.
+    void windowDidLoad();
+    // Writes every field of the record, then asks the controller to close.
+    void OnUserOK();
+    // Asks the controller to close; the record is left untouched.
+    void OnUserCancel();
+    // Ends the dialog's sheet. Called by the controller's close operation.
+    void endSheet();
+
+    // OK in the button box, Return, Escape and the window's close box all
+    // end through the controller's close operation.
+    void accept() override;
+    void reject() override;
+
+protected:
+    // One radio button of a mode: the value it stands for, and the lists
+    // that are usable while it is on.
+    struct ModeChoice {
+        QRadioButton *button;
+        qint64 value;
+        QVector<QWidget *> enables;
+    };
+
+    // Declarations, made by each dialog's constructor.
+    // A choose-only list showing the labels of recordField.
+    void bindList(QComboBox *combo, const char *recordField);
+    // Radio buttons that together edit recordField. On opening, the button of
+    // the stored value is turned on and the others off (an unknown value
+    // leaves them as the layout made them). OK stores the value of the first
+    // button that is on, in declared order, else whenNoneOn.
+    void bindMode(const char *recordField, const QVector<ModeChoice> &choices, qint64 whenNoneOn);
+    // The effects group editing f_Speed, i_Gain, i_Treble and i_Bass.
+    void bindEffects(EffectsGroup *group);
+
+    // The dialog's enable rules, applied after opening, after a mode click and
+    // after the user picks from a list. None by default.
+    virtual void applyEnableRules() {}
+    void Enable_Sox_Options(bool enabled);
+
+    AppDelegate &app() const { return m_app; }
+
+private:
+    struct ListBinding {
+        QComboBox *combo;
+        const OptionField *field;
+    };
+    const OptionField &fieldNamed(const char *recordField) const;
+    void OnUserMode(const ModeChoice &clicked);
+    void showMode(const ModeChoice &on);
+
+    AppDelegate &m_app;
+    RecordKind m_record;
+    CloseOperation m_close;
+    QVector<ListBinding> m_lists;
+    const OptionField *m_modeField = nullptr;
+    QVector<ModeChoice> m_modeChoices;
+    qint64 m_whenNoneOn = 0;
+    EffectsGroup *m_effects = nullptr;
+};

@@ -1,0 +1,23 @@
+#include "formats/Window_AF_AIFF.h"
+
+#include "app/AppDelegate.h"
+#include "ui_Window_AF_AIFF.h"
+
+Window_AF_AIFF::Window_AF_AIFF(AppDelegate &app, QWidget *parent)
+    : FormatOptionsDialog(app, RecordKind::AIFF, &AppDelegate::Close_Window_AIFF, parent)
+{
+    Ui::Window_AF_AIFF ui;
+    ui.setupUi(this);
+    comboFormat = ui.comboFormat;
+    bindList(ui.comboSampleRate, "i_Sample_Rate");
+    bindList(ui.comboChannels, "i_Channels");
+    bindList(ui.comboFormat, "i_Format");
+    bindList(ui.comboBitrate, "i_Bitrate");
+    bindEffects(ui.groupEffects);
+}
+
+void Window_AF_AIFF::applyEnableRules()
+{
+    // Position 2 of the format list is "Uncompressed".
+    Enable_Sox_Options(comboFormat->currentIndex() == 2);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Options of the .AIFC, .AIFF and .AIF outputs (one record for the three):
+// sample rate, channels, format, bitrate, and the effects, which apply only
+// to uncompressed audio.
+#include "formats/FormatOptionsDialog.h"
+
+#include <QComboBox>
+#include <QPointer>
+
+class Window_AF_AIFF : public FormatOptionsDialog {
+    Q_OBJECT
+public:
+    explicit Window_AF_AIFF(AppDelegate &app, QWidget *parent = nullptr);
+
+protected:
+    // The effects are usable only when the format is "Uncompressed".
+    void applyEnableRules() override;
+
+private:
+    QPointer<QComboBox> comboFormat;
+};

@@ -1,0 +1,9 @@
+#pragma once
+// Options of the .CAF output: sample size, sample rate and channels.
+#include "formats/FormatOptionsDialog.h"
+
+class Window_AF_CAF : public FormatOptionsDialog {
+    Q_OBJECT
+public:
+    explicit Window_AF_CAF(AppDelegate &app, QWidget *parent = nullptr);
+};

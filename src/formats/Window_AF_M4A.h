@@ -1,0 +1,9 @@
+#pragma once
+// Options of the .M4A output: sample rate, channels and bitrate.
+#include "formats/FormatOptionsDialog.h"
+
+class Window_AF_M4A : public FormatOptionsDialog {
+    Q_OBJECT
+public:
+    explicit Window_AF_M4A(AppDelegate &app, QWidget *parent = nullptr);
+};

@@ -1,0 +1,20 @@
+#pragma once
+// Options of the .OGG output: variable or constant bitrate, channels, and the
+// effects, which apply only in variable-bitrate mode.
+#include "formats/FormatOptionsDialog.h"
+
+#include <QPointer>
+#include <QRadioButton>
+
+class Window_AF_OGG : public FormatOptionsDialog {
+    Q_OBJECT
+public:
+    explicit Window_AF_OGG(AppDelegate &app, QWidget *parent = nullptr);
+
+protected:
+    // The effects are usable only while variable bitrate is on.
+    void applyEnableRules() override;
+
+private:
+    QPointer<QRadioButton> radioVBR;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// Options of the .SPX output: one of three modes (quality preset, constant
+// bitrate, variable bitrate), each with its own list.
+#include "formats/FormatOptionsDialog.h"
+
+class Window_AF_SPX : public FormatOptionsDialog {
+    Q_OBJECT
+public:
+    explicit Window_AF_SPX(AppDelegate &app, QWidget *parent = nullptr);
+};

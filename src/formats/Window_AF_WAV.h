@@ -1,0 +1,10 @@
+#pragma once
+// Options of the .WAV output: sample size, sample rate, channels and the
+// effects.
+#include "formats/FormatOptionsDialog.h"
+
+class Window_AF_WAV : public FormatOptionsDialog {
+    Q_OBJECT
+public:
+    explicit Window_AF_WAV(AppDelegate &app, QWidget *parent = nullptr);
+};
