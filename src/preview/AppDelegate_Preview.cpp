@@ -1,18 +1,262 @@
-// Preview playback and the waveform picture. (Being built.)
+// Preview playback: a selected list entry is converted into a WAV in the work
+// folder, its waveform picture is made, and Play, Pause and Stop act on a
+// sound opened on that WAV.
+//
+// The ffmpeg steps of a preparation run as child processes without blocking
+// the window. They still run one after the other, in the same order, and a
+// newer single-row selection abandons an older preparation that is running.
 #include "app/AppDelegate.h"
 
+#include "platform/Prompts.h"
 #include "platform/Sound.h"
+#include "platform/core/FileSystem.h"
+#include "preview/JoinedChild.h"
+#include "preview/TableSelectionWatcher.h"
+#include "preview/View_Audio_Wave.h"
+#include "preview/core/PlaybackControls.h"
+#include "preview/core/PreviewFiles.h"
 
-void AppDelegate::setUpPreview() {}
-void AppDelegate::tableViewSelectionDidChange() {}
-void AppDelegate::TimerHandleAudioTracksRoutine() {}
-void AppDelegate::openFileWithFilePathURL(const QUrl &) {}
-void AppDelegate::OnUserToolbarPlay() {}
-void AppDelegate::OnUserToolbarPause() {}
-void AppDelegate::OnUserToolbarStop() {}
-void AppDelegate::Audio_Pause() {}
-void AppDelegate::Audio_Stop() {}
-void AppDelegate::Update_UI_After_Audio_Operation() {}
-void AppDelegate::Disable_Audio_Play() {}
-void AppDelegate::TimerHandleAudioPositionRoutine() {}
-int AppDelegate::Create_Waveform(const QUrl &) { return 0; }
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+namespace {
+const QString kClose = QStringLiteral("Close");
+
+// The selected rows of the table, found by testing every row.
+QList<int> selectedRows(const QTableView *table)
+{
+    QList<int> rows;
+    if (!table || !table->model() || !table->selectionModel())
+        return rows;
+    const int count = table->model()->rowCount();
+    for (int row = 0; row < count; ++row)
+        if (table->selectionModel()->isRowSelected(row, QModelIndex()))
+            rows << row;
+    return rows;
+}
+
+// Drops a sound that cannot play, shows playback as stopped and says why.
+void stopAfterSoundFailure(AppDelegate &app, const QString &reason)
+{
+    app.sound.reset();
+    app.i_PlayingStatus = preview::Stopped;
+    app.Update_UI_After_Audio_Operation();
+    app.services().prompts->alert(QStringLiteral("The preview could not be played."),
+                                  QStringLiteral("The sound system reported: %1. Check that a sound output device is "
+                                                 "connected and working, then press Play again.")
+                                      .arg(reason),
+                                  {kClose});
+}
+
+void setEnabled(QAction *item, bool enabled)
+{
+    if (item)
+        item->setEnabled(enabled);
+}
+} // namespace
+
+void AppDelegate::setUpPreview()
+{
+    if (viewAudioPlot)
+        viewAudioPlot->setController(this);
+    auto *watcher = new TableSelectionWatcher(tableviewVideoFiles, this);
+    connect(watcher, &TableSelectionWatcher::selectionChanged, this, &AppDelegate::tableViewSelectionDidChange);
+}
+
+void AppDelegate::tableViewSelectionDidChange()
+{
+    if (sound) {
+        sound->stop();
+        sound.reset();
+        Disable_Audio_Play();
+    }
+
+    const QList<int> rows = selectedRows(tableviewVideoFiles);
+    if (rows.size() != 1)
+        return;
+    const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
+    EnableToolbar(false);
+    s_Audio_File = entry.s_File_Path();
+    s_Audio_URL = entry.s_File_URL();
+    // The newest selection wins over a preparation that is still running.
+    if (previewChild)
+        previewChild->abandon();
+    ++previewGeneration;
+    timerHandleAudioTracks.start();
+}
+
+void AppDelegate::TimerHandleAudioTracksRoutine()
+{
+    if (previewChild)
+        previewChild->abandon();
+    const quint64 generation = ++previewGeneration;
+
+    const QString wav = preview::wavPath(s_Output_Folder, s_Audio_File);
+    fs::remove(wav);
+    auto *conversion = new JoinedChild(sffmpegPath, preview::wavArguments(s_Audio_File, wav), this);
+    conversion->setPartialOutput(wav);
+    previewChild = conversion;
+    connect(conversion, &JoinedChild::finished, this, [this, conversion, generation, wav] {
+        conversion->deleteLater();
+        if (generation != previewGeneration)
+            return;
+        previewChild = nullptr;
+
+        // A sound started on the previous preview while this one was being
+        // made is part of what the new preview replaces.
+        if (sound) {
+            sound->stop();
+            sound.reset();
+        }
+        i_PlayingStatus = preview::Stopped;
+        Update_UI_After_Audio_Operation();
+
+        if (QFileInfo(wav).isFile()) {
+            i_Audio_Duration_Seconds = Return_Seconds_From_Duration_Str(GetMediaFileDuration(wav));
+            s_WAV_File = wav;
+            openFileWithFilePathURL(QUrl::fromLocalFile(wav));
+            return;
+        }
+        services().prompts->alert(QStringLiteral("Audio file could not be opened."),
+                                  QStringLiteral("Audio file could not be opened."), {kClose});
+        timerReEnableToolbar.start();
+        emit previewPrepared(false);
+    });
+}
+
+void AppDelegate::openFileWithFilePathURL(const QUrl &url)
+{
+    if (url.isEmpty()) {
+        timerReEnableToolbar.start(); // restarting cancels a pending one
+        return;
+    }
+    const quint64 generation = previewGeneration;
+    Create_Waveform(url);
+    JoinedChild *waveform = previewChild;
+    connect(waveform, &JoinedChild::finished, this, [this, waveform, generation] {
+        waveform->deleteLater();
+        if (generation != previewGeneration)
+            return;
+        previewChild = nullptr;
+        b_Audio_Loaded = 1;
+        if (viewAudioPlot)
+            viewAudioPlot->update();
+        timerReEnableToolbar.start();
+        emit previewPrepared(true);
+    });
+}
+
+int AppDelegate::Create_Waveform(const QUrl &url)
+{
+    const QString input = url.toLocalFile();
+    // The number is used up before ffmpeg runs, also when it fails.
+    const int number = iCurrentSpectrumIndex++;
+    sCurrentSpectrumFile = preview::spectrumPicturePath(s_Output_Folder, number);
+    if (previewChild)
+        previewChild->abandon();
+    previewChild = new JoinedChild(sffmpegPath, preview::waveformArguments(input, sCurrentSpectrumFile), this);
+    previewChild->setPartialOutput(sCurrentSpectrumFile);
+    return number;
+}
+
+void AppDelegate::OnUserToolbarPlay()
+{
+    const QList<int> rows = selectedRows(tableviewVideoFiles);
+    if (rows.isEmpty()) {
+        services().prompts->alert(QStringLiteral("There is no audio file selected."),
+                                  QStringLiteral("There is no audio file selected. Select one audio file to play."),
+                                  {kClose});
+        return;
+    }
+    if (rows.size() > 1) {
+        services().prompts->alert(
+            QStringLiteral("There is more than one audio file selected."),
+            QStringLiteral("There is more than one audio file selected. Select only one audio file to play."), {kClose});
+        return;
+    }
+    s_Audio_URL = arrayVideoFiles.at(rows.first()).s_File_URL();
+    if (s_WAV_File.isEmpty() || !QFileInfo(s_WAV_File).isFile())
+        return;
+
+    sound = services().sounds->open(s_WAV_File); // the previous sound, if paused, goes
+    ISound *opened = sound.get();
+    opened->setErrorHandler([this, opened](const QString &reason) {
+        if (sound.get() == opened) // not a sound that was replaced meanwhile
+            stopAfterSoundFailure(*this, reason);
+    });
+    if (i_PlayingStatus == preview::Paused)
+        sound->setCurrentTime(i_Seconds_Position);
+    if (!sound->play()) {
+        stopAfterSoundFailure(*this, sound->errorText());
+        return;
+    }
+    i_PlayingStatus = preview::Playing;
+    Update_UI_After_Audio_Operation();
+}
+
+void AppDelegate::OnUserToolbarPause()
+{
+    Audio_Pause();
+}
+
+void AppDelegate::OnUserToolbarStop()
+{
+    Audio_Stop();
+}
+
+void AppDelegate::Audio_Pause()
+{
+    if (sound)
+        sound->pause();
+    i_PlayingStatus = preview::Paused;
+    Update_UI_After_Audio_Operation();
+}
+
+void AppDelegate::Audio_Stop()
+{
+    if (sound)
+        sound->stop();
+    sound.reset();
+    i_PlayingStatus = preview::Stopped;
+    Update_UI_After_Audio_Operation();
+}
+
+void AppDelegate::Update_UI_After_Audio_Operation()
+{
+    const std::optional<preview::PlaybackControls> controls = preview::controlsFor(i_PlayingStatus);
+    if (!controls)
+        return;
+    setEnabled(toolbarItemPlay, controls->play);
+    setEnabled(toolbarItemPause, controls->pause);
+    setEnabled(toolbarItemStop, controls->stop);
+    setEnabled(menuItemPlay, controls->play);
+    setEnabled(menuItemPause, controls->pause);
+    setEnabled(menuItemStop, controls->stop);
+    switch (controls->counter) {
+    case preview::CounterAction::StopAndReset:
+        timerHandleAudioPosition.stop();
+        i_Seconds_Position = 0;
+        break;
+    case preview::CounterAction::Restart:
+        timerHandleAudioPosition.start();
+        break;
+    case preview::CounterAction::Stop:
+        timerHandleAudioPosition.stop();
+        break;
+    }
+}
+
+void AppDelegate::Disable_Audio_Play()
+{
+    for (QAction *item : {toolbarItemPlay.data(), toolbarItemPause.data(), toolbarItemStop.data(),
+                          menuItemPlay.data(), menuItemPause.data(), menuItemStop.data()})
+        setEnabled(item, false);
+}
+
+void AppDelegate::TimerHandleAudioPositionRoutine()
+{
+    i_Seconds_Position += 1.0f;
+}

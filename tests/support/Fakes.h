@@ -76,4 +76,10 @@ public:
     bool failToPlay = false;
 
     std::unique_ptr<ISound> open(const QString &path) override;
+    // Makes the newest sound that still exists report a playback failure from
+    // the event loop, as a sound backend would; false when no sound exists.
+    bool failWhilePlaying(const QString &reason);
+    // The newest sound still open, if any, and how many were opened.
+    ISound *current = nullptr;
+    int opened = 0;
 };

@@ -1,0 +1,17 @@
+#include "preview/core/PlaybackControls.h"
+
+namespace preview {
+std::optional<PlaybackControls> controlsFor(qint64 status)
+{
+    switch (status) {
+    case Stopped:
+        return PlaybackControls{true, false, false, CounterAction::StopAndReset};
+    case Playing:
+        return PlaybackControls{false, true, true, CounterAction::Restart};
+    case Paused:
+        return PlaybackControls{true, false, true, CounterAction::Stop};
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace preview

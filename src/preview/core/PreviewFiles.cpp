@@ -1,0 +1,32 @@
+#include "preview/core/PreviewFiles.h"
+
+namespace preview {
+QString baseNameOf(const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.left(dot) : name;
+}
+
+QString wavPath(const QString &workFolder, const QString &entryPath)
+{
+    return workFolder + QLatin1Char('/') + baseNameOf(entryPath) + QStringLiteral(".wav");
+}
+
+QString spectrumPicturePath(const QString &workFolder, int number)
+{
+    return workFolder + QString::asprintf("/Spectrum%04d.png", number);
+}
+
+QStringList wavArguments(const QString &input, const QString &wav)
+{
+    return {QStringLiteral("-i"), input, QStringLiteral("-acodec"), QStringLiteral("pcm_s16le"),
+            QStringLiteral("-ar"), QStringLiteral("44100"), QStringLiteral("-ac"), QStringLiteral("2"), wav};
+}
+
+QStringList waveformArguments(const QString &input, const QString &picture)
+{
+    return {QStringLiteral("-i"), input, QStringLiteral("-filter_complex"),
+            QStringLiteral("showwavespic=colors=#1c99d5"), QStringLiteral("-vframes"), QStringLiteral("1"), picture};
+}
+} // namespace preview

@@ -1,0 +1,21 @@
+#pragma once
+// Where the preview's scratch files live in the work folder, and the ffmpeg
+// argument vectors that make them.
+#include <QString>
+#include <QStringList>
+
+namespace preview {
+// The file name of path without its last extension ("a.b.mp3" -> "a.b");
+// a leading dot does not start an extension (".hidden" stays ".hidden").
+QString baseNameOf(const QString &path);
+// The preview WAV of a list entry: "<work folder>/<base name>.wav". Entries
+// whose names differ only in their extension share it.
+QString wavPath(const QString &workFolder, const QString &entryPath);
+// Waveform picture number n: "<work folder>/Spectrum0007.png", at least four
+// digits (five from 10000 on).
+QString spectrumPicturePath(const QString &workFolder, int number);
+// ffmpeg turning any input into a 16-bit stereo 44.1 kHz WAV.
+QStringList wavArguments(const QString &input, const QString &wav);
+// ffmpeg drawing the waveform of input into one PNG picture.
+QStringList waveformArguments(const QString &input, const QString &picture);
+} // namespace preview

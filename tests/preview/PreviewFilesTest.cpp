@@ -1,0 +1,51 @@
+// Names and argument vectors of the preview's scratch files.
+#include "preview/core/PreviewFiles.h"
+
+#include <gtest/gtest.h>
+
+TEST(PreviewFiles, WavIsNamedAfterTheEntryWithoutItsLastExtension)
+{
+    const struct {
+        const char *entry;
+        const char *wav;
+    } cases[] = {
+        {"/music/Track 01.mp3", "/work/Track 01.wav"},
+        {"/music/live.at.home.flac", "/work/live.at.home.wav"},
+        {"/music/.hidden", "/work/.hidden.wav"},
+        {"/music/noext", "/work/noext.wav"},
+        {"/music/song.wav", "/work/song.wav"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(preview::wavPath("/work", c.entry), c.wav) << c.entry;
+}
+
+TEST(PreviewFiles, EntriesDifferingOnlyInExtensionShareOneWav)
+{
+    EXPECT_EQ(preview::wavPath("/work", "/a/song.mp3"), preview::wavPath("/work", "/b/song.ogg"));
+}
+
+TEST(PreviewFiles, PicturesAreNumberedWithAtLeastFourDigits)
+{
+    const struct {
+        int number;
+        const char *path;
+    } cases[] = {
+        {0, "/work/Spectrum0000.png"},
+        {2, "/work/Spectrum0002.png"},
+        {9999, "/work/Spectrum9999.png"},
+        {10000, "/work/Spectrum10000.png"},
+        {123456, "/work/Spectrum123456.png"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(preview::spectrumPicturePath("/work", c.number), c.path) << c.number;
+}
+
+TEST(PreviewFiles, ArgumentVectorsPassPathsAsSingleArguments)
+{
+    const QString input = "/music/it's a \"test\" $(x).mp3";
+    EXPECT_EQ(preview::wavArguments(input, "/work/a b.wav"),
+              QStringList({"-i", input, "-acodec", "pcm_s16le", "-ar", "44100", "-ac", "2", "/work/a b.wav"}));
+    EXPECT_EQ(preview::waveformArguments("/work/a b.wav", "/work/Spectrum0000.png"),
+              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5", "-vframes", "1",
+                           "/work/Spectrum0000.png"}));
+}
