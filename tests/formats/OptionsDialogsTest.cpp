@@ -5,6 +5,7 @@
 #include "TestApp.h"
 #include "formats/FormatOptionsDialog.h"
 
+#include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -104,6 +105,9 @@ TEST_P(FreshStartTest, ShowsTheStartValues)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->objectName(), QStringLiteral("Window_AF_") + GetParam().name);
     EXPECT_EQ(driver::snapshot(dialog), GetParam().shown);
+    // Lists are choose-only: no typed text can reach a record.
+    for (const QComboBox *list : dialog->findChildren<QComboBox *>())
+        EXPECT_FALSE(list->isEditable()) << list->objectName().toStdString();
     driver::pressCancel(dialog);
 }
 
