@@ -4,10 +4,41 @@
 
 #include "app/MainWindow.h"
 #include "app/WebPages.h"
+#include "appearance/ColorsIcon.h"
 #include "platform/Desktop.h"
 #include "ui_MainWindow.h"
 
 #include <QAction>
+#include <QStyle>
+
+namespace {
+// Toolbar icons from the desktop's icon theme where it has them, else from
+// the widget style, so that every item has one on any desktop.
+void setToolbarIcons(Ui::MainWindow *ui, const QStyle *style)
+{
+    const struct {
+        QAction *item;
+        const char *themeName;
+        QStyle::StandardPixmap fallback;
+    } icons[] = {
+        {ui->toolbarItemAdd, "list-add", QStyle::SP_FileIcon},
+        {ui->toolbarItemFolder, "folder-open", QStyle::SP_DirOpenIcon},
+        {ui->toolbarItemRemove, "list-remove", QStyle::SP_DialogDiscardButton},
+        {ui->toolbarItemClear, "edit-clear-all", QStyle::SP_DialogResetButton},
+        {ui->toolbarItemConvert, "document-save-as", QStyle::SP_DialogSaveButton},
+        {ui->toolbarItemPlay, "media-playback-start", QStyle::SP_MediaPlay},
+        {ui->toolbarItemPause, "media-playback-pause", QStyle::SP_MediaPause},
+        {ui->toolbarItemStop, "media-playback-stop", QStyle::SP_MediaStop},
+    };
+    for (const auto &icon : icons)
+        icon.item->setIcon(QIcon::fromTheme(QLatin1String(icon.themeName), style->standardIcon(icon.fallback)));
+    ui->toolbarItemColors->setIcon(appearanceicons::colorsIcon());
+    // The menu's playback items show the same pictures as the toolbar's.
+    ui->menuItemPlay->setIcon(ui->toolbarItemPlay->icon());
+    ui->menuItemPause->setIcon(ui->toolbarItemPause->icon());
+    ui->menuItemStop->setIcon(ui->toolbarItemStop->icon());
+}
+} // namespace
 
 QSizeF AppDelegate::windowWillResize(const QSizeF &proposed)
 {
@@ -17,6 +48,7 @@ QSizeF AppDelegate::windowWillResize(const QSizeF &proposed)
 void AppDelegate::setUpCommands()
 {
     Ui::MainWindow *ui = window->ui();
+    setToolbarIcons(ui, window->style());
     auto wire = [this](QAction *action, void (AppDelegate::*operation)()) {
         connect(action, &QAction::triggered, this, operation);
     };

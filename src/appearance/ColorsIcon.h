@@ -1,0 +1,8 @@
+#pragma once
+// The icon of the Colors command: four colour swatches, drawn so that it
+// needs no icon theme.
+#include <QIcon>
+
+namespace appearanceicons {
+QIcon colorsIcon();
+} // namespace appearanceicons
