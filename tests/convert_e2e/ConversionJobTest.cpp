@@ -82,6 +82,22 @@ TEST_F(ConversionJobTest, FailingEffectsStageLeavesNoPartialFinalFile)
     EXPECT_FALSE(QFileInfo::exists(out + "/a.wav"));
 }
 
+// A file of the same name written earlier (by another entry) is no partial
+// output of a failed entry whose sox never ran.
+TEST_F(ConversionJobTest, FailedEncodingKeepsAnEarlierFileAtTheFinalPath)
+{
+    QFile bad(in + "/a.flac");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not audio");
+    bad.close();
+    const QString earlier = testenv::makeTone(out + "/a.wav", 0.2);
+    ConversionJob job(ffmpeg, sox, &records);
+    const ConversionResult r = run(job, request(12, bad.fileName(), 0));
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.reason.startsWith("ffmpeg failed: ")) << r.reason.toStdString();
+    EXPECT_GT(sizeOf(earlier), 0);
+}
+
 TEST_F(ConversionJobTest, EmptyResultIsAFailure)
 {
     const QString tone = testenv::makeTone(in + "/a.wav", 0.5);

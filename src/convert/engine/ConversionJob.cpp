@@ -50,6 +50,7 @@ void ConversionJob::start(const ConversionRequest &request)
     m_errorTail.clear();
     m_outputsOwned = false;
     m_soxStarted = false;
+    m_finalWritten = false;
     m_command = encoder::build(request.formatIndex, request.entry, request.destinationFolder, request.workFolder,
                                *m_records);
     if (!m_command.valid) {
@@ -73,6 +74,8 @@ void ConversionJob::start(const ConversionRequest &request)
         fs::remove(m_command.ffmpegOutputPath);
     if (m_command.effects)
         fs::createFolderWithParents(request.workFolder);
+    else
+        m_finalWritten = true;
 
     QProcess *ffmpeg = child::newProcess(this);
     m_ffmpeg = ffmpeg;
@@ -104,7 +107,9 @@ void ConversionJob::onFfmpegFinished(int exitCode, int exitStatus)
 {
     if (m_ffmpeg)
         m_errorTail.append(m_ffmpeg->readAllStandardError());
-    const QString problem = endProblem(QStringLiteral("ffmpeg"), exitCode, exitStatus, m_errorTail);
+    // The alert names the file already: ffmpeg's "<input>: " prefix is dropped.
+    QString problem = endProblem(QStringLiteral("ffmpeg"), exitCode, exitStatus, m_errorTail);
+    problem.replace(encoder::inputText(m_request.entry) + QStringLiteral(": "), QString());
     if (!problem.isEmpty()) {
         finish(false, problem);
         return;
@@ -130,6 +135,7 @@ void ConversionJob::startEffects()
             finish(false, QStringLiteral("sox could not be started (%1)").arg(sox->errorString()));
     });
     m_soxStarted = true;
+    m_finalWritten = true;
     emit effectsStarted();
     sox->start(m_soxPath, arguments);
 }
@@ -163,9 +169,9 @@ void ConversionJob::finish(bool ok, const QString &reason)
     if (!m_running)
         return;
     dropProcesses();
-    // Whatever lies at the final path of a failed entry is partial or stale;
-    // the safety check made sure it is not an input file.
-    if (!ok && m_outputsOwned && fs::exists(m_command.finalPath))
+    // What this entry's ffmpeg or sox left at the final path of a failed entry
+    // is partial; the safety check made sure it is not an input file.
+    if (!ok && m_outputsOwned && m_finalWritten && fs::exists(m_command.finalPath))
         fs::remove(m_command.finalPath);
     m_running = false;
     emit finished(ConversionResult{ok, reason, m_command.finalPath});

@@ -102,5 +102,6 @@ private:
     bool m_running = false;
     bool m_outputsOwned = false; // the outputs passed the safety check: this job may delete them
     bool m_soxStarted = false;
+    bool m_finalWritten = false; // ffmpeg or sox of this entry may have written the final path
     quint64 m_generation = 0;    // tells a queued finish of an earlier entry from the current one
 };
