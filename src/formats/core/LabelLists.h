@@ -1,7 +1,7 @@
 #pragma once
 // Every label list the options dialogs show, defined once, and beside each the
 // encoder value a position sends. Records store positions; only the argument
-// builder turns them into values, through the functions of EncoderValues.
+// builder turns them into values, through the functions of values:: below.
 #include <QString>
 #include <QStringList>
 
