@@ -47,9 +47,12 @@ void BatchRun::start()
     for (int i = 0; i < m_items.size(); ++i) {
         if (!m_items[i].file.problem.isEmpty())
             failItem(i, m_items[i].file.problem);
-        else
+        else if (m_settings.probeDurations)
             m_probes->probe(i, m_items[i].file.entry.s_File_Path());
+        else
+            m_items[i].probed = true; // duration 0: the job reports no percentage
     }
+    startReadyItems();
     finishIfDone();
 }
 

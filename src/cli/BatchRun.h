@@ -27,6 +27,9 @@ struct BatchSettings {
     QString ffmpegPath;
     QString soxPath;
     int jobs = 1;
+    // The durations only serve the percentages of the live display: without
+    // it the probes would be work for nothing.
+    bool probeDurations = true;
 };
 
 struct BatchFailure {

@@ -7,7 +7,9 @@
 #include "cli/InterruptWatcher.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/Summary.h"
+#include "convert/core/EncoderCommand.h"
 #include "convert/engine/ProgramCheck.h"
+#include "platform/core/ChildProcess.h"
 #include "platform/core/BundledPrograms.h"
 #include "platform/core/FileSystem.h"
 
@@ -59,7 +61,13 @@ bool prepareOutputFolder(const QString &folder)
 int convert(const Request &request, const QList<InputFile> &files, const QString &destination,
             const QString &workFolder, const QString &ffmpeg, const QString &sox)
 {
-    const MissingProgram missing = programs::firstMissing(request.formatIndex, request.records, ffmpeg, sox);
+    // Asking each program for its version costs as much as converting a short
+    // file, so that is done only when a program is not even there; one that is
+    // there but broken shows in the reason of every file it fails.
+    const bool present = child::canRun(ffmpeg) &&
+                         (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(sox));
+    const MissingProgram missing =
+        present ? MissingProgram{} : programs::firstMissing(request.formatIndex, request.records, ffmpeg, sox);
     if (!missing.name.isEmpty()) {
         complain(programs::missingMessage(missing) + QLatin1Char(' ') + programs::missingInformative(missing));
         return status(ExitStatus::SomeFailed);
@@ -68,7 +76,8 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
         return status(ExitStatus::SomeFailed);
 
     InterruptWatcher interrupts;
-    ProgressDisplay display(ProgressDisplay::modeFor(stdout, request.quiet), int(files.size()), stdout);
+    const ProgressDisplay::Mode mode = ProgressDisplay::modeFor(stdout, request.quiet);
+    ProgressDisplay display(mode, int(files.size()), stdout);
     BatchSettings settings;
     settings.formatIndex = request.formatIndex;
     settings.records = &request.records;
@@ -77,6 +86,7 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     settings.ffmpegPath = ffmpeg;
     settings.soxPath = sox;
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
+    settings.probeDurations = mode == ProgressDisplay::Mode::Live;
     BatchRun run(settings, files, &display);
     QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, &BatchRun::stop);
     QObject::connect(&run, &BatchRun::finished, QCoreApplication::instance(), &QCoreApplication::quit,

@@ -101,7 +101,7 @@ void ProgressDisplay::redraw()
                     + QLatin1Char('\n');
     for (int id : std::as_const(m_order)) {
         const Running &r = m_running.value(id);
-        QString percent = QStringLiteral("   ");
+        QString percent = QStringLiteral("  0");
         if (r.hasReading)
             percent = r.reading.busy ? QStringLiteral("...") : QStringLiteral("%1").arg(r.reading.percent, 3);
         block += fitted(QStringLiteral("  %1%  %2").arg(percent, r.name)) + QLatin1Char('\n');

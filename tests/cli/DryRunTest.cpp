@@ -1,0 +1,151 @@
+// --dry-run prints the very commands a conversion runs: for every format the
+// builder's vector and the effects stage's, quoted so that a shell gives back
+// the same words; and it converts, creates and deletes nothing.
+#include "CliRunner.h"
+#include "TestApp.h"
+#include "convert/core/EffectsArguments.h"
+#include "convert/core/EncoderCommand.h"
+#include "filelist/core/FileEntry.h"
+#include "formats/core/FormatTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace clitest;
+
+namespace {
+QString touch(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("x");
+    return path;
+}
+
+QList<QStringList> linesOf(const CliRun &run)
+{
+    QList<QStringList> lines;
+    for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        lines << shellWords(line);
+    return lines;
+}
+} // namespace
+
+TEST(CliDryRun, EveryFormatPrintsTheBuildersCommandsQuotedForTheShell)
+{
+    const QString in = testenv::freshFolder(QStringLiteral("cli dry 'in'"));
+    const QString input = touch(in + QStringLiteral("/it's a \"b\" $HOME `x` 100% live.wav"));
+    const QString out = testenv::freshFolder(QStringLiteral("cli-dry-out")) + QStringLiteral("/new folder");
+    const NodeVideoFile entry = filelist::entryFromUrl(QUrl::fromLocalFile(input));
+    const FormatRecords records = startRecords();
+
+    for (const OutputFormat &format : formats::all()) {
+        SCOPED_TRACE(format.item.toStdString());
+        const CliRun run = runCli({"--dry-run", "-f", format.item, "-o", out, input});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QList<QStringList> lines = linesOf(run);
+        ASSERT_FALSE(lines.isEmpty()) << run.out.toStdString();
+        const QStringList ffmpeg = lines.first();
+        ASSERT_GE(ffmpeg.size(), 2);
+        EXPECT_EQ(QFileInfo(ffmpeg.first()).fileName(), "ffmpeg");
+
+        // The intermediate file lives in the run's own temporary folder.
+        const QString work = QFileInfo(ffmpeg.last()).path();
+        const EncoderCommand expected = encoder::build(format.index, entry, out, work, records);
+        EXPECT_EQ(ffmpeg.mid(1), expected.arguments);
+        ASSERT_EQ(lines.size(), expected.effects ? 2 : 1);
+        if (expected.effects) {
+            EXPECT_TRUE(QFileInfo(work).fileName().startsWith("quavero-cli-")) << work.toStdString();
+            EXPECT_NE(work, testenv::workFolder());
+            EXPECT_EQ(QFileInfo(lines.at(1).first()).fileName(), "sox");
+            EXPECT_EQ(lines.at(1).mid(1), effects::arguments(expected.ffmpegOutputPath, expected.finalPath,
+                                                             effects::valuesFor(format.index, records)));
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(out)) << "a dry run creates no output folder";
+}
+
+TEST(CliDryRun, TheBuildersOwnExamples)
+{
+    const QString music = testenv::freshFolder(QStringLiteral("music"));
+    const QString out = testenv::freshFolder(QStringLiteral("out"));
+    const QString ab = touch(music + "/a b.wav");
+    const QString song = touch(music + "/song.wav");
+    const QString live = touch(music + "/100% live.wav");
+
+    const QList<QStringList> vbr = linesOf(runCli({"-n", "-o", out, ab}));
+    ASSERT_EQ(vbr.size(), 1);
+    EXPECT_EQ(vbr.first().mid(1), (QStringList{"-i", "file://" + music + "/a b.wav", "-codec:a", "libmp3lame",
+                                               "-qscale:a", "4", "-ar", "44100", "-ac", "2", out + "/a b.mp3"}));
+
+    const QList<QStringList> cbr =
+        linesOf(runCli({"-n", "-o", out, "--set", "mode=CBR", "--set", "bitrate=128", "--set", "volume=150", ab}));
+    EXPECT_EQ(cbr.first().mid(1), (QStringList{"-i", "file://" + music + "/a b.wav", "-codec:a", "libmp3lame", "-b:a",
+                                               "128k", "-ar", "44100", "-af", "volume=0.585938", "-ac", "2",
+                                               out + "/a b.mp3"}));
+
+    const QList<QStringList> ac3 = linesOf(runCli({"-n", "-f", "ac3", "-o", out, song}));
+    EXPECT_EQ(ac3.first().mid(1),
+              (QStringList{"-i", "file://" + music + "/song.wav", "-acodec", "ac3", "-vn", out + "/song.ac3"}));
+
+    // .AU with effects: the sox line applies them in the order speed, gain, treble, bass.
+    const QList<QStringList> au = linesOf(
+        runCli({"-n", "-f", "au", "--set", "speed=1.25", "--set", "gain=-3", "--set", "bass=4", "-o", out, song}));
+    ASSERT_EQ(au.size(), 2);
+    EXPECT_TRUE(au.at(1).at(1).endsWith("/song001.au"));
+    EXPECT_EQ(au.at(1).mid(2), (QStringList{out + "/song.au", "speed", "1.25", "gain", "-3", "bass", "4"}));
+
+    const QList<QStringList> percent = linesOf(runCli({"-n", "-o", out, live}));
+    EXPECT_EQ(percent.first().at(2), "file://" + music + "/100% live.wav");
+    EXPECT_EQ(percent.first().last(), out + "/100% live.mp3");
+}
+
+TEST(CliDryRun, FilesThatCannotBeConvertedAreNamedAndNothingIsTouched)
+{
+    const QString folder = testenv::freshFolder(QStringLiteral("cli-dry-safety"));
+    const QString mp3 = touch(folder + "/a.mp3");
+    const QString wav = touch(folder + "/b.wav");
+    const QString old = touch(folder + "/b.mp3"); // an old output: only a real run replaces it
+    const QString notes = touch(folder + "/notes.txt");
+
+    const CliRun run = runCli({"-n", "-o", folder, mp3, wav, folder + "/missing.flac", notes});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("a.mp3: the output would replace an input file")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("missing.flac: no such file")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("notes.txt: not an audio file")) << run.err.toStdString();
+    const QList<QStringList> lines = linesOf(run);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines.first().last(), folder + "/b.mp3");
+    for (const QString &path : {mp3, wav, old})
+        EXPECT_EQ(QFileInfo(path).size(), 1) << path.toStdString();
+}
+
+TEST(CliDryRun, FoldersGiveTheirAcceptedFilesInNameOrder)
+{
+    const QString folder = testenv::freshFolder(QStringLiteral("cli-dry-folder"));
+    const QString out = testenv::freshFolder(QStringLiteral("cli-dry-folder-out"));
+    QDir(folder).mkpath("sub");
+    QDir(folder).mkpath("d.mp3"); // a folder, not a file
+    for (const char *name : {"c.wav", "a.mp3", "b.WAV", "notes.txt", "sub/e.mp3", "B.flac"})
+        touch(folder + "/" + name);
+
+    auto outputs = [&](const QStringList &extra) {
+        QStringList names;
+        const CliRun run = runCli(QStringList{"-n", "-f", "ogg", "--set", "mode=cbr", "-o", out} + extra);
+        for (const QStringList &line : linesOf(run))
+            names << QFileInfo(line.last()).fileName();
+        return names;
+    };
+    EXPECT_EQ(outputs({folder}), (QStringList{"B.ogg", "a.ogg", "c.ogg"}));
+    EXPECT_EQ(outputs({"-r", folder}), (QStringList{"B.ogg", "a.ogg", "c.ogg", "e.ogg"}));
+    // A file named on the command line is taken in any letter case, in the order given.
+    EXPECT_EQ(outputs({folder + "/c.wav", folder + "/b.WAV"}), (QStringList{"c.ogg", "b.ogg"}));
+
+    const QString empty = testenv::freshFolder(QStringLiteral("cli-dry-empty"));
+    const CliRun none = runCli({"-n", "-o", out, empty});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_TRUE(none.err.contains("holds no file ending in .ac3")) << none.err.toStdString();
+}
