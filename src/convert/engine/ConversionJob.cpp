@@ -85,7 +85,7 @@ void ConversionJob::start(const ConversionRequest &request)
             [this](int code, QProcess::ExitStatus status) { onFfmpegFinished(code, int(status)); });
     connect(ffmpeg, &QProcess::errorOccurred, this, [this, ffmpeg](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            finish(false, QStringLiteral("ffmpeg could not be started (%1)").arg(ffmpeg->errorString()));
+            finishLater(false, QStringLiteral("ffmpeg could not be started (%1)").arg(ffmpeg->errorString()));
     });
     ffmpeg->start(m_ffmpegPath, m_command.arguments);
 }
@@ -132,7 +132,7 @@ void ConversionJob::startEffects()
             [this](int code, QProcess::ExitStatus status) { onSoxFinished(code, int(status)); });
     connect(sox, &QProcess::errorOccurred, this, [this, sox](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            finish(false, QStringLiteral("sox could not be started (%1)").arg(sox->errorString()));
+            finishLater(false, QStringLiteral("sox could not be started (%1)").arg(sox->errorString()));
     });
     m_soxStarted = true;
     m_finalWritten = true;
