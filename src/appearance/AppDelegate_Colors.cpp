@@ -5,6 +5,8 @@
 #include "app/PreferenceKeys.h"
 #include "appearance/AppearanceSettings.h"
 #include "appearance/ColorWell.h"
+#include "appearance/ListColors.h"
+#include "appearance/TableRowBackground.h"
 #include "appearance/Window_Colors.h"
 #include "appearance/core/ListAppearance.h"
 #include "platform/Appearance.h"
@@ -14,26 +16,6 @@
 #include <QTableView>
 
 namespace {
-QColor resolve(listappearance::Source source, const QColor &listColor)
-{
-    switch (source) {
-    case listappearance::Source::White:
-        return QColor(Qt::white);
-    case listappearance::Source::Black:
-        return QColor(Qt::black);
-    case listappearance::Source::ListColor:
-        break;
-    }
-    return listColor;
-}
-
-// Every second row while rows alternate: a faint step away from the row
-// background of the appearance, so that its text colour stays legible.
-QColor alternateRowColor(bool dark)
-{
-    return dark ? QColor(0x26, 0x26, 0x28) : QColor(0xf0, 0xf2, 0xf5);
-}
-
 // Ends the dialog's sheet. The dialog is deleted once the button press that
 // led here has been handled.
 void closeSheet(Window_Colors *&dialog)
@@ -46,8 +28,10 @@ void closeSheet(Window_Colors *&dialog)
 }
 } // namespace
 
-// The appearance settings are read at start-up; nothing to wire before then.
-void AppDelegate::setUpAppearance() {}
+void AppDelegate::setUpAppearance()
+{
+    new TableRowBackground(tableviewVideoFiles, [this] { return services().appearance->isDark(); }, this);
+}
 
 void AppDelegate::OnUserToolbarColors()
 {
@@ -79,9 +63,9 @@ void AppDelegate::OK_Window_Colors()
     if (tableviewVideoFiles) {
         const bool dark = services().appearance->isDark();
         QPalette palette = tableviewVideoFiles->palette();
-        palette.setColor(QPalette::Base,
-                         resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark), colorTableBackground));
-        palette.setColor(QPalette::AlternateBase, alternateRowColor(dark));
+        palette.setColor(QPalette::Base, listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark),
+                                                             colorTableBackground));
+        palette.setColor(QPalette::AlternateBase, listcolors::alternateRowBackground(dark));
         tableviewVideoFiles->setPalette(palette);
     }
     refreshTableVideoFiles();
@@ -104,5 +88,5 @@ void AppDelegate::TimerSetAlternatingRowsRoutine()
 QColor AppDelegate::cellTextColor() const
 {
     const bool dark = services().appearance && services().appearance->isDark();
-    return resolve(listappearance::cellText(b_List_Alternating_Rows, dark), colorTableForeground);
+    return listcolors::resolve(listappearance::cellText(b_List_Alternating_Rows, dark), colorTableForeground);
 }

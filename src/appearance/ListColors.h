@@ -1,0 +1,15 @@
+#pragma once
+// The colours of the file table that do not come from the settings.
+#include <QColor>
+
+#include "appearance/core/ListAppearance.h"
+
+namespace listcolors {
+// White, black or the chosen list colour, as the rule says.
+QColor resolve(listappearance::Source source, const QColor &listColor);
+// The desktop's row background while rows alternate: white or black.
+QColor rowBackground(bool dark);
+// Every second row while rows alternate: a faint step away from the row
+// background, so that the text colour of the appearance stays legible.
+QColor alternateRowBackground(bool dark);
+} // namespace listcolors
