@@ -20,7 +20,11 @@ ProgressDisplay::Mode ProgressDisplay::modeFor(std::FILE *out, bool quiet)
 {
     if (quiet)
         return Mode::Quiet;
-    return ::isatty(::fileno(out)) ? Mode::Live : Mode::Plain;
+    // The live block moves the cursor with escape sequences, which a "dumb"
+    // terminal (an editor's shell buffer, for one) would print as they are.
+    const QByteArray term = qgetenv("TERM");
+    const bool capable = !term.isEmpty() && term != "dumb";
+    return ::isatty(::fileno(out)) && capable ? Mode::Live : Mode::Plain;
 }
 
 ProgressDisplay::ProgressDisplay(Mode mode, int total, std::FILE *out, QObject *parent)

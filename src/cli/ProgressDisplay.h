@@ -16,7 +16,8 @@ class ProgressDisplay : public QObject {
     Q_OBJECT
 public:
     enum class Mode { Live, Plain, Quiet };
-    // Live when out is a terminal (and quiet is false), else Plain or Quiet.
+    // Live when out is a terminal that understands cursor movement (and quiet
+    // is false), else Plain or Quiet.
     static Mode modeFor(std::FILE *out, bool quiet);
 
     ProgressDisplay(Mode mode, int total, std::FILE *out, QObject *parent = nullptr);

@@ -228,7 +228,7 @@ TEST(CliConversion, ATerminalShowsPercentagesOfTheRunningFiles)
     const QString out = testenv::freshFolder(QStringLiteral("cli-tty-out"));
     for (int i = 0; i < 3; ++i)
         testenv::makeTone(QStringLiteral("%1/long %2.wav").arg(in).arg(i), 90.0);
-    const QString command = QStringLiteral("'%1' -j 2 -o '%2' '%3'").arg(cliPath(), out, in);
+    const QString command = QStringLiteral("TERM=xterm '%1' -j 2 -o '%2' '%3'").arg(cliPath(), out, in);
     const JoinedRun run = child::runJoined(script, {"-qec", command, "/dev/null"});
     const QString screen = QString::fromUtf8(run.output);
 
