@@ -46,6 +46,6 @@ TEST(PreviewFiles, ArgumentVectorsPassPathsAsSingleArguments)
     EXPECT_EQ(preview::wavArguments(input, "/work/a b.wav"),
               QStringList({"-i", input, "-acodec", "pcm_s16le", "-ar", "44100", "-ac", "2", "/work/a b.wav"}));
     EXPECT_EQ(preview::waveformArguments("/work/a b.wav", "/work/Spectrum0000.png"),
-              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5", "-vframes", "1",
+              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5:filter=peak", "-vframes", "1",
                            "/work/Spectrum0000.png"}));
 }

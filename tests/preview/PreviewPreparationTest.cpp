@@ -3,9 +3,11 @@
 #include "PreviewFixture.h"
 
 #include "platform/Sound.h"
+#include "platform/core/ChildProcess.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 
 namespace {
@@ -157,4 +159,24 @@ TEST_F(PreviewFixture, ASoundStartedWhileTheNextPreviewIsMadeStopsWhenItIsReady)
     EXPECT_EQ(t->app->sound, nullptr);
     EXPECT_EQ(t->app->i_PlayingStatus, 0);
     EXPECT_EQ(playbackItems(), "YNN YNN");
+}
+
+TEST_F(PreviewFixture, ThePictureOfALongFileShowsItsWaveformNotAFlatLine)
+{
+    // A minute of noise at half of full scale: its peaks reach a quarter of
+    // the picture's height above and below the middle line.
+    const QString noise = folder + "/noise.wav";
+    ASSERT_EQ(child::runJoined(testenv::ffmpeg(), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                    "anoisesrc=d=60:c=pink:a=0.5", "-ac", "2", noise})
+                  .exitCode,
+              0);
+    listentries::add(*t, {noise});
+    ASSERT_TRUE(selectAndWaitPrepared({0}));
+    const QImage picture(work("Spectrum0000.png"));
+    ASSERT_FALSE(picture.isNull());
+    int drawnRows = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        if (qAlpha(picture.pixel(picture.width() / 2, y)) > 0)
+            ++drawnRows;
+    EXPECT_GT(drawnRows, picture.height() / 6);
 }

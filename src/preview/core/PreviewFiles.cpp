@@ -26,7 +26,15 @@ QStringList wavArguments(const QString &input, const QString &wav)
 
 QStringList waveformArguments(const QString &input, const QString &picture)
 {
-    return {QStringLiteral("-i"), input, QStringLiteral("-filter_complex"),
-            QStringLiteral("showwavespic=colors=#1c99d5"), QStringLiteral("-vframes"), QStringLiteral("1"), picture};
+    // Each column of the picture spans thousands of samples. The filter's
+    // default averages them, which flattens a song of a few minutes into a
+    // thin line; their peaks draw the waveform's outline.
+    return {QStringLiteral("-i"),
+            input,
+            QStringLiteral("-filter_complex"),
+            QStringLiteral("showwavespic=colors=#1c99d5:filter=peak"),
+            QStringLiteral("-vframes"),
+            QStringLiteral("1"),
+            picture};
 }
 } // namespace preview

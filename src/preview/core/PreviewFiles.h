@@ -16,6 +16,6 @@ QString wavPath(const QString &workFolder, const QString &entryPath);
 QString spectrumPicturePath(const QString &workFolder, int number);
 // ffmpeg turning any input into a 16-bit stereo 44.1 kHz WAV.
 QStringList wavArguments(const QString &input, const QString &wav);
-// ffmpeg drawing the waveform of input into one PNG picture.
+// ffmpeg drawing the waveform of input, its peaks, into one PNG picture.
 QStringList waveformArguments(const QString &input, const QString &picture);
 } // namespace preview
