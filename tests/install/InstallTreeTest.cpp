@@ -1,0 +1,73 @@
+// `cmake --install` into a temporary prefix puts every file a desktop user and
+// a packager need in its standard place.
+#include "platform/core/ChildProcess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QString installInto(const QString &prefix)
+{
+    const JoinedRun run = child::runJoined(QStringLiteral("cmake"),
+                                           {"--install", QStringLiteral(QUAVERO_BINARY_DIR), "--prefix", prefix});
+    return run.exitCode == 0 ? QString() : QString::fromUtf8(run.output);
+}
+} // namespace
+
+TEST(InstallTree, HasProgramsDesktopIntegrationAndBundledPrograms)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    const QString error = installInto(prefix.path());
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    const QStringList expected{
+        "bin/quavero",
+        "bin/quavero-cli",
+        "share/applications/org.example.Quavero.desktop",
+        "share/metainfo/org.example.Quavero.metainfo.xml",
+        "share/icons/hicolor/scalable/apps/quavero.svg",
+        "share/icons/hicolor/16x16/apps/quavero.png",
+        "share/icons/hicolor/48x48/apps/quavero.png",
+        "share/icons/hicolor/256x256/apps/quavero.png",
+        "share/man/man1/quavero-cli.1",
+    };
+    for (const QString &relative : expected)
+        EXPECT_TRUE(QFileInfo::exists(prefix.filePath(relative))) << relative.toStdString();
+
+    for (const QString &program : {QStringLiteral("bin/quavero"), QStringLiteral("bin/quavero-cli")})
+        EXPECT_TRUE(QFileInfo(prefix.filePath(program)).isExecutable()) << program.toStdString();
+
+    // The converter's helpers are linked under libexec, where the program looks first.
+    for (const QString &tool : {QStringLiteral("ffmpeg"), QStringLiteral("sox")}) {
+        const QFileInfo link(prefix.filePath(QStringLiteral("libexec/quavero/resources/") + tool));
+        EXPECT_TRUE(link.isSymLink()) << tool.toStdString();
+        EXPECT_TRUE(link.isExecutable()) << tool.toStdString();
+    }
+}
+
+TEST(InstallTree, InstalledCommandLineToolRunsFromThePrefix)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(installInto(prefix.path()).isEmpty());
+    const JoinedRun run = child::runJoined(prefix.filePath("bin/quavero-cli"), {"--version"});
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(run.output).contains(QStringLiteral(QUAVERO_VERSION)))
+        << run.output.toStdString();
+}
+
+TEST(InstallTree, DesktopEntryAndMetadataPassTheirValidators)
+{
+    const QString data = QStringLiteral(QUAVERO_SOURCE_DIR) + QStringLiteral("/data/");
+    const JoinedRun desktop = child::runJoined(QStringLiteral("desktop-file-validate"),
+                                               {data + QStringLiteral("org.example.Quavero.desktop")});
+    EXPECT_TRUE(desktop.started);
+    EXPECT_EQ(desktop.exitCode, 0) << desktop.output.toStdString();
+    const JoinedRun meta = child::runJoined(
+        QStringLiteral("appstreamcli"), {"validate", "--no-net", data + QStringLiteral("org.example.Quavero.metainfo.xml")});
+    EXPECT_TRUE(meta.started);
+    EXPECT_EQ(meta.exitCode, 0) << meta.output.toStdString();
+}
