@@ -25,6 +25,9 @@ configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure --no-tests=error -j "$jobs")
 
+echo "== Debian package =="
+bash scripts/package-check.sh build
+
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
 # Every report ends the process with a failure status (see also
 # -fno-sanitize-recover in CMakeLists.txt), so a report fails its test.
