@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -19,6 +20,10 @@ void print(std::FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // Output read by a pipe that closes early ("| head") must not end the
+    // program in the middle of a conversion: the write fails, the work goes
+    // on. Qt gives the children the default disposition back.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quavero-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUAVERO_VERSION));
