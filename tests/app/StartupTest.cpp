@@ -270,6 +270,18 @@ TEST_F(StartupTest, WorkFolderIsEmptiedButKeptAndNothingOutsideIsDeleted)
     EXPECT_FALSE(t.preferences.contains(prefkeys::kOutputFormat));
 }
 
+TEST_F(StartupTest, WorkFolderPathThatIsALinkIsNotEmptiedThroughTheLink)
+{
+    const QString outside = testenv::freshFolder(QStringLiteral("elsewhere"));
+    writeFile(outside + "/keep.txt", "kept");
+    ASSERT_TRUE(QDir().mkpath(testenv::documentsFolder()));
+    ASSERT_TRUE(QFile::link(outside, testenv::workFolder()));
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    EXPECT_EQ(readFile(outside + "/keep.txt"), "kept");
+    EXPECT_TRUE(QFileInfo(testenv::workFolder()).isSymLink());
+}
+
 TEST_F(StartupTest, PlainFileAtWorkFolderPathCountsAsExisting)
 {
     writeFile(testenv::workFolder(), "a file, not a folder");
