@@ -195,6 +195,9 @@ public:
     QList<QList<NodeVideoFile>> pendingAdds;
     // How many duration probes an add runs at once; 0 means one per core.
     int addProbeJobs = 0;
+    // Fills in a new entry's duration and size on a worker thread; empty means
+    // probing its file with ffmpeg at sffmpegPath. Tests may give a stand-in.
+    std::function<NodeVideoFile(const NodeVideoFile &)> addEntryCompleter;
     // The running ffmpeg step of the preview preparation, and the number of the
     // newest preparation: a step of an older one that ends late is ignored.
     QPointer<JoinedChild> previewChild;

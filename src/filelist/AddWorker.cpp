@@ -25,30 +25,32 @@ void AddWorker::joinThread()
         m_thread.join();
 }
 
-void AddWorker::start(const QList<NodeVideoFile> &entries, const QString &ffmpeg, int parallelProbes, Step step)
+void AddWorker::start(const QList<NodeVideoFile> &entries, Completer complete, int parallelProbes, Step step)
 {
     Q_ASSERT(!m_running && !entries.isEmpty());
     joinThread();
     m_running = true;
     m_cancelled = false;
     m_step = std::move(step);
-    m_thread = std::thread(&AddWorker::run, this, entries, ffmpeg, parallelProbes);
+    m_thread = std::thread(&AddWorker::run, this, entries, std::move(complete), parallelProbes);
 }
 
-NodeVideoFile AddWorker::completeEntry(NodeVideoFile entry, const QString &ffmpeg)
+AddWorker::Completer AddWorker::probingWith(const QString &ffmpeg)
 {
-    const QString duration = filelist::probeDurationText(ffmpeg, entry.s_File_Path());
-    entry.setS_Duration(duration);
-    entry.setI_Duration_in_Seconds(filelist::secondsFromDurationText(duration));
-    // A size that cannot be read counts as 0 bytes.
-    const qint64 size = fs::fileSize(entry.s_File_Path());
-    const quint64 bytes = size < 0 ? 0 : quint64(size);
-    entry.setU_File_Size_Bytes(bytes);
-    entry.setS_File_Size(filelist::sizeText(bytes));
-    return entry;
+    return [ffmpeg](NodeVideoFile entry) {
+        const QString duration = filelist::probeDurationText(ffmpeg, entry.s_File_Path());
+        entry.setS_Duration(duration);
+        entry.setI_Duration_in_Seconds(filelist::secondsFromDurationText(duration));
+        // A size that cannot be read counts as 0 bytes.
+        const qint64 size = fs::fileSize(entry.s_File_Path());
+        const quint64 bytes = size < 0 ? 0 : quint64(size);
+        entry.setU_File_Size_Bytes(bytes);
+        entry.setS_File_Size(filelist::sizeText(bytes));
+        return entry;
+    };
 }
 
-void AddWorker::run(QList<NodeVideoFile> entries, QString ffmpeg, int parallelProbes)
+void AddWorker::run(QList<NodeVideoFile> entries, Completer complete, int parallelProbes)
 {
     QThreadPool probes;
     probes.setMaxThreadCount(parallelProbes > 0 ? parallelProbes : QThread::idealThreadCount());
@@ -57,8 +59,8 @@ void AddWorker::run(QList<NodeVideoFile> entries, QString ffmpeg, int parallelPr
     QList<QFuture<NodeVideoFile>> completed;
     completed.reserve(entries.size());
     for (const NodeVideoFile &entry : entries)
-        completed << QtConcurrent::run(&probes, [this, entry, ffmpeg] {
-            return m_cancelled ? entry : completeEntry(entry, ffmpeg);
+        completed << QtConcurrent::run(&probes, [this, entry, &complete] {
+            return m_cancelled ? entry : complete(entry);
         });
 
     // Appended in the given order: wait for entry i before appending it.

@@ -20,24 +20,27 @@ class AddWorker : public QObject {
 public:
     // Called on the main thread after entry done-1 of total was appended.
     using Step = std::function<void(int done, int total)>;
+    // Fills in what the file itself tells (duration, size); runs on a pool thread.
+    using Completer = std::function<NodeVideoFile(const NodeVideoFile &)>;
 
     explicit AddWorker(VideoFileList &list);
     // Stops a running add (the entries not yet appended are dropped) and waits
     // for its threads.
     ~AddWorker() override;
 
-    // Starts completing and appending entries (which hold their path fields)
-    // with ffmpeg at ffmpeg, parallelProbes probes at once (0: one per
-    // processor core). Must not be called while running; not for an empty list.
-    void start(const QList<NodeVideoFile> &entries, const QString &ffmpeg, int parallelProbes, Step step);
+    // Starts completing and appending entries (which hold their path fields),
+    // parallelProbes at once (0: one per processor core). Must not be called
+    // while running; not for an empty list.
+    void start(const QList<NodeVideoFile> &entries, Completer complete, int parallelProbes, Step step);
     // From start() until the last step has been delivered.
     bool isRunning() const { return m_running; }
 
-    // A new entry with its duration and size read from its file.
-    static NodeVideoFile completeEntry(NodeVideoFile entry, const QString &ffmpeg);
+    // The completer of the program: the duration probed with ffmpeg at
+    // ffmpeg, the size read from the file.
+    static Completer probingWith(const QString &ffmpeg);
 
 private:
-    void run(QList<NodeVideoFile> entries, QString ffmpeg, int parallelProbes);
+    void run(QList<NodeVideoFile> entries, Completer complete, int parallelProbes);
     void deliverStep(int done, int total);
     void joinThread();
 

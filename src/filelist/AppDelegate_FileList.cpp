@@ -100,7 +100,9 @@ void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
     }
     app.windowUniqueProgress = new Window_Progress(app.window);
     app.windowUniqueProgress->beginSheet(int(entries.size()));
-    app.addWorker->start(entries, app.sffmpegPath, app.addProbeJobs,
+    AddWorker::Completer complete =
+        app.addEntryCompleter ? app.addEntryCompleter : AddWorker::probingWith(app.sffmpegPath);
+    app.addWorker->start(entries, std::move(complete), app.addProbeJobs,
                          [&app](int done, int total) { addStepDidRun(app, done, total); });
 }
 } // namespace
