@@ -7,6 +7,7 @@
 ColorWell::ColorWell(QWidget *parent) : QPushButton(parent)
 {
     setAutoDefault(false);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(this, &QPushButton::clicked, this, &ColorWell::choose);
 }
 

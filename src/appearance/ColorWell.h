@@ -16,7 +16,7 @@ public:
     QColor color() const { return m_color; }
     void setColor(const QColor &color);
     void setChooser(Chooser chooser) { m_chooser = std::move(chooser); }
-    QSize sizeHint() const override { return QSize(64, 28); }
+    QSize sizeHint() const override { return QSize(72, 28); }
 
 signals:
     void colorChanged(const QColor &color);
