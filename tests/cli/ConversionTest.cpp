@@ -141,6 +141,12 @@ TEST(CliConversion, AnInputIsNeverReplacedAndAnUnusableFolderIsSaid)
     EXPECT_TRUE(run.out.contains("a.wav: the output would replace an input file")) << run.out.toStdString();
     EXPECT_EQ(contents(input), before);
 
+    // Nothing to start at all: the run still ends, and says why.
+    const CliRun missing = runCli({"-o", folder, folder + "/gone.wav"});
+    ASSERT_TRUE(missing.finished);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.contains("gone.wav: no such file")) << missing.out.toStdString();
+
     const CliRun blocked = runCli({"-o", input + "/out", input});
     EXPECT_EQ(blocked.exitCode, 1);
     EXPECT_TRUE(blocked.err.contains("cannot create the output folder")) << blocked.err.toStdString();
