@@ -7,7 +7,8 @@
 #   bash bench/cli_benchmark.sh [path/to/quavero-cli]
 #
 # Targets on a 2-core machine: -j 1 within 1.05 of the loop, -j 2 at most 0.6.
-# Figures are noisy when other work runs on the machine.
+# Figures are noisy when other work runs on the machine; the cpu column (user
+# + system time of all the programs run) shows whether quavero-cli adds work.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,53 +35,68 @@ for i in $(seq -w 1 $files); do
         -ac 2 -c:a pcm_s16le "$bench/in/track $i.wav"
 done
 
-now() { date +%s.%N; }
-elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
+TIMEFORMAT='%R %U %S'
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+# "<wall> <cpu>" seconds of a command and the programs it runs.
+timed() {
+    local t
+    t=$( { time "$@" >/dev/null 2>&1; } 2>&1 ) || { echo "failed: $*" >&2; exit 1; }
+    awk '{ printf "%.3f %.3f", $1, $2 + $3 }' <<<"$t"
+}
 
 # Runs the dry-run commands of quavero-cli one after the other. Its private
 # temporary folder is gone when it exits, so the intermediate files go to a
 # folder of the loop's own.
-loop() {
+prepare_loop() {
     local out=$1; shift
     local work="$bench/loop-work"
     rm -rf "$work" "$out"; mkdir -p "$work" "$out"
     TMPDIR="$bench/tmp" "$cli" -n -o "$out" "$@" "$bench/in" \
         | sed "s#$bench/tmp/quavero-cli-[A-Za-z0-9]*#$work#g" > "$bench/commands.sh"
-    local start; start=$(now)
-    while IFS= read -r line; do
-        eval "$line" </dev/null >/dev/null 2>&1
-    done < "$bench/commands.sh"
-    elapsed "$start" "$(now)"
 }
-
-cli_run() {
+run_loop() {
+    while IFS= read -r line; do
+        eval "$line" </dev/null
+    done < "$bench/commands.sh"
+}
+run_cli() {
     local jobs=$1 out=$2; shift 2
     rm -rf "$out"
-    local start; start=$(now)
     TMPDIR="$bench/tmp" "$cli" -q -j "$jobs" -o "$out" "$@" "$bench/in"
-    elapsed "$start" "$(now)"
 }
 
 count() { find "$1" -type f | wc -l; }
 
+line() {
+    local name=$1 wall=$2 cpu=$3 loop_wall=$4 target=$5
+    if [[ -z $target ]]; then
+        printf '  %-26s %7.2f s  (cpu %6.2f s)\n' "$name" "$wall" "$cpu"
+    else
+        printf '  %-26s %7.2f s  (cpu %6.2f s)  ratio %s (target <= %s)\n' "$name" "$wall" "$cpu" \
+            "$(ratio "$wall" "$loop_wall")" "$target"
+    fi
+}
+
 measure() {
-    local title=$1; shift
-    local t_loop t_one t_two
-    t_loop=$(loop "$bench/out-loop" "$@")
-    t_one=$(cli_run 1 "$bench/out-1" "$@")
-    t_two=$(cli_run 2 "$bench/out-2" "$@")
+    local title=$1 loop_name=$2; shift 2
+    local loop one two
+    prepare_loop "$bench/out-loop" "$@"
+    loop=$(timed run_loop)
+    one=$(timed run_cli 1 "$bench/out-1" "$@")
+    two=$(timed run_cli 2 "$bench/out-2" "$@")
     for out in out-loop out-1 out-2; do
         if [[ $(count "$bench/$out") -ne $files ]]; then
             echo "$title: $out holds $(count "$bench/$out") files instead of $files" >&2
             exit 1
         fi
     done
-    printf '%s\n' "$title"
-    printf '  shell loop of ffmpeg%s  %7.2f s\n' "$([[ $* == *speed* ]] && echo ' + sox' || echo '      ')" "$t_loop"
-    printf '  quavero-cli -j 1            %7.2f s   ratio %s (target <= 1.05)\n' "$t_one" "$(ratio "$t_one" "$t_loop")"
-    printf '  quavero-cli -j 2            %7.2f s   ratio %s (target <= 0.60)\n' "$t_two" "$(ratio "$t_two" "$t_loop")"
+    echo "$title"
+    line "$loop_name" $loop "" ""
+    line "quavero-cli -j 1" $one "${loop%% *}" 1.05
+    line "quavero-cli -j 2" $two "${loop%% *}" 0.60
 }
 
-measure "to .MP3 (default options)" -f mp3
-measure "to .WAV with speed 1.25" -f wav --set speed=1.25
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+measure "to .MP3 (default options)" "shell loop of ffmpeg" -f mp3
+measure "to .WAV with speed 1.25" "shell loop of ffmpeg + sox" -f wav --set speed=1.25
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
