@@ -117,6 +117,12 @@ void BatchRun::onJobFinished(int index, const ConversionResult &result)
     if (item.state != State::Running)
         return;
     --m_running;
+    // A long batch would otherwise keep every intermediate file until the end,
+    // in a temporary folder that is often held in memory.
+    const EncoderCommand &command = item.job->command();
+    if (command.effects && command.ffmpegOutputPath.startsWith(m_settings.workFolder + QLatin1Char('/')) &&
+        fs::exists(command.ffmpegOutputPath))
+        fs::remove(command.ffmpegOutputPath);
     item.job->deleteLater();
     item.job = nullptr;
     if (m_stopping || InterruptWatcher::signalled()) {
