@@ -7,6 +7,8 @@
 #include "cli/InterruptWatcher.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/Summary.h"
+#include "cli/FormatListing.h"
+#include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"
 #include "convert/engine/ProgramCheck.h"
 #include "platform/core/ChildProcess.h"
@@ -104,10 +106,24 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
         return 128 + outcome.stopSignal;
     return status(outcome.failed > 0 ? ExitStatus::SomeFailed : ExitStatus::Converted);
 }
+
+// Effects set for a format whose other settings leave out the effects stage
+// would silently do nothing.
+void warnOfIdleEffects(const Request &request)
+{
+    const EffectValues effects = effects::valuesFor(request.formatIndex, request.records);
+    const bool wanted = effects.speed != 1.0f || effects.gain != 0 || effects.treble != 0 || effects.bass != 0;
+    if (!wanted || encoder::effectsFollow(request.formatIndex, request.records))
+        return;
+    const OutputFormat *format = formats::at(request.formatIndex);
+    complain(QStringLiteral("speed, gain, treble and bass apply to %1 only with %2; they are left out")
+                 .arg(format->item.mid(1).toLower(), effectsCondition(format->effects)));
+}
 } // namespace
 
 int runConversion(const Request &request)
 {
+    warnOfIdleEffects(request);
     const CollectedInputs inputs = collectInputs(request.inputs, request.recursive);
     for (const QString &warning : inputs.warnings)
         complain(warning);

@@ -24,18 +24,25 @@ QString optionLine(const OptionField &field, const FormatRecords &defaults)
 
 QString effectsNote(EffectsRule rule)
 {
+    const QString condition = effectsCondition(rule);
+    return condition.isEmpty() ? QString()
+                               : QStringLiteral("  (speed, gain, treble and bass apply only with %1)\n").arg(condition);
+}
+} // namespace
+
+QString effectsCondition(EffectsRule rule)
+{
     switch (rule) {
     case EffectsRule::WhenAiffUncompressed:
-        return QStringLiteral("  (speed, gain, treble and bass apply only with codec=Uncompressed)\n");
+        return QStringLiteral("codec=Uncompressed");
     case EffectsRule::WhenOggVbr:
-        return QStringLiteral("  (speed, gain, treble and bass apply only with mode=VBR)\n");
+        return QStringLiteral("mode=VBR");
     case EffectsRule::Never:
     case EffectsRule::Always:
         break;
     }
     return QString();
 }
-} // namespace
 
 QString formatListing()
 {

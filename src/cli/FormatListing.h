@@ -4,6 +4,11 @@
 // marked with "*".
 #include <QString>
 
+#include "formats/core/FormatTable.h"
+
 namespace cli {
 QString formatListing();
+// The setting under which a format's effects apply ("mode=VBR"); empty when
+// they always or never do.
+QString effectsCondition(EffectsRule rule);
 } // namespace cli

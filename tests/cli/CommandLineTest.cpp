@@ -131,6 +131,13 @@ TEST(CliCommandLine, EffectValuesReachSoxAndTheLastSetWins)
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines.at(1).mid(3), (QStringList{"speed", "1.25", "gain", "-3", "bass", "4"}));
 
+    // Effects the other settings leave out are said to be left out.
+    const CliRun idle = runCli({"-n", "-f", "ogg", "--set", "mode=CBR", "--set", "treble=5", "-o",
+                                testenv::freshFolder("cli-idle-out"), touchedInput()});
+    EXPECT_EQ(idle.exitCode, 0);
+    EXPECT_EQ(idle.out.count('\n'), 1) << idle.out.toStdString();
+    EXPECT_TRUE(idle.err.contains("apply to ogg only with mode=VBR; they are left out")) << idle.err.toStdString();
+
     // The MP3 volume label is a level where 256 leaves the volume as it is.
     const QList<QStringList> mp3 = dryRunWords({"--set", "volume=150"});
     EXPECT_EQ(valueAfter(mp3.first(), "-af"), "volume=0.585938");
