@@ -12,16 +12,16 @@ constexpr int kMaxJobs = 256;
 
 enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, DryRun, Quiet, ListFormats, Help, Version };
 
-struct OptionSpec {
+struct OptionDef {
     Opt opt;
     QChar shortName; // null when there is none
     QString longName;
     bool takesValue;
 };
 
-const QVector<OptionSpec> &specs()
+const QVector<OptionDef> &knownOptions()
 {
-    static const QVector<OptionSpec> s{
+    static const QVector<OptionDef> s{
         {Opt::Format, QLatin1Char('f'), QStringLiteral("format"), true},
         {Opt::OutputFolder, QLatin1Char('o'), QStringLiteral("output-dir"), true},
         {Opt::Set, QChar(), QStringLiteral("set"), true},
@@ -36,23 +36,23 @@ const QVector<OptionSpec> &specs()
     return s;
 }
 
-const OptionSpec *byShort(QChar c)
+const OptionDef *byShort(QChar c)
 {
-    for (const OptionSpec &s : specs())
+    for (const OptionDef &s : knownOptions())
         if (!s.shortName.isNull() && s.shortName == c)
             return &s;
     return nullptr;
 }
 
-const OptionSpec *byLong(const QString &name)
+const OptionDef *byLong(const QString &name)
 {
-    for (const OptionSpec &s : specs())
+    for (const OptionDef &s : knownOptions())
         if (s.longName == name)
             return &s;
     return nullptr;
 }
 
-QString spelling(const OptionSpec &s)
+QString spelling(const OptionDef &s)
 {
     return s.shortName.isNull() ? QStringLiteral("--") + s.longName
                                 : QStringLiteral("-%1/--%2").arg(s.shortName, s.longName);
@@ -90,7 +90,7 @@ private:
     {
         const int eq = body.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? body : body.left(eq);
-        const OptionSpec *s = byLong(name);
+        const OptionDef *s = byLong(name);
         if (!s) {
             error = QStringLiteral("unknown option '--%1'").arg(name);
             return;
@@ -114,7 +114,7 @@ private:
     void readShortGroup(const QString &group, const QStringList &args, int &i)
     {
         for (int k = 0; k < group.size() && error.isEmpty(); ++k) {
-            const OptionSpec *s = byShort(group.at(k));
+            const OptionDef *s = byShort(group.at(k));
             if (!s) {
                 error = QStringLiteral("unknown option '-%1'").arg(group.at(k));
                 return;
@@ -133,7 +133,7 @@ private:
         }
     }
 
-    void take(const OptionSpec &s, const QString &value)
+    void take(const OptionDef &s, const QString &value)
     {
         switch (s.opt) {
         case Opt::Format:
