@@ -9,7 +9,30 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
+// Starts the sound system once. Its client library keeps what it allocated
+// for a failed connection to a sound server (a build machine has none); that
+// is none of this program's memory, so the leak checker looks away here only.
+void startSoundSystem()
+{
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan_disable();
+#endif
+    QMediaDevices::audioOutputs();
+    QtSoundFactory(false).open(QStringLiteral("/nonexistent.wav"));
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan_enable();
+#endif
+}
+
 QString toneFile(double seconds)
 {
     const QString folder = testenv::freshFolder("qtsound");
@@ -19,6 +42,7 @@ QString toneFile(double seconds)
 
 TEST(QtSound, SeeksSetBeforePlayingAndPlaysOn)
 {
+    startSoundSystem();
     const QString path = toneFile(4.0);
     ASSERT_FALSE(path.isEmpty());
     QtSoundFactory factory(false);
@@ -32,6 +56,7 @@ TEST(QtSound, SeeksSetBeforePlayingAndPlaysOn)
 
 TEST(QtSound, AMissingFileCannotBePlayed)
 {
+    startSoundSystem();
     QtSoundFactory factory(false);
     std::unique_ptr<ISound> sound = factory.open(testenv::freshFolder("qtsound") + "/gone.wav");
     EXPECT_FALSE(sound->play());
@@ -40,6 +65,7 @@ TEST(QtSound, AMissingFileCannotBePlayed)
 
 TEST(QtSound, AnUnreadableFileIsReportedAndTheHandlerMayDropTheSound)
 {
+    startSoundSystem();
     const QString path = testenv::freshFolder("qtsound") + "/noise.wav";
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -60,6 +86,7 @@ TEST(QtSound, AnUnreadableFileIsReportedAndTheHandlerMayDropTheSound)
 
 TEST(QtSound, WithoutAnOutputDevicePlayingFailsWithAReason)
 {
+    startSoundSystem();
     if (!QMediaDevices::audioOutputs().isEmpty())
         GTEST_SKIP() << "this machine has a sound output device";
     const QString path = toneFile(1.0);
