@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QSet>
 #include <QTableView>
 
 namespace {
@@ -94,7 +95,12 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
         previewChild->abandon();
     const quint64 generation = ++previewGeneration;
 
-    const QString wav = preview::wavPath(s_Output_Folder, s_Audio_File);
+    // The WAV about to be made replaces an older one, never a file of the list.
+    QSet<QString> inputs = {fs::canonicalPath(s_Audio_File)};
+    for (const NodeVideoFile &entry : arrayVideoFiles.snapshot())
+        inputs << fs::canonicalPath(entry.s_File_Path());
+    const QString wav = preview::wavPathSparingInputs(
+        s_Output_Folder, s_Audio_File, [&inputs](const QString &path) { return inputs.contains(fs::canonicalPath(path)); });
     fs::remove(wav);
     auto *conversion = new JoinedChild(sffmpegPath, preview::wavArguments(s_Audio_File, wav), this);
     conversion->setPartialOutput(wav);

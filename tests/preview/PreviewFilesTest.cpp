@@ -24,6 +24,14 @@ TEST(PreviewFiles, EntriesDifferingOnlyInExtensionShareOneWav)
     EXPECT_EQ(preview::wavPath("/work", "/a/song.mp3"), preview::wavPath("/work", "/b/song.ogg"));
 }
 
+TEST(PreviewFiles, AFileOfTheListIsNeverThePreviewWav)
+{
+    const QStringList inputs = {"/work/song.wav", "/work/song (preview).wav"};
+    const auto isInput = [&](const QString &path) { return inputs.contains(path); };
+    EXPECT_EQ(preview::wavPathSparingInputs("/work", "/music/other.mp3", isInput), "/work/other.wav");
+    EXPECT_EQ(preview::wavPathSparingInputs("/work", "/work/song.wav", isInput), "/work/song (preview 2).wav");
+}
+
 TEST(PreviewFiles, PicturesAreNumberedWithAtLeastFourDigits)
 {
     const struct {

@@ -180,3 +180,17 @@ TEST_F(PreviewFixture, ThePictureOfALongFileShowsItsWaveformNotAFlatLine)
             ++drawnRows;
     EXPECT_GT(drawnRows, picture.height() / 6);
 }
+
+TEST_F(PreviewFixture, AFileAddedFromTheWorkFolderIsNeitherDeletedNorOverwritten)
+{
+    const QString input = testenv::makeTone(work("kept.wav"), 2.0);
+    ASSERT_FALSE(input.isEmpty());
+    const qint64 size = QFileInfo(input).size();
+    listentries::add(*t, {input});
+    bool success = false;
+    ASSERT_TRUE(selectAndWaitPrepared({0}, &success));
+    EXPECT_TRUE(success);
+    EXPECT_EQ(QFileInfo(input).size(), size);
+    EXPECT_EQ(t->app->s_WAV_File, work("kept (preview).wav"));
+    EXPECT_EQ(testenv::probe(t->app->s_WAV_File, "sample_rate"), "44100");
+}

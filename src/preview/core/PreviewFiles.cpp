@@ -13,6 +13,16 @@ QString wavPath(const QString &workFolder, const QString &entryPath)
     return workFolder + QLatin1Char('/') + baseNameOf(entryPath) + QStringLiteral(".wav");
 }
 
+QString wavPathSparingInputs(const QString &workFolder, const QString &entryPath,
+                             const std::function<bool(const QString &path)> &isInput)
+{
+    QString path = wavPath(workFolder, entryPath);
+    const QString base = workFolder + QLatin1Char('/') + baseNameOf(entryPath);
+    for (int n = 1; isInput(path); ++n)
+        path = base + (n == 1 ? QStringLiteral(" (preview).wav") : QStringLiteral(" (preview %1).wav").arg(n));
+    return path;
+}
+
 QString spectrumPicturePath(const QString &workFolder, int number)
 {
     return workFolder + QString::asprintf("/Spectrum%04d.png", number);

@@ -3,6 +3,7 @@
 // argument vectors that make them.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace preview {
 // The file name of path without its last extension ("a.b.mp3" -> "a.b");
@@ -11,6 +12,11 @@ QString baseNameOf(const QString &path);
 // The preview WAV of a list entry: "<work folder>/<base name>.wav". Entries
 // whose names differ only in their extension share it.
 QString wavPath(const QString &workFolder, const QString &entryPath);
+// The preview WAV of a list entry that is not a file of the list itself (a
+// file added from the work folder): wavPath, else "<base> (preview).wav",
+// "<base> (preview 2).wav" and so on, the first for which isInput is false.
+QString wavPathSparingInputs(const QString &workFolder, const QString &entryPath,
+                             const std::function<bool(const QString &path)> &isInput);
 // Waveform picture number n: "<work folder>/Spectrum0007.png", at least four
 // digits (five from 10000 on).
 QString spectrumPicturePath(const QString &workFolder, int number);
