@@ -2,7 +2,9 @@
 // same controller path that Add Folder and dropped folders take: once with one
 // duration probe at a time and once with one probe per processor core.
 //
-// Usage: bench_add_files [count]   (default 200 files)
+// Usage: bench_add_files [count] [rounds]   (default 200 files, 3 rounds)
+// The two ways take turns, round after round, and the medians are compared, so
+// that a change of the machine's load during the run weighs on both alike.
 // Run it with a throw-away HOME: the controller reads its settings from there.
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
@@ -20,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -59,6 +62,12 @@ double timeAdd(AppDelegate &app, const QString &folder, int probes, int expected
     const double seconds = clock.nsecsElapsed() / 1e9;
     return app.arrayVideoFiles.count() == expected ? seconds : -1;
 }
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,8 +75,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 200;
-    if (count <= 0) {
-        std::fprintf(stderr, "usage: bench_add_files [count]\n");
+    const int rounds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3;
+    if (count <= 0 || rounds <= 0) {
+        std::fprintf(stderr, "usage: bench_add_files [count] [rounds]\n");
         return 2;
     }
 
@@ -99,17 +109,25 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // A first add warms the disk cache and ffmpeg's own start-up for both runs.
+    // A first add warms the disk cache and ffmpeg's own start-up for both ways.
     timeAdd(app, folder.path(), 0, count);
-    const double sequential = timeAdd(app, folder.path(), 1, count);
-    const double parallel = timeAdd(app, folder.path(), 0, count);
-    if (sequential <= 0 || parallel <= 0) {
-        std::fprintf(stderr, "an add did not take every file\n");
-        return 1;
+    QList<double> sequential, parallel;
+    for (int round = 1; round <= rounds; ++round) {
+        sequential << timeAdd(app, folder.path(), 1, count);
+        parallel << timeAdd(app, folder.path(), 0, count);
+        if (sequential.last() <= 0 || parallel.last() <= 0) {
+            std::fprintf(stderr, "an add did not take every file\n");
+            return 1;
+        }
+        std::printf("round %d: one probe at a time %.2f s, one per core %.2f s\n", round, sequential.last(),
+                    parallel.last());
+        std::fflush(stdout);
     }
-    std::printf("files:                     %d\n", count);
-    std::printf("one probe at a time:       %.2f s\n", sequential);
-    std::printf("%d probes at a time:        %.2f s\n", QThread::idealThreadCount(), parallel);
-    std::printf("parallel / sequential:     %.2f\n", parallel / sequential);
+    const double seq = median(sequential);
+    const double par = median(parallel);
+    std::printf("files:                      %d\n", count);
+    std::printf("one probe at a time:        %.2f s (median of %d)\n", seq, rounds);
+    std::printf("%2d probes at a time:        %.2f s (median of %d)\n", QThread::idealThreadCount(), par, rounds);
+    std::printf("parallel / sequential:      %.2f\n", par / seq);
     return 0;
 }

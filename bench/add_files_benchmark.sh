@@ -3,7 +3,7 @@
 # once with one duration probe at a time and once with one per core, and
 # prints both times and their ratio.
 #
-# Usage: bench/add_files_benchmark.sh [count]
+# Usage: bench/add_files_benchmark.sh [count] [rounds]
 # BENCH_BUILD_DIR chooses the build folder (default build-bench).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,4 +31,4 @@ cmake --build "$build" -j "$jobs" --target bench_add_files >/dev/null
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 HOME=$home XDG_CONFIG_HOME=$home/.config QT_QPA_PLATFORM=offscreen \
-  "$build/bin/bench_add_files" "${1:-200}"
+  "$build/bin/bench_add_files" "${1:-200}" "${2:-3}"
