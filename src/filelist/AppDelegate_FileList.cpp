@@ -96,6 +96,9 @@ void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
     if (entries.isEmpty()) {
         QMetaObject::invokeMethod(
             &app, [&app] { emit app.addFinished(); }, Qt::QueuedConnection);
+        // An empty add that was queued behind others lets the next one go.
+        if (!app.pendingAdds.isEmpty())
+            beginAdd(app, app.pendingAdds.takeFirst());
         return;
     }
     app.windowUniqueProgress = new Window_Progress(app.window);

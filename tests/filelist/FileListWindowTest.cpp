@@ -312,9 +312,10 @@ TEST_F(FileListWindowTest, WhileAddingRemoveAndClearChangeNothingAndFurtherAddsQ
             app().OnUserToolbarClear();
             app().OnUserToolbarRemove();
             app().OnUserToolbarAddVideos(); // no panel over the sheet
+            app().addPaths({tone("f0.txt")}); // nothing to add, queued all the same
             app().addPaths({tone("f4.wav")});
         },
-        2));
+        3));
     EXPECT_EQ(t->prompts.fileAnswers.size(), 1);
     EXPECT_EQ(names(*t), (QStringList{"f0", "f1", "f2", "f4"}));
     EXPECT_FALSE(app().isAdding());
