@@ -114,6 +114,8 @@ TEST_F(FileListWindowTest, AddFilesProbesEachFileKeepsDuplicatesAndStepsInOrder)
         EXPECT_EQ(app().windowUniqueProgress->windowModality(), Qt::WindowModal);
         EXPECT_EQ(app().windowUniqueProgress->progressBar->maximum(), 3);
         EXPECT_TRUE(app().isAdding());
+        app().windowUniqueProgress->reject(); // Escape does not end it
+        EXPECT_TRUE(app().windowUniqueProgress->isVisible());
         QObject::connect(app().windowUniqueProgress->progressBar, &QProgressBar::valueChanged,
                          [&steps](int value) { steps << value; });
     }));
