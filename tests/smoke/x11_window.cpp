@@ -40,55 +40,55 @@ Window findViewable(Display *display, Window parent, const std::string &title)
     return found;
 }
 
-int usage()
+// Waits until a viewable window named title exists, for at most seconds.
+int waitFor(Display *display, const std::string &title, int seconds)
 {
-    std::fprintf(stderr, "usage: quavero_x11_window wait <title> <seconds> | close <title>\n");
-    return 2;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!findViewable(display, DefaultRootWindow(display), title)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            std::fprintf(stderr, "no window \"%s\" appeared within %d s\n", title.c_str(), seconds);
+            return 1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return 0;
+}
+
+// Sends the window the close request of the window manager protocol.
+int closeWindow(Display *display, const std::string &title)
+{
+    const Window window = findViewable(display, DefaultRootWindow(display), title);
+    if (!window) {
+        std::fprintf(stderr, "no window \"%s\" to close\n", title.c_str());
+        return 1;
+    }
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    return 0;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 3)
-        return usage();
-    const std::string command = argv[1];
-    const std::string title = argv[2];
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (!((command == "wait" && argc == 4) || (command == "close" && argc == 3))) {
+        std::fprintf(stderr, "usage: quavero_x11_window wait <title> <seconds> | close <title>\n");
+        return 2;
+    }
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "cannot open the X display\n");
         return 1;
     }
-    const Window root = DefaultRootWindow(display);
-
-    if (command == "wait" && argc == 4) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[3]));
-        while (!findViewable(display, root, title)) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                std::fprintf(stderr, "no window \"%s\" appeared within %s s\n", title.c_str(), argv[3]);
-                return 1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return 0;
-    }
-    if (command == "close" && argc == 3) {
-        const Window window = findViewable(display, root, title);
-        if (!window) {
-            std::fprintf(stderr, "no window \"%s\" to close\n", title.c_str());
-            return 1;
-        }
-        XEvent event;
-        std::memset(&event, 0, sizeof event);
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
-        XSync(display, False);
-        XCloseDisplay(display);
-        return 0;
-    }
-    return usage();
+    const int status = command == "wait" ? waitFor(display, argv[2], std::atoi(argv[3])) : closeWindow(display, argv[2]);
+    XCloseDisplay(display);
+    return status;
 }
