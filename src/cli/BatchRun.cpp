@@ -71,12 +71,20 @@ void BatchRun::startReadyItems()
 {
     if (m_stopping || InterruptWatcher::signalled())
         return;
+    // Everything before the first item that is waiting or running is done: a
+    // long list is not walked from its start at every step.
+    while (m_firstOpen < m_items.size() && m_items[m_firstOpen].state != State::Waiting &&
+           m_items[m_firstOpen].state != State::Running)
+        ++m_firstOpen;
     QSet<QString> taken;
-    for (const Item &item : std::as_const(m_items))
-        if (item.state == State::Running)
-            for (const QString &path : item.writes)
-                taken.insert(path);
-    for (int i = 0; i < m_items.size() && m_running < m_settings.jobs; ++i) {
+    for (int i = m_firstOpen, found = 0; i < m_items.size() && found < m_running; ++i) {
+        if (m_items[i].state != State::Running)
+            continue;
+        ++found;
+        for (const QString &path : std::as_const(m_items[i].writes))
+            taken.insert(path);
+    }
+    for (int i = m_firstOpen; i < m_items.size() && m_running < m_settings.jobs; ++i) {
         Item &item = m_items[i];
         if (item.state != State::Waiting)
             continue;

@@ -85,6 +85,7 @@ private:
     ProgressDisplay *m_display;
     DurationProbes *m_probes;
     int m_running = 0;
+    int m_firstOpen = 0; // the first item that is waiting or running
     bool m_stopping = false;
     bool m_finished = false;
     BatchOutcome m_outcome;
