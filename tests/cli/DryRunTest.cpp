@@ -37,7 +37,7 @@ QList<QStringList> linesOf(const CliRun &run)
 TEST(CliDryRun, EveryFormatPrintsTheBuildersCommandsQuotedForTheShell)
 {
     const QString in = testenv::freshFolder(QStringLiteral("cli dry 'in'"));
-    const QString input = touch(in + QStringLiteral("/it's a \"b\" $HOME `x` 100% live.wav"));
+    const QString input = touch(in + QStringLiteral("/it's a \"b\" $HOME `x` 100% live café.wav"));
     const QString out = testenv::freshFolder(QStringLiteral("cli-dry-out")) + QStringLiteral("/new folder");
     const NodeVideoFile entry = filelist::entryFromUrl(QUrl::fromLocalFile(input));
     const FormatRecords records = startRecords();
