@@ -16,9 +16,6 @@ void onSignal(int number)
 {
     if (g_signal == 0)
         g_signal = number;
-    // A second Ctrl-C while the first is being handled ends the program at
-    // once, as the user plainly wants.
-    std::signal(number, SIG_DFL);
     const unsigned char byte = static_cast<unsigned char>(number);
     const int saved = errno;
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
@@ -30,7 +27,9 @@ void install(int number)
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    // The handler is used once: a second Ctrl-C while the first is being
+    // handled ends the program at once, as the user plainly wants.
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
     sigaction(number, &action, nullptr);
 }
 } // namespace
