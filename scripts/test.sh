@@ -20,6 +20,13 @@ configure() { # <build dir> <cmake options...>
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
 }
 
+# The sanitizer builds are built once per run, not edited file by file, so
+# they compile in batches of sources (a unity build): about half the time on
+# two cores. -O1 keeps the sanitized tests quick without hiding reports; -g1
+# (line tables only) keeps the reports readable and the build lighter.
+sanitized=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" -DCMAKE_UNITY_BUILD=ON
+           -DCMAKE_UNITY_BUILD_BATCH_SIZE=8)
+
 echo "== build and test =="
 configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
@@ -35,9 +42,7 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# -O1 keeps the sanitized tests quick without hiding reports; -g1 (line
-# tables only) keeps the reports readable and the build lighter.
-configure build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DQUAVERO_SANITIZE=address,undefined
+configure build-asan "${sanitized[@]}" -DQUAVERO_SANITIZE=address,undefined
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure --no-tests=error -j "$jobs")
 unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
@@ -45,7 +50,7 @@ unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 echo "== ThreadSanitizer (the file list under concurrent adds) =="
 if compgen -G "tests/filelist_race/*.cpp" >/dev/null; then
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/tsan.supp"
-    configure build-tsan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DQUAVERO_SANITIZE=thread
+    configure build-tsan "${sanitized[@]}" -DQUAVERO_SANITIZE=thread
     cmake --build build-tsan -j "$jobs" --target test_filelist_race
     (cd build-tsan && ctest --output-on-failure --no-tests=error -L filelist_race)
 else
