@@ -94,6 +94,10 @@ bool AppDelegate::applicationDidFinishLaunching()
     // A missing work folder is how a first run is recognised.
     if (!fs::exists(s_Output_Folder)) {
         if (!fs::createFolderWithParents(s_Output_Folder)) {
+            // The alert's text is fixed; the log says which folder failed.
+            syslogline::write(QStringLiteral("Cannot create the work folder %1: make sure the documents folder "
+                                             "is a folder you can write to.")
+                                  .arg(s_Output_Folder));
             m_services.prompts->alert(QStringLiteral("Error"), QStringLiteral("Error #0008. Application will exit."),
                                       {QStringLiteral("Close")});
             Terminate_App();
