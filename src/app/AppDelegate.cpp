@@ -193,6 +193,10 @@ void AppDelegate::loadAppearanceSettings()
 void AppDelegate::RemoveAllContentInFolder(const QString &folder)
 {
     // Only what lies inside the folder is deleted; links are removed as links.
+    // A link standing in place of the folder is not emptied either: what it
+    // points to lies outside.
+    if (!fs::isFolder(folder))
+        return;
     const QStringList entries = fs::walk(folder);
     for (const QString &relative : entries) {
         const QString path = folder + QLatin1Char('/') + relative;

@@ -39,10 +39,6 @@ bool createFolderWithParents(const QString &path)
 QStringList walk(const QString &folder)
 {
     QStringList out;
-    // A link in place of the folder is not entered either: what it points to
-    // lies outside.
-    if (!isFolder(folder))
-        return out;
     const QDir base(folder);
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);

@@ -13,8 +13,7 @@ bool isFolder(const QString &path);
 // Creates the folder and any missing parents; true on success or when it exists.
 bool createFolderWithParents(const QString &path);
 // Every entry below folder at any depth, as paths relative to it, a folder
-// before its contents. Links to folders are listed but not entered, and a
-// folder path that is itself a link (or no folder) gives no entries.
+// before its contents. Links to folders below it are listed but not entered.
 QStringList walk(const QString &folder);
 // Names of the entries directly inside folder (hidden ones included), in the
 // order the file system lists them.
