@@ -8,13 +8,9 @@
 // Run it with a throw-away HOME: the controller reads its settings from there.
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
-#include "platform/Appearance.h"
-#include "platform/Desktop.h"
-#include "platform/Prompts.h"
-#include "platform/QtSound.h"
+#include "app/QtServices.h"
 #include "platform/core/BundledPrograms.h"
 #include "platform/core/ChildProcess.h"
-#include "platform/core/Preferences.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -81,21 +77,11 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    QtPreferences preferences;
-    QtPrompts prompts;
-    QtAppearance appearance;
-    QtDesktop desktop;
-    QtSoundFactory sounds;
-    Services services;
-    services.preferences = &preferences;
-    services.prompts = &prompts;
-    services.appearance = &appearance;
-    services.desktop = &desktop;
-    services.sounds = &sounds;
-    services.exitProcess = [](int status) { std::exit(status); };
+    QtServices platform;
+    platform.services.exitProcess = [](int status) { std::exit(status); };
 
     MainWindow window;
-    AppDelegate app(services);
+    AppDelegate app(platform.services);
     app.awakeFromNib(&window);
     if (!app.applicationDidFinishLaunching())
         return 1;

@@ -2,18 +2,12 @@
 #include "app/AppDelegate.h"
 #include "app/core/CommandLineFiles.h"
 #include "app/MainWindow.h"
-#include "platform/Appearance.h"
-#include "platform/Desktop.h"
-#include "platform/Prompts.h"
-#include "platform/QtSound.h"
-#include "platform/core/Preferences.h"
+#include "app/QtServices.h"
 #include "platform/core/SystemLog.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -23,27 +17,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUAVERO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quavero"));
 
-    QtPreferences preferences;
-    QtPrompts prompts;
-    QtAppearance appearance;
-    QtDesktop desktop;
-    QtSoundFactory sounds;
-
-    Services services;
-    services.preferences = &preferences;
-    services.prompts = &prompts;
-    services.appearance = &appearance;
-    services.desktop = &desktop;
-    services.sounds = &sounds;
-    // The process ends at once: nothing is saved at exit.
-    services.exitProcess = [](int status) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    };
+    QtServices platform;
 
     MainWindow window;
-    prompts.setParent(&window);
-    AppDelegate delegate(services);
+    platform.prompts.setParent(&window);
+    AppDelegate delegate(platform.services);
     delegate.awakeFromNib(&window);
     if (!delegate.applicationDidFinishLaunching())
         return 0;

@@ -1,0 +1,17 @@
+#include "app/QtServices.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+QtServices::QtServices()
+{
+    services.preferences = &preferences;
+    services.prompts = &prompts;
+    services.appearance = &appearance;
+    services.desktop = &desktop;
+    services.sounds = &sounds;
+    services.exitProcess = [](int status) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    };
+}
