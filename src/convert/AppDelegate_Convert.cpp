@@ -60,7 +60,8 @@ void AppDelegate::Close_Window_Convert()
     run->release();
 
     const RunAlert alert = runreport::endOfRun(entryCount, failures);
-    const int pressed = m_services.prompts->alert(alert.message, alert.informative, alert.buttons);
+    const int pressed = m_services.prompts->alert(alert.message, alert.informative, alert.buttons,
+                                                  failures.isEmpty() ? AlertKind::Information : AlertKind::Warning);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();

@@ -5,10 +5,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons)
+int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons,
+                     AlertKind kind)
 {
     QMessageBox box(m_parent);
-    box.setIcon(QMessageBox::Warning);
+    box.setIcon(kind == AlertKind::Information ? QMessageBox::Information : QMessageBox::Warning);
     box.setText(message);
     box.setInformativeText(informative);
     QList<QAbstractButton *> made;

@@ -7,12 +7,16 @@
 
 class QWidget;
 
+// How an alert looks: good news, or a problem the user should read.
+enum class AlertKind { Warning, Information };
+
 class IPrompts {
 public:
     virtual ~IPrompts() = default;
     // A modal alert with a message text, an informative text and one or more
     // buttons (the first is the default). Returns the index of the pressed button.
-    virtual int alert(const QString &message, const QString &informative, const QStringList &buttons) = 0;
+    virtual int alert(const QString &message, const QString &informative, const QStringList &buttons,
+                      AlertKind kind = AlertKind::Warning) = 0;
     // Open panel for several files with the given extensions (no dots). Empty when cancelled.
     virtual QStringList chooseFiles(const QString &message, const QStringList &extensions) = 0;
     // Open panel for one folder (Add Folder). Empty when cancelled.
@@ -28,7 +32,8 @@ class QtPrompts : public IPrompts {
 public:
     explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
-    int alert(const QString &message, const QString &informative, const QStringList &buttons) override;
+    int alert(const QString &message, const QString &informative, const QStringList &buttons,
+              AlertKind kind = AlertKind::Warning) override;
     QStringList chooseFiles(const QString &message, const QStringList &extensions) override;
     QString chooseFolderToAdd(const QString &message) override;
     QString chooseDestinationFolder(const QString &message) override;

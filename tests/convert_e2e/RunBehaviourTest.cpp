@@ -115,6 +115,7 @@ TEST_F(ConversionRun, SuccessOffersTheOutputFolderAndConvertDuringARunIsRefused)
     ASSERT_TRUE(finished.wait(30000));
     ASSERT_EQ(t.prompts.alerts.size(), 1);
     EXPECT_EQ(t.prompts.alerts.at(0).message, "Success");
+    EXPECT_EQ(t.prompts.alerts.at(0).kind, AlertKind::Information);
     EXPECT_EQ(t.desktop.openedFolders, QStringList{out});
     EXPECT_GT(sizeOf(out + "/a.mp3"), 0);
     EXPECT_GT(sizeOf(out + "/b.mp3"), 0);
@@ -148,6 +149,7 @@ TEST_F(ConversionRun, RejectedFileIsReportedAndTheRunGoesOn)
         << alert.informative.toStdString();
     EXPECT_FALSE(alert.informative.contains("good"));
     EXPECT_EQ(alert.buttons, QStringList({"Open Output Folder", "Close"}));
+    EXPECT_EQ(alert.kind, AlertKind::Warning);
     EXPECT_GT(sizeOf(out + "/good1.wav"), 0);
     EXPECT_GT(sizeOf(out + "/good2.wav"), 0);
     EXPECT_FALSE(QFileInfo::exists(out + "/bad.wav"));

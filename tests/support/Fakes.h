@@ -16,6 +16,7 @@ struct ShownAlert {
     QString message;
     QString informative;
     QStringList buttons;
+    AlertKind kind = AlertKind::Warning;
 };
 
 // Answers each prompt from a queue the test fills; an empty queue answers
@@ -30,9 +31,10 @@ public:
     QQueue<QColor> colorAnswers;
     int destinationAsked = 0;
 
-    int alert(const QString &message, const QString &informative, const QStringList &buttons) override
+    int alert(const QString &message, const QString &informative, const QStringList &buttons,
+              AlertKind kind = AlertKind::Warning) override
     {
-        alerts.append({message, informative, buttons});
+        alerts.append({message, informative, buttons, kind});
         return alertAnswers.isEmpty() ? 0 : alertAnswers.dequeue();
     }
     QStringList chooseFiles(const QString &, const QStringList &) override
