@@ -1,8 +1,7 @@
 #include "cli/DurationProbes.h"
 
 #include "filelist/core/DurationText.h"
-#include "platform/core/ChildProcess.h"
-
+#include "filelist/engine/DurationProbe.h"
 
 namespace cli {
 DurationProbes::DurationProbes(const QString &ffmpegPath, int atOnce, QObject *parent)
@@ -22,8 +21,7 @@ void DurationProbes::probe(int id, const QString &path)
     const QString ffmpeg = m_ffmpegPath;
     DurationProbes *self = this;
     m_pool.start([self, ffmpeg, id, path] {
-        const JoinedRun run = child::runJoined(ffmpeg, {QStringLiteral("-i"), path});
-        const QString text = filelist::durationTextFromReport(QString::fromUtf8(run.output));
+        const QString text = filelist::probeDurationText(ffmpeg, path);
         const qint64 seconds = filelist::secondsFromDurationText(text);
         // The prober waits for running probes before it goes, so it is alive
         // here; a result still queued when it goes is dropped with it.

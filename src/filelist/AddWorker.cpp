@@ -1,6 +1,6 @@
 #include "filelist/AddWorker.h"
 
-#include "filelist/DurationProbe.h"
+#include "filelist/engine/DurationProbe.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/core/SizeText.h"
 #include "filelist/core/VideoFileList.h"

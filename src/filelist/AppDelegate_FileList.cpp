@@ -14,7 +14,7 @@
 
 #include "app/MainWindow.h"
 #include "filelist/AddWorker.h"
-#include "filelist/DurationProbe.h"
+#include "filelist/engine/DurationProbe.h"
 #include "filelist/FileDropFilter.h"
 #include "filelist/FileTableModel.h"
 #include "filelist/Window_Progress.h"

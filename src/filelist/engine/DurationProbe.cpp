@@ -1,4 +1,4 @@
-#include "filelist/DurationProbe.h"
+#include "filelist/engine/DurationProbe.h"
 
 #include "filelist/core/DurationText.h"
 #include "platform/core/ChildProcess.h"
