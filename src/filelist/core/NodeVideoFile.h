@@ -18,4 +18,9 @@ class NodeVideoFile {
     QV_RECORD_FIELD(QString, s_Duration, setS_Duration, QString())
     // The size in bytes behind s_File_Size; the size column sorts by it.
     QV_RECORD_FIELD(quint64, u_File_Size_Bytes, setU_File_Size_Bytes, 0)
+    // The folder of the file relative to the folder it was added under with
+    // its subfolders ("Disc 1/Live", "" for the top folder itself). Empty for
+    // files added any other way; a conversion keeps this structure under the
+    // destination.
+    QV_RECORD_FIELD(QString, s_Relative_Folder, setS_Relative_Folder, QString())
 };
