@@ -51,6 +51,9 @@ struct ConversionResult {
     bool ok = false;
     QString reason;    // why it failed: a short text for the user; empty when ok
     QString finalPath; // the file the entry was (or would have been) converted to
+    // What the user should read about an entry that was converted all the
+    // same ("only 1.2 s of 5.0 s could be read…", "tags not copied: …").
+    QStringList warnings;
 };
 Q_DECLARE_METATYPE(ConversionResult)
 Q_DECLARE_METATYPE(ProgressReading)
