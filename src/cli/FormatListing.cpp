@@ -12,8 +12,8 @@ constexpr int kIndent = 16;
 QString optionLine(const OptionField &field, const FormatRecords &defaults)
 {
     const QString head = QStringLiteral("  %1=").arg(field.name).leftJustified(kIndent - 1) + QLatin1Char(' ');
-    if (field.labels) {
-        QStringList values = *field.labels;
+    if (field.choices) {
+        QStringList values = field.choices->labels();
         const int start = int(field.get(defaults));
         if (start >= 0 && start < values.size())
             values[start] += QLatin1Char('*');

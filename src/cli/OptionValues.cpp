@@ -53,8 +53,8 @@ bool valueFromText(const OptionField &field, const QString &text, double *value,
     case OptionKind::Position:
     case OptionKind::Flag: {
         const QString wanted = squeezed(text);
-        for (int i = 0; field.labels && i < field.labels->size(); ++i) {
-            if (!wanted.isEmpty() && spellingsOf(field.labels->at(i)).contains(wanted)) {
+        for (int i = 0; field.choices && i < field.choices->size(); ++i) {
+            if (!wanted.isEmpty() && spellingsOf(field.choices->label(i)).contains(wanted)) {
                 *value = i;
                 return true;
             }
@@ -89,7 +89,7 @@ QString acceptedValues(const OptionField &field)
     switch (field.kind) {
     case OptionKind::Position:
     case OptionKind::Flag:
-        return field.labels ? field.labels->join(QLatin1String(", ")) : QString();
+        return field.choices ? field.choices->labels().join(QLatin1String(", ")) : QString();
     case OptionKind::Speed:
         return QStringLiteral("a factor such as 1.25 (above 0, up to %1)").arg(kMaxSpeed);
     case OptionKind::Decibels:
@@ -105,7 +105,7 @@ QString valueText(const OptionField &field, const FormatRecords &records)
     case OptionKind::Position:
     case OptionKind::Flag: {
         const qint64 i = qint64(v);
-        return (field.labels && i >= 0 && i < field.labels->size()) ? field.labels->at(int(i)) : QString::number(i);
+        return (field.choices && field.choices->at(i)) ? field.choices->label(i) : QString::number(i);
     }
     case OptionKind::Speed:
         return QString::asprintf("%.2f", v);

@@ -50,7 +50,7 @@ void FormatOptionsDialog::windowDidLoad()
     const FormatRecords &records = m_app.records;
     for (const ListBinding &list : std::as_const(m_lists)) {
         list.combo->clear();
-        list.combo->addItems(*list.field->labels);
+        list.combo->addItems(list.field->choices->labels());
     }
     if (m_modeField) {
         const qint64 mode = qint64(m_modeField->get(records));

@@ -171,7 +171,7 @@ TEST(CliCommandLine, HelpVersionAndFormatListing)
         EXPECT_TRUE(block.startsWith(format.item.mid(1).toLower() + " (" + format.item + ")")) << block.toStdString();
         for (const OptionField &field : options::fieldsOf(format.record)) {
             EXPECT_TRUE(block.contains(" " + field.name + "= ")) << block.toStdString();
-            for (const QString &label : field.labels ? *field.labels : QStringList())
+            for (const QString &label : field.choices ? field.choices->labels() : QStringList())
                 EXPECT_TRUE(block.contains(" " + label + ",") || block.contains(" " + label + "*") ||
                             block.contains(" " + label + " "))
                     << format.item.toStdString() << " " << label.toStdString();

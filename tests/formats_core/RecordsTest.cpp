@@ -12,11 +12,10 @@ namespace {
 QString labelOf(const FormatRecords &r, RecordKind kind, const char *field)
 {
     const OptionField *option = options::byRecordField(kind, QString::fromLatin1(field));
-    if (!option || !option->labels)
+    if (!option || !option->choices)
         return QStringLiteral("<no list for %1>").arg(field);
     const qint64 position = qint64(option->get(r));
-    return position >= 0 && position < option->labels->size() ? option->labels->at(int(position))
-                                                                : QStringLiteral("<out of list>");
+    return option->choices->at(position) ? option->choices->label(position) : QStringLiteral("<out of list>");
 }
 } // namespace
 
@@ -78,10 +77,10 @@ TEST(StartValues, EveryListBackedOptionStartsInsideItsList)
     const FormatRecords r = startRecords();
     for (const OutputFormat &format : formats::all())
         for (const OptionField &option : options::fieldsOf(format.record))
-            if (option.labels) {
+            if (option.choices) {
                 const qint64 position = qint64(option.get(r));
                 EXPECT_GE(position, 0) << option.recordField.toStdString();
-                EXPECT_LT(position, option.labels->size()) << option.recordField.toStdString();
+                EXPECT_LT(position, option.choices->size()) << option.recordField.toStdString();
             }
 }
 

@@ -11,90 +11,91 @@ namespace {
 // the output path.
 QStringList formatArguments(RecordKind kind, const FormatRecords &r)
 {
-    using namespace values;
+    using namespace labels;
     switch (kind) {
     case RecordKind::None:
         return {"-acodec", "ac3"};
     case RecordKind::AIFF: {
         const Audio_Format_AIFF &f = r.m_AF_AIFF;
-        QStringList a{"-f", "aiff", "-ab", kilobitBitrate(f.i_Bitrate()), "-ar", sampleRate(f.i_Sample_Rate()),
-                      "-ac", channels(f.i_Channels())};
-        const QString codec = aiffCodec(f.i_Format());
+        QStringList a{"-f", "aiff", "-ab", kilobits().value(f.i_Bitrate()), "-ar",
+                      sampleRates().value(f.i_Sample_Rate()), "-ac", channels().value(f.i_Channels())};
+        const QString codec = aiffFormats().value(f.i_Format());
         if (!codec.isEmpty())
             a << "-codec:a" << codec;
         return a;
     }
     case RecordKind::AMR:
-        return {"-ar", "8000", "-ac", "1", "-ab", amrBitrate(r.m_AF_AMR.i_Bitrate())};
+        return {"-ar", "8000", "-ac", "1", "-ab", amrBitrates().value(r.m_AF_AMR.i_Bitrate())};
     case RecordKind::AU: {
         const Audio_Format_AU &f = r.m_AF_AU;
-        return {"-ar", sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels()), "-codec:a", auCodec(f.i_Codec())};
+        return {"-ar", sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()), "-codec:a",
+                auCodecs().value(f.i_Codec())};
     }
     case RecordKind::CAF: {
         const Audio_Format_CAF &f = r.m_AF_CAF;
-        return {"-ar", sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels()), "-codec:a",
-                cafCodec(f.i_Sample_Size())};
+        return {"-ar", sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()), "-codec:a",
+                cafSampleSizes().value(f.i_Sample_Size())};
     }
     case RecordKind::FLAC: {
         const Audio_Format_FLAC &f = r.m_AF_FLAC;
-        return {"-ar", sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels()), "-acodec", "flac",
-                "-compression_level", number(f.i_Compression_Level())};
+        return {"-ar", sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()), "-acodec",
+                "flac", "-compression_level", flacCompression().value(f.i_Compression_Level())};
     }
     case RecordKind::MP3: {
         const Audio_Format_MP3 &f = r.m_AF_MP3;
         QStringList a{"-codec:a", "libmp3lame"};
         if (f.b_VBR())
-            a << "-qscale:a" << number(f.i_VBR_Quality());
+            a << "-qscale:a" << tenStepQuality().value(f.i_VBR_Quality());
         else
-            a << "-b:a" << mp3Bitrate(f.i_CBR_Bitrate());
-        a << "-ar" << sampleRate(f.i_SampleRate());
-        const QString volume = mp3VolumeFilter(f.i_Volume());
+            a << "-b:a" << wholeNumberBitrates().value(f.i_CBR_Bitrate());
+        a << "-ar" << sampleRates().value(f.i_SampleRate());
+        const QString volume = mp3Volumes().value(f.i_Volume());
         if (!volume.isEmpty())
             a << "-af" << volume;
-        a << "-ac" << channels(f.i_Channels());
+        a << "-ac" << channels().value(f.i_Channels());
         return a;
     }
     case RecordKind::OGG: {
         const Audio_Format_OGG &f = r.m_AF_OGG;
         QStringList a{"-c:a", "libvorbis"};
         if (f.b_VBR())
-            a << "-qscale:a" << number(f.i_VBR_Quality());
+            a << "-qscale:a" << tenStepQuality().value(f.i_VBR_Quality());
         else
-            a << "-b:a" << oggBitrate(f.i_CBR_Bitrate());
-        a << "-ac" << channels(f.i_Channels());
+            a << "-b:a" << wholeNumberBitrates().value(f.i_CBR_Bitrate());
+        a << "-ac" << channels().value(f.i_Channels());
         return a;
     }
     case RecordKind::RAW: {
         const Audio_Format_RAW &f = r.m_AF_RAW;
-        return {"-f", rawContainer(f.i_Format()), "-acodec", rawCodec(f.i_Format()), "-ar",
-                sampleRate(f.i_Samplerate()), "-ac", channels(f.i_Channels())};
+        return {"-f", rawFormats().container(f.i_Format()), "-acodec", rawFormats().value(f.i_Format()), "-ar",
+                sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels())};
     }
     case RecordKind::SPX: {
         const Audio_Format_SPX &f = r.m_AF_SPX;
         switch (f.i_Quality_VBR_CBR()) {
         case 1:
             // The constant bitrate goes with the sample-rate option: "-ar 16k".
-            return {"-ar", spxBitrate(f.i_CBR_Bitrate())};
+            return {"-ar", spxBitrates().value(f.i_CBR_Bitrate())};
         case 2:
-            return {"-ab", spxBitrate(f.i_VBR_Bitrate()), "-vbr", "on"};
+            return {"-ab", spxBitrates().value(f.i_VBR_Bitrate()), "-vbr", "on"};
         default:
-            return {"-qscale:a", number(f.i_Quality_Preset())};
+            return {"-qscale:a", spxQualityPresets().value(f.i_Quality_Preset())};
         }
     }
     case RecordKind::WAV: {
         const Audio_Format_WAV &f = r.m_AF_WAV;
-        return {"-acodec", wavCodec(f.i_Format()), "-ar", sampleRate(f.i_Samplerate()), "-ac",
-                channels(f.i_Channels())};
+        return {"-acodec", wavFormats().value(f.i_Format()), "-ar", sampleRates().value(f.i_Samplerate()), "-ac",
+                channels().value(f.i_Channels())};
     }
     case RecordKind::WMA: {
         const Audio_Format_WMA &f = r.m_AF_WMA;
-        return {"-codec:a", wmaCodec(f.i_WMA_Format()), "-ar", sampleRate(f.i_Samplerate()), "-ac",
-                channels(f.i_Channels())};
+        return {"-codec:a", wmaVersions().value(f.i_WMA_Format()), "-ar", shortSampleRates().value(f.i_Samplerate()),
+                "-ac", channels().value(f.i_Channels())};
     }
     case RecordKind::M4A: {
         const Audio_Format_M4A &f = r.m_AF_M4A;
-        return {"-ab", kilobitBitrate(f.i_Bitrate()), "-ar", sampleRate(f.i_Sample_Rate()), "-ac",
-                channels(f.i_Channels())};
+        return {"-ab", kilobits().value(f.i_Bitrate()), "-ar", sampleRates().value(f.i_Sample_Rate()), "-ac",
+                channels().value(f.i_Channels())};
     }
     }
     return {};

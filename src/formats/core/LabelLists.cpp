@@ -1,143 +1,158 @@
 #include "formats/core/LabelLists.h"
 
+ChoiceList::ChoiceList(std::initializer_list<Choice> choices) : ChoiceList(QVector<Choice>(choices)) {}
+
+ChoiceList::ChoiceList(const QVector<Choice> &choices) : m_choices(choices)
+{
+    for (const Choice &c : m_choices)
+        m_labels << c.label;
+}
+
+const Choice *ChoiceList::at(qint64 position) const
+{
+    return (position >= 0 && position < m_choices.size()) ? &m_choices.at(int(position)) : nullptr;
+}
+
+QString ChoiceList::label(qint64 position) const
+{
+    const Choice *c = at(position);
+    return c ? c->label : QString();
+}
+
+QString ChoiceList::value(qint64 position) const
+{
+    const Choice *c = at(position);
+    return c ? c->value : QString();
+}
+
+QString ChoiceList::container(qint64 position) const
+{
+    const Choice *c = at(position);
+    return c ? c->container : QString();
+}
+
+ChoiceList ChoiceList::first(int count) const
+{
+    return ChoiceList(m_choices.mid(0, count));
+}
+
 namespace labels {
-const QStringList &sampleRates()
+const ChoiceList &sampleRates()
 {
-    static const QStringList l{"6000", "8000", "11025", "16000", "22050", "32000",
-                               "44100", "48000", "64000", "88200", "96000", "192000"};
+    static const ChoiceList l{{"6000", "6000"},   {"8000", "8000"},   {"11025", "11025"}, {"16000", "16000"},
+                              {"22050", "22050"}, {"32000", "32000"}, {"44100", "44100"}, {"48000", "48000"},
+                              {"64000", "64000"}, {"88200", "88200"}, {"96000", "96000"}, {"192000", "192000"}};
     return l;
 }
-const QStringList &shortSampleRates()
+const ChoiceList &shortSampleRates()
 {
-    static const QStringList l = sampleRates().mid(0, 7);
+    static const ChoiceList l = sampleRates().first(7);
     return l;
 }
-const QStringList &channels()
+const ChoiceList &channels()
 {
-    static const QStringList l{"Mono", "Stereo"};
+    static const ChoiceList l{{"Mono", "1"}, {"Stereo", "2"}};
     return l;
 }
-const QStringList &kilobits()
+const ChoiceList &kilobits()
 {
-    static const QStringList l{"16k", "24k", "32k", "40k", "48k", "56k", "64k", "80k",
-                               "96k", "112k", "128k", "144k", "160k", "192k", "224k", "256k"};
+    static const ChoiceList l{{"16k", "16k"},   {"24k", "24k"},   {"32k", "32k"},   {"40k", "40k"},
+                              {"48k", "48k"},   {"56k", "56k"},   {"64k", "64k"},   {"80k", "80k"},
+                              {"96k", "96k"},   {"112k", "112k"}, {"128k", "128k"}, {"144k", "144k"},
+                              {"160k", "160k"}, {"192k", "192k"}, {"224k", "224k"}, {"256k", "256k"}};
     return l;
 }
-const QStringList &wholeNumberBitrates()
+const ChoiceList &wholeNumberBitrates()
 {
-    static const QStringList l{"8", "16", "24", "32", "40", "48", "64", "80",
-                               "96", "112", "128", "160", "192", "224", "256", "320"};
+    static const ChoiceList l{{"8", "8k"},     {"16", "16k"},   {"24", "24k"},   {"32", "32k"},
+                              {"40", "40k"},   {"48", "48k"},   {"64", "64k"},   {"80", "80k"},
+                              {"96", "96k"},   {"112", "112k"}, {"128", "128k"}, {"160", "160k"},
+                              {"192", "192k"}, {"224", "224k"}, {"256", "256k"}, {"320", "320k"}};
     return l;
 }
-const QStringList &tenStepQuality()
+const ChoiceList &tenStepQuality()
 {
-    static const QStringList l{"0 (Highest)", "1", "2", "3", "4", "5", "6", "7", "8", "9 (Lowest)"};
+    static const ChoiceList l{{"0 (Highest)", "0"}, {"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"},
+                              {"5", "5"},           {"6", "6"}, {"7", "7"}, {"8", "8"}, {"9 (Lowest)", "9"}};
     return l;
 }
-const QStringList &aiffFormats()
+const ChoiceList &aiffFormats()
 {
-    static const QStringList l{"CCITT A-Law", "CCITT U-Law", "Uncompressed"};
+    static const ChoiceList l{{"CCITT A-Law", "pcm_alaw"}, {"CCITT U-Law", "pcm_mulaw"}, {"Uncompressed", ""}};
     return l;
 }
-const QStringList &amrBitrates()
+const ChoiceList &amrBitrates()
 {
-    static const QStringList l{"4.75", "5.15", "5.9", "6.7", "7.4", "7.95", "10.2", "12.2"};
+    static const ChoiceList l{{"4.75", "4.75k"}, {"5.15", "5.15k"}, {"5.9", "5.9k"},   {"6.7", "6.7k"},
+                              {"7.4", "7.4k"},   {"7.95", "7.95k"}, {"10.2", "10.2k"}, {"12.2", "12.2k"}};
     return l;
 }
-const QStringList &auCodecs()
+const ChoiceList &auCodecs()
 {
-    static const QStringList l{"PCM 16 bit", "PCM 8 bit", "aLaw", "uLaw"};
+    static const ChoiceList l{
+        {"PCM 16 bit", "pcm_s16be"}, {"PCM 8 bit", "pcm_s8"}, {"aLaw", "pcm_alaw"}, {"uLaw", "pcm_mulaw"}};
     return l;
 }
-const QStringList &cafSampleSizes()
+const ChoiceList &cafSampleSizes()
 {
-    static const QStringList l{"16", "32"};
+    static const ChoiceList l{{"16", "pcm_s16be"}, {"32", "pcm_s32be"}};
     return l;
 }
-const QStringList &flacCompression()
+const ChoiceList &flacCompression()
 {
-    static const QStringList l{"0 (fastest)", "1", "2", "3", "4", "5", "6", "7", "8 (best)"};
+    static const ChoiceList l{{"0 (fastest)", "0"}, {"1", "1"}, {"2", "2"}, {"3", "3"},       {"4", "4"},
+                              {"5", "5"},           {"6", "6"}, {"7", "7"}, {"8 (best)", "8"}};
     return l;
 }
-const QStringList &mp3Volumes()
+const ChoiceList &mp3Volumes()
 {
-    static const QStringList l{"Do not alter volume", "255", "225", "200", "180", "150", "100", "50", "0"};
+    // The labels are levels on a scale where 256 leaves the volume as it is;
+    // ffmpeg's volume filter wants the factor level / 256.
+    static const ChoiceList l{{"Do not alter volume", ""},   {"255", "volume=0.996094"}, {"225", "volume=0.878906"},
+                              {"200", "volume=0.78125"},     {"180", "volume=0.703125"}, {"150", "volume=0.585938"},
+                              {"100", "volume=0.390625"},    {"50", "volume=0.195313"},  {"0", "volume=0"}};
     return l;
 }
-const QStringList &rawFormats()
+const ChoiceList &rawFormats()
 {
-    static const QStringList l{"PCM 8", "PCM 16", "PCM 32", "G711 uLaw", "G711 aLaw"};
+    static const ChoiceList l{{"PCM 8", "pcm_s8", "s8"},
+                              {"PCM 16", "pcm_s16le", "s16le"},
+                              {"PCM 32", "pcm_s32le", "s32le"},
+                              {"G711 uLaw", "pcm_mulaw", "s16le"},
+                              {"G711 aLaw", "pcm_alaw", "s16le"}};
     return l;
 }
-const QStringList &spxQualityPresets()
+const ChoiceList &spxQualityPresets()
 {
-    static const QStringList l{"0 (Lowest)", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10 (Highest)"};
+    static const ChoiceList l{{"0 (Lowest)", "0"}, {"1", "1"}, {"2", "2"}, {"3", "3"},
+                              {"4", "4"},          {"5", "5"}, {"6", "6"}, {"7", "7"},
+                              {"8", "8"},          {"9", "9"}, {"10 (Highest)", "10"}};
     return l;
 }
-const QStringList &spxBitrates()
+const ChoiceList &spxBitrates()
 {
-    static const QStringList l{"8", "16", "32"};
+    static const ChoiceList l{{"8", "8k"}, {"16", "16k"}, {"32", "32k"}};
     return l;
 }
-const QStringList &spxModes()
+const ChoiceList &spxModes()
 {
-    static const QStringList l{"Quality", "CBR", "VBR"};
+    static const ChoiceList l{{"Quality", ""}, {"CBR", ""}, {"VBR", ""}};
     return l;
 }
-const QStringList &wavFormats()
+const ChoiceList &wavFormats()
 {
-    static const QStringList l{"PCM 8", "PCM 16", "PCM 24", "PCM 32"};
+    static const ChoiceList l{
+        {"PCM 8", "pcm_u8"}, {"PCM 16", "pcm_s16le"}, {"PCM 24", "pcm_s24le"}, {"PCM 32", "pcm_s32le"}};
     return l;
 }
-const QStringList &wmaVersions()
+const ChoiceList &wmaVersions()
 {
-    static const QStringList l{"WMA 1", "WMA 2"};
+    static const ChoiceList l{{"WMA 1", "wmav1"}, {"WMA 2", "wmav2"}};
     return l;
 }
-const QStringList &bitrateModes()
+const ChoiceList &bitrateModes()
 {
-    static const QStringList l{"CBR", "VBR"};
+    static const ChoiceList l{{"CBR", ""}, {"VBR", ""}};
     return l;
 }
 } // namespace labels
-
-namespace values {
-namespace {
-QString at(const QStringList &list, qint64 position)
-{
-    return (position >= 0 && position < list.size()) ? list.at(int(position)) : QString();
-}
-QString withK(const QStringList &list, qint64 position)
-{
-    const QString label = at(list, position);
-    return label.isEmpty() ? label : label + QLatin1Char('k');
-}
-} // namespace
-
-QString sampleRate(qint64 p) { return at(labels::sampleRates(), p); }
-QString channels(qint64 p) { return at({"1", "2"}, p); }
-QString kilobitBitrate(qint64 p) { return at(labels::kilobits(), p); }
-QString mp3Bitrate(qint64 p) { return withK(labels::wholeNumberBitrates(), p); }
-QString oggBitrate(qint64 p) { return withK(labels::wholeNumberBitrates(), p); }
-QString amrBitrate(qint64 p) { return withK(labels::amrBitrates(), p); }
-QString spxBitrate(qint64 p) { return withK(labels::spxBitrates(), p); }
-
-QString mp3VolumeFilter(qint64 p)
-{
-    // The labels are levels on a scale where 256 leaves the volume as it is;
-    // ffmpeg's volume filter wants a factor.
-    if (p <= 0 || p >= labels::mp3Volumes().size())
-        return QString();
-    const double level = labels::mp3Volumes().at(int(p)).toDouble();
-    return QStringLiteral("volume=") + QString::number(level / 256.0, 'g', 6);
-}
-
-QString aiffCodec(qint64 p) { return at({"pcm_alaw", "pcm_mulaw"}, p); }
-QString auCodec(qint64 p) { return at({"pcm_s16be", "pcm_s8", "pcm_alaw", "pcm_mulaw"}, p); }
-QString cafCodec(qint64 p) { return at({"pcm_s16be", "pcm_s32be"}, p); }
-QString wavCodec(qint64 p) { return at({"pcm_u8", "pcm_s16le", "pcm_s24le", "pcm_s32le"}, p); }
-QString rawContainer(qint64 p) { return at({"s8", "s16le", "s32le", "s16le", "s16le"}, p); }
-QString rawCodec(qint64 p) { return at({"pcm_s8", "pcm_s16le", "pcm_s32le", "pcm_mulaw", "pcm_alaw"}, p); }
-QString wmaCodec(qint64 p) { return at({"wmav1", "wmav2"}, p); }
-QString number(qint64 p) { return QString::number(p); }
-} // namespace values

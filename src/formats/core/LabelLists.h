@@ -1,49 +1,63 @@
 #pragma once
-// Every label list the options dialogs show, defined once, and beside each the
-// encoder value a position sends. Records store positions; only the argument
-// builder turns them into values, through the functions of values:: below.
+// Every list the options dialogs show, defined once. Each choice is one entry
+// holding its label together with the ffmpeg value its position sends, so a
+// label cannot drift away from its value. Records store positions; the
+// dialogs show the labels, the command-line tool reads the labels, and only
+// the argument builder reads the values.
 #include <QString>
 #include <QStringList>
+#include <QVector>
+#include <initializer_list>
+
+struct Choice {
+    Choice(const char *label, const char *value, const char *container = "")
+        : label(QString::fromUtf8(label)), value(QString::fromUtf8(value)), container(QString::fromUtf8(container))
+    {
+    }
+    QString label;     // what the dialog shows and the command line accepts
+    QString value;     // what ffmpeg gets for it; empty where the position adds no argument
+    QString container; // the raw muxer ("-f") the codec is written in; RAW formats only
+};
+
+class ChoiceList {
+public:
+    ChoiceList(std::initializer_list<Choice> choices);
+    explicit ChoiceList(const QVector<Choice> &choices);
+
+    int size() const { return int(m_choices.size()); }
+    const QStringList &labels() const { return m_labels; }
+    // The choice at a position, or nullptr outside the list.
+    const Choice *at(qint64 position) const;
+    // The label and value at a position; empty text outside the list.
+    QString label(qint64 position) const;
+    QString value(qint64 position) const;
+    QString container(qint64 position) const;
+    // The first `count` choices.
+    ChoiceList first(int count) const;
+
+private:
+    QVector<Choice> m_choices;
+    QStringList m_labels;
+};
 
 namespace labels {
-const QStringList &sampleRates();          // 12: "6000" .. "192000"
-const QStringList &shortSampleRates();     // 7: "6000" .. "44100" (WMA)
-const QStringList &channels();             // "Mono", "Stereo"
-const QStringList &kilobits();             // 16: "16k" .. "256k" (AIFF, M4A)
-const QStringList &wholeNumberBitrates();  // 16: "8" .. "320" (MP3, OGG)
-const QStringList &tenStepQuality();       // "0 (Highest)" .. "9 (Lowest)" (MP3, OGG)
-const QStringList &aiffFormats();          // "CCITT A-Law", "CCITT U-Law", "Uncompressed"
-const QStringList &amrBitrates();          // "4.75" .. "12.2"
-const QStringList &auCodecs();             // "PCM 16 bit", "PCM 8 bit", "aLaw", "uLaw"
-const QStringList &cafSampleSizes();       // "16", "32"
-const QStringList &flacCompression();      // "0 (fastest)" .. "8 (best)"
-const QStringList &mp3Volumes();           // "Do not alter volume", "255" .. "0"
-const QStringList &rawFormats();           // "PCM 8" .. "G711 aLaw"
-const QStringList &spxQualityPresets();    // "0 (Lowest)" .. "10 (Highest)"
-const QStringList &spxBitrates();          // "8", "16", "32"
-const QStringList &spxModes();             // "Quality", "CBR", "VBR" (radio buttons)
-const QStringList &wavFormats();           // "PCM 8" .. "PCM 32"
-const QStringList &wmaVersions();          // "WMA 1", "WMA 2" (radio buttons)
-const QStringList &bitrateModes();         // "CBR", "VBR" for the b_VBR flag (0, 1)
+const ChoiceList &sampleRates();          // 12: "6000" .. "192000", each sends itself
+const ChoiceList &shortSampleRates();     // 7: "6000" .. "44100" (WMA)
+const ChoiceList &channels();             // "Mono" sends "1", "Stereo" "2"
+const ChoiceList &kilobits();             // 16: "16k" .. "256k", each sends itself (AIFF, M4A)
+const ChoiceList &wholeNumberBitrates();  // 16: "8" .. "320", sending "8k" .. "320k" (MP3, OGG)
+const ChoiceList &tenStepQuality();       // "0 (Highest)" .. "9 (Lowest)", sending "0" .. "9"
+const ChoiceList &aiffFormats();          // "CCITT A-Law", "CCITT U-Law", "Uncompressed" (no codec)
+const ChoiceList &amrBitrates();          // "4.75" .. "12.2", sending "4.75k" .. "12.2k"
+const ChoiceList &auCodecs();             // "PCM 16 bit", "PCM 8 bit", "aLaw", "uLaw"
+const ChoiceList &cafSampleSizes();       // "16", "32" bits
+const ChoiceList &flacCompression();      // "0 (fastest)" .. "8 (best)", sending "0" .. "8"
+const ChoiceList &mp3Volumes();           // "Do not alter volume" (no filter), "255" .. "0" as "volume=<label/256>"
+const ChoiceList &rawFormats();           // "PCM 8" .. "G711 aLaw": codec and container
+const ChoiceList &spxQualityPresets();    // "0 (Lowest)" .. "10 (Highest)", sending "0" .. "10"
+const ChoiceList &spxBitrates();          // "8", "16", "32", sending "8k" .. "32k"
+const ChoiceList &spxModes();             // "Quality", "CBR", "VBR" (radio buttons; no value)
+const ChoiceList &wavFormats();           // "PCM 8" .. "PCM 32"
+const ChoiceList &wmaVersions();          // "WMA 1", "WMA 2" (radio buttons)
+const ChoiceList &bitrateModes();         // "CBR", "VBR" for the b_VBR flag (0, 1; no value)
 } // namespace labels
-
-// What each position sends to ffmpeg. A position outside its list gives an
-// empty text.
-namespace values {
-QString sampleRate(qint64 position);        // sample-rate and short sample-rate lists
-QString channels(qint64 position);          // "1", "2"
-QString kilobitBitrate(qint64 position);    // the label itself: "48k"
-QString mp3Bitrate(qint64 position);        // label + "k": "128k"
-QString oggBitrate(qint64 position);        // label + "k": "40k"
-QString amrBitrate(qint64 position);        // label + "k": "4.75k"
-QString spxBitrate(qint64 position);        // label + "k": "16k"
-QString mp3VolumeFilter(qint64 position);   // "" for position 0, else "volume=<label/256>"
-QString aiffCodec(qint64 position);         // "pcm_alaw", "pcm_mulaw", "" (uncompressed)
-QString auCodec(qint64 position);
-QString cafCodec(qint64 position);
-QString wavCodec(qint64 position);
-QString rawContainer(qint64 position);
-QString rawCodec(qint64 position);
-QString wmaCodec(qint64 position);
-QString number(qint64 position);            // quality numbers and FLAC level: "%ld"
-} // namespace values

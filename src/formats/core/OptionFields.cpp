@@ -1,14 +1,12 @@
 #include "formats/core/OptionFields.h"
 
-#include "formats/core/LabelLists.h"
-
 #include <QHash>
 
 // One option bound to a record member through its getter and setter.
-#define QV_OPTION(name, Record, field, Setter, kind, labels)                                     \
+#define QV_OPTION(name, Record, field, Setter, kind, choices)                                     \
     OptionField                                                                                  \
     {                                                                                            \
-        name, #field, kind, labels, [](const FormatRecords &r) { return double(r.Record.field()); }, \
+        name, #field, kind, choices, [](const FormatRecords &r) { return double(r.Record.field()); }, \
             [](FormatRecords &r, double v) { r.Record.Setter(static_cast<decltype(r.Record.field())>(v)); } \
     }
 

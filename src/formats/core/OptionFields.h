@@ -1,6 +1,6 @@
 #pragma once
 // A description of every option of every record: its short name (used by the
-// command-line tool), its record field, the label list it picks from, and how
+// command-line tool), its record field, the choice list it picks from, and how
 // to read and write it. The options dialogs and the command-line tool both
 // work from this table, so a record's options are described once.
 #include <QString>
@@ -9,11 +9,12 @@
 #include <functional>
 
 #include "formats/core/FormatTable.h"
+#include "formats/core/LabelLists.h"
 #include "formats/core/Records.h"
 
 enum class OptionKind {
-    Position, // index into `labels`
-    Flag,     // 0 or 1, labels name the two states
+    Position, // index into `choices`
+    Flag,     // 0 or 1, the choices name the two states
     Speed,    // float factor, 1.0 = normal
     Decibels, // whole decibels, 0 = neutral
 };
@@ -22,7 +23,7 @@ struct OptionField {
     QString name;          // short name: "quality", "bitrate", "rate" ...
     QString recordField;   // field of the record: "i_VBR_Quality"
     OptionKind kind;
-    const QStringList *labels; // the list shown (Position, Flag); nullptr otherwise
+    const ChoiceList *choices; // the list shown (Position, Flag); nullptr otherwise
     std::function<double(const FormatRecords &)> get;
     std::function<void(FormatRecords &, double)> set;
 };
