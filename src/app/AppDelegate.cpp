@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/PreferenceKeys.h"
+#include "common/core/NumberText.h"
 #include "platform/ColorArchive.h"
 #include "platform/Prompts.h"
 #include "platform/Sound.h"

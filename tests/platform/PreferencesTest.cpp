@@ -1,36 +1,9 @@
-// The preferences store and how integer preferences are read back.
+// The preferences store.
 #include "platform/core/Preferences.h"
 
 #include <QDir>
 #include <QSettings>
 #include <gtest/gtest.h>
-#include <limits>
-
-TEST(LeadingInteger, TakesTheLeadingDecimalIntegerOfAText)
-{
-    const struct {
-        const char *text;
-        qint64 value;
-    } cases[] = {
-        {"8", 8},
-        {"", 0},
-        {"  14  ", 14},
-        {"12abc", 12},
-        {"-3", -3},
-        {"+7", 7},
-        {"007", 7},
-        {"abc", 0},
-        {"-", 0},
-        {"1.9", 1},
-        {"1e3", 1},
-        {"\xd9\xa3", 0}, // an Arabic-Indic digit three is not read as a number
-        {"9223372036854775807", std::numeric_limits<qint64>::max()},
-        {"99999999999999999999999", std::numeric_limits<qint64>::max()},
-        {"-99999999999999999999999", std::numeric_limits<qint64>::min()},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(leadingInteger(QString::fromUtf8(c.text)), c.value) << c.text;
-}
 
 class QtPreferencesTest : public ::testing::Test {
 protected:

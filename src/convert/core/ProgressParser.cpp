@@ -1,5 +1,7 @@
 #include "convert/core/ProgressParser.h"
 
+#include "common/core/NumberText.h"
+
 #include <QByteArray>
 #include <cmath>
 
@@ -8,29 +10,11 @@ namespace {
 constexpr int kMarkerLength = 5; // "time="
 constexpr int kFieldLength = 8;  // "hh:mm:ss"
 constexpr int kFullLength = kMarkerLength + kFieldLength;
-
-// A two-character number read the way strtol reads it.
-qint64 pairValue(const QString &text, int from)
-{
-    const QString pair = text.mid(from, 2);
-    int i = 0;
-    while (i < pair.size() && (pair.at(i) == QLatin1Char(' ') || pair.at(i) == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < pair.size() && (pair.at(i) == QLatin1Char('-') || pair.at(i) == QLatin1Char('+'))) {
-        negative = pair.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < pair.size() && pair.at(i).isDigit() && pair.at(i).unicode() < 128; ++i)
-        value = value * 10 + (pair.at(i).unicode() - '0');
-    return negative ? -value : value;
-}
 } // namespace
 
 quint64 Return_Seconds_From_VOB_Duration_Str(const QString &text)
 {
-    const qint64 total = pairValue(text, 0) * 3600 + pairValue(text, 3) * 60 + pairValue(text, 6);
+    const qint64 total = clockSeconds(text);
     return total < 0 ? 0 : quint64(total);
 }
 

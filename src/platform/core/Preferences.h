@@ -37,6 +37,3 @@ private:
     std::unique_ptr<QSettings> m_settings;
 };
 
-// The leading decimal integer of a text ("12abc" -> 12, "" -> 0, "-3" -> -3),
-// the way integer preferences are read back.
-qint64 leadingInteger(const QString &text);
