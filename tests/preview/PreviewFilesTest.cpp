@@ -1,4 +1,5 @@
 // Names and argument vectors of the preview's scratch files.
+#include "filelist/core/PathParts.h"
 #include "preview/core/PreviewFiles.h"
 
 #include <gtest/gtest.h>
@@ -56,4 +57,14 @@ TEST(PreviewFiles, ArgumentVectorsPassPathsAsSingleArguments)
     EXPECT_EQ(preview::waveformArguments("/work/a b.wav", "/work/Spectrum0000.png"),
               QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5:filter=peak", "-vframes", "1",
                            "/work/Spectrum0000.png"}));
+}
+
+TEST(PreviewFiles, WavBaseNameIsTheOneTheListShows)
+{
+    // The preview and the list agree on what a name without its extension is.
+    for (const char *path : {"/music/a.", "/music/a.b.", "/music/.hidden", "/music/x.y.z", "/music/noext"}) {
+        const QString name = QString::fromUtf8(path).section(QLatin1Char('/'), -1);
+        EXPECT_EQ(preview::wavPath("/work", path), "/work/" + filelist::nameWithoutExtension(name) + ".wav") << path;
+    }
+    EXPECT_EQ(preview::wavPath("/work", "/music/a."), "/work/a..wav");
 }

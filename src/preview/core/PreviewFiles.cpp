@@ -1,12 +1,15 @@
 #include "preview/core/PreviewFiles.h"
 
+#include "filelist/core/PathParts.h"
+
 namespace preview {
+namespace {
+// The entry's base name, as the list gives it.
 QString baseNameOf(const QString &path)
 {
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? name.left(dot) : name;
+    return filelist::nameWithoutExtension(filelist::lastPathComponent(path));
 }
+} // namespace
 
 QString wavPath(const QString &workFolder, const QString &entryPath)
 {

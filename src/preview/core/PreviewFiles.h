@@ -6,11 +6,10 @@
 #include <functional>
 
 namespace preview {
-// The file name of path without its last extension ("a.b.mp3" -> "a.b");
-// a leading dot does not start an extension (".hidden" stays ".hidden").
-QString baseNameOf(const QString &path);
-// The preview WAV of a list entry: "<work folder>/<base name>.wav". Entries
-// whose names differ only in their extension share it.
+// The preview WAV of a list entry: "<work folder>/<base name>.wav", the base
+// name being the one the list gives the entry (filelist::nameWithoutExtension:
+// ".hidden" and "a." keep their dots). Entries whose names differ only in
+// their extension share it.
 QString wavPath(const QString &workFolder, const QString &entryPath);
 // The preview WAV of a list entry that is not a file of the list itself (a
 // file added from the work folder): wavPath, else "<base> (preview).wav",
