@@ -17,6 +17,7 @@
 #include "filelist/engine/DurationProbe.h"
 #include "filelist/FileDropFilter.h"
 #include "filelist/FileTableModel.h"
+#include "filelist/SelectedRows.h"
 #include "filelist/Window_Progress.h"
 #include "filelist/core/AcceptedFiles.h"
 #include "filelist/core/ColumnSort.h"
@@ -199,13 +200,8 @@ void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
 
 void AppDelegate::OnUserToolbarRemove()
 {
-    if (!isAdding() && tableviewVideoFiles && tableviewVideoFiles->selectionModel()) {
-        const QItemSelectionModel *selection = tableviewVideoFiles->selectionModel();
-        QList<int> rows;
-        const int count = fileTableModel ? fileTableModel->rowCount() : 0;
-        for (int row = 0; row < count; ++row)
-            if (selection->isRowSelected(row, QModelIndex()))
-                rows << row;
+    if (!isAdding()) {
+        const QList<int> rows = selectedRows(tableviewVideoFiles);
         if (!rows.isEmpty())
             arrayVideoFiles.removeAt(rows);
     }

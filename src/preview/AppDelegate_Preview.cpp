@@ -7,6 +7,7 @@
 // newer single-row selection abandons an older preparation that is running.
 #include "app/AppDelegate.h"
 
+#include "filelist/SelectedRows.h"
 #include "platform/Prompts.h"
 #include "platform/Sound.h"
 #include "platform/core/FileSystem.h"
@@ -25,19 +26,6 @@
 
 namespace {
 const QString kClose = QStringLiteral("Close");
-
-// The selected rows of the table, found by testing every row.
-QList<int> selectedRows(const QTableView *table)
-{
-    QList<int> rows;
-    if (!table || !table->model() || !table->selectionModel())
-        return rows;
-    const int count = table->model()->rowCount();
-    for (int row = 0; row < count; ++row)
-        if (table->selectionModel()->isRowSelected(row, QModelIndex()))
-            rows << row;
-    return rows;
-}
 
 // Drops a sound that cannot play, shows playback as stopped and says why.
 void stopAfterSoundFailure(AppDelegate &app, const QString &reason)

@@ -1,0 +1,8 @@
+#pragma once
+// The selected rows of a table view, in ascending order: what Remove takes
+// away and what Play and the waveform look at.
+#include <QList>
+
+class QAbstractItemView;
+
+QList<int> selectedRows(const QAbstractItemView *view);
