@@ -23,32 +23,33 @@
 
 namespace {
 // Each record's options dialog: the controller field that holds it while it
-// is open, and how to make it.
+// is open, the controller operation that closes it, and how to make it.
 struct DialogSlot {
     RecordKind record;
     FormatOptionsDialog *AppDelegate::*field;
-    FormatOptionsDialog *(*make)(AppDelegate &app, QWidget *parent);
+    void (AppDelegate::*close)();
+    FormatOptionsDialog *(*make)(FormatRecords &records, std::function<void()> onClose, QWidget *parent);
 };
 
 template <class Dialog>
-FormatOptionsDialog *makeDialog(AppDelegate &app, QWidget *parent)
+FormatOptionsDialog *makeDialog(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
 {
-    return new Dialog(app, parent);
+    return new Dialog(records, std::move(onClose), parent);
 }
 
 const DialogSlot kDialogSlots[] = {
-    {RecordKind::AIFF, &AppDelegate::windowAIFF, &makeDialog<Window_AF_AIFF>},
-    {RecordKind::AMR, &AppDelegate::windowAMR, &makeDialog<Window_AF_AMR>},
-    {RecordKind::AU, &AppDelegate::windowAU, &makeDialog<Window_AF_AU>},
-    {RecordKind::CAF, &AppDelegate::windowCAF, &makeDialog<Window_AF_CAF>},
-    {RecordKind::FLAC, &AppDelegate::windowFLAC, &makeDialog<Window_AF_FLAC>},
-    {RecordKind::MP3, &AppDelegate::windowMP3, &makeDialog<Window_AF_MP3>},
-    {RecordKind::OGG, &AppDelegate::windowOGG, &makeDialog<Window_AF_OGG>},
-    {RecordKind::RAW, &AppDelegate::windowRAW, &makeDialog<Window_AF_RAW>},
-    {RecordKind::SPX, &AppDelegate::windowSPX, &makeDialog<Window_AF_SPX>},
-    {RecordKind::WAV, &AppDelegate::windowWAV, &makeDialog<Window_AF_WAV>},
-    {RecordKind::WMA, &AppDelegate::windowWMA, &makeDialog<Window_AF_WMA>},
-    {RecordKind::M4A, &AppDelegate::windowM4A, &makeDialog<Window_AF_M4A>},
+    {RecordKind::AIFF, &AppDelegate::windowAIFF, &AppDelegate::Close_Window_AIFF, &makeDialog<Window_AF_AIFF>},
+    {RecordKind::AMR, &AppDelegate::windowAMR, &AppDelegate::Close_Window_AMR, &makeDialog<Window_AF_AMR>},
+    {RecordKind::AU, &AppDelegate::windowAU, &AppDelegate::Close_Window_AU, &makeDialog<Window_AF_AU>},
+    {RecordKind::CAF, &AppDelegate::windowCAF, &AppDelegate::Close_Window_CAF, &makeDialog<Window_AF_CAF>},
+    {RecordKind::FLAC, &AppDelegate::windowFLAC, &AppDelegate::Close_Window_FLAC, &makeDialog<Window_AF_FLAC>},
+    {RecordKind::MP3, &AppDelegate::windowMP3, &AppDelegate::Close_Window_MP3, &makeDialog<Window_AF_MP3>},
+    {RecordKind::OGG, &AppDelegate::windowOGG, &AppDelegate::Close_Window_OGG, &makeDialog<Window_AF_OGG>},
+    {RecordKind::RAW, &AppDelegate::windowRAW, &AppDelegate::Close_Window_RAW, &makeDialog<Window_AF_RAW>},
+    {RecordKind::SPX, &AppDelegate::windowSPX, &AppDelegate::Close_Window_SPX, &makeDialog<Window_AF_SPX>},
+    {RecordKind::WAV, &AppDelegate::windowWAV, &AppDelegate::Close_Window_WAV, &makeDialog<Window_AF_WAV>},
+    {RecordKind::WMA, &AppDelegate::windowWMA, &AppDelegate::Close_Window_WMA, &makeDialog<Window_AF_WMA>},
+    {RecordKind::M4A, &AppDelegate::windowM4A, &AppDelegate::Close_Window_M4A, &makeDialog<Window_AF_M4A>},
 };
 
 const DialogSlot *slotFor(RecordKind record)
@@ -104,7 +105,8 @@ void AppDelegate::OnUserFormatOptions()
 
     FormatOptionsDialog *&field = this->*(slot->field);
     endAndRelease(field);
-    field = slot->make(*this, window);
+    const auto close = slot->close;
+    field = slot->make(records, [this, close] { (this->*close)(); }, window);
     field->windowDidLoad();
     field->open(); // a sheet: blocks the main window only, returns at once
 }

@@ -1,14 +1,14 @@
 #include "formats/FormatOptionsDialog.h"
 
-#include "app/AppDelegate.h"
 #include "formats/EffectsGroup.h"
 #include "formats/core/OptionFields.h"
 
 #include <QComboBox>
 #include <QRadioButton>
 
-FormatOptionsDialog::FormatOptionsDialog(AppDelegate &app, RecordKind record, CloseOperation close, QWidget *parent)
-    : QDialog(parent), m_app(app), m_record(record), m_close(close)
+FormatOptionsDialog::FormatOptionsDialog(RecordKind record, FormatRecords &records, std::function<void()> onClose,
+                                         QWidget *parent)
+    : QDialog(parent), m_record(record), m_records(records), m_onClose(std::move(onClose))
 {
 }
 
@@ -47,7 +47,7 @@ void FormatOptionsDialog::bindEffects(EffectsGroup *group)
 
 void FormatOptionsDialog::windowDidLoad()
 {
-    const FormatRecords &records = m_app.records;
+    const FormatRecords &records = m_records;
     for (const ListBinding &list : std::as_const(m_lists)) {
         list.combo->clear();
         list.combo->addItems(list.field->choices->labels());
@@ -98,7 +98,7 @@ void FormatOptionsDialog::Enable_Sox_Options(bool enabled)
 
 void FormatOptionsDialog::OnUserOK()
 {
-    FormatRecords &records = m_app.records;
+    FormatRecords &records = m_records;
     if (m_modeField) {
         qint64 mode = m_whenNoneOn;
         for (const ModeChoice &choice : std::as_const(m_modeChoices))
@@ -119,12 +119,12 @@ void FormatOptionsDialog::OnUserOK()
         fieldNamed("i_Bass").set(records, double(m_effects->bass()));
         fieldNamed("f_Speed").set(records, double(m_effects->speed()));
     }
-    (m_app.*m_close)();
+    m_onClose();
 }
 
 void FormatOptionsDialog::OnUserCancel()
 {
-    (m_app.*m_close)();
+    m_onClose();
 }
 
 void FormatOptionsDialog::endSheet()

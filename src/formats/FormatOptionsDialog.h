@@ -7,10 +7,10 @@
 // Cancel. A dialog's own code is only its enable rules.
 #include <QDialog>
 #include <QVector>
+#include <functional>
 
 #include "formats/core/FormatTable.h"
 
-class AppDelegate;
 class EffectsGroup;
 class QComboBox;
 class QRadioButton;
@@ -20,9 +20,9 @@ struct OptionField;
 class FormatOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    using CloseOperation = void (AppDelegate::*)();
-
-    FormatOptionsDialog(AppDelegate &app, RecordKind record, CloseOperation close, QWidget *parent);
+    // The dialog edits `records` (the part of them that belongs to `record`)
+    // and asks onClose to end it: the controller's Close_Window_<format>.
+    FormatOptionsDialog(RecordKind record, FormatRecords &records, std::function<void()> onClose, QWidget *parent);
     ~FormatOptionsDialog() override;
 
     RecordKind record() const { return m_record; }
@@ -30,15 +30,15 @@ public:
     // Fills the lists and shows the record's current values. Called once,
     // before the dialog is shown.
     void windowDidLoad();
-    // Writes every field of the record, then asks the controller to close.
+    // Writes every field of the record, then asks to be closed.
     void OnUserOK();
-    // Asks the controller to close; the record is left untouched.
+    // Asks to be closed; the record is left untouched.
     void OnUserCancel();
-    // Ends the dialog's sheet. Called by the controller's close operation.
+    // Ends the dialog's sheet. Called by the close operation.
     void endSheet();
 
     // OK in the button box, Return, Escape and the window's close box all
-    // end through the controller's close operation.
+    // end through the close operation.
     void accept() override;
     void reject() override;
 
@@ -67,8 +67,6 @@ protected:
     virtual void applyEnableRules() {}
     void Enable_Sox_Options(bool enabled);
 
-    AppDelegate &app() const { return m_app; }
-
 private:
     struct ListBinding {
         QComboBox *combo;
@@ -78,9 +76,9 @@ private:
     void OnUserMode(const ModeChoice &clicked);
     void showMode(const ModeChoice &on);
 
-    AppDelegate &m_app;
     RecordKind m_record;
-    CloseOperation m_close;
+    FormatRecords &m_records;
+    std::function<void()> m_onClose;
     QVector<ListBinding> m_lists;
     const OptionField *m_modeField = nullptr;
     QVector<ModeChoice> m_modeChoices;

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_AIFF.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_AIFF.h"
 
-Window_AF_AIFF::Window_AF_AIFF(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::AIFF, &AppDelegate::Close_Window_AIFF, parent)
+Window_AF_AIFF::Window_AF_AIFF(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::AIFF, records, std::move(onClose), parent)
 {
     Ui::Window_AF_AIFF ui;
     ui.setupUi(this);

@@ -10,7 +10,7 @@
 class Window_AF_AIFF : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_AIFF(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_AIFF(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 
 protected:
     // The effects are usable only when the format is "Uncompressed".

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_AMR.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_AMR.h"
 
-Window_AF_AMR::Window_AF_AMR(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::AMR, &AppDelegate::Close_Window_AMR, parent)
+Window_AF_AMR::Window_AF_AMR(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::AMR, records, std::move(onClose), parent)
 {
     Ui::Window_AF_AMR ui;
     ui.setupUi(this);

@@ -5,5 +5,5 @@
 class Window_AF_AMR : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_AMR(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_AMR(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_AU.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_AU.h"
 
-Window_AF_AU::Window_AF_AU(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::AU, &AppDelegate::Close_Window_AU, parent)
+Window_AF_AU::Window_AF_AU(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::AU, records, std::move(onClose), parent)
 {
     Ui::Window_AF_AU ui;
     ui.setupUi(this);

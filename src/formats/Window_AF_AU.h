@@ -5,5 +5,5 @@
 class Window_AF_AU : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_AU(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_AU(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_CAF.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_CAF.h"
 
-Window_AF_CAF::Window_AF_CAF(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::CAF, &AppDelegate::Close_Window_CAF, parent)
+Window_AF_CAF::Window_AF_CAF(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::CAF, records, std::move(onClose), parent)
 {
     Ui::Window_AF_CAF ui;
     ui.setupUi(this);

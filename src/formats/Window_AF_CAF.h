@@ -5,5 +5,5 @@
 class Window_AF_CAF : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_CAF(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_CAF(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

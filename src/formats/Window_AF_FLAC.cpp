@@ -1,10 +1,9 @@
 #include "formats/Window_AF_FLAC.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_FLAC.h"
 
-Window_AF_FLAC::Window_AF_FLAC(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::FLAC, &AppDelegate::Close_Window_FLAC, parent)
+Window_AF_FLAC::Window_AF_FLAC(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::FLAC, records, std::move(onClose), parent)
 {
     Ui::Window_AF_FLAC ui;
     ui.setupUi(this);

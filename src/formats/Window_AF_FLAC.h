@@ -6,5 +6,5 @@
 class Window_AF_FLAC : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_FLAC(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_FLAC(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_M4A.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_M4A.h"
 
-Window_AF_M4A::Window_AF_M4A(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::M4A, &AppDelegate::Close_Window_M4A, parent)
+Window_AF_M4A::Window_AF_M4A(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::M4A, records, std::move(onClose), parent)
 {
     Ui::Window_AF_M4A ui;
     ui.setupUi(this);

@@ -5,5 +5,5 @@
 class Window_AF_M4A : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_M4A(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_M4A(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_MP3.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_MP3.h"
 
-Window_AF_MP3::Window_AF_MP3(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::MP3, &AppDelegate::Close_Window_MP3, parent)
+Window_AF_MP3::Window_AF_MP3(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::MP3, records, std::move(onClose), parent)
 {
     Ui::Window_AF_MP3 ui;
     ui.setupUi(this);

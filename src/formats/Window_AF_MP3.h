@@ -6,5 +6,5 @@
 class Window_AF_MP3 : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_MP3(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_MP3(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_OGG.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_OGG.h"
 
-Window_AF_OGG::Window_AF_OGG(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::OGG, &AppDelegate::Close_Window_OGG, parent)
+Window_AF_OGG::Window_AF_OGG(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::OGG, records, std::move(onClose), parent)
 {
     Ui::Window_AF_OGG ui;
     ui.setupUi(this);

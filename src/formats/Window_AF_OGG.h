@@ -9,7 +9,7 @@
 class Window_AF_OGG : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_OGG(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_OGG(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 
 protected:
     // The effects are usable only while variable bitrate is on.

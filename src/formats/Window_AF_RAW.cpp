@@ -1,10 +1,9 @@
 #include "formats/Window_AF_RAW.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_RAW.h"
 
-Window_AF_RAW::Window_AF_RAW(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::RAW, &AppDelegate::Close_Window_RAW, parent)
+Window_AF_RAW::Window_AF_RAW(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::RAW, records, std::move(onClose), parent)
 {
     Ui::Window_AF_RAW ui;
     ui.setupUi(this);

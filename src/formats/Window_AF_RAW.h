@@ -5,5 +5,5 @@
 class Window_AF_RAW : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_RAW(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_RAW(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

@@ -1,10 +1,9 @@
 #include "formats/Window_AF_SPX.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_SPX.h"
 
-Window_AF_SPX::Window_AF_SPX(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::SPX, &AppDelegate::Close_Window_SPX, parent)
+Window_AF_SPX::Window_AF_SPX(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::SPX, records, std::move(onClose), parent)
 {
     Ui::Window_AF_SPX ui;
     ui.setupUi(this);

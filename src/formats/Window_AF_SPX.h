@@ -6,5 +6,5 @@
 class Window_AF_SPX : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_SPX(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_SPX(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

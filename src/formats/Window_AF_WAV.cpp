@@ -1,10 +1,9 @@
 #include "formats/Window_AF_WAV.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_WAV.h"
 
-Window_AF_WAV::Window_AF_WAV(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::WAV, &AppDelegate::Close_Window_WAV, parent)
+Window_AF_WAV::Window_AF_WAV(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::WAV, records, std::move(onClose), parent)
 {
     Ui::Window_AF_WAV ui;
     ui.setupUi(this);

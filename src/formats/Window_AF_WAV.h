@@ -6,5 +6,5 @@
 class Window_AF_WAV : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_WAV(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_WAV(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };

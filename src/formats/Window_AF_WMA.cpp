@@ -1,10 +1,9 @@
 #include "formats/Window_AF_WMA.h"
 
-#include "app/AppDelegate.h"
 #include "ui_Window_AF_WMA.h"
 
-Window_AF_WMA::Window_AF_WMA(AppDelegate &app, QWidget *parent)
-    : FormatOptionsDialog(app, RecordKind::WMA, &AppDelegate::Close_Window_WMA, parent)
+Window_AF_WMA::Window_AF_WMA(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
+    : FormatOptionsDialog(RecordKind::WMA, records, std::move(onClose), parent)
 {
     Ui::Window_AF_WMA ui;
     ui.setupUi(this);

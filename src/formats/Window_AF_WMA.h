@@ -5,5 +5,5 @@
 class Window_AF_WMA : public FormatOptionsDialog {
     Q_OBJECT
 public:
-    explicit Window_AF_WMA(AppDelegate &app, QWidget *parent = nullptr);
+    Window_AF_WMA(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };
