@@ -1,7 +1,6 @@
 #include "convert/engine/ProgramCheck.h"
 
 #include "convert/core/EncoderCommand.h"
-#include "platform/core/BundledPrograms.h"
 #include "platform/core/ChildProcess.h"
 
 namespace programs {
@@ -16,9 +15,8 @@ bool canRun(const QString &programPath, const QString &versionOption)
 MissingProgram firstMissing(qint64 formatIndex, const FormatRecords &records, const QString &ffmpegPath,
                             const QString &soxPath)
 {
-    const auto missing = [](const QString &name, const QString &path) {
-        return MissingProgram{name, path, bundled::debianPackageOf(name)};
-    };
+    // Both programs come in Debian packages of their own name.
+    const auto missing = [](const QString &name, const QString &path) { return MissingProgram{name, path, name}; };
     if (!canRun(ffmpegPath, QStringLiteral("-version")))
         return missing(QStringLiteral("ffmpeg"), ffmpegPath);
     if (encoder::effectsFollow(formatIndex, records) && !canRun(soxPath, QStringLiteral("--version")))

@@ -33,13 +33,4 @@ QString programPath(const QString &name)
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     return programPathFrom(name, executableFolder, {});
 }
-
-QString debianPackageOf(const QString &name)
-{
-    if (name == QLatin1String("ffmpeg"))
-        return QStringLiteral("ffmpeg");
-    if (name == QLatin1String("sox"))
-        return QStringLiteral("sox");
-    return name;
-}
 } // namespace bundled

@@ -13,6 +13,4 @@ QString programPath(const QString &name);
 // The same lookup from the given executable folder, searching the given
 // folders instead of the PATH (an empty list searches the PATH).
 QString programPathFrom(const QString &name, const QString &executableFolder, const QStringList &searchFolders);
-// The Debian package that provides the named program.
-QString debianPackageOf(const QString &name);
 } // namespace bundled
