@@ -165,8 +165,9 @@ TEST(EncoderCommand, OnlyMp3AndFlacKeepCoverPictures)
         const QStringList a = buildFor(format, "/m/a.wav", r).arguments;
         const bool keeps = format == 7 || format == 8;
         EXPECT_EQ(a.contains("-vn"), !keeps) << format;
-        if (!keeps)
+        if (!keeps) {
             EXPECT_EQ(a.at(a.size() - 2), "-vn") << format;
+        }
     }
 }
 
