@@ -1,7 +1,7 @@
 #include "cli/DryRun.h"
 
 #include "cli/BatchRun.h"
-#include "cli/ShellQuote.h"
+#include "convert/core/ShellQuote.h"
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"
 #include "convert/core/OutputSafety.h"
@@ -29,9 +29,9 @@ DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<In
             lines.problems << QStringLiteral("%1: %2").arg(shown, safety::replacesInputReason());
             continue;
         }
-        lines.commands << shellCommandLine(ffmpegPath, command.arguments);
+        lines.commands << shell::commandLine(ffmpegPath, command.arguments);
         if (command.effects)
-            lines.commands << shellCommandLine(soxPath,
+            lines.commands << shell::commandLine(soxPath,
                                                effects::arguments(command.ffmpegOutputPath, command.finalPath,
                                                                   effects::valuesFor(formatIndex, records)));
     }

@@ -1,6 +1,6 @@
-#include "cli/ShellQuote.h"
+#include "convert/core/ShellQuote.h"
 
-namespace cli {
+namespace shell {
 namespace {
 bool isPlain(QChar c)
 {
@@ -10,7 +10,7 @@ bool isPlain(QChar c)
 }
 } // namespace
 
-QString shellQuoted(const QString &word)
+QString quoted(const QString &word)
 {
     bool plain = !word.isEmpty();
     for (const QChar c : word)
@@ -28,11 +28,11 @@ QString shellQuoted(const QString &word)
     return out;
 }
 
-QString shellCommandLine(const QString &program, const QStringList &arguments)
+QString commandLine(const QString &program, const QStringList &arguments)
 {
-    QStringList words{shellQuoted(program)};
+    QStringList words{quoted(program)};
     for (const QString &a : arguments)
-        words << shellQuoted(a);
+        words << quoted(a);
     return words.join(QLatin1Char(' '));
 }
-} // namespace cli
+} // namespace shell

@@ -4,11 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace cli {
+namespace shell {
 // The word as a shell needs it: unchanged when it holds only characters no
 // shell treats specially, otherwise in single quotes (a single quote inside
 // becomes '\'').
-QString shellQuoted(const QString &word);
+QString quoted(const QString &word);
 // Program and arguments quoted and joined with single spaces.
-QString shellCommandLine(const QString &program, const QStringList &arguments);
-} // namespace cli
+QString commandLine(const QString &program, const QStringList &arguments);
+} // namespace shell
