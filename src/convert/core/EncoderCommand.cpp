@@ -137,6 +137,11 @@ QString intermediatePath(const QString &workFolder, const QString &baseName, con
     return workFolder + QLatin1Char('/') + baseName + QStringLiteral("001") + extension;
 }
 
+QString outputFolder(const QString &destinationFolder, const QString &subfolder)
+{
+    return subfolder.isEmpty() ? destinationFolder : destinationFolder + QLatin1Char('/') + subfolder;
+}
+
 QString inputText(const NodeVideoFile &entry)
 {
     const QUrl url = entry.s_File_URL().isValid() && !entry.s_File_URL().isEmpty()
@@ -146,16 +151,17 @@ QString inputText(const NodeVideoFile &entry)
 }
 
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
-                     const QString &workFolder, const FormatRecords &records)
+                     const QString &workFolder, const FormatRecords &records, const OutputName &name)
 {
     EncoderCommand command;
     const OutputFormat *format = formats::at(formatIndex);
     if (!format)
         return command;
     command.valid = true;
-    const QString baseName = entry.s_File_Name_Without_Extension();
+    const QString baseName = name.baseName.isEmpty() ? entry.s_File_Name_Without_Extension() : name.baseName;
     command.effects = effectsFollow(formatIndex, records);
-    command.finalPath = finalPath(destinationFolder, baseName, format->extension);
+    command.finalFolder = outputFolder(destinationFolder, name.subfolder);
+    command.finalPath = finalPath(command.finalFolder, baseName, format->extension);
     command.ffmpegOutputPath =
         command.effects ? intermediatePath(workFolder, baseName, format->extension) : command.finalPath;
 

@@ -9,11 +9,20 @@
 #include "filelist/core/NodeVideoFile.h"
 #include "formats/core/Records.h"
 
+// Where one entry's output goes: a folder below the destination and a base
+// name. Empty fields mean straight into the destination, under the entry's
+// own base name.
+struct OutputName {
+    QString subfolder; // relative to the destination ("Album/CD 1"), no "..", no leading "/"
+    QString baseName;  // "a (2)"
+};
+
 struct EncoderCommand {
     bool valid = false;       // false when the format index is not one of the fifteen
     QStringList arguments;    // ffmpeg's argument vector, program path not included
     QString ffmpegOutputPath; // the intermediate path when effects follow, else the final path
-    QString finalPath;        // "<destination>/<base name><extension>"
+    QString finalFolder;      // the folder of finalPath: the destination, or a folder below it
+    QString finalPath;        // "<final folder>/<base name><extension>"
     bool effects = false;     // true when sox turns ffmpegOutputPath into finalPath
 };
 
@@ -31,7 +40,11 @@ QString intermediatePath(const QString &workFolder, const QString &baseName, con
 // decoded ("file:///music/100% live.wav"); ffmpeg opens it through "file:".
 QString inputText(const NodeVideoFile &entry);
 
-// The whole command for one entry.
+// The folder an output goes to: the destination itself, or the subfolder
+// below it.
+QString outputFolder(const QString &destinationFolder, const QString &subfolder);
+
+// The whole command for one entry, written where name says.
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
-                     const QString &workFolder, const FormatRecords &records);
+                     const QString &workFolder, const FormatRecords &records, const OutputName &name = {});
 } // namespace encoder

@@ -1,0 +1,67 @@
+#include "convert/core/OutputPlan.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace outputplan {
+namespace {
+QString key(const QString &path)
+{
+    return QDir::cleanPath(path).toCaseFolded();
+}
+
+QString numbered(const QString &baseName, int number)
+{
+    return QStringLiteral("%1 (%2)").arg(baseName).arg(number);
+}
+} // namespace
+
+QString safeSubfolder(const QString &relativeFolder)
+{
+    if (relativeFolder.isEmpty() || QDir::isAbsolutePath(relativeFolder))
+        return QString();
+    const QString clean = QDir::cleanPath(relativeFolder);
+    if (clean == QLatin1String(".") || clean == QLatin1String("..") || clean.startsWith(QLatin1String("../")))
+        return QString();
+    return clean;
+}
+
+QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destinationFolder,
+                          const QString &extension, bool keepStructure,
+                          const std::function<bool(const QString &)> &exists)
+{
+    QList<PlannedOutput> planned;
+    planned.reserve(entries.size());
+    QSet<QString> ownPaths; // what every entry would write under its own name
+    for (const PlanEntry &entry : entries) {
+        PlannedOutput output;
+        output.name.subfolder = keepStructure ? safeSubfolder(entry.relativeFolder) : QString();
+        output.name.baseName = entry.baseName;
+        ownPaths.insert(key(encoder::finalPath(encoder::outputFolder(destinationFolder, output.name.subfolder),
+                                               entry.baseName, extension)));
+        planned.append(output);
+    }
+
+    QSet<QString> claimed;
+    for (PlannedOutput &output : planned) {
+        const QString folder = encoder::outputFolder(destinationFolder, output.name.subfolder);
+        const QString own = key(encoder::finalPath(folder, output.name.baseName, extension));
+        if (!claimed.contains(own)) {
+            claimed.insert(own);
+            continue;
+        }
+        for (int number = 2;; ++number) {
+            const QString candidate = numbered(output.name.baseName, number);
+            const QString path = encoder::finalPath(folder, candidate, extension);
+            const QString candidateKey = key(path);
+            if (claimed.contains(candidateKey) || ownPaths.contains(candidateKey) || exists(path))
+                continue;
+            claimed.insert(candidateKey);
+            output.name.baseName = candidate;
+            output.renamed = true;
+            break;
+        }
+    }
+    return planned;
+}
+} // namespace outputplan
