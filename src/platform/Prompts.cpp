@@ -8,10 +8,18 @@
 int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons,
                      AlertKind kind)
 {
+    return alertWithDetails(message, informative, QString(), buttons, kind);
+}
+
+int QtPrompts::alertWithDetails(const QString &message, const QString &informative, const QString &details,
+                                const QStringList &buttons, AlertKind kind)
+{
     QMessageBox box(m_parent);
     box.setIcon(kind == AlertKind::Information ? QMessageBox::Information : QMessageBox::Warning);
     box.setText(message);
     box.setInformativeText(informative);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     QList<QAbstractButton *> made;
     for (const QString &title : buttons)
         made << box.addButton(title, made.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);

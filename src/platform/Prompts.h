@@ -17,6 +17,10 @@ public:
     // buttons (the first is the default). Returns the index of the pressed button.
     virtual int alert(const QString &message, const QString &informative, const QStringList &buttons,
                       AlertKind kind = AlertKind::Warning) = 0;
+    // The same alert with a "Show Details…" area that holds details (plain
+    // text, what the user may want to copy); without it when details is empty.
+    virtual int alertWithDetails(const QString &message, const QString &informative, const QString &details,
+                                 const QStringList &buttons, AlertKind kind) = 0;
     // Open panel for several files with the given extensions (no dots). Empty when cancelled.
     virtual QStringList chooseFiles(const QString &message, const QStringList &extensions) = 0;
     // Open panel for one folder (Add Folder). Empty when cancelled.
@@ -34,6 +38,8 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
     int alert(const QString &message, const QString &informative, const QStringList &buttons,
               AlertKind kind = AlertKind::Warning) override;
+    int alertWithDetails(const QString &message, const QString &informative, const QString &details,
+                         const QStringList &buttons, AlertKind kind) override;
     QStringList chooseFiles(const QString &message, const QStringList &extensions) override;
     QString chooseFolderToAdd(const QString &message) override;
     QString chooseDestinationFolder(const QString &message) override;

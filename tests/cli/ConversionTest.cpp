@@ -66,7 +66,7 @@ TEST(CliConversion, TwoFormatsWithOneFailingInput)
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, 1) << run.out.toStdString() << run.err.toStdString();
         EXPECT_TRUE(run.out.contains(QStringLiteral("3 converted, 1 failed\n"))) << run.out.toStdString();
-        EXPECT_TRUE(run.out.contains(QStringLiteral("failed: %1: ffmpeg failed").arg(bad.fileName())))
+        EXPECT_TRUE(run.out.contains(QStringLiteral("failed: %1: not an audio file ffmpeg can read").arg(bad.fileName())))
             << run.out.toStdString();
         EXPECT_EQ(entriesOf(out), (QStringList{"tone 0" + c.extension, "tone 1" + c.extension, "tone 2" + c.extension}));
         for (const QString &name : entriesOf(out))

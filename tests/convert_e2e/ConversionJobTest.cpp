@@ -1,12 +1,19 @@
 // The per-file conversion job on its own, as the command-line tool uses it:
-// failures with their reasons, stop(), and the effects settings read when the
-// effects stage starts.
+// failures with their reasons in plain words and their details, stop(), the
+// effects settings read when the effects stage starts, and outputs placed in
+// their planned subfolder under their planned name.
 #include "RunSupport.h"
 
+#include "convert/core/ShellQuote.h"
 #include "convert/engine/ConversionJob.h"
 #include "platform/core/BundledPrograms.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <unistd.h>
 
 using namespace runsupport;
 
@@ -67,7 +74,10 @@ TEST_F(ConversionJobTest, ProgramsThatCannotStartOrCrashAreReported)
     EXPECT_TRUE(r.reason.startsWith("ffmpeg could not be started")) << r.reason.toStdString();
 
     ConversionJob crashing(script("crash", "kill -SEGV $$"), sox, &records);
-    EXPECT_EQ(run(crashing, request(8, tone, 0)).reason, "ffmpeg stopped unexpectedly");
+    EXPECT_EQ(run(crashing, request(8, tone, 0)).reason,
+              "ffmpeg crashed (signal 11, SIGSEGV) on this file; the file may be damaged, or try another output format");
+    ConversionJob killed(script("killed", "kill -KILL $$"), sox, &records);
+    EXPECT_TRUE(run(killed, request(8, tone, 0)).reason.startsWith("ffmpeg was killed (signal 9, SIGKILL)"));
 }
 
 TEST_F(ConversionJobTest, FailingEffectsStageLeavesNoPartialFinalFile)
@@ -94,7 +104,7 @@ TEST_F(ConversionJobTest, FailedEncodingKeepsAnEarlierFileAtTheFinalPath)
     ConversionJob job(ffmpeg, sox, &records);
     const ConversionResult r = run(job, request(12, bad.fileName(), 0));
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.reason.startsWith("ffmpeg failed: ")) << r.reason.toStdString();
+    EXPECT_TRUE(r.reason.startsWith("not an audio file ffmpeg can read")) << r.reason.toStdString();
     EXPECT_GT(sizeOf(earlier), 0);
 }
 
@@ -162,4 +172,125 @@ TEST_F(ConversionJobTest, StopDuringTheEffectsStageRemovesBothFiles)
     EXPECT_FALSE(job.isRunning());
     EXPECT_FALSE(QFileInfo::exists(out + "/long.flac"));
     EXPECT_FALSE(QFileInfo::exists(work + "/long001.flac"));
+}
+
+TEST_F(ConversionJobTest, OutputGoesToItsSubfolderUnderItsPlannedName)
+{
+    const QString tone = testenv::makeTone(in + "/01 Intro.wav", 0.3);
+    for (int format : {8, 12}) { // straight from ffmpeg; through sox
+        ConversionRequest r = request(format, tone, 0);
+        r.output = OutputName{"Album A/CD 1", "01 Intro (2)"};
+        ConversionJob job(ffmpeg, sox, &records);
+        const ConversionResult result = run(job, r);
+        const QString expected = out + "/Album A/CD 1/01 Intro (2)" + (format == 8 ? ".mp3" : ".wav");
+        EXPECT_TRUE(result.ok) << result.reason.toStdString();
+        EXPECT_EQ(result.finalPath, expected);
+        EXPECT_GT(sizeOf(expected), 0) << format;
+    }
+    // A file where the folder should be: said, and nothing is written.
+    QFile blocker(out + "/Album B");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ConversionRequest r = request(8, tone, 0);
+    r.output = OutputName{"Album B", ""};
+    ConversionJob job(ffmpeg, sox, &records);
+    const ConversionResult result = run(job, r);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "cannot create the folder " + out +
+                                 "/Album B; check that you may write in the destination folder");
+}
+
+// Real ffmpeg runs that fail, each said in plain words, with the command as
+// --dry-run prints it and the end of ffmpeg's output kept for the details.
+TEST_F(ConversionJobTest, RealFailuresAreSaidInPlainWordsAndKeepTheirDetails)
+{
+    QFile text(in + "/notes.mp3");
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("These are my notes, not music.\n");
+    text.close();
+    ConversionJob job(ffmpeg, sox, &records);
+    ConversionResult r = run(job, request(8, text.fileName(), 0));
+    EXPECT_EQ(r.reason, "not an audio file ffmpeg can read; check that the file is complete and really holds audio");
+    EXPECT_TRUE(r.rawMessage.endsWith("Invalid argument")) << r.rawMessage.toStdString();
+    ASSERT_EQ(r.programs.size(), 1);
+    EXPECT_EQ(r.programs.at(0).commandLine, shell::commandLine(ffmpeg, job.command().arguments));
+    EXPECT_TRUE(r.programs.at(0).commandLine.contains("'" + out + "/notes.mp3'") ||
+                r.programs.at(0).commandLine.contains(out + "/notes.mp3"));
+    ASSERT_FALSE(r.programs.at(0).lastLines.isEmpty());
+    EXPECT_LE(r.programs.at(0).lastLines.size(), 20);
+    EXPECT_EQ(r.programs.at(0).lastLines.last(), r.rawMessage);
+    EXPECT_FALSE(r.stopsRun);
+
+    r = run(job, request(8, in + "/gone.wav", 0));
+    EXPECT_EQ(r.reason, "the file is no longer there; it was moved, renamed or deleted after it was added");
+
+    // 6000 Hz is in the sample-rate list, but the MP3 encoder refuses it.
+    const QString tone = testenv::makeTone(in + "/a.wav", 0.3);
+    records.m_AF_MP3.setI_SampleRate(0);
+    r = run(job, request(8, tone, 0));
+    EXPECT_EQ(r.reason,
+              "the encoder does not accept the sample rate 6000 Hz; choose another sample rate in the format options");
+    EXPECT_FALSE(QFileInfo::exists(out + "/a.mp3"));
+}
+
+TEST_F(ConversionJobTest, PermissionsAreSaidForAnOrdinaryUser)
+{
+    // Root reads and writes everywhere: ffmpeg then runs as "nobody".
+    QString program = ffmpeg;
+    if (geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable("setpriv");
+        if (setpriv.isEmpty())
+            GTEST_SKIP() << "running as root without setpriv: cannot run ffmpeg as an ordinary user";
+        program = script("ffmpeg-as-nobody",
+                         QStringLiteral("exec '%1' --reuid=65534 --regid=65534 --clear-groups '%2' \"$@\"")
+                             .arg(setpriv, ffmpeg)
+                             .toUtf8());
+    }
+    QTemporaryDir place; // below the temporary folder, where "nobody" can reach it
+    ASSERT_TRUE(place.isValid());
+    QFile::setPermissions(place.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                            QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const QString tone = testenv::makeTone(place.path() + "/a.wav", 0.3);
+    QFile::setPermissions(tone, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    const QString readOnly = place.path() + "/read-only";
+    QDir().mkpath(readOnly);
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                        QFileDevice::ExeOther);
+
+    ConversionJob job(program, sox, &records);
+    ConversionRequest r = request(8, tone, 0);
+    r.destinationFolder = readOnly;
+    ConversionResult result = run(job, r);
+    EXPECT_EQ(result.reason,
+              "no permission to write in the destination folder; choose another folder or change its permissions");
+
+    QFile::setPermissions(tone, QFileDevice::ReadOwner);
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                        QFileDevice::WriteOther | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    result = run(job, r);
+    EXPECT_EQ(result.reason, "no permission to read the file; change its permissions or convert a copy of it");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(ConversionJobTest, FullDiskIsSaidAndStopsTheRun)
+{
+    const QString small = out + "/small-disk";
+    QDir().mkpath(small);
+    QProcess mount;
+    mount.start("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", small});
+    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << mount.readAllStandardError().toStdString();
+    // Long enough that ffmpeg meets the full disk while it encodes, not only
+    // when it closes the file.
+    const QString tone = testenv::makeTone(in + "/long.wav", 10.0);
+    ConversionJob job(ffmpeg, sox, &records);
+    ConversionRequest r = request(6, tone, 0); // .CAF: about 90 kB a second, straight from ffmpeg
+    r.destinationFolder = small;
+    const ConversionResult result = run(job, r);
+    QProcess::execute("umount", {small});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason,
+              "the destination disk is full; free some space on it or choose another destination folder");
+    EXPECT_TRUE(result.stopsRun);
+    EXPECT_TRUE(result.rawMessage.contains("No space left on device")) << result.rawMessage.toStdString();
 }

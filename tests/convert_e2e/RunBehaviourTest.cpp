@@ -145,7 +145,7 @@ TEST_F(ConversionRun, RejectedFileIsReportedAndTheRunGoesOn)
     ASSERT_EQ(t.prompts.alerts.size(), 1);
     const ShownAlert &alert = t.prompts.alerts.at(0);
     EXPECT_EQ(alert.message, "1 of 3 files could not be converted.");
-    EXPECT_TRUE(alert.informative.contains("bad.wav: ffmpeg failed: Invalid data found when processing input"))
+    EXPECT_TRUE(alert.informative.contains("bad.wav: not an audio file ffmpeg can read"))
         << alert.informative.toStdString();
     EXPECT_FALSE(alert.informative.contains("good"));
     EXPECT_EQ(alert.buttons, QStringList({"Open Output Folder", "Close"}));

@@ -17,6 +17,7 @@ struct ShownAlert {
     QString informative;
     QStringList buttons;
     AlertKind kind = AlertKind::Warning;
+    QString details; // the "Show Details…" text; empty when there is none
 };
 
 // Answers each prompt from a queue the test fills; an empty queue answers
@@ -34,7 +35,12 @@ public:
     int alert(const QString &message, const QString &informative, const QStringList &buttons,
               AlertKind kind = AlertKind::Warning) override
     {
-        alerts.append({message, informative, buttons, kind});
+        return alertWithDetails(message, informative, QString(), buttons, kind);
+    }
+    int alertWithDetails(const QString &message, const QString &informative, const QString &details,
+                         const QStringList &buttons, AlertKind kind) override
+    {
+        alerts.append({message, informative, buttons, kind, details});
         return alertAnswers.isEmpty() ? 0 : alertAnswers.dequeue();
     }
     QStringList chooseFiles(const QString &, const QStringList &) override

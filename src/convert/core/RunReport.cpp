@@ -1,7 +1,27 @@
 #include "convert/core/RunReport.h"
 
+#include <QCoreApplication>
+
 namespace runreport {
-RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures)
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RunReport)
+};
+
+// The lines that name each renamed entry, after a blank line; "" for none.
+QString renamedLines(const QList<RenamedEntry> &renamed)
+{
+    if (renamed.isEmpty())
+        return QString();
+    QStringList lines{QString(), QString(), Text::tr("Saved under another name, because another file of this run has the "
+                                          "same name:")};
+    for (const RenamedEntry &r : renamed)
+        lines << Text::tr("%1: saved as %2").arg(r.fileName, r.savedAs);
+    return lines.join(QLatin1Char('\n'));
+}
+} // namespace
+
+RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed)
 {
     const QString openFolder = QStringLiteral("Open Output Folder");
     const QString close = QStringLiteral("Close");
@@ -11,6 +31,7 @@ RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures)
         alert.informative = QStringLiteral("Audio files were converted successfully.");
         alert.buttons = QStringList{openFolder, close};
         alert.openFolderButton = 0;
+        alert.informative += renamedLines(renamed);
         return alert;
     }
     const int failed = int(failures.size());
@@ -22,7 +43,7 @@ RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures)
     for (const FailedEntry &f : failures)
         lines << QStringLiteral("%1: %2").arg(f.fileName, f.reason);
     lines << QString() << QStringLiteral("Check these files and the format options, then convert them again.");
-    alert.informative = lines.join(QLatin1Char('\n'));
+    alert.informative = lines.join(QLatin1Char('\n')) + renamedLines(renamed);
     if (failed < entryCount) {
         alert.buttons = QStringList{openFolder, close};
         alert.openFolderButton = 0;

@@ -10,13 +10,22 @@ struct FailedEntry {
     QString reason;   // short reason, "ffmpeg failed: ..."
 };
 
+// An entry converted under a numbered name because another entry of the run
+// has the same output name.
+struct RenamedEntry {
+    QString fileName; // the input file's name, "a.flac"
+    QString savedAs;  // the output's name, "a (2).mp3"
+};
+
 struct RunAlert {
     QString message;
     QString informative;
     QStringList buttons;      // "Open Output Folder" (when anything was converted), "Close"
     int openFolderButton = -1; // index of "Open Output Folder", -1 when not offered
+    QString details;           // "Show Details…": the failed and renamed entries; empty for none
 };
 
 namespace runreport {
-RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures);
+// The details are the caller's (details::text), filled in afterwards.
+RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed = {});
 } // namespace runreport

@@ -3,24 +3,35 @@
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/FailureReason.h"
 #include "convert/core/OutputSafety.h"
+#include "convert/core/PlainFailure.h"
+#include "convert/core/ShellQuote.h"
 #include "platform/core/ChildProcess.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SystemLog.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace {
-constexpr int kErrorTailBytes = 16 * 1024;
+// What is kept of a long error output: its start (where ffmpeg describes the
+// input) and its end (where it says what went wrong).
+constexpr int kErrorKeepBytes = 32 * 1024;
+constexpr int kErrorHeadBytes = 8 * 1024;
 constexpr int kKillWaitMs = 5000;
 
-// Why a child that has ended failed, or an empty text when it succeeded.
-QString endProblem(const QString &program, int exitCode, int exitStatus, const QByteArray &output)
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConversionJob)
+};
+
+// Why a child that has ended failed; an empty reason when it succeeded. On a
+// crash Qt gives the signal as the exit code.
+PlainFailure endProblem(const FailureContext &context, int exitCode, int exitStatus, const QByteArray &output)
 {
     if (exitStatus == QProcess::CrashExit)
-        return QStringLiteral("%1 stopped unexpectedly").arg(program);
+        return plainfailure::fromSignal(context.program, exitCode, output);
     if (exitCode != 0)
-        return failure::exitReason(program, exitCode, output);
-    return QString();
+        return plainfailure::fromExit(context, exitCode, output);
+    return PlainFailure{};
 }
 } // namespace
 
@@ -47,12 +58,15 @@ void ConversionJob::start(const ConversionRequest &request)
     m_running = true;
     ++m_generation;
     m_request = request;
-    m_errorTail.clear();
+    m_errorOutput.clear();
+    m_soxOutput.clear();
+    m_rawMessage.clear();
+    m_stopsRun = false;
     m_outputsOwned = false;
     m_soxStarted = false;
     m_finalWritten = false;
     m_command = encoder::build(request.formatIndex, request.entry, request.destinationFolder, request.workFolder,
-                               *m_records);
+                               *m_records, request.output);
     if (!m_command.valid) {
         finishLater(false, QStringLiteral("there is no output format number %1").arg(request.formatIndex));
         return;
@@ -67,6 +81,16 @@ void ConversionJob::start(const ConversionRequest &request)
         return;
     }
     m_outputsOwned = true;
+
+    // An entry kept in its folder below the destination: that folder is made
+    // here. The subfolder never climbs out of the destination.
+    if (!request.output.subfolder.isEmpty() && !fs::isFolder(m_command.finalFolder) &&
+        !fs::createFolderWithParents(m_command.finalFolder)) {
+        finishLater(false, Text::tr("cannot create the folder %1; check that you may write in the destination "
+                                    "folder")
+                               .arg(m_command.finalFolder));
+        return;
+    }
 
     // Removing the old output is what lets ffmpeg write a file of that name:
     // it is never told to overwrite. A failure shows up as ffmpeg's own error.
@@ -95,9 +119,9 @@ void ConversionJob::onFfmpegErrorData()
     if (!m_ffmpeg)
         return;
     const QByteArray chunk = m_ffmpeg->readAllStandardError();
-    m_errorTail.append(chunk);
-    if (m_errorTail.size() > kErrorTailBytes)
-        m_errorTail.remove(0, m_errorTail.size() - kErrorTailBytes);
+    m_errorOutput.append(chunk);
+    if (m_errorOutput.size() > kErrorKeepBytes)
+        m_errorOutput.remove(kErrorHeadBytes, m_errorOutput.size() - kErrorKeepBytes);
     const qint64 duration = m_request.entry.i_Duration_in_Seconds();
     if (const auto reading = progress::readChunk(chunk, duration > 0 ? quint64(duration) : 0))
         emit progressChanged(*reading);
@@ -106,12 +130,18 @@ void ConversionJob::onFfmpegErrorData()
 void ConversionJob::onFfmpegFinished(int exitCode, int exitStatus)
 {
     if (m_ffmpeg)
-        m_errorTail.append(m_ffmpeg->readAllStandardError());
+        m_errorOutput.append(m_ffmpeg->readAllStandardError());
+    FailureContext context;
+    context.program = QStringLiteral("ffmpeg");
+    context.input = encoder::inputText(m_request.entry);
+    context.output = m_command.ffmpegOutputPath;
+    context.outputInWorkFolder = m_command.effects;
+    context.arguments = m_command.arguments;
+    PlainFailure problem = endProblem(context, exitCode, exitStatus, m_errorOutput);
     // The alert names the file already: ffmpeg's "<input>: " prefix is dropped.
-    QString problem = endProblem(QStringLiteral("ffmpeg"), exitCode, exitStatus, m_errorTail);
-    problem.replace(encoder::inputText(m_request.entry) + QStringLiteral(": "), QString());
-    if (!problem.isEmpty()) {
-        finish(false, problem);
+    problem.reason.replace(context.input + QStringLiteral(": "), QString());
+    if (!problem.reason.isEmpty()) {
+        fail(problem);
         return;
     }
     if (m_command.effects)
@@ -123,8 +153,8 @@ void ConversionJob::onFfmpegFinished(int exitCode, int exitStatus)
 void ConversionJob::startEffects()
 {
     // The effect settings are read now, after ffmpeg, as they are at this moment.
-    const QStringList arguments = effects::arguments(m_command.ffmpegOutputPath, m_command.finalPath,
-                                                     effects::valuesFor(m_request.formatIndex, *m_records));
+    m_soxArguments = effects::arguments(m_command.ffmpegOutputPath, m_command.finalPath,
+                                        effects::valuesFor(m_request.formatIndex, *m_records));
     QProcess *sox = child::newProcess(this);
     sox->setProcessChannelMode(QProcess::MergedChannels);
     m_sox = sox;
@@ -137,20 +167,25 @@ void ConversionJob::startEffects()
     m_soxStarted = true;
     m_finalWritten = true;
     emit effectsStarted();
-    sox->start(m_soxPath, arguments);
+    sox->start(m_soxPath, m_soxArguments);
 }
 
 void ConversionJob::onSoxFinished(int exitCode, int exitStatus)
 {
     const QByteArray output = m_sox ? m_sox->readAll() : QByteArray();
+    m_soxOutput = output;
     const QString text = QString::fromUtf8(output).trimmed();
     if (!text.isEmpty())
         syslogline::write(text);
-    const QString problem = endProblem(QStringLiteral("sox"), exitCode, exitStatus, output);
-    if (problem.isEmpty())
+    FailureContext context;
+    context.program = QStringLiteral("sox");
+    context.input = m_command.ffmpegOutputPath;
+    context.output = m_command.finalPath;
+    const PlainFailure problem = endProblem(context, exitCode, exitStatus, output);
+    if (problem.reason.isEmpty())
         judgeFinalFile();
     else
-        finish(false, problem);
+        fail(problem);
 }
 
 void ConversionJob::judgeFinalFile()
@@ -174,7 +209,27 @@ void ConversionJob::finish(bool ok, const QString &reason)
     if (!ok && m_outputsOwned && m_finalWritten && fs::exists(m_command.finalPath))
         fs::remove(m_command.finalPath);
     m_running = false;
-    emit finished(ConversionResult{ok, reason, m_command.finalPath});
+    ConversionResult result;
+    result.ok = ok;
+    result.reason = reason;
+    result.finalPath = m_command.finalPath;
+    result.rawMessage = m_rawMessage;
+    result.stopsRun = m_stopsRun;
+    if (m_outputsOwned) {
+        result.programs << ProgramOutput{shell::commandLine(m_ffmpegPath, m_command.arguments),
+                                         details::lastLines(m_errorOutput)};
+        if (m_soxStarted)
+            result.programs << ProgramOutput{shell::commandLine(m_soxPath, m_soxArguments),
+                                             details::lastLines(m_soxOutput)};
+    }
+    emit finished(result);
+}
+
+void ConversionJob::fail(const PlainFailure &failure)
+{
+    m_rawMessage = failure.rawLine;
+    m_stopsRun = failure.diskFull;
+    finish(false, failure.reason);
 }
 
 void ConversionJob::finishLater(bool ok, const QString &reason)

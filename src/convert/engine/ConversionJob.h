@@ -5,7 +5,8 @@
 //  1. builds the ffmpeg command from the records as they are now
 //     (encoder::build), and refuses, touching no file, an entry whose final
 //     path or ffmpeg output path is an input file of the list;
-//  2. deletes the old output at the ffmpeg output path (never an input);
+//  2. creates the entry's subfolder below the destination when it is missing,
+//     and deletes the old output at the ffmpeg output path (never an input);
 //  3. runs ffmpeg with separate output and error pipes and standard input
 //     /dev/null; every chunk of its error output goes through the progress
 //     parser and gives progressChanged() (a percentage, or busy when the
@@ -15,7 +16,8 @@
 //     records at that moment; sox's text goes to the system log;
 //  5. judges the entry: ffmpeg (and sox) started, did not crash, exited 0 and
 //     the final file exists and is not empty. A failed entry leaves no file at
-//     its final path. finished() is emitted exactly once per start(), always
+//     its final path; its reason says in plain words what went wrong
+//     (plainfailure), the result keeps the commands and what they printed. finished() is emitted exactly once per start(), always
 //     from the event loop (never from inside start()).
 //
 // stop() kills a running child at once, removes the partial outputs and
@@ -33,16 +35,19 @@
 #include <QStringList>
 
 #include "convert/core/EncoderCommand.h"
+#include "convert/core/EntryDetails.h"
 #include "convert/core/ProgressParser.h"
 #include "filelist/core/NodeVideoFile.h"
 #include "formats/core/Records.h"
 
 class QProcess;
+struct PlainFailure;
 
 struct ConversionRequest {
     qint64 formatIndex = 0;       // 0..14, the output format
     NodeVideoFile entry;          // the file to convert (URL, base name, duration)
     QString destinationFolder;    // where the final file goes (an absolute path)
+    OutputName output;            // subfolder (created when missing) and base name; empty: the entry's own
     QString workFolder;           // where intermediate files for sox go
     QStringList inputPaths;       // every input file of the list: none is ever written
 };
@@ -51,6 +56,10 @@ struct ConversionResult {
     bool ok = false;
     QString reason;    // why it failed: a short text for the user; empty when ok
     QString finalPath; // the file the entry was (or would have been) converted to
+    QString rawMessage; // the program's own words behind reason, for the details
+    bool stopsRun = false; // no space left: every further entry would fail the same way
+    // ffmpeg, then sox when it ran: the command lines and the end of their output.
+    QList<ProgramOutput> programs;
     // What the user should read about an entry that was converted all the
     // same ("only 1.2 s of 5.0 s could be read…", "tags not copied: …").
     QStringList warnings;
@@ -90,6 +99,7 @@ private:
     void judgeFinalFile();
     // Ends the entry: on failure removes what this job wrote at the final path.
     void finish(bool ok, const QString &reason);
+    void fail(const PlainFailure &failure);
     void finishLater(bool ok, const QString &reason);
     void dropProcesses();
 
@@ -101,7 +111,11 @@ private:
     EncoderCommand m_command;
     QPointer<QProcess> m_ffmpeg;
     QPointer<QProcess> m_sox;
-    QByteArray m_errorTail;     // the end of ffmpeg's error output, for the failure reason
+    QByteArray m_errorOutput;   // ffmpeg's error output: its start and its end when it is long
+    QByteArray m_soxOutput;
+    QStringList m_soxArguments;
+    QString m_rawMessage;
+    bool m_stopsRun = false;
     bool m_running = false;
     bool m_outputsOwned = false; // the outputs passed the safety check: this job may delete them
     bool m_soxStarted = false;
