@@ -1,9 +1,9 @@
 # The converter runs ffmpeg and sox as child processes. They are found at
 # configure time and linked into a resources/ folder beside the built
 # executables (build/bin/resources), where the program looks for them first.
-# `cmake --install` links them into <prefix>/libexec/quavero/resources, which
-# the installed program finds relative to its own folder. Both fall back to
-# the PATH.
+# `cmake --install` links them, with relative links, into
+# <prefix>/libexec/quavero/resources, which the installed program finds
+# relative to its own folder. Both fall back to the PATH.
 find_program(QUAVERO_FFMPEG ffmpeg)
 find_program(QUAVERO_SOX sox)
 if(NOT QUAVERO_FFMPEG)
@@ -27,9 +27,14 @@ foreach(prog ffmpeg sox)
   string(TOUPPER ${prog} up)
   if(QUAVERO_${up})
     file(CREATE_LINK ${QUAVERO_${up}} ${QUAVERO_RESOURCES_DIR}/${prog} SYMBOLIC)
+    # The installed link is relative (../../../bin/ffmpeg under /usr), so it
+    # points at the same program inside a package's root or an unpacked copy.
     install(CODE "
-      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUAVERO_INSTALL_RESOURCES_DIR}\")
-      file(CREATE_LINK \"${QUAVERO_${up}}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUAVERO_INSTALL_RESOURCES_DIR}/${prog}\" SYMBOLIC)
+      set(folder \"\${CMAKE_INSTALL_PREFIX}/${QUAVERO_INSTALL_RESOURCES_DIR}\")
+      file(RELATIVE_PATH target \"\${folder}\" \"${QUAVERO_${up}}\")
+      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${folder}\")
+      file(REMOVE \"\$ENV{DESTDIR}\${folder}/${prog}\")
+      file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${folder}/${prog}\" SYMBOLIC)
     ")
   endif()
 endforeach()

@@ -1,5 +1,6 @@
-# Installs the desktop integration (launcher, icons, AppStream metadata,
-# manual page) and describes the Debian package built with `cpack -G DEB`.
+# Installs the desktop integration (launcher, icons, AppStream metadata),
+# the documentation (cmake/PackageDocs.cmake) and describes the Debian
+# package built with `cpack -G DEB`.
 set(QUAVERO_APP_ID org.example.Quavero)
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/${QUAVERO_APP_ID}.desktop
@@ -13,9 +14,7 @@ foreach(size 16 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME quavero.png)
 endforeach()
-if(EXISTS ${CMAKE_SOURCE_DIR}/data/quavero-cli.1)
-  install(FILES ${CMAKE_SOURCE_DIR}/data/quavero-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/PackageDocs.cmake)
 
 set(CPACK_PACKAGE_NAME quavero)
 set(CPACK_PACKAGE_VENDOR "The Quavero developers")
@@ -33,5 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # library scan cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "ffmpeg, libavcodec-extra, sox, libsox-fmt-all, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# The programs go into the package stripped; their debug information goes
+# into quavero-dbgsym_<version>_<arch>.ddeb beside it.
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)

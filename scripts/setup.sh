@@ -10,7 +10,7 @@ packages=(
   ffmpeg libavcodec-extra sox libsox-fmt-all
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth x11-utils libx11-dev fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -7,12 +7,21 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 QString installInto(const QString &prefix)
 {
     const JoinedRun run = child::runJoined(QStringLiteral("cmake"),
                                            {"--install", QStringLiteral(QUAVERO_BINARY_DIR), "--prefix", prefix});
     return run.exitCode == 0 ? QString() : QString::fromUtf8(run.output);
+}
+// What a symbolic link holds, as written (QFileInfo only gives it resolved).
+QString linkText(const QString &path)
+{
+    char buffer[4096];
+    const ssize_t length = ::readlink(QFile::encodeName(path).constData(), buffer, sizeof buffer);
+    return length > 0 ? QFile::decodeName(QByteArray(buffer, int(length))) : QString();
 }
 } // namespace
 
@@ -32,7 +41,10 @@ TEST(InstallTree, HasProgramsDesktopIntegrationAndBundledPrograms)
         "share/icons/hicolor/16x16/apps/quavero.png",
         "share/icons/hicolor/48x48/apps/quavero.png",
         "share/icons/hicolor/256x256/apps/quavero.png",
-        "share/man/man1/quavero-cli.1",
+        "share/man/man1/quavero.1.gz",
+        "share/man/man1/quavero-cli.1.gz",
+        "share/doc/quavero/changelog.gz",
+        "share/doc/quavero/copyright",
     };
     for (const QString &relative : expected)
         EXPECT_TRUE(QFileInfo::exists(prefix.filePath(relative))) << relative.toStdString();
@@ -40,11 +52,39 @@ TEST(InstallTree, HasProgramsDesktopIntegrationAndBundledPrograms)
     for (const QString &program : {QStringLiteral("bin/quavero"), QStringLiteral("bin/quavero-cli")})
         EXPECT_TRUE(QFileInfo(prefix.filePath(program)).isExecutable()) << program.toStdString();
 
-    // The converter's helpers are linked under libexec, where the program looks first.
+    // The converter's helpers are linked under libexec, where the program
+    // looks first, with relative links that reach the programs the build found.
     for (const QString &tool : {QStringLiteral("ffmpeg"), QStringLiteral("sox")}) {
         const QFileInfo link(prefix.filePath(QStringLiteral("libexec/quavero/resources/") + tool));
         EXPECT_TRUE(link.isSymLink()) << tool.toStdString();
-        EXPECT_TRUE(link.isExecutable()) << tool.toStdString();
+        EXPECT_TRUE(QFileInfo(link.symLinkTarget()).isExecutable()) << tool.toStdString();
+        const QString target = linkText(link.filePath());
+        EXPECT_TRUE(!target.isEmpty() && QDir::isRelativePath(target)) << tool.toStdString() << " -> "
+                                                                       << target.toStdString();
+    }
+}
+
+TEST(InstallTree, ManualPagesAndChangelogAreGzipped)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(installInto(prefix.path()).isEmpty());
+    for (const QString &relative : {QStringLiteral("share/man/man1/quavero.1.gz"),
+                                    QStringLiteral("share/man/man1/quavero-cli.1.gz"),
+                                    QStringLiteral("share/doc/quavero/changelog.gz")}) {
+        // gzip -t checks the whole stream; the text must be the page, not an empty file.
+        const JoinedRun test = child::runJoined(QStringLiteral("gzip"), {"-t", prefix.filePath(relative)});
+        EXPECT_EQ(test.exitCode, 0) << relative.toStdString() << test.output.toStdString();
+        const JoinedRun text = child::runJoined(QStringLiteral("gzip"), {"-dc", prefix.filePath(relative)});
+        EXPECT_GT(text.output.size(), 200) << relative.toStdString();
+    }
+    // man itself reads the new page without a complaint from groff.
+    for (const QString &name : {QStringLiteral("quavero.1.gz"), QStringLiteral("quavero-cli.1.gz")}) {
+        const JoinedRun page = child::runJoined(
+            QStringLiteral("env"), {"LC_ALL=C.UTF-8", "MANWIDTH=80", "man", "--warnings", "-E", "UTF-8", "-l",
+                                    prefix.filePath(QStringLiteral("share/man/man1/") + name)});
+        EXPECT_EQ(page.exitCode, 0) << page.output.toStdString();
+        EXPECT_TRUE(page.output.contains("SYNOPSIS")) << page.output.toStdString();
+        EXPECT_FALSE(page.output.contains("troff:")) << page.output.toStdString();
     }
 }
 
