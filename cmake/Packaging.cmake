@@ -32,6 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # library scan cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "ffmpeg, libavcodec-extra, sox, libsox-fmt-all, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# Qt's own texts (the buttons of its dialogs) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The programs go into the package stripped; their debug information goes
 # into quavero-dbgsym_<version>_<arch>.ddeb beside it.
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an existing build folder, unpacks it into a
 # throwaway root (no installation on this machine) and checks that it holds
-# the programs, their documentation and the desktop integration, declares its
+# the programs, the translations and the desktop integration, declares its
 # runtime dependencies, that its quavero-cli runs, and that lintian finds no
 # error and no warning in it.
 set -euo pipefail
@@ -20,12 +20,18 @@ for needed in ffmpeg libavcodec-extra sox libsox-fmt-all libqt6widgets6 libqt6mu
         exit 1
     fi
 done
+if ! dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n; then
+    echo "the package does not recommend qt6-translations-l10n (Qt's own texts translated)" >&2
+    exit 1
+fi
 
 dpkg -x "$deb" "$root"
 for f in usr/bin/quavero usr/bin/quavero-cli usr/share/applications/org.example.Quavero.desktop \
          usr/share/metainfo/org.example.Quavero.metainfo.xml usr/share/icons/hicolor/scalable/apps/quavero.svg \
          usr/share/man/man1/quavero.1.gz usr/share/man/man1/quavero-cli.1.gz \
          usr/share/doc/quavero/changelog.gz usr/share/doc/quavero/copyright \
+         usr/share/quavero/translations/quavero_de.qm usr/share/quavero/translations/quavero_fr.qm \
+         usr/share/quavero/translations/quavero_es.qm \
          usr/libexec/quavero/resources/ffmpeg usr/libexec/quavero/resources/sox; do
     if [ ! -e "$root/$f" ] && [ ! -L "$root/$f" ]; then
         echo "the package lacks $f" >&2

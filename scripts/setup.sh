@@ -11,6 +11,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth x11-utils libx11-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file lintian
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
 )
 
 missing=()
@@ -25,4 +26,20 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locales the translation tests start the program under.
+regenerate=0
+for name in de_DE fr_FR es_ES; do
+  if ! locale -a 2>/dev/null | grep -qx "$name.utf8"; then
+    if grep -q "^# *$name.UTF-8 UTF-8" /etc/locale.gen; then
+      sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    elif ! grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen; then
+      echo "$name.UTF-8 UTF-8" >> /etc/locale.gen
+    fi
+    regenerate=1
+  fi
+done
+if ((regenerate)); then
+  locale-gen >/dev/null
 fi

@@ -99,8 +99,7 @@ bool AppDelegate::applicationDidFinishLaunching()
             syslogline::write(QStringLiteral("Cannot create the work folder %1: make sure the documents folder "
                                              "is a folder you can write to.")
                                   .arg(s_Output_Folder));
-            m_services.prompts->alert(QStringLiteral("Error"), QStringLiteral("Error #0008. Application will exit."),
-                                      {QStringLiteral("Close")});
+            m_services.prompts->alert(tr("Error"), tr("Error #0008. Application will exit."), {tr("Close")});
             Terminate_App();
             return false;
         }

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/QtServices.h"
 #include "platform/core/SystemLog.h"
+#include "platform/core/Translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,6 +17,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Quavero"));
     QApplication::setApplicationVersion(QStringLiteral(QUAVERO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quavero"));
+    // Before the first window, so every text is made in the user's language.
+    translations::installForUser(app);
 
     QtServices platform;
 

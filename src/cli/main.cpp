@@ -4,6 +4,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/FormatListing.h"
 #include "cli/HelpText.h"
+#include "platform/core/Translations.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quavero-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUAVERO_VERSION));
+    translations::installForUser(app);
 
     const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments().mid(1));
     if (!parsed.ok()) {

@@ -1,0 +1,149 @@
+// The translation sources: every text of the program has a finished
+// translation in each language, and a translation keeps what the program
+// fills in or reacts to (the %1 placeholders, the & of a menu letter).
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+const QStringList kLanguages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+
+struct Message {
+    QString context;
+    QString source;
+    QStringList translations; // one, or one per plural form
+    QString type;             // "unfinished", "vanished", "obsolete" or empty
+};
+
+struct TsFile {
+    QString language;
+    QList<Message> messages;
+    QString error;
+};
+
+TsFile readTs(const QString &path)
+{
+    TsFile ts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ts.error = QStringLiteral("cannot open ") + path;
+        return ts;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("TS")) {
+            ts.language = xml.attributes().value(QLatin1String("language")).toString();
+        } else if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = Message{context, {}, {}, {}};
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            // A plural message holds one numerusform per form instead of text.
+            QString text;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    message.translations << xml.readElementText();
+                else if (xml.isEndElement() && xml.name() == QLatin1String("translation"))
+                    break;
+            }
+            if (message.translations.isEmpty())
+                message.translations << text;
+            ts.messages << message;
+        }
+    }
+    if (xml.hasError())
+        ts.error = path + QStringLiteral(": ") + xml.errorString();
+    return ts;
+}
+
+QString tsPath(const QString &language)
+{
+    return QStringLiteral(QUAVERO_SOURCE_DIR "/translations/quavero_%1.ts").arg(language);
+}
+
+// The placeholders of a text ("%1", "%L2", "%n"), sorted: a translation may
+// reorder them but must keep each one.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("%(L?[1-9][0-9]?|n)"));
+    QStringList found;
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found << it.next().captured(0);
+    found.sort();
+    return found;
+}
+
+// A menu or button letter: "&File", but not "&&".
+bool hasMnemonic(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("(^|[^&])&[^&\\s]"));
+    return pattern.match(text).hasMatch();
+}
+
+QString where(const Message &m)
+{
+    return m.context + QStringLiteral(" / \"") + m.source + QStringLiteral("\"");
+}
+} // namespace
+
+TEST(TranslationFiles, EachLanguageHasEveryMessageFinished)
+{
+    QMap<QString, QStringList> keysByLanguage;
+    for (const QString &language : kLanguages) {
+        const TsFile ts = readTs(tsPath(language));
+        ASSERT_TRUE(ts.error.isEmpty()) << ts.error.toStdString();
+        EXPECT_EQ(ts.language.section(QLatin1Char('_'), 0, 0), language);
+        // An empty file would pass every check below.
+        EXPECT_GT(ts.messages.size(), 50) << language.toStdString();
+        QStringList keys;
+        for (const Message &m : ts.messages) {
+            keys << m.context + QLatin1Char('\x1f') + m.source;
+            EXPECT_TRUE(m.type.isEmpty()) << language.toStdString() << ": " << m.type.toStdString() << " "
+                                          << where(m).toStdString();
+            for (const QString &text : m.translations)
+                EXPECT_FALSE(text.trimmed().isEmpty()) << language.toStdString() << ": empty " << where(m).toStdString();
+        }
+        keys.sort();
+        keysByLanguage[language] = keys;
+    }
+    // Brought up to date together: the same texts in every language.
+    EXPECT_EQ(keysByLanguage.value("de"), keysByLanguage.value("fr"));
+    EXPECT_EQ(keysByLanguage.value("de"), keysByLanguage.value("es"));
+}
+
+TEST(TranslationFiles, TranslationsKeepPlaceholdersAndMenuLetters)
+{
+    for (const QString &language : kLanguages) {
+        const TsFile ts = readTs(tsPath(language));
+        ASSERT_TRUE(ts.error.isEmpty()) << ts.error.toStdString();
+        for (const Message &m : ts.messages) {
+            for (const QString &text : m.translations) {
+                QStringList expected = placeholders(m.source);
+                QStringList got = placeholders(text);
+                // A plural form may spell the number out instead of %n.
+                expected.removeAll(QStringLiteral("%n"));
+                got.removeAll(QStringLiteral("%n"));
+                EXPECT_EQ(got, expected) << language.toStdString() << ": " << where(m).toStdString() << " -> \""
+                                         << text.toStdString() << "\"";
+                EXPECT_EQ(hasMnemonic(text), hasMnemonic(m.source))
+                    << language.toStdString() << ": menu letter of " << where(m).toStdString() << " -> \""
+                    << text.toStdString() << "\"";
+            }
+        }
+    }
+}
