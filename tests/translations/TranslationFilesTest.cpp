@@ -147,3 +147,23 @@ TEST(TranslationFiles, TranslationsKeepPlaceholdersAndMenuLetters)
         }
     }
 }
+
+TEST(TranslationFiles, SoftwareCentreMetadataListsEveryTranslation)
+{
+    QFile file(QStringLiteral(QUAVERO_SOURCE_DIR "/data/org.example.Quavero.metainfo.xml"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList listed;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("lang"))
+            listed << xml.readElementText();
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    QStringList expected = kLanguages;
+    expected << QStringLiteral("en");
+    expected.sort();
+    listed.sort();
+    EXPECT_EQ(listed, expected);
+    for (const QString &language : kLanguages)
+        EXPECT_TRUE(QFile::exists(tsPath(language))) << language.toStdString();
+}
