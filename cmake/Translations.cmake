@@ -22,9 +22,7 @@ qt_add_translations(quavero
   INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src
   LUPDATE_OPTIONS -locations none -no-obsolete
   QM_FILES_OUTPUT_VARIABLE QUAVERO_QM_FILES)
-if(TARGET quavero-cli)
-  add_dependencies(quavero-cli quavero_lrelease)
-endif()
+add_dependencies(quavero-cli quavero_lrelease)
 
 # How the installed programs find the installed .qm files from their own folder.
 set(QUAVERO_INSTALL_TRANSLATIONS_DIR ${CMAKE_INSTALL_DATADIR}/quavero/translations)
