@@ -26,6 +26,9 @@ class View_Audio_Wave;
 class Window_Progress;
 class Window_Colors;
 class Window_Convert;
+class Window_Preferences;
+class ConversionRun;
+struct RunSetup;
 class FormatOptionsDialog;
 class FileTableModel;
 class AddWorker;
@@ -116,6 +119,11 @@ public:
     void OnUserToolbarConvert();
     void Close_Window_Convert();
     bool isConverting() const { return windowConvert != nullptr; }
+    // Kills the entries of the newest run that still convert (also after
+    // Cancel), removes their partial files and starts no more.
+    void stopConversion();
+    // Edit > Preferences: files at once and the pause between files.
+    void OnMenuPreferences();
 
     // ---- preview (preview/AppDelegate_Preview.cpp) ----
     void tableViewSelectionDidChange();
@@ -186,6 +194,9 @@ public:
                         *windowFLAC = nullptr, *windowMP3 = nullptr, *windowOGG = nullptr, *windowRAW = nullptr,
                         *windowSPX = nullptr, *windowWAV = nullptr, *windowWMA = nullptr, *windowM4A = nullptr;
     Window_Convert *windowConvert = nullptr;
+    // The newest run, until it has ended (after Cancel it outlives windowConvert).
+    QPointer<ConversionRun> conversionRun;
+    QPointer<Window_Preferences> windowPreferences;
 
     // ---- subsystem helpers (not part of the controller's table) ----
     FileTableModel *fileTableModel = nullptr;
@@ -219,6 +230,11 @@ private:
     void setUpPreview();
     void setUpAppearance();
     void setUpCommands();
+    // The run the Convert command starts: the list as it is now, the chosen
+    // folder, the run settings as stored now.
+    RunSetup conversionSetup();
+    // True when the main window, or a sheet over it, is the active window.
+    bool mainWindowActive() const;
     // The colour stored under key (its marker key decides), else the default,
     // which is then stored with its marker.
     QColor loadStoredColor(const QString &key, const QColor &fallback);

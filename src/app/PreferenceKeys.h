@@ -10,6 +10,9 @@ inline const QString kColorSpectrum = QStringLiteral("Dremlock_Zentuvo_Color_Spe
 inline const QString kAlternatingRows = QStringLiteral("Dremlock_Zentuvo_b_List_Alternating_Rows");
 inline const QString kColorTableBackground = QStringLiteral("Dremlock_Zentuvo_Color_Table_Background");
 inline const QString kColorTableForeground = QStringLiteral("Dremlock_Zentuvo_Color_Table_Foreground");
+// How a conversion run in the window paces itself (Edit > Preferences).
+inline const QString kFilesAtOnce = QStringLiteral("Quavero_Files_At_Once");
+inline const QString kPauseBetweenFiles = QStringLiteral("Quavero_Pause_Between_Files");
 // A colour key's marker: the key with this suffix holds "Recorded" once the
 // default was stored.
 inline const QString kMarkerSuffix = QStringLiteral("_String");

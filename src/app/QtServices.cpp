@@ -10,6 +10,7 @@ QtServices::QtServices()
     services.appearance = &appearance;
     services.desktop = &desktop;
     services.sounds = &sounds;
+    services.notifier = &notifier;
     services.exitProcess = [](int status) {
         std::fflush(nullptr);
         std::_Exit(status);

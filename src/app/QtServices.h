@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "platform/Appearance.h"
 #include "platform/Desktop.h"
+#include "platform/Notifications.h"
 #include "platform/Prompts.h"
 #include "platform/QtSound.h"
 #include "platform/core/Preferences.h"
@@ -20,5 +21,6 @@ public:
     QtAppearance appearance;
     QtDesktop desktop;
     QtSoundFactory sounds;
+    DBusNotifier notifier;
     Services services;
 };

@@ -9,9 +9,10 @@ class IPrompts;
 class IAppearance;
 class IDesktop;
 class ISoundFactory;
+class INotifier;
 
-// The pauses of a conversion run. The program always uses these values; tests
-// may shorten them.
+// The pauses of a conversion run. The program always uses these values (the
+// pause only while "Pause 2 seconds between files" is on); tests may shorten them.
 struct RunTimings {
     int firstStepMs = 100;     // from the run window's opening to the first file
     int betweenFilesMs = 2000; // from the end of one file to the start of the next
@@ -23,6 +24,8 @@ struct Services {
     IAppearance *appearance = nullptr;
     IDesktop *desktop = nullptr;
     ISoundFactory *sounds = nullptr;
+    // Desktop notifications; none means no notification is sent.
+    INotifier *notifier = nullptr;
     // Ends the process with the given status (Terminate_App). Tests replace it.
     std::function<void(int)> exitProcess;
     RunTimings timings;

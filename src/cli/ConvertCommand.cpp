@@ -1,11 +1,11 @@
 #include "cli/ConvertCommand.h"
 
-#include "cli/BatchRun.h"
 #include "cli/DryRun.h"
 #include "cli/ExitStatus.h"
 #include "cli/InputFiles.h"
 #include "cli/InterruptWatcher.h"
 #include "cli/ProgressDisplay.h"
+#include "cli/RunFiles.h"
 #include "cli/Summary.h"
 #include "cli/FormatListing.h"
 #include "convert/core/EffectsArguments.h"
@@ -15,7 +15,6 @@
 #include "platform/core/BundledPrograms.h"
 #include "platform/core/FileSystem.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -89,14 +88,8 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     settings.soxPath = sox;
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
-    BatchRun run(settings, files, &display);
-    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, &BatchRun::stop);
-    QObject::connect(&run, &BatchRun::finished, QCoreApplication::instance(), &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    run.start();
-    QCoreApplication::exec();
+    const BatchOutcome outcome = runFiles(settings, files, display, interrupts);
 
-    const BatchOutcome &outcome = run.outcome();
     const QString summary = summaryText(outcome);
     if (!request.quiet)
         print(stdout, summary);

@@ -1,6 +1,6 @@
 #include "cli/DryRun.h"
 
-#include "cli/BatchRun.h"
+#include "cli/ShownPath.h"
 #include "convert/core/ShellQuote.h"
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"

@@ -1,5 +1,7 @@
 #include "cli/ProgressDisplay.h"
 
+#include "convert/core/TimeLeft.h"
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -63,6 +65,14 @@ void ProgressDisplay::progressed(int id, const ProgressReading &reading)
     m_dirty = true;
 }
 
+void ProgressDisplay::setSecondsLeft(qint64 seconds)
+{
+    if (seconds == m_secondsLeft)
+        return;
+    m_secondsLeft = seconds;
+    m_dirty = true;
+}
+
 void ProgressDisplay::converted(int id, const QString &name, const QString &outputPath)
 {
     ++m_done;
@@ -101,8 +111,10 @@ void ProgressDisplay::redraw()
 {
     if (m_mode != Mode::Live)
         return;
-    QString block = fitted(QStringLiteral("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size()))
-                    + QLatin1Char('\n');
+    QString head = QStringLiteral("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size());
+    if (m_secondsLeft >= 0)
+        head += QStringLiteral(", ") + timeleft::text(m_secondsLeft).toLower();
+    QString block = fitted(head) + QLatin1Char('\n');
     for (int id : std::as_const(m_order)) {
         const Running &r = m_running.value(id);
         QString percent = QStringLiteral("  0");

@@ -1,7 +1,8 @@
 #pragma once
 // What the user sees while files convert. On a terminal, a live block at the
-// bottom: the files done out of all, then one line per running file with its
-// percentage; finished files scroll above it. When the output is not a
+// bottom: the files done out of all and, once it can be estimated, the time
+// left, then one line per running file with its percentage; finished files
+// scroll above it. When the output is not a
 // terminal, one plain line per finished file. Quiet shows nothing.
 #include <QHash>
 #include <QObject>
@@ -27,6 +28,8 @@ public:
     void progressed(int id, const ProgressReading &reading);
     void converted(int id, const QString &name, const QString &outputPath);
     void failed(int id, const QString &name, const QString &reason);
+    // The run's estimate of the time left; -1 while there is none.
+    void setSecondsLeft(qint64 seconds);
     // A file that was not converted because the run was stopped.
     void stopped(int id, const QString &name);
     // Removes the live block, for the summary to follow.
@@ -47,6 +50,7 @@ private:
     Mode m_mode;
     int m_total;
     int m_done = 0;
+    qint64 m_secondsLeft = -1;
     std::FILE *m_out;
     QHash<int, Running> m_running;
     QList<int> m_order; // running ids in the order they started

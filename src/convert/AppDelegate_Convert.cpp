@@ -1,15 +1,37 @@
 // The Convert command and the end of a run: the checks before the folder
-// chooser, the run window, and the alert that reports the run.
+// chooser, the run and its window, the alert that reports the run, the
+// desktop notification, and the Preferences dialog of the run settings.
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "app/PreferenceKeys.h"
 #include "convert/Window_Convert.h"
+#include "convert/Window_Preferences.h"
+#include "convert/core/RunNotice.h"
 #include "convert/core/RunReport.h"
+#include "convert/core/RunSettings.h"
+#include "convert/engine/ConversionRun.h"
 #include "convert/engine/ProgramCheck.h"
 #include "platform/Desktop.h"
+#include "platform/Notifications.h"
 #include "platform/Prompts.h"
+#include "platform/core/Preferences.h"
 
-void AppDelegate::setUpConvert() {}
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QThread>
+
+void AppDelegate::setUpConvert()
+{
+    // The main window's layout holds the menu item.
+    QAction *preferences = window->findChild<QAction *>(QStringLiteral("menuItemPreferences"));
+    if (!preferences)
+        return;
+    preferences->setShortcuts(QKeySequence::Preferences);
+    connect(preferences, &QAction::triggered, this, &AppDelegate::OnMenuPreferences);
+}
 
 void AppDelegate::OnUserToolbarConvert()
 {
@@ -36,33 +58,102 @@ void AppDelegate::OnUserToolbarConvert()
     if (folder.isEmpty())
         return;
     s_Folder_Target = folder;
-    windowConvert = new Window_Convert(this, window.data());
+    auto *run = new ConversionRun(conversionSetup(), runjobs::conversionJobs(sffmpegPath, sSoxPath, &records));
+    conversionRun = run;
+    windowConvert = new Window_Convert(run, [this] { Close_Window_Convert(); }, window.data());
     windowConvert->open();
+}
+
+RunSetup AppDelegate::conversionSetup()
+{
+    const IPreferences &prefs = *m_services.preferences;
+    const RunSettings settings =
+        runsettings::fromStored(prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles),
+                                QThread::idealThreadCount());
+    RunSetup setup;
+    setup.entries = runentries::plan(arrayVideoFiles.snapshot(), s_Folder_Target);
+    setup.formatIndex = m_i_Output_Format;
+    setup.records = &records;
+    setup.destinationFolder = s_Folder_Target;
+    setup.workFolder = s_Output_Folder;
+    setup.pacing.firstDelayMs = m_services.timings.firstStepMs;
+    setup.pacing.pauseMs = settings.pauseBetweenFiles ? m_services.timings.betweenFilesMs : 0;
+    setup.pacing.filesAtOnce = settings.filesAtOnce;
+    // Files added to the list while the run goes on are inputs too: no
+    // output of the run may replace one of them.
+    QPointer<AppDelegate> self(this);
+    setup.otherInputs = [self] {
+        QStringList paths;
+        if (self)
+            for (const NodeVideoFile &entry : self->arrayVideoFiles.snapshot())
+                paths << entry.s_File_Path();
+        return paths;
+    };
+    return setup;
 }
 
 void AppDelegate::Close_Window_Convert()
 {
-    Window_Convert *run = windowConvert;
-    if (!run)
+    Window_Convert *sheet = windowConvert;
+    if (!sheet)
         return;
+    const ConversionRun *run = sheet->run();
     const bool cancelled = run->b_Cancel;
     const int entryCount = run->entryCount();
-    const QList<FailedEntry> failures = run->failures();
+    QList<FailedEntry> failures;
+    for (int index : run->failedEntries())
+        failures.append({QFileInfo(run->entry(index).entry.s_File_Path()).fileName(), run->result(index).reason});
+    const int converted = run->progress().converted;
     const QString destination = run->destinationFolder();
+    // Asked before the sheet goes: its hiding moves the activation about.
+    const bool userAway = !mainWindowActive();
     windowConvert = nullptr;
 
     if (cancelled) {
-        // No alert; the run has ended once the entry converting at Cancel is done.
-        connect(run, &Window_Convert::released, this, &AppDelegate::conversionFinished);
-        run->release();
+        // No alert; the run has ended once the entries converting at Cancel are done.
+        connect(sheet, &Window_Convert::released, this, &AppDelegate::conversionFinished);
+        sheet->release();
         return;
     }
-    run->release();
+    sheet->release();
 
+    // A user away from the window learns that the run has ended.
+    if (m_services.notifier && userAway) {
+        const RunNotice notice = runnotice::forRun(converted, int(failures.size()));
+        m_services.notifier->notify(notice.summary, notice.body);
+    }
     const RunAlert alert = runreport::endOfRun(entryCount, failures);
     const int pressed = m_services.prompts->alert(alert.message, alert.informative, alert.buttons,
                                                   failures.isEmpty() ? AlertKind::Information : AlertKind::Warning);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();
+}
+
+void AppDelegate::stopConversion()
+{
+    if (conversionRun)
+        conversionRun->stop();
+}
+
+bool AppDelegate::mainWindowActive() const
+{
+    for (QWidget *active = QApplication::activeWindow(); active;
+         active = active->parentWidget() ? active->parentWidget()->window() : nullptr) {
+        if (active == window.data())
+            return true;
+    }
+    return false;
+}
+
+void AppDelegate::OnMenuPreferences()
+{
+    if (windowPreferences) {
+        windowPreferences->raise();
+        windowPreferences->activateWindow();
+        return;
+    }
+    windowPreferences = new Window_Preferences(m_services.preferences, QThread::idealThreadCount(), window.data());
+    windowPreferences->setAttribute(Qt::WA_DeleteOnClose);
+    windowPreferences->open();
 }

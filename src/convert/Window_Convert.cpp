@@ -1,15 +1,16 @@
 #include "convert/Window_Convert.h"
 
-#include "app/AppDelegate.h"
-#include "convert/engine/ConversionJob.h"
+#include "convert/core/TimeLeft.h"
+#include "convert/engine/ConversionRun.h"
 #include "ui_Window_Convert.h"
 
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
 
-Window_Convert::Window_Convert(AppDelegate *app, QWidget *parent)
-    : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::Window_Convert>())
+Window_Convert::Window_Convert(ConversionRun *run, std::function<void()> closeWindow, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::Window_Convert>()), m_run(run),
+      m_closeWindow(std::move(closeWindow))
 {
     m_ui->setupUi(this);
     setWindowModality(Qt::WindowModal);
@@ -17,13 +18,9 @@ Window_Convert::Window_Convert(AppDelegate *app, QWidget *parent)
     progressUnit = m_ui->progressUnit;
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &Window_Convert::OnUserCancel);
 
-    timerConvertNext.setSingleShot(true);
-    connect(&timerConvertNext, &QTimer::timeout, this, &Window_Convert::TimerConvertNextRoutine);
-
-    m_job = new ConversionJob(m_app->sffmpegPath, m_app->sSoxPath, &m_app->records, this);
-    connect(m_job, &ConversionJob::progressChanged, this, &Window_Convert::showReading);
-    connect(m_job, &ConversionJob::finished, this, &Window_Convert::onEntryFinished);
-
+    m_run->setParent(this);
+    connect(m_run, &ConversionRun::progressChanged, this, &Window_Convert::showProgress);
+    connect(m_run, &ConversionRun::finished, this, &Window_Convert::onRunFinished);
     windowDidLoad();
 }
 
@@ -31,101 +28,80 @@ Window_Convert::~Window_Convert() = default;
 
 void Window_Convert::windowDidLoad()
 {
-    b_Cancel = false;
-    sffmpegPath = m_app->sffmpegPath;
-    // The run converts the entries that were on the list when it began, into
-    // the folder chosen for it.
-    m_entries = m_app->arrayVideoFiles.snapshot();
-    m_destinationFolder = m_app->s_Folder_Target;
-    progress->setRange(0, int(m_entries.size()));
+    progress->setRange(0, m_run->entryCount());
     progress->setValue(0);
     progressUnit->setRange(0, 100);
     progressUnit->setValue(0);
-    i_Current_File_Index = 0;
-    timerConvertNext.stop();
-    timerConvertNext.start(m_app->services().timings.firstStepMs);
+    m_ui->labelFiles->setText(tr("Starting…"));
+    m_ui->labelTimeLeft->setText(QString());
+    m_run->start();
 }
 
 bool Window_Convert::isConvertingEntry() const
 {
-    return m_job->isRunning();
+    return m_run->isConvertingEntry();
 }
 
-QStringList Window_Convert::inputPaths() const
+QString Window_Convert::filesText() const
 {
-    QStringList paths;
-    for (const NodeVideoFile &e : m_entries)
-        paths << e.s_File_Path();
-    for (const NodeVideoFile &e : m_app->arrayVideoFiles.snapshot())
-        paths << e.s_File_Path();
-    return paths;
+    return m_ui->labelFiles->text();
 }
 
-void Window_Convert::TimerConvertNextRoutine()
+QString Window_Convert::timeLeftText() const
 {
-    if (b_Cancel) {
-        timerConvertNext.stop();
-        progress->setValue(0);
+    return m_ui->labelTimeLeft->text();
+}
+
+void Window_Convert::showProgress()
+{
+    if (m_released)
         return;
+    const RunProgress p = m_run->progress();
+    progress->setValue(p.done);
+    if (!p.running.isEmpty()) {
+        QStringList names;
+        for (int index : p.running)
+            names << QFileInfo(m_run->entry(index).entry.s_File_Path()).fileName();
+        const QString joined = names.join(QStringLiteral(", "));
+        const QString text = tr("Converting %1").arg(joined);
+        QLabel *label = m_ui->labelFiles;
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, qMax(label->width(), width() - 40)));
+        label->setToolTip(joined);
+        if (p.busy) {
+            progressUnit->setRange(0, 0);
+        } else {
+            progressUnit->setRange(0, 100);
+            progressUnit->setValue(p.meanPercent);
+        }
     }
-    if (i_Current_File_Index >= m_entries.size())
-        return;
-    const NodeVideoFile entry = m_entries.at(int(i_Current_File_Index));
-    i_Orig_Duration_in_Seconds = entry.i_Duration_in_Seconds();
-    progressUnit->setRange(0, 100);
-    progressUnit->setValue(0);
-
-    ConversionRequest request;
-    request.formatIndex = m_app->m_i_Output_Format;
-    request.entry = entry;
-    request.destinationFolder = m_destinationFolder;
-    request.workFolder = m_app->s_Output_Folder;
-    request.inputPaths = inputPaths();
-    m_job->start(request);
+    if (p.secondsLeft >= 0)
+        m_ui->labelTimeLeft->setText(timeleft::text(p.secondsLeft));
+    else if (p.done > 0 || !p.running.isEmpty())
+        m_ui->labelTimeLeft->setText(tr("Estimating the time left…"));
 }
 
-void Window_Convert::showReading(const ProgressReading &reading)
+void Window_Convert::onRunFinished()
 {
-    if (reading.busy) {
-        progressUnit->setRange(0, 0);
-    } else {
-        progressUnit->setRange(0, 100);
-        progressUnit->setValue(reading.percent);
-    }
-}
-
-void Window_Convert::onEntryFinished(const ConversionResult &result)
-{
-    if (!result.ok) {
-        const NodeVideoFile &entry = m_entries.at(int(i_Current_File_Index));
-        m_failures.append({QFileInfo(entry.s_File_Path()).fileName(), result.reason});
-    }
-    ++i_Current_File_Index;
-    progress->setValue(int(i_Current_File_Index));
-    timerConvertNext.stop();
-
-    if (b_Cancel) {
-        // The sheet is already gone; this was the entry converting at Cancel.
+    if (m_run->b_Cancel && !m_run->isStopped()) {
+        // The sheet is already gone; these were the entries converting at Cancel.
         if (m_released)
             release();
         return;
     }
-    if (i_Current_File_Index >= m_entries.size()) {
-        progress->setValue(0);
-        progressUnit->setRange(0, 100);
-        progressUnit->setValue(0);
-        m_app->Close_Window_Convert();
-        return;
-    }
-    timerConvertNext.start(m_app->services().timings.betweenFilesMs);
+    if (m_released)
+        return release();
+    progress->setValue(0);
+    progressUnit->setRange(0, 100);
+    progressUnit->setValue(0);
+    m_closeWindow();
 }
 
 void Window_Convert::OnUserCancel()
 {
-    if (b_Cancel)
+    if (m_run->b_Cancel)
         return;
-    b_Cancel = true;
-    m_app->Close_Window_Convert();
+    m_run->cancel();
+    m_closeWindow();
 }
 
 void Window_Convert::reject()
@@ -136,10 +112,10 @@ void Window_Convert::reject()
 void Window_Convert::release()
 {
     m_released = true;
-    timerConvertNext.stop();
     hide();
-    if (m_job->isRunning())
-        return; // onEntryFinished comes back here when the entry is done
+    if (m_run->isActive() || m_releaseSent)
+        return; // onRunFinished comes back here when the entries are done
+    m_releaseSent = true;
     emit released();
     deleteLater();
 }

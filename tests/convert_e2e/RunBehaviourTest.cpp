@@ -3,6 +3,7 @@
 // input, and the end-of-run alert.
 #include "RunSupport.h"
 
+#include "convert/engine/ConversionRun.h"
 #include "platform/core/BundledPrograms.h"
 
 #include <QCryptographicHash>
@@ -13,15 +14,8 @@
 using namespace runsupport;
 
 namespace {
-class ConversionRun : public ::testing::Test {
+class WindowRun : public RunFixture {
 protected:
-    void SetUp() override
-    {
-        testenv::resetHome();
-        ASSERT_TRUE(t.start());
-        in = testenv::freshFolder("in");
-        out = testenv::freshFolder("out");
-    }
     QByteArray hashOf(const QString &path)
     {
         QFile f(path);
@@ -35,9 +29,6 @@ protected:
         ASSERT_TRUE(cancel);
         cancel->click();
     }
-
-    TestApp t{quickTimings()};
-    QString in, out;
 };
 } // namespace
 
@@ -48,7 +39,7 @@ TEST(RunTimingsTest, TheProgramPausesAsDecided)
     EXPECT_EQ(defaults.betweenFilesMs, 2000);
 }
 
-TEST_F(ConversionRun, EmptyListOnlyAlerts)
+TEST_F(WindowRun, EmptyListOnlyAlerts)
 {
     t.app->OnUserToolbarConvert();
     ASSERT_EQ(t.prompts.alerts.size(), 1);
@@ -58,7 +49,7 @@ TEST_F(ConversionRun, EmptyListOnlyAlerts)
     EXPECT_EQ(t.prompts.destinationAsked, 0);
 }
 
-TEST_F(ConversionRun, MissingProgramIsNamedBeforeTheFolderChooser)
+TEST_F(WindowRun, MissingProgramIsNamedBeforeTheFolderChooser)
 {
     t.app->arrayVideoFiles.append(testentries::entryFor(in + "/a.wav", 1));
     t.app->sffmpegPath = in + "/no-such-ffmpeg";
@@ -83,7 +74,7 @@ TEST_F(ConversionRun, MissingProgramIsNamedBeforeTheFolderChooser)
     EXPECT_EQ(t.prompts.destinationAsked, 1);
 }
 
-TEST_F(ConversionRun, DismissedChooserStartsNothing)
+TEST_F(WindowRun, DismissedChooserStartsNothing)
 {
     addTone(t, in + "/a.wav");
     t.app->s_Folder_Target = "/earlier";
@@ -94,7 +85,7 @@ TEST_F(ConversionRun, DismissedChooserStartsNothing)
     EXPECT_TRUE(t.prompts.alerts.isEmpty());
 }
 
-TEST_F(ConversionRun, SuccessOffersTheOutputFolderAndConvertDuringARunIsRefused)
+TEST_F(WindowRun, SuccessOffersTheOutputFolderAndConvertDuringARunIsRefused)
 {
     addTone(t, in + "/a.wav");
     addTone(t, in + "/b.wav");
@@ -130,7 +121,7 @@ TEST_F(ConversionRun, SuccessOffersTheOutputFolderAndConvertDuringARunIsRefused)
     EXPECT_GT(sizeOf(second + "/a.mp3"), 0);
 }
 
-TEST_F(ConversionRun, RejectedFileIsReportedAndTheRunGoesOn)
+TEST_F(WindowRun, RejectedFileIsReportedAndTheRunGoesOn)
 {
     addTone(t, in + "/good1.wav");
     QFile bad(in + "/bad.wav");
@@ -156,7 +147,7 @@ TEST_F(ConversionRun, RejectedFileIsReportedAndTheRunGoesOn)
     EXPECT_EQ(t.desktop.openedFolders, QStringList{out});
 }
 
-TEST_F(ConversionRun, OutputsThatWouldReplaceAnInputAreRefused)
+TEST_F(WindowRun, OutputsThatWouldReplaceAnInputAreRefused)
 {
     // a.mp3 converted to .MP3 into its own folder would replace itself;
     // a.wav converted there would replace a.mp3, another file of the list.
@@ -176,7 +167,7 @@ TEST_F(ConversionRun, OutputsThatWouldReplaceAnInputAreRefused)
     EXPECT_EQ(hashOf(other), otherHash);
 }
 
-TEST_F(ConversionRun, EffectsOutputOntoAnInputThroughALinkIsRefused)
+TEST_F(WindowRun, EffectsOutputOntoAnInputThroughALinkIsRefused)
 {
     const QString own = addTone(t, in + "/x.wav");
     const QByteArray hash = hashOf(own);
@@ -188,7 +179,7 @@ TEST_F(ConversionRun, EffectsOutputOntoAnInputThroughALinkIsRefused)
     EXPECT_EQ(hashOf(own), hash);
 }
 
-TEST_F(ConversionRun, CancelWhileEncodingLetsTheEntryCompleteAndConvertsNoMore)
+TEST_F(WindowRun, CancelWhileEncodingLetsTheEntryCompleteAndConvertsNoMore)
 {
     // Long enough that ffmpeg is still at work when Cancel is pressed.
     addTone(t, in + "/long.wav", 120);
@@ -210,7 +201,7 @@ TEST_F(ConversionRun, CancelWhileEncodingLetsTheEntryCompleteAndConvertsNoMore)
     EXPECT_TRUE(QTest::qWaitFor([&] { return run.isNull(); }, 5000));
 }
 
-TEST_F(ConversionRun, CancelDuringThePauseConvertsNothingMore)
+TEST_F(WindowRun, CancelDuringThePauseConvertsNothingMore)
 {
     TestApp slow(RunTimings{10, 2000});
     ASSERT_TRUE(slow.start());
@@ -223,7 +214,7 @@ TEST_F(ConversionRun, CancelDuringThePauseConvertsNothingMore)
         [&] { return slow.app->windowConvert && slow.app->windowConvert->progress->value() == 1; }, 20000));
     QPointer<Window_Convert> run = slow.app->windowConvert;
     ASSERT_FALSE(run->isConvertingEntry());
-    ASSERT_TRUE(run->timerConvertNext.isActive());
+    ASSERT_TRUE(run->run()->isPausing());
     run->findChild<QPushButton *>("btnCancel")->click();
 
     ASSERT_TRUE(finished.count() == 1 || finished.wait(5000));
@@ -235,7 +226,7 @@ TEST_F(ConversionRun, CancelDuringThePauseConvertsNothingMore)
     EXPECT_TRUE(slow.prompts.alerts.isEmpty());
 }
 
-TEST_F(ConversionRun, PerFileBarFollowsFfmpeg)
+TEST_F(WindowRun, PerFileBarFollowsFfmpeg)
 {
     addTone(t, in + "/long.wav", 60);
     t.app->m_i_Output_Format = 8;

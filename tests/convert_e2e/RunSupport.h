@@ -38,6 +38,21 @@ inline bool convertInto(TestApp &t, const QString &destination, int timeoutMs = 
     return finished.count() > 0 || finished.wait(timeoutMs);
 }
 
+// A fresh application with short pauses, and empty "in" and "out" folders.
+class RunFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testenv::resetHome();
+        ASSERT_TRUE(t.start());
+        in = testenv::freshFolder("in");
+        out = testenv::freshFolder("out");
+    }
+
+    TestApp t{quickTimings()};
+    QString in, out;
+};
+
 inline qint64 sizeOf(const QString &path)
 {
     return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;

@@ -2,6 +2,7 @@
 // Scripted stand-ins for the modal and audible parts of the platform.
 #include "platform/Appearance.h"
 #include "platform/Desktop.h"
+#include "platform/Notifications.h"
 #include "platform/Prompts.h"
 #include "platform/Sound.h"
 
@@ -74,6 +75,13 @@ public:
     QStringList openedFolders;
     void openUrl(const QUrl &url) override { openedUrls << url; }
     void openFolder(const QString &path) override { openedFolders << path; }
+};
+
+// Records every desktop notification, as "summary: body".
+class FakeNotifier : public INotifier {
+public:
+    QStringList sent;
+    void notify(const QString &summary, const QString &body) override { sent << summary + QStringLiteral(": ") + body; }
 };
 
 // Records what was asked of each sound, as "open <path>", "play", "seek 3",

@@ -20,6 +20,7 @@ TestApp::TestApp(const RunTimings &timings)
     services.appearance = &appearance;
     services.desktop = &desktop;
     services.sounds = &sounds;
+    services.notifier = &notifier;
     services.exitProcess = [this](int status) { exitStatus = status; };
     window = std::make_unique<MainWindow>();
     window->resize(900, 560);

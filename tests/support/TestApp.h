@@ -22,6 +22,7 @@ public:
     FakeAppearance appearance;
     FakeDesktop desktop;
     FakeSoundFactory sounds;
+    FakeNotifier notifier;
     QtPreferences preferences;
     Services services;
     int exitStatus = -1; // set when the controller ends the process

@@ -1,0 +1,109 @@
+#include "cli/RunFiles.h"
+
+#include "cli/DurationProbes.h"
+#include "cli/InterruptWatcher.h"
+#include "cli/ProgressDisplay.h"
+#include "cli/ShownPath.h"
+#include "convert/engine/ConversionRun.h"
+
+#include <QEventLoop>
+
+namespace cli {
+namespace {
+RunSetup setupFor(const BatchSettings &settings, const QList<InputFile> &files)
+{
+    RunSetup setup;
+    QList<NodeVideoFile> entries;
+    for (const InputFile &file : files)
+        entries << file.entry;
+    setup.entries = runentries::plan(entries, settings.destinationFolder);
+    for (int i = 0; i < files.size(); ++i) {
+        RunEntry &entry = setup.entries[i];
+        entry.problem = files.at(i).problem;
+        entry.ready = !settings.probeDurations || !entry.problem.isEmpty();
+    }
+    setup.formatIndex = settings.formatIndex;
+    setup.records = settings.records;
+    setup.destinationFolder = settings.destinationFolder;
+    setup.workFolder = settings.workFolder;
+    // A long batch would otherwise keep every intermediate file until the
+    // end, in a temporary folder that is often held in memory.
+    setup.removeIntermediates = true;
+    setup.pacing.firstDelayMs = 0;
+    setup.pacing.pauseMs = 0;
+    setup.pacing.filesAtOnce = settings.jobs;
+    return setup;
+}
+} // namespace
+
+BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &files, ProgressDisplay &display,
+                      InterruptWatcher &interrupts)
+{
+    ConversionRun run(setupFor(settings, files),
+                      runjobs::conversionJobs(settings.ffmpegPath, settings.soxPath, settings.records));
+    run.setStopPending(&InterruptWatcher::signalled);
+    DurationProbes probes(settings.ffmpegPath, settings.jobs);
+    QStringList names;
+    for (const InputFile &file : files)
+        names << shownPath(file.entry.s_File_Path());
+    BatchOutcome outcome;
+
+    QObject::connect(&probes, &DurationProbes::probed, &run, &ConversionRun::entryReady);
+    QObject::connect(&run, &ConversionRun::entryStarted, &display,
+                     [&](int index) { display.started(index, names.at(index)); });
+    QObject::connect(&run, &ConversionRun::entryProgressed, &display,
+                     [&](int index) { display.progressed(index, run.reading(index)); });
+    QObject::connect(&run, &ConversionRun::entryFinished, &display, [&](int index) {
+        switch (run.state(index)) {
+        case EntryState::Converted:
+            display.converted(index, names.at(index), shownPath(run.result(index).finalPath));
+            break;
+        case EntryState::Failed:
+            display.failed(index, names.at(index), run.result(index).reason);
+            break;
+        default:
+            display.stopped(index, names.at(index));
+            break;
+        }
+    });
+    QObject::connect(&run, &ConversionRun::progressChanged, &display,
+                     [&] { display.setSecondsLeft(run.progress().secondsLeft); });
+    QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, [&](int signalNumber) {
+        if (run.isFinished())
+            return;
+        outcome.stopSignal = signalNumber;
+        probes.cancelQueued();
+        run.stop();
+    });
+    QEventLoop loop;
+    QObject::connect(&run, &ConversionRun::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+
+    if (settings.probeDurations)
+        for (int i = 0; i < files.size(); ++i)
+            if (files.at(i).problem.isEmpty())
+                probes.probe(i, files.at(i).entry.s_File_Path());
+    run.start();
+    if (!run.isFinished())
+        loop.exec();
+    display.close();
+    // A signal whose notice came after the last entry had ended.
+    if (outcome.stopSignal == 0 && InterruptWatcher::signalled())
+        outcome.stopSignal = InterruptWatcher::signalNumber();
+
+    for (int i = 0; i < run.entryCount(); ++i) {
+        switch (run.state(i)) {
+        case EntryState::Converted:
+            ++outcome.converted;
+            break;
+        case EntryState::Failed:
+            ++outcome.failed;
+            outcome.failures.append({names.at(i), run.result(i).reason});
+            break;
+        default:
+            ++outcome.notConverted;
+            break;
+        }
+    }
+    return outcome;
+}
+} // namespace cli

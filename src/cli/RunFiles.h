@@ -1,0 +1,35 @@
+#pragma once
+// Converts the files of a command line through a ConversionRun with up to N
+// files at once and no pauses, showing each step on the progress display, and
+// returns what became of them. Durations are probed in parallel ahead of the
+// conversions when the display shows percentages and the time left. Ctrl-C
+// (or SIGTERM) stops the run: the running conversions are killed and their
+// partial files removed.
+#include <QList>
+#include <QString>
+
+#include "cli/InputFiles.h"
+#include "cli/Summary.h"
+#include "formats/core/Records.h"
+
+namespace cli {
+class InterruptWatcher;
+class ProgressDisplay;
+
+struct BatchSettings {
+    int formatIndex = 8;
+    const FormatRecords *records = nullptr; // must outlive the run
+    QString destinationFolder;              // absolute
+    QString workFolder;                     // the run's private temporary folder
+    QString ffmpegPath;
+    QString soxPath;
+    int jobs = 1;
+    // The durations only serve the live display: without it the probes would
+    // be work for nothing.
+    bool probeDurations = true;
+};
+
+// Runs the event loop until the run has ended.
+BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &files, ProgressDisplay &display,
+                      InterruptWatcher &interrupts);
+} // namespace cli

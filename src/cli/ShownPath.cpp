@@ -1,0 +1,11 @@
+#include "cli/ShownPath.h"
+
+#include <QDir>
+
+namespace cli {
+QString shownPath(const QString &path)
+{
+    const QString relative = QDir::current().relativeFilePath(path);
+    return relative.startsWith(QLatin1String("..")) ? path : relative;
+}
+} // namespace cli

@@ -1,0 +1,8 @@
+#pragma once
+// The path as the user would like to read it: relative to the current folder
+// when it lies below it, else absolute.
+#include <QString>
+
+namespace cli {
+QString shownPath(const QString &path);
+} // namespace cli

@@ -1,0 +1,40 @@
+#include "convert/Window_Preferences.h"
+
+#include "app/PreferenceKeys.h"
+#include "convert/core/RunSettings.h"
+#include "platform/core/Preferences.h"
+#include "ui_Window_Preferences.h"
+
+#include <QPushButton>
+
+Window_Preferences::Window_Preferences(IPreferences *preferences, int processors, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::Window_Preferences>()), m_preferences(preferences)
+{
+    m_ui->setupUi(this);
+    setWindowModality(Qt::WindowModal);
+    const RunSettings stored =
+        runsettings::fromStored(preferences->string(prefkeys::kFilesAtOnce),
+                                preferences->string(prefkeys::kPauseBetweenFiles), processors);
+    m_ui->spinFilesAtOnce->setRange(1, qMax(1, processors));
+    m_ui->spinFilesAtOnce->setValue(stored.filesAtOnce);
+    m_ui->checkPauseBetweenFiles->setChecked(stored.pauseBetweenFiles);
+    showFilesAtOnce(stored.filesAtOnce);
+    connect(m_ui->spinFilesAtOnce, &QSpinBox::valueChanged, this, &Window_Preferences::showFilesAtOnce);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &Window_Preferences::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &Window_Preferences::reject);
+}
+
+Window_Preferences::~Window_Preferences() = default;
+
+void Window_Preferences::showFilesAtOnce(int files)
+{
+    m_ui->spinFilesAtOnce->setSuffix(files == 1 ? tr(" file at once") : tr(" files at once"));
+}
+
+void Window_Preferences::accept()
+{
+    m_preferences->setString(prefkeys::kFilesAtOnce, runsettings::filesAtOnceText(m_ui->spinFilesAtOnce->value()));
+    m_preferences->setString(prefkeys::kPauseBetweenFiles,
+                             runsettings::pauseText(m_ui->checkPauseBetweenFiles->isChecked()));
+    QDialog::accept();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Edit > Preferences: how a conversion run in the window paces itself. OK
+// stores both settings in the preferences store at once; the next run reads
+// them. Cancel, Escape and the close button store nothing.
+#include <QDialog>
+#include <memory>
+
+class IPreferences;
+namespace Ui {
+class Window_Preferences;
+}
+
+class Window_Preferences : public QDialog {
+    Q_OBJECT
+public:
+    // processors: the highest number of files at once that may be chosen.
+    Window_Preferences(IPreferences *preferences, int processors, QWidget *parent);
+    ~Window_Preferences() override;
+
+    void accept() override;
+
+private:
+    void showFilesAtOnce(int files);
+
+    std::unique_ptr<Ui::Window_Preferences> m_ui;
+    IPreferences *m_preferences;
+};
