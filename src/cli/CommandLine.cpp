@@ -10,7 +10,7 @@ namespace cli {
 namespace {
 constexpr int kMaxJobs = 256;
 
-enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, DryRun, Quiet, ListFormats, Help, Version };
+enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, Flat, DryRun, Quiet, Verbose, ListFormats, Help, Version };
 
 struct OptionDef {
     Opt opt;
@@ -27,8 +27,10 @@ const QVector<OptionDef> &knownOptions()
         {Opt::Set, QChar(), QStringLiteral("set"), true},
         {Opt::Jobs, QLatin1Char('j'), QStringLiteral("jobs"), true},
         {Opt::Recursive, QLatin1Char('r'), QStringLiteral("recursive"), false},
+        {Opt::Flat, QChar(), QStringLiteral("flat"), false},
         {Opt::DryRun, QLatin1Char('n'), QStringLiteral("dry-run"), false},
         {Opt::Quiet, QLatin1Char('q'), QStringLiteral("quiet"), false},
+        {Opt::Verbose, QLatin1Char('v'), QStringLiteral("verbose"), false},
         {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
         {Opt::Version, QChar(), QStringLiteral("version"), false},
@@ -164,8 +166,14 @@ private:
         case Opt::Recursive:
             request.recursive = true;
             break;
+        case Opt::Flat:
+            request.flat = true;
+            break;
         case Opt::DryRun:
             request.dryRun = true;
+            break;
+        case Opt::Verbose:
+            request.verbose = true;
             break;
         case Opt::Quiet:
             request.quiet = true;

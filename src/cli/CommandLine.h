@@ -14,8 +14,10 @@ struct Request {
     QString outputFolder;
     QStringList inputs;         // files and folders, as given
     bool recursive = false;
+    bool flat = false;          // every output straight into the output folder, subfolders not kept
     bool dryRun = false;
     bool quiet = false;
+    bool verbose = false;       // each failure with its commands and the end of their output
     int jobs = 0;               // 0: one per processor
     FormatRecords records = startRecords(); // the chosen format's record holds the --set values
 };

@@ -135,7 +135,8 @@ int runConversion(const Request &request)
 
     if (request.dryRun) {
         const DryRunLines lines =
-            dryRun(request.formatIndex, request.records, inputs.files, destination, work.path(), ffmpeg, sox);
+            dryRun(request.formatIndex, request.records, inputs.files, destination, work.path(), ffmpeg, sox,
+                   !request.flat);
         if (!lines.commands.isEmpty())
             print(stdout, lines.commands.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         for (const QString &problem : lines.problems)

@@ -1,5 +1,6 @@
 #include "cli/DryRun.h"
 
+#include "cli/OutputNames.h"
 #include "cli/ShownPath.h"
 #include "convert/core/ShellQuote.h"
 #include "convert/core/EffectsArguments.h"
@@ -10,21 +11,23 @@
 namespace cli {
 DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<InputFile> &files,
                    const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
-                   const QString &soxPath)
+                   const QString &soxPath, bool keepStructure)
 {
+    const QList<PlannedOutput> outputs = plannedOutputs(files, destinationFolder, formatIndex, keepStructure);
     QStringList inputPaths;
     for (const InputFile &file : files)
         inputPaths << file.entry.s_File_Path();
 
     DryRunLines lines;
-    for (const InputFile &file : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        const InputFile &file = files.at(i);
         const QString shown = shownPath(file.entry.s_File_Path());
         if (!file.problem.isEmpty()) {
             lines.problems << QStringLiteral("%1: %2").arg(shown, file.problem);
             continue;
         }
         const EncoderCommand command =
-            encoder::build(formatIndex, file.entry, destinationFolder, workFolder, records);
+            encoder::build(formatIndex, file.entry, destinationFolder, workFolder, records, outputs.at(i).name);
         if (safety::outputReplacesInput(command, inputPaths, [](const QString &p) { return fs::canonicalPath(p); })) {
             lines.problems << QStringLiteral("%1: %2").arg(shown, safety::replacesInputReason());
             continue;

@@ -1,7 +1,8 @@
 #pragma once
 // --dry-run: the ffmpeg and sox commands a conversion would run, one per
-// line, each quoted for a POSIX shell. Nothing is converted, deleted or
-// created (but the private temporary folder the sox input lives in).
+// line, each quoted for a POSIX shell, with the output names and subfolders
+// the conversion would use. Nothing is converted, deleted or created (but the
+// private temporary folder the sox input lives in).
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,5 +18,5 @@ struct DryRunLines {
 
 DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<InputFile> &files,
                    const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
-                   const QString &soxPath);
+                   const QString &soxPath, bool keepStructure);
 } // namespace cli

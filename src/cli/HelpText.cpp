@@ -4,11 +4,14 @@
 #include "cli/ExitStatus.h"
 #include "cli/TextWrap.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 QString helpText(int processors)
 {
     constexpr int kOptionIndent = 24;
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "HelpText",
                "Usage: quavero-cli [OPTIONS] INPUT...\n"
                "Converts audio files into one output format with ffmpeg (and sox for the\n"
                "speed, gain, treble and bass effects): one output file per input, named\n"
@@ -31,21 +34,30 @@ QString helpText(int processors)
                "                        defaults. --list-formats shows every NAME and VALUE\n"
                "  -j, --jobs N          how many files convert at once (default: one per\n"
                "                        processor, %2 here)\n"
-               "  -r, --recursive       a folder INPUT adds the files of its subfolders too\n"
+               "  -r, --recursive       a folder INPUT adds the files of its subfolders too;\n"
+               "                        their outputs go to the same subfolders below the\n"
+               "                        output folder, created when missing\n"
+               "      --flat            with -r, puts every output straight into the output\n"
+               "                        folder instead of its subfolder\n"
                "  -n, --dry-run         prints each ffmpeg and sox command that would run,\n"
                "                        one per line, quoted for a POSIX shell, and converts\n"
                "                        nothing\n"
                "  -q, --quiet           prints no progress and no summary; failures are\n"
                "                        still reported\n"
+               "  -v, --verbose         for each file that could not be converted, also\n"
+               "                        prints the ffmpeg and sox commands that ran and the\n"
+               "                        last 20 lines of their output\n"
                "      --list-formats    prints each format with its options, their NAMEs,\n"
                "                        every accepted VALUE and the default (*)\n"
                "  -h, --help            prints this help\n"
                "      --version         prints the version\n"
                "\n"
                "An existing output file is replaced; an input file never is (such a file is\n"
-               "reported as failed). Inputs that would be written to the same output file\n"
-               "(a.wav and a.flac to mp3) are converted one after the other, in the order\n"
-               "given, so the last one is what remains.\n"
+               "reported as failed). No output of a run replaces another output of the same\n"
+               "run: of inputs that would be written to the same output file (a.wav and\n"
+               "a.flac to mp3), the first in the order given gets the name (a.mp3), the\n"
+               "others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the\n"
+               "summary names each of them.\n"
                "\n"
                "Exit status:\n"
                "  %3    every file was converted\n"

@@ -29,10 +29,15 @@ QList<InputFile> folderFiles(const QString &folder, bool recursive)
     std::sort(names.begin(), names.end());
     QList<InputFile> files;
     for (const QString &name : std::as_const(names)) {
-        const NodeVideoFile entry = filelist::entryFromFolderAndName(folder, name);
+        NodeVideoFile entry = filelist::entryFromFolderAndName(folder, name);
         // A folder whose name ends in ".mp3" is no audio file.
-        if (QFileInfo(entry.s_File_Path()).isFile())
-            files.append({entry, QString()});
+        if (!QFileInfo(entry.s_File_Path()).isFile())
+            continue;
+        // "Album/CD 1/01.flac" keeps "Album/CD 1" below the output folder.
+        const QString relative = QFileInfo(name).path();
+        if (relative != QLatin1String("."))
+            entry.setS_Relative_Folder(relative);
+        files.append({entry, QString()});
     }
     return files;
 }

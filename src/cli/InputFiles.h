@@ -3,7 +3,8 @@
 // extension checked in any letter case, as the file panel does); a folder
 // gives the files directly in it (or, recursive, at any depth) whose extension
 // is exactly one of the accepted extensions, as Add Folder takes them, in
-// name order so that runs are repeatable.
+// name order so that runs are repeatable. A file found in a subfolder keeps
+// that subfolder, relative to the folder given, as its relative folder.
 #include <QList>
 #include <QString>
 #include <QStringList>

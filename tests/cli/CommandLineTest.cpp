@@ -149,7 +149,8 @@ TEST(CliCommandLine, HelpVersionAndFormatListing)
     const CliRun help = runCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char *piece : {"Usage: quavero-cli [OPTIONS] INPUT...", "-f, --format FMT", "-o, --output-dir DIR",
-                              "--set NAME=VALUE", "-j, --jobs N", "-r, --recursive", "-n, --dry-run", "-q, --quiet",
+                              "--set NAME=VALUE", "-j, --jobs N", "-r, --recursive", "--flat", "-n, --dry-run", "-q, --quiet",
+                              "-v, --verbose", "a (2).mp3",
                               "--list-formats", "--version", "130  stopped by Ctrl-C"})
         EXPECT_TRUE(help.out.contains(QLatin1String(piece))) << piece;
     for (const QString &line : help.out.split(QLatin1Char('\n')))

@@ -115,19 +115,89 @@ TEST(CliConversion, ParallelJobsGiveTheSameFilesAsOneAtATime)
     }
 }
 
-TEST(CliConversion, InputsSharingAnOutputRunInListOrderAndTheLastRemains)
+TEST(CliConversion, InputsSharingAnOutputNameGetNumberedNames)
 {
     const QString in = testenv::freshFolder(QStringLiteral("cli-same-in"));
     const QStringList inputs{testenv::makeTone(in + "/a.wav", 1.0), testenv::makeTone(in + "/a.flac", 2.0),
                              testenv::makeTone(in + "/b.wav", 1.0), testenv::makeTone(in + "/a.ogg", 3.0)};
-    for (const char *jobs : {"4", "2"}) {
+    for (const char *jobs : {"4", "2", "1"}) {
+        SCOPED_TRACE(jobs);
         const QString out = testenv::freshFolder(QStringLiteral("cli-same-out"));
+        // Left from an earlier run: "a.mp3" is replaced, "a (2).mp3" is skipped.
+        const QString old = testenv::makeTone(out + "/a (2).mp3", 0.5);
         const CliRun run = runCli({"-j", jobs, "-o", out, inputs.at(0), inputs.at(1), inputs.at(2), inputs.at(3)});
         EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
         EXPECT_TRUE(run.out.contains("4 converted, 0 failed")) << run.out.toStdString();
-        EXPECT_EQ(entriesOf(out), (QStringList{"a.mp3", "b.mp3"}));
-        EXPECT_NEAR(testenv::probeDuration(out + "/a.mp3"), 3.0, 0.1);
+        EXPECT_EQ(entriesOf(out), (QStringList{"a (2).mp3", "a (3).mp3", "a (4).mp3", "a.mp3", "b.mp3"}));
+        EXPECT_NEAR(testenv::probeDuration(out + "/a.mp3"), 1.0, 0.1);
+        EXPECT_NEAR(testenv::probeDuration(out + "/a (2).mp3"), 0.5, 0.1);
+        EXPECT_NEAR(testenv::probeDuration(out + "/a (3).mp3"), 2.0, 0.1);
+        EXPECT_NEAR(testenv::probeDuration(out + "/a (4).mp3"), 3.0, 0.1);
+        EXPECT_TRUE(run.out.contains(QStringLiteral("renamed: %1: saved as %2/a (3).mp3\n").arg(inputs.at(1), out)))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral("renamed: %1: saved as %2/a (4).mp3\n").arg(inputs.at(3), out)))
+            << run.out.toStdString();
+        EXPECT_FALSE(run.out.contains("renamed: " + inputs.at(0)));
     }
+}
+
+// Three "01 Intro.flac" from album folders: with -r each stays in its album
+// folder below -o; with --flat they are numbered.
+TEST(CliConversion, RecursiveKeepsTheFoldersAndFlatNumbers)
+{
+    const QString music = testenv::freshFolder(QStringLiteral("cli-albums"));
+    for (const char *album : {"Album A", "Album B", "Album C/CD 1"})
+        testenv::makeTone(music + "/" + album + "/01 Intro.flac", 0.3);
+    const QString kept = testenv::freshFolder(QStringLiteral("cli-albums-kept"));
+    CliRun run = runCli({"-r", "-o", kept, music});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    for (const char *path : {"Album A/01 Intro.mp3", "Album B/01 Intro.mp3", "Album C/CD 1/01 Intro.mp3"})
+        EXPECT_GT(QFileInfo(kept + "/" + path).size(), 0) << path;
+    EXPECT_EQ(entriesOf(kept), (QStringList{"Album A", "Album B", "Album C"}));
+    EXPECT_FALSE(run.out.contains("renamed")) << run.out.toStdString();
+
+    const QString flat = testenv::freshFolder(QStringLiteral("cli-albums-flat"));
+    run = runCli({"-r", "--flat", "-j", "3", "-o", flat, music});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_EQ(entriesOf(flat), (QStringList{"01 Intro (2).mp3", "01 Intro (3).mp3", "01 Intro.mp3"}));
+    EXPECT_EQ(run.out.count("renamed: "), 2) << run.out.toStdString();
+}
+
+// -v shows, for each failure, what ran and what it said.
+TEST(CliConversion, VerboseShowsTheCommandsAndOutputOfEachFailure)
+{
+    const QString in = testenv::freshFolder(QStringLiteral("cli-verbose-in"));
+    const QString out = testenv::freshFolder(QStringLiteral("cli-verbose-out"));
+    const QString good = testenv::makeTone(in + "/good.wav", 0.3);
+    QFile notes(in + "/notes.mp3");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("These are my notes, not music.\n");
+    notes.close();
+
+    const CliRun plain = runCli({"-o", out, good, notes.fileName()});
+    EXPECT_EQ(plain.exitCode, 1);
+    EXPECT_TRUE(plain.out.contains(QStringLiteral("failed: %1: not an audio file ffmpeg can read; check that the "
+                                                  "file is complete and really holds audio\n")
+                                       .arg(notes.fileName())))
+        << plain.out.toStdString();
+    EXPECT_FALSE(plain.out.contains("Command:"));
+
+    const CliRun verbose = runCli({"-v", "-o", out, good, notes.fileName()});
+    EXPECT_EQ(verbose.exitCode, 1);
+    const QString text = verbose.out;
+    const int details = int(text.indexOf("\n" + notes.fileName() + "\nReason: not an audio file ffmpeg can read"));
+    ASSERT_GE(details, 0) << text.toStdString();
+    const QString block = text.mid(details);
+    EXPECT_TRUE(block.contains("Message: file://" + notes.fileName() + ": Invalid argument")) << text.toStdString();
+    EXPECT_TRUE(block.contains("Command:\n    ")) << text.toStdString();
+    EXPECT_TRUE(block.contains("Last lines of its output:\n")) << text.toStdString();
+    // The command is the one --dry-run prints for the same file.
+    const CliRun dry = runCli({"-n", "-o", out, notes.fileName()});
+    const QString ffmpegLine = dry.out.split('\n').first();
+    ASSERT_FALSE(ffmpegLine.isEmpty());
+    EXPECT_TRUE(block.contains("    " + ffmpegLine + "\n")) << text.toStdString() << "\n" << ffmpegLine.toStdString();
+    // The file that was converted has no details.
+    EXPECT_FALSE(text.contains("\n" + good + "\nReason"));
 }
 
 TEST(CliConversion, AnInputIsNeverReplacedAndAnUnusableFolderIsSaid)

@@ -149,3 +149,31 @@ TEST(CliDryRun, FoldersGiveTheirAcceptedFilesInNameOrder)
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_TRUE(none.err.contains("holds no file ending in .ac3")) << none.err.toStdString();
 }
+
+// The commands carry the names and folders the conversion would write: a
+// numbered name for a second "a", the subfolders with -r unless --flat, and
+// nothing created for them.
+TEST(CliDryRun, OutputsGetTheirPlannedNamesAndFolders)
+{
+    const QString music = testenv::freshFolder(QStringLiteral("cli-dry-plan"));
+    const QString out = testenv::freshFolder(QStringLiteral("cli-dry-plan-out"));
+    QDir(music).mkpath("Album A");
+    QDir(music).mkpath("Album B");
+    touch(music + "/Album A/a.wav");
+    touch(music + "/Album A/a.flac");
+    touch(music + "/Album B/a.ogg");
+    touch(out + "/a (2).mp3");
+    auto outputs = [&](const QStringList &extra) {
+        QStringList paths;
+        for (const QStringList &line : linesOf(runCli(QStringList{"-n", "-o", out} + extra)))
+            paths << line.last();
+        return paths;
+    };
+    EXPECT_EQ(outputs({"-r", music}),
+              (QStringList{out + "/Album A/a.mp3", out + "/Album A/a (2).mp3", out + "/Album B/a.mp3"}));
+    EXPECT_EQ(outputs({"-r", "--flat", music}),
+              (QStringList{out + "/a.mp3", out + "/a (3).mp3", out + "/a (4).mp3"}));
+    EXPECT_EQ(outputs({music + "/Album A/a.wav", music + "/Album B/a.ogg"}),
+              (QStringList{out + "/a.mp3", out + "/a (3).mp3"}));
+    EXPECT_FALSE(QFileInfo::exists(out + "/Album A"));
+}

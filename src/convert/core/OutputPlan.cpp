@@ -1,5 +1,7 @@
 #include "convert/core/OutputPlan.h"
 
+#include "formats/core/FormatTable.h"
+
 #include <QDir>
 #include <QSet>
 
@@ -63,5 +65,23 @@ QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destin
         }
     }
     return planned;
+}
+
+QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder,
+                                 qint64 formatIndex, bool keepStructure,
+                                 const std::function<bool(const QString &)> &exists)
+{
+    QList<PlanEntry> named;
+    named.reserve(entries.size());
+    for (const NodeVideoFile &entry : entries)
+        named.append({entry.s_File_Name_Without_Extension(), entry.s_Relative_Folder()});
+    const OutputFormat *format = formats::at(formatIndex);
+    if (!format) {
+        QList<PlannedOutput> own;
+        for (const PlanEntry &entry : named)
+            own.append({OutputName{QString(), entry.baseName}, false});
+        return own;
+    }
+    return plan(named, destinationFolder, format->extension, keepStructure, exists);
 }
 } // namespace outputplan

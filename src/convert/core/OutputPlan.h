@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "convert/core/EncoderCommand.h"
+#include "filelist/core/NodeVideoFile.h"
 
 struct PlanEntry {
     QString baseName;       // the input's name without its extension
@@ -41,4 +42,11 @@ QString safeSubfolder(const QString &relativeFolder);
 QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destinationFolder,
                           const QString &extension, bool keepStructure,
                           const std::function<bool(const QString &)> &exists);
+
+// The same for list entries converted to the output format formatIndex: each
+// entry's base name and relative folder. Nothing is planned for an unknown
+// format (every entry keeps its own name).
+QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder,
+                                 qint64 formatIndex, bool keepStructure,
+                                 const std::function<bool(const QString &)> &exists);
 } // namespace outputplan
