@@ -86,11 +86,14 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     settings.workFolder = workFolder;
     settings.ffmpegPath = ffmpeg;
     settings.soxPath = sox;
+    settings.keepStructure = !request.flat;
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
     const BatchOutcome outcome = runFiles(settings, files, display, interrupts);
 
-    const QString summary = summaryText(outcome);
+    QString summary = summaryText(outcome);
+    if (request.verbose && !outcome.failureDetails.isEmpty())
+        summary += QLatin1Char('\n') + outcome.failureDetails + QLatin1Char('\n');
     if (!request.quiet)
         print(stdout, summary);
     else if (outcome.failed > 0 || outcome.stopSignal != 0)

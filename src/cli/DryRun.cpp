@@ -1,11 +1,11 @@
 #include "cli/DryRun.h"
 
-#include "cli/OutputNames.h"
 #include "cli/ShownPath.h"
 #include "convert/core/ShellQuote.h"
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"
 #include "convert/core/OutputSafety.h"
+#include "cli/RunFiles.h"
 #include "platform/core/FileSystem.h"
 
 namespace cli {
@@ -13,7 +13,7 @@ DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<In
                    const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
                    const QString &soxPath, bool keepStructure)
 {
-    const QList<PlannedOutput> outputs = plannedOutputs(files, destinationFolder, formatIndex, keepStructure);
+    const QList<RunEntry> outputs = runEntriesFor(files, destinationFolder, formatIndex, keepStructure);
     QStringList inputPaths;
     for (const InputFile &file : files)
         inputPaths << file.entry.s_File_Path();
@@ -27,7 +27,7 @@ DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<In
             continue;
         }
         const EncoderCommand command =
-            encoder::build(formatIndex, file.entry, destinationFolder, workFolder, records, outputs.at(i).name);
+            encoder::build(formatIndex, file.entry, destinationFolder, workFolder, records, outputs.at(i).output);
         if (safety::outputReplacesInput(command, inputPaths, [](const QString &p) { return fs::canonicalPath(p); })) {
             lines.problems << QStringLiteral("%1: %2").arg(shown, safety::replacesInputReason());
             continue;

@@ -4,24 +4,35 @@
 #include "cli/InterruptWatcher.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/ShownPath.h"
+#include "convert/core/EntryDetails.h"
 #include "convert/engine/ConversionRun.h"
+#include "convert/engine/RunDetails.h"
+#include "platform/core/FileSystem.h"
 
 #include <QEventLoop>
 
 namespace cli {
+QList<RunEntry> runEntriesFor(const QList<InputFile> &files, const QString &destinationFolder, int formatIndex,
+                              bool keepStructure)
+{
+    QList<NodeVideoFile> entries;
+    for (const InputFile &file : files)
+        entries << file.entry;
+    QList<RunEntry> runEntries = runentries::fromList(entries);
+    for (int i = 0; i < files.size(); ++i)
+        runEntries[i].problem = files.at(i).problem;
+    runentries::planOutputs(runEntries, destinationFolder, formatIndex, keepStructure,
+                            [](const QString &path) { return fs::exists(path); });
+    return runEntries;
+}
+
 namespace {
 RunSetup setupFor(const BatchSettings &settings, const QList<InputFile> &files)
 {
     RunSetup setup;
-    QList<NodeVideoFile> entries;
-    for (const InputFile &file : files)
-        entries << file.entry;
-    setup.entries = runentries::plan(entries, settings.destinationFolder);
-    for (int i = 0; i < files.size(); ++i) {
-        RunEntry &entry = setup.entries[i];
-        entry.problem = files.at(i).problem;
+    setup.entries = runEntriesFor(files, settings.destinationFolder, settings.formatIndex, settings.keepStructure);
+    for (RunEntry &entry : setup.entries)
         entry.ready = !settings.probeDurations || !entry.problem.isEmpty();
-    }
     setup.formatIndex = settings.formatIndex;
     setup.records = settings.records;
     setup.destinationFolder = settings.destinationFolder;
@@ -90,10 +101,13 @@ BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &fil
     if (outcome.stopSignal == 0 && InterruptWatcher::signalled())
         outcome.stopSignal = InterruptWatcher::signalNumber();
 
+    outcome.diskFull = run.stoppedByFullDisk();
     for (int i = 0; i < run.entryCount(); ++i) {
         switch (run.state(i)) {
         case EntryState::Converted:
             ++outcome.converted;
+            if (run.entry(i).renamed)
+                outcome.renamed.append({names.at(i), shownPath(run.result(i).finalPath)});
             break;
         case EntryState::Failed:
             ++outcome.failed;
@@ -101,9 +115,16 @@ BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &fil
             break;
         default:
             ++outcome.notConverted;
+            if (outcome.diskFull && outcome.stopSignal == 0)
+                outcome.notConvertedPaths << names.at(i);
             break;
         }
     }
+    QList<int> failed;
+    for (int i = 0; i < run.entryCount(); ++i)
+        if (run.state(i) == EntryState::Failed)
+            failed << i;
+    outcome.failureDetails = details::text(rundetails::details(run, failed));
     return outcome;
 }
 } // namespace cli

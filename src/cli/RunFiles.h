@@ -10,6 +10,7 @@
 
 #include "cli/InputFiles.h"
 #include "cli/Summary.h"
+#include "convert/core/RunEntry.h"
 #include "formats/core/Records.h"
 
 namespace cli {
@@ -24,10 +25,16 @@ struct BatchSettings {
     QString ffmpegPath;
     QString soxPath;
     int jobs = 1;
+    bool keepStructure = true; // files found below a folder INPUT keep their subfolder under the output folder
     // The durations only serve the live display: without it the probes would
     // be work for nothing.
     bool probeDurations = true;
 };
+
+// The run's entries for the files: a file's problem kept, the outputs planned
+// (numbered names; with keepStructure each file in its subfolder).
+QList<RunEntry> runEntriesFor(const QList<InputFile> &files, const QString &destinationFolder, int formatIndex,
+                              bool keepStructure);
 
 // Runs the event loop until the run has ended.
 BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &files, ProgressDisplay &display,

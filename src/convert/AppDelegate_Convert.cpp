@@ -12,16 +12,18 @@
 #include "convert/core/RunSettings.h"
 #include "convert/engine/ConversionRun.h"
 #include "convert/engine/ProgramCheck.h"
+#include "convert/engine/RunDetails.h"
 #include "platform/Desktop.h"
 #include "platform/Notifications.h"
 #include "platform/Prompts.h"
+#include "platform/core/FileSystem.h"
 #include "platform/core/Preferences.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QThread>
+#include <algorithm>
 
 void AppDelegate::setUpConvert()
 {
@@ -71,7 +73,11 @@ RunSetup AppDelegate::conversionSetup()
         runsettings::fromStored(prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles),
                                 QThread::idealThreadCount());
     RunSetup setup;
-    setup.entries = runentries::plan(arrayVideoFiles.snapshot(), s_Folder_Target);
+    // Entries added with their subfolders keep them below the destination; no
+    // output of the run replaces another.
+    setup.entries = runentries::fromList(arrayVideoFiles.snapshot());
+    runentries::planOutputs(setup.entries, s_Folder_Target, m_i_Output_Format, true,
+                            [](const QString &path) { return fs::exists(path); });
     setup.formatIndex = m_i_Output_Format;
     setup.records = &records;
     setup.destinationFolder = s_Folder_Target;
@@ -100,9 +106,12 @@ void AppDelegate::Close_Window_Convert()
     const ConversionRun *run = sheet->run();
     const bool cancelled = run->b_Cancel;
     const int entryCount = run->entryCount();
-    QList<FailedEntry> failures;
-    for (int index : run->failedEntries())
-        failures.append({QFileInfo(run->entry(index).entry.s_File_Path()).fileName(), run->result(index).reason});
+    const QList<FailedEntry> failures = rundetails::failures(*run);
+    const QList<RenamedEntry> renamed = rundetails::renamedEntries(*run);
+    // "Show Details…": each failed or renamed entry, in list order.
+    QList<int> detailed = rundetails::unconverted(*run) + rundetails::renamed(*run);
+    std::sort(detailed.begin(), detailed.end());
+    const QString detailsText = details::text(rundetails::details(*run, detailed));
     const int converted = run->progress().converted;
     const QString destination = run->destinationFolder();
     // Asked before the sheet goes: its hiding moves the activation about.
@@ -122,9 +131,11 @@ void AppDelegate::Close_Window_Convert()
         const RunNotice notice = runnotice::forRun(converted, int(failures.size()));
         m_services.notifier->notify(notice.summary, notice.body);
     }
-    const RunAlert alert = runreport::endOfRun(entryCount, failures);
-    const int pressed = m_services.prompts->alert(alert.message, alert.informative, alert.buttons,
-                                                  failures.isEmpty() ? AlertKind::Information : AlertKind::Warning);
+    RunAlert alert = runreport::endOfRun(entryCount, failures, renamed);
+    alert.details = detailsText;
+    const int pressed =
+        m_services.prompts->alertWithDetails(alert.message, alert.informative, alert.details, alert.buttons,
+                                             failures.isEmpty() ? AlertKind::Information : AlertKind::Warning);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();

@@ -3,6 +3,8 @@
 // input, and the end-of-run alert.
 #include "RunSupport.h"
 
+#include "app/PreferenceKeys.h"
+#include "convert/core/ShellQuote.h"
 #include "convert/engine/ConversionRun.h"
 #include "platform/core/BundledPrograms.h"
 
@@ -240,4 +242,87 @@ TEST_F(WindowRun, PerFileBarFollowsFfmpeg)
         highest = qMax(highest, v.at(0).toInt());
     EXPECT_GT(highest, 0);
     EXPECT_LE(highest, 100);
+}
+
+// a.wav and a.flac to .MP3, one at a time and two at once: both are kept, the
+// alert still says "Success" and names the renamed file, and its details
+// tell where it went.
+TEST_F(WindowRun, SameNamesAreNumberedAndTheAlertNamesTheRename)
+{
+    const QString wav = addTone(t, in + "/a.wav", 0.3);
+    const QString flac = addTone(t, in + "/a.flac", 0.6);
+    t.app->m_i_Output_Format = 8;
+    for (const char *atOnce : {"1", "2"}) {
+        SCOPED_TRACE(atOnce);
+        t.preferences.setString(prefkeys::kFilesAtOnce, atOnce);
+        const QString dest = testenv::freshFolder("same-names");
+        t.prompts.alerts.clear();
+        ASSERT_TRUE(convertInto(t, dest));
+        EXPECT_NEAR(testenv::probeDuration(dest + "/a.mp3"), 0.3, 0.08);
+        EXPECT_NEAR(testenv::probeDuration(dest + "/a (2).mp3"), 0.6, 0.08);
+        ASSERT_EQ(t.prompts.alerts.size(), 1);
+        const ShownAlert &alert = t.prompts.alerts.at(0);
+        EXPECT_EQ(alert.message, "Success");
+        EXPECT_TRUE(alert.informative.startsWith("Audio files were converted successfully.\n\n"));
+        EXPECT_TRUE(alert.informative.endsWith("a.flac: saved as a (2).mp3")) << alert.informative.toStdString();
+        EXPECT_EQ(alert.buttons, QStringList({"Open Output Folder", "Close"}));
+        EXPECT_TRUE(alert.details.startsWith(flac + "\nSaved as " + dest + "/a (2).mp3: another file of this run"))
+            << alert.details.toStdString();
+        EXPECT_FALSE(alert.details.contains(wav + "\n"));
+    }
+}
+
+// Entries added with their subfolders keep them below the destination; the
+// others go straight into it.
+TEST_F(WindowRun, RelativeFoldersAreKeptBelowTheDestination)
+{
+    for (const char *album : {"Album A", "Album B"}) {
+        const QString tone = testenv::makeTone(in + "/" + album + "/01 Intro.flac", 0.3);
+        NodeVideoFile entry = testentries::entryFor(tone, 0);
+        entry.setS_Relative_Folder(album);
+        t.app->arrayVideoFiles.append(entry);
+    }
+    addTone(t, in + "/Album A/01 Intro.wav", 0.3); // added on its own: no relative folder
+    t.app->m_i_Output_Format = 12;                 // .WAV, through sox
+    ASSERT_TRUE(convertInto(t, out));
+    EXPECT_GT(sizeOf(out + "/Album A/01 Intro.wav"), 0);
+    EXPECT_GT(sizeOf(out + "/Album B/01 Intro.wav"), 0);
+    EXPECT_GT(sizeOf(out + "/01 Intro.wav"), 0);
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    EXPECT_EQ(t.prompts.alerts.at(0).informative, "Audio files were converted successfully.");
+    EXPECT_EQ(t.prompts.alerts.at(0).details, "");
+}
+
+// The details of a failed run: the input, the reason in plain words, the
+// program's own words, the command as --dry-run prints it and the end of
+// ffmpeg's output.
+TEST_F(WindowRun, TheDetailsOfAFailedRun)
+{
+    addTone(t, in + "/good.wav", 0.3);
+    QFile notes(in + "/notes.mp3");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("These are my notes, not music.\n");
+    notes.close();
+    t.app->arrayVideoFiles.append(testentries::entryFor(notes.fileName(), 0));
+    t.app->m_i_Output_Format = 8;
+    ASSERT_TRUE(convertInto(t, out));
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    const ShownAlert &alert = t.prompts.alerts.at(0);
+    EXPECT_EQ(alert.message, "1 of 2 files could not be converted.");
+    EXPECT_TRUE(alert.informative.contains("notes.mp3: not an audio file ffmpeg can read"));
+    const QStringList lines = alert.details.split('\n');
+    ASSERT_GE(lines.size(), 6) << alert.details.toStdString();
+    EXPECT_EQ(lines.at(0), notes.fileName());
+    EXPECT_EQ(lines.at(1), "Reason: not an audio file ffmpeg can read; check that the file is complete and really "
+                           "holds audio");
+    EXPECT_EQ(lines.at(2), "Message: file://" + notes.fileName() + ": Invalid argument");
+    EXPECT_EQ(lines.at(3), "Command:");
+    EXPECT_EQ(lines.at(4), "    " + shell::commandLine(t.app->sffmpegPath,
+                                                       encoder::build(8, testentries::entryFor(notes.fileName()), out,
+                                                                      t.app->s_Output_Folder, t.app->records)
+                                                           .arguments));
+    EXPECT_EQ(lines.at(5), "Last lines of its output:");
+    EXPECT_EQ(lines.last(), "    file://" + notes.fileName() + ": Invalid argument");
+    EXPECT_LE(lines.size() - 6, 20);
+    EXPECT_FALSE(alert.details.contains("good.wav"));
 }

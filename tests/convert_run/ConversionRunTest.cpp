@@ -32,7 +32,7 @@ public:
         QList<NodeVideoFile> entries;
         for (int i = 0; i < count; ++i)
             entries << entryFor(QString(QChar('a' + i)), seconds.value(i, 60));
-        return makeRun(runentries::plan(entries, QStringLiteral("/out")), pacing);
+        return makeRun(runentries::fromList(entries), pacing);
     }
     ConversionRun &makeRun(const QList<RunEntry> &entries, RunPacing pacing)
     {
@@ -151,7 +151,7 @@ TEST_F(RunTest, EntriesWritingTheSameFileNeverRunTogether)
     // a.wav and a.flac both give a.mp3: the later waits for the earlier and
     // replaces its file, as one file after the other would.
     const QList<NodeVideoFile> entries{entryFor("a", 60), entryFor("a", 60, "flac"), entryFor("b", 60)};
-    makeRun(runentries::plan(entries, "/out"), cliPacing(2)).start();
+    makeRun(runentries::fromList(entries), cliPacing(2)).start();
     ASSERT_EQ(jobs.count(), 2);
     EXPECT_EQ(jobs.at(0).request.entry.s_File_Extension(), "wav");
     EXPECT_EQ(jobs.at(1).request.entry.s_File_Name_Without_Extension(), "b");
@@ -162,15 +162,15 @@ TEST_F(RunTest, EntriesWritingTheSameFileNeverRunTogether)
 
 TEST_F(RunTest, EachEntryGoesToItsPlannedFolderUnderItsPlannedName)
 {
-    QList<RunEntry> entries = runentries::plan({entryFor("a", 60), entryFor("a", 60, "flac")}, "/out");
-    entries[1].destinationFolder = "/out/Disc 2";
-    entries[1].outputBaseName = "a (2)";
+    QList<RunEntry> entries = runentries::fromList({entryFor("a", 60), entryFor("a", 60, "flac")});
+    entries[1].output = OutputName{"Disc 2", "a (2)"};
     makeRun(entries, cliPacing(2)).start();
     // Planned apart, the two no longer write the same file and run at once.
     ASSERT_EQ(jobs.count(), 2);
     EXPECT_EQ(jobs.at(0).request.destinationFolder, "/out");
-    EXPECT_EQ(jobs.at(1).request.destinationFolder, "/out/Disc 2");
-    EXPECT_EQ(jobs.at(1).request.entry.s_File_Name_Without_Extension(), "a (2)");
+    EXPECT_EQ(jobs.at(1).request.destinationFolder, "/out");
+    EXPECT_EQ(jobs.at(1).request.output.subfolder, "Disc 2");
+    EXPECT_EQ(jobs.at(1).request.output.baseName, "a (2)");
     // The input is still the entry's own file.
     EXPECT_EQ(jobs.at(1).request.entry.s_File_URL(), QUrl::fromLocalFile("/in/a.flac"));
     EXPECT_EQ(jobs.at(0).request.workFolder, "/work");
@@ -179,7 +179,7 @@ TEST_F(RunTest, EachEntryGoesToItsPlannedFolderUnderItsPlannedName)
 
 TEST_F(RunTest, EntriesWithAProblemFailAtOnceAndUnreadyOnesWait)
 {
-    QList<RunEntry> entries = runentries::plan({entryFor("a", 0), entryFor("b", 0), entryFor("c", 0)}, "/out");
+    QList<RunEntry> entries = runentries::fromList({entryFor("a", 0), entryFor("b", 0), entryFor("c", 0)});
     entries[0].ready = false;
     entries[1].problem = "no such file";
     makeRun(entries, cliPacing(2));
@@ -271,6 +271,28 @@ TEST_F(RunTest, StopKillsTheRunningEntriesAndStartsNoMore)
     EXPECT_TRUE(run->failedEntries().isEmpty()); // stopped is not failed
     run->stop();
     EXPECT_EQ(finished->count(), 1);
+}
+
+TEST_F(RunTest, AFullDiskStartsNoMoreAndListsTheRestAsNotConverted)
+{
+    makeRun(5, cliPacing(2)).start();
+    jobs.end(0);
+    jobs.end(1, false, "the destination disk is full; free some space on it", true);
+    // The entry already running ends on its own; nothing else starts.
+    EXPECT_EQ(jobs.count(), 3);
+    EXPECT_TRUE(run->stoppedByFullDisk());
+    EXPECT_EQ(finished->count(), 0);
+    jobs.end(2, false, "the destination disk is full; free some space on it", true);
+    EXPECT_EQ(finished->count(), 1);
+    EXPECT_EQ(states(), (QList<S>{S::Converted, S::Failed, S::Failed, S::NotConverted, S::NotConverted}));
+    EXPECT_EQ(run->result(3).reason, "not converted, because the disk is full");
+    EXPECT_FALSE(run->b_Cancel) << "the run ended by itself: its end is reported";
+
+    // An ordinary failure goes on with the next entry.
+    makeRun(2, cliPacing(1)).start();
+    jobs.end(jobs.count() - 1, false, "not an audio file ffmpeg can read");
+    EXPECT_FALSE(run->stoppedByFullDisk());
+    EXPECT_EQ(run->state(1), S::Running);
 }
 
 TEST_F(RunTest, StopAfterCancelKillsWhatCancelLetRun)

@@ -61,11 +61,11 @@ public:
     int count() const { return int(m_seen.size()); }
     const Seen &at(int n) const { return *m_seen.at(n); }
     // Ends the n-th started job as ffmpeg and sox would.
-    void end(int n, bool ok = true, const QString &reason = QString())
+    void end(int n, bool ok = true, const QString &reason = QString(), bool stopsRun = false)
     {
         Seen &seen = *m_seen.at(n);
         ASSERT_TRUE(seen.running && seen.job) << "job " << n << " is not running";
-        static_cast<Job *>(seen.job)->end(ok, reason);
+        static_cast<Job *>(seen.job)->end(ok, reason, stopsRun);
     }
     void report(int n, int percent, bool busy = false)
     {
@@ -105,13 +105,18 @@ private:
             m_seen->stopped = true;
             end(false, QStringLiteral("the conversion was stopped"));
         }
-        void end(bool ok, const QString &reason)
+        void end(bool ok, const QString &reason, bool stopsRun = false)
         {
             m_seen->running = false;
             const ConversionRequest &r = m_seen->request;
-            const QString out =
-                r.destinationFolder + QLatin1Char('/') + r.entry.s_File_Name_Without_Extension() + QStringLiteral(".mp3");
-            finished(ConversionResult{ok, reason, out, {}});
+            const QString base = r.output.baseName.isEmpty() ? r.entry.s_File_Name_Without_Extension() : r.output.baseName;
+            ConversionResult result;
+            result.ok = ok;
+            result.reason = reason;
+            result.stopsRun = stopsRun;
+            result.finalPath = encoder::finalPath(encoder::outputFolder(r.destinationFolder, r.output.subfolder), base,
+                                                  QStringLiteral(".mp3"));
+            finished(result);
         }
         std::shared_ptr<Seen> m_seen;
     };

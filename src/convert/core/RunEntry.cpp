@@ -1,25 +1,37 @@
 #include "convert/core/RunEntry.h"
 
+#include "convert/core/OutputPlan.h"
+
 namespace runentries {
-QList<RunEntry> plan(const QList<NodeVideoFile> &entries, const QString &destinationFolder)
+QList<RunEntry> fromList(const QList<NodeVideoFile> &entries)
 {
     QList<RunEntry> planned;
     planned.reserve(entries.size());
     for (const NodeVideoFile &entry : entries) {
         RunEntry e;
         e.entry = entry;
-        e.destinationFolder = destinationFolder;
-        e.outputBaseName = entry.s_File_Name_Without_Extension();
+        e.output.baseName = entry.s_File_Name_Without_Extension();
         planned.append(e);
     }
     return planned;
 }
 
-NodeVideoFile forEncoder(const RunEntry &entry)
+void planOutputs(QList<RunEntry> &entries, const QString &destinationFolder, qint64 formatIndex, bool keepStructure,
+                 const std::function<bool(const QString &)> &exists)
 {
-    NodeVideoFile file = entry.entry;
-    if (!entry.outputBaseName.isEmpty())
-        file.setS_File_Name_Without_Extension(entry.outputBaseName);
-    return file;
+    QList<NodeVideoFile> convertible;
+    for (const RunEntry &e : std::as_const(entries))
+        if (e.problem.isEmpty())
+            convertible << e.entry;
+    const QList<PlannedOutput> planned =
+        outputplan::planEntries(convertible, destinationFolder, formatIndex, keepStructure, exists);
+    int next = 0;
+    for (RunEntry &e : entries) {
+        if (!e.problem.isEmpty())
+            continue;
+        e.output = planned.at(next).name;
+        e.renamed = planned.at(next).renamed;
+        ++next;
+    }
 }
 } // namespace runentries

@@ -18,8 +18,8 @@ ConversionRun::ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr
         item.entry = m_setup.entries.at(i);
         if (m_setup.records) {
             const EncoderCommand command =
-                encoder::build(m_setup.formatIndex, runentries::forEncoder(item.entry), item.entry.destinationFolder,
-                               m_setup.workFolder, *m_setup.records);
+                encoder::build(m_setup.formatIndex, item.entry.entry, m_setup.destinationFolder, m_setup.workFolder,
+                               *m_setup.records, item.entry.output);
             if (command.valid) {
                 item.writes = QStringList{command.finalPath, command.ffmpegOutputPath};
                 item.writes.removeDuplicates();
@@ -73,7 +73,7 @@ void ConversionRun::TimerConvertNextRoutine()
 // that a running entry, or a waiting entry before it, writes too.
 void ConversionRun::startReadyEntries()
 {
-    if (b_Cancel || m_finished || stopPending())
+    if (b_Cancel || m_fullDisk || m_finished || stopPending())
         return;
     // Everything before the first entry that is waiting or running is done: a
     // long list is not walked from its start at every step.
@@ -126,8 +126,9 @@ void ConversionRun::startEntry(int index)
 
     ConversionRequest request;
     request.formatIndex = m_setup.formatIndex;
-    request.entry = runentries::forEncoder(item.entry);
-    request.destinationFolder = item.entry.destinationFolder;
+    request.entry = item.entry.entry;
+    request.destinationFolder = m_setup.destinationFolder;
+    request.output = item.entry.output;
     request.workFolder = m_setup.workFolder;
     request.inputPaths = inputPaths();
     item.job->start(request);
@@ -159,6 +160,8 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
         item.state = result.ok ? EntryState::Converted : EntryState::Failed;
     }
     emit entryFinished(index);
+    if (item.state == EntryState::Failed && result.stopsRun)
+        stopForFullDisk();
 
     if (!b_Cancel && !stopPending() && !m_finished) {
         bool waiting = false;
@@ -189,8 +192,26 @@ void ConversionRun::failEntry(int index, const QString &reason)
 {
     Item &item = m_items[size_t(index)];
     item.state = EntryState::Failed;
-    item.result = ConversionResult{false, reason, QString(), {}};
+    item.result = ConversionResult{};
+    item.result.reason = reason;
     emit entryFinished(index);
+}
+
+// Every further entry would fail the same way: none starts, and each waiting
+// one is not converted, with the reason. The running ones end on their own.
+void ConversionRun::stopForFullDisk()
+{
+    if (m_fullDisk)
+        return;
+    m_fullDisk = true;
+    m_clock->stopTimer();
+    for (Item &item : m_items) {
+        if (item.state != EntryState::Waiting)
+            continue;
+        item.state = EntryState::NotConverted;
+        item.result = ConversionResult{};
+        item.result.reason = tr("not converted, because the disk is full");
+    }
 }
 
 // The job may be the one whose callback is running: it goes from the event loop.

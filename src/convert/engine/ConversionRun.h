@@ -17,7 +17,10 @@
 //  - cancel(): the running entries complete (their files stay), no further
 //    entry starts, a pending step converts nothing;
 //  - stop(): the running entries are killed and their partial files removed,
-//    no further entry starts.
+//    no further entry starts;
+//  - an entry that fails on a full disk: no further entry starts (each would
+//    fail the same way), the waiting ones are not converted, the running ones
+//    end on their own.
 // finished() is emitted once, when no entry runs any more and none will start.
 #include <QList>
 #include <QObject>
@@ -96,6 +99,9 @@ public:
     // ---- state ----
     bool b_Cancel = false; // set by cancel() and stop()
     bool isStopped() const { return m_stopped; }
+    // True when an entry found the disk full: no further entry started, the
+    // waiting ones are not converted (their result says why).
+    bool stoppedByFullDisk() const { return m_fullDisk; }
     bool isStarted() const { return m_started; }
     bool isFinished() const { return m_finished; }
     // True from start() until finished().
@@ -147,6 +153,7 @@ private:
     void startEntry(int index);
     void onJobFinished(int index, const ConversionResult &result);
     void failEntry(int index, const QString &reason);
+    void stopForFullDisk();
     void removeIntermediate(const Item &item, const ConversionResult &result);
     void retire(std::unique_ptr<RunJob> job);
     void markWaitingNotConverted();
@@ -168,6 +175,7 @@ private:
     bool m_started = false;
     bool m_firstStepDone = false;
     bool m_stopped = false;
+    bool m_fullDisk = false;
     bool m_finished = false;
     qint64 m_workedMs = 0;      // time with entries running, up to m_runningSince
     qint64 m_runningSince = -1; // when the running count went above 0
