@@ -86,7 +86,9 @@ TEST_F(GermanWindowTest, ToolbarAndMenusSpeakGerman)
     QStringList menus;
     for (QAction *menu : t.window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus.mid(0, 2), (QStringList{"&Datei", "&Wiedergabe"}));
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.first(), "&Datei");
+    EXPECT_TRUE(menus.contains("&Wiedergabe")) << menus.join(", ").toStdString();
     EXPECT_EQ(textOf<QAction>(t, "menuItemAddVideos"), "Dateien hinzufügen…");
     // The shortcut survives the translation.
     QAction *add = t.window->findChild<QAction *>(QStringLiteral("menuItemAddVideos"));
