@@ -73,6 +73,9 @@ void Window_Convert::showProgress()
             progressUnit->setRange(0, 100);
             progressUnit->setValue(p.meanPercent);
         }
+    } else if (m_run->isPausing() && p.done > 0) {
+        m_ui->labelFiles->setText(tr("Waiting for the next file…"));
+        m_ui->labelFiles->setToolTip(QString());
     }
     if (p.secondsLeft >= 0)
         m_ui->labelTimeLeft->setText(timeleft::text(p.secondsLeft));

@@ -217,6 +217,7 @@ TEST_F(WindowRun, CancelDuringThePauseConvertsNothingMore)
     QPointer<Window_Convert> run = slow.app->windowConvert;
     ASSERT_FALSE(run->isConvertingEntry());
     ASSERT_TRUE(run->run()->isPausing());
+    EXPECT_EQ(run->filesText(), "Waiting for the next file…");
     run->findChild<QPushButton *>("btnCancel")->click();
 
     ASSERT_TRUE(finished.count() == 1 || finished.wait(5000));
