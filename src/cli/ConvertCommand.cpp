@@ -1,6 +1,7 @@
 #include "cli/ConvertCommand.h"
 
 #include "cli/BatchRun.h"
+#include "cli/CliText.h"
 #include "cli/DryRun.h"
 #include "cli/ExitStatus.h"
 #include "cli/InputFiles.h"
@@ -48,12 +49,12 @@ bool prepareOutputFolder(const QString &folder)
     if (QFileInfo(folder).isDir())
         return true;
     if (QFileInfo::exists(folder)) {
-        complain(QStringLiteral("the output folder %1 is a file; name a folder with -o").arg(folder));
+        complain(Text::tr("the output folder %1 is a file; name a folder with -o").arg(folder));
         return false;
     }
     if (!fs::createFolderWithParents(folder)) {
-        complain(QStringLiteral("cannot create the output folder %1; check that you may write there, or name "
-                                "another with -o")
+        complain(Text::tr("cannot create the output folder %1; check that you may write there, or name "
+                          "another with -o")
                      .arg(folder));
         return false;
     }
@@ -116,7 +117,7 @@ void warnOfIdleEffects(const Request &request)
     if (!wanted || encoder::effectsFollow(request.formatIndex, request.records))
         return;
     const OutputFormat *format = formats::at(request.formatIndex);
-    complain(QStringLiteral("speed, gain, treble and bass apply to %1 only with %2; they are left out")
+    complain(Text::tr("speed, gain, treble and bass apply to %1 only with %2; they are left out")
                  .arg(format->item.mid(1).toLower(), effectsCondition(format->effects)));
 }
 } // namespace
@@ -132,7 +133,7 @@ int runConversion(const Request &request)
     // the desktop program's work folder, which it empties at every start.
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/quavero-cli-XXXXXX"));
     if (!work.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to")
+        complain(Text::tr("cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to")
                      .arg(QDir::tempPath(), work.errorString()));
         return status(ExitStatus::SomeFailed);
     }

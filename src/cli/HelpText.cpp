@@ -1,5 +1,6 @@
 #include "cli/HelpText.h"
 
+#include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
 #include "cli/TextWrap.h"
@@ -8,7 +9,7 @@ namespace cli {
 QString helpText(int processors)
 {
     constexpr int kOptionIndent = 24;
-    return QStringLiteral(
+    return Text::tr(
                "Usage: quavero-cli [OPTIONS] INPUT...\n"
                "Converts audio files into one output format with ffmpeg (and sox for the\n"
                "speed, gain, treble and bass effects): one output file per input, named\n"

@@ -1,5 +1,6 @@
 #include "cli/InputFiles.h"
 
+#include "cli/CliText.h"
 #include "filelist/core/AcceptedFiles.h"
 #include "filelist/core/FileEntry.h"
 #include "formats/core/FormatTable.h"
@@ -16,9 +17,9 @@ InputFile namedFile(const QString &path)
 {
     InputFile file{filelist::entryFromUrl(QUrl::fromLocalFile(path)), QString()};
     if (!QFileInfo::exists(path))
-        file.problem = QStringLiteral("no such file");
+        file.problem = Text::tr("no such file");
     else if (!filelist::isAcceptedFile(path))
-        file.problem = QStringLiteral("not an audio file this program converts: its extension is not one of %1")
+        file.problem = Text::tr("not an audio file this program converts: its extension is not one of %1")
                            .arg(formats::acceptedExtensions().join(QLatin1String(", ")));
     return file;
 }
@@ -49,9 +50,9 @@ CollectedInputs collectInputs(const QStringList &inputs, bool recursive)
         }
         const QList<InputFile> files = folderFiles(path, recursive);
         if (files.isEmpty())
-            collected.warnings << QStringLiteral("%1 holds no file ending in .%2%3")
+            collected.warnings << Text::tr("%1 holds no file ending in .%2%3")
                                       .arg(input, formats::acceptedExtensions().join(QLatin1String(", .")),
-                                           recursive ? QString() : QStringLiteral(" (-r looks in its subfolders too)"));
+                                           recursive ? QString() : Text::tr(" (-r looks in its subfolders too)"));
         collected.files.append(files);
     }
     return collected;

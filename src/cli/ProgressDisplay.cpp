@@ -1,5 +1,7 @@
 #include "cli/ProgressDisplay.h"
 
+#include "cli/CliText.h"
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -66,18 +68,18 @@ void ProgressDisplay::progressed(int id, const ProgressReading &reading)
 void ProgressDisplay::converted(int id, const QString &name, const QString &outputPath)
 {
     ++m_done;
-    finishedLine(id, QStringLiteral("converted %1 -> %2").arg(name, outputPath));
+    finishedLine(id, Text::tr("converted %1 -> %2").arg(name, outputPath));
 }
 
 void ProgressDisplay::failed(int id, const QString &name, const QString &reason)
 {
     ++m_done;
-    finishedLine(id, QStringLiteral("FAILED    %1: %2").arg(name, reason));
+    finishedLine(id, Text::tr("FAILED    %1: %2").arg(name, reason));
 }
 
 void ProgressDisplay::stopped(int id, const QString &name)
 {
-    finishedLine(id, QStringLiteral("stopped   %1").arg(name));
+    finishedLine(id, Text::tr("stopped   %1").arg(name));
 }
 
 void ProgressDisplay::finishedLine(int id, const QString &line)
@@ -101,7 +103,7 @@ void ProgressDisplay::redraw()
 {
     if (m_mode != Mode::Live)
         return;
-    QString block = fitted(QStringLiteral("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size()))
+    QString block = fitted(Text::tr("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size()))
                     + QLatin1Char('\n');
     for (int id : std::as_const(m_order)) {
         const Running &r = m_running.value(id);

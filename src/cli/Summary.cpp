@@ -1,18 +1,20 @@
 #include "cli/Summary.h"
 
+#include "cli/CliText.h"
+
 #include <csignal>
 
 namespace cli {
 QString summaryText(const BatchOutcome &outcome)
 {
-    QString text = QStringLiteral("%1 converted, %2 failed").arg(outcome.converted).arg(outcome.failed);
+    QString text = Text::tr("%1 converted, %2 failed").arg(outcome.converted).arg(outcome.failed);
     if (outcome.stopSignal != 0)
-        text += QStringLiteral(", %1 not converted (stopped by %2)")
+        text += Text::tr(", %1 not converted (stopped by %2)")
                     .arg(outcome.notConverted)
                     .arg(outcome.stopSignal == SIGINT ? QStringLiteral("Ctrl-C") : QStringLiteral("SIGTERM"));
     text += QLatin1Char('\n');
     for (const BatchFailure &failure : outcome.failures)
-        text += QStringLiteral("failed: %1: %2\n").arg(failure.path, failure.reason);
+        text += Text::tr("failed: %1: %2\n").arg(failure.path, failure.reason);
     return text;
 }
 } // namespace cli

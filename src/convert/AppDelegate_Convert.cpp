@@ -18,21 +18,21 @@ void AppDelegate::OnUserToolbarConvert()
         return;
     IPrompts &prompts = *m_services.prompts;
     if (arrayVideoFiles.isEmpty()) {
-        prompts.alert(QStringLiteral("There are no audio files on the list."),
-                      QStringLiteral("There are no audio files on the list. Add audio files to convert."),
-                      {QStringLiteral("Close")});
+        prompts.alert(tr("There are no audio files on the list."),
+                      tr("There are no audio files on the list. Add audio files to convert."),
+                      {tr("Close")});
         return;
     }
     const MissingProgram missing = programs::firstMissing(m_i_Output_Format, records, sffmpegPath, sSoxPath);
     if (!missing.name.isEmpty()) {
         prompts.alert(programs::missingMessage(missing), programs::missingInformative(missing),
-                      {QStringLiteral("Close")});
+                      {tr("Close")});
         return;
     }
 
     s_Folder_Target.clear();
     const QString folder =
-        prompts.chooseDestinationFolder(QStringLiteral("Select an output folder to save the converted audio files."));
+        prompts.chooseDestinationFolder(tr("Select an output folder to save the converted audio files."));
     if (folder.isEmpty())
         return;
     s_Folder_Target = folder;

@@ -1,5 +1,6 @@
 #include "platform/QtSound.h"
 
+#include <QCoreApplication>
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -32,11 +33,11 @@ public:
     bool play() override
     {
         if (!QFileInfo(m_path).isFile()) {
-            m_error = QStringLiteral("the preview file %1 is missing").arg(m_path);
+            m_error = QCoreApplication::translate("QtSound", "the preview file %1 is missing").arg(m_path);
             return false;
         }
         if (m_requireOutputDevice && QMediaDevices::audioOutputs().isEmpty()) {
-            m_error = QStringLiteral("no sound output device was found");
+            m_error = QCoreApplication::translate("QtSound", "no sound output device was found");
             return false;
         }
         if (m_player.error() != QMediaPlayer::NoError) {
@@ -69,7 +70,7 @@ private:
         if (m_failed)
             return; // the backend often reports one fault several times
         m_failed = true;
-        m_error = text.isEmpty() ? QStringLiteral("the sound system reported an error") : text;
+        m_error = text.isEmpty() ? QCoreApplication::translate("QtSound", "the sound system reported an error") : text;
         // Copies: the handler may destroy this sound, and with it the members.
         const ErrorHandler handler = m_handler;
         const QString reason = m_error;

@@ -25,7 +25,10 @@
 #include <QTableView>
 
 namespace {
-const QString kClose = QStringLiteral("Close");
+QString closeText()
+{
+    return AppDelegate::tr("Close");
+}
 
 // Drops a sound that cannot play, shows playback as stopped and says why.
 void stopAfterSoundFailure(AppDelegate &app, const QString &reason)
@@ -33,11 +36,11 @@ void stopAfterSoundFailure(AppDelegate &app, const QString &reason)
     app.sound.reset();
     app.i_PlayingStatus = preview::Stopped;
     app.Update_UI_After_Audio_Operation();
-    app.services().prompts->alert(QStringLiteral("The preview could not be played."),
-                                  QStringLiteral("The sound system reported: %1. Check that a sound output device is "
-                                                 "connected and working, then press Play again.")
+    app.services().prompts->alert(AppDelegate::tr("The preview could not be played."),
+                                  AppDelegate::tr("The sound system reported: %1. Check that a sound output device is "
+                                                  "connected and working, then press Play again.")
                                       .arg(reason),
-                                  {kClose});
+                                  {closeText()});
 }
 
 void setEnabled(QAction *item, bool enabled)
@@ -114,8 +117,8 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
             openFileWithFilePathURL(QUrl::fromLocalFile(wav));
             return;
         }
-        services().prompts->alert(QStringLiteral("Audio file could not be opened."),
-                                  QStringLiteral("Audio file could not be opened."), {kClose});
+        services().prompts->alert(tr("Audio file could not be opened."),
+                                  tr("Audio file could not be opened."), {closeText()});
         timerReEnableToolbar.start();
         emit previewPrepared(false);
     });
@@ -160,15 +163,15 @@ void AppDelegate::OnUserToolbarPlay()
 {
     const QList<int> rows = selectedRows(tableviewVideoFiles);
     if (rows.isEmpty()) {
-        services().prompts->alert(QStringLiteral("There is no audio file selected."),
-                                  QStringLiteral("There is no audio file selected. Select one audio file to play."),
-                                  {kClose});
+        services().prompts->alert(tr("There is no audio file selected."),
+                                  tr("There is no audio file selected. Select one audio file to play."),
+                                  {closeText()});
         return;
     }
     if (rows.size() > 1) {
         services().prompts->alert(
-            QStringLiteral("There is more than one audio file selected."),
-            QStringLiteral("There is more than one audio file selected. Select only one audio file to play."), {kClose});
+            tr("There is more than one audio file selected."),
+            tr("There is more than one audio file selected. Select only one audio file to play."), {closeText()});
         return;
     }
     s_Audio_URL = arrayVideoFiles.at(rows.first()).s_File_URL();

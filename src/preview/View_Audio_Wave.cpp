@@ -50,5 +50,5 @@ void View_Audio_Wave::paintEvent(QPaintEvent *event)
     // The corner is the bottom of the text's line; the baseline sits its
     // descent above it.
     const QPoint corner = placeholderCorner(area.size());
-    painter.drawText(corner - QPoint(0, QFontMetrics(font).descent()), QStringLiteral("No Audio Loaded"));
+    painter.drawText(corner - QPoint(0, QFontMetrics(font).descent()), tr("No Audio Loaded"));
 }
