@@ -55,6 +55,10 @@
         <source>There is more than one audio file selected. Select only one audio file to play.</source>
         <translation>Es ist mehr als eine Audiodatei ausgewählt. Wählen Sie nur eine Audiodatei zum Abspielen.</translation>
     </message>
+    <message>
+        <source>Select audio files to add to the list of files to convert.</source>
+        <translation>Wählen Sie Audiodateien, die zur Liste der umzuwandelnden Dateien hinzugefügt werden.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionJob</name>
@@ -130,6 +134,25 @@
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>FormatLabels</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Uncompressed</source>
+        <translation>Unkomprimiert</translation>
+    </message>
+    <message>
+        <source>Do not alter volume</source>
+        <translation>Lautstärke nicht ändern</translation>
     </message>
 </context>
 <context>

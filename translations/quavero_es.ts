@@ -55,6 +55,10 @@
         <source>There is more than one audio file selected. Select only one audio file to play.</source>
         <translation>Hay más de un archivo de audio seleccionado. Seleccione solo un archivo de audio para reproducir.</translation>
     </message>
+    <message>
+        <source>Select audio files to add to the list of files to convert.</source>
+        <translation>Elija los archivos de audio que se añadirán a la lista de archivos por convertir.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionJob</name>
@@ -130,6 +134,25 @@
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>FormatLabels</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Uncompressed</source>
+        <translation>Sin comprimir</translation>
+    </message>
+    <message>
+        <source>Do not alter volume</source>
+        <translation>No cambiar el volumen</translation>
     </message>
 </context>
 <context>

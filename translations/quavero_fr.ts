@@ -55,6 +55,10 @@
         <source>There is more than one audio file selected. Select only one audio file to play.</source>
         <translation>Plus d’un fichier audio est sélectionné. Sélectionnez un seul fichier audio à lire.</translation>
     </message>
+    <message>
+        <source>Select audio files to add to the list of files to convert.</source>
+        <translation>Choisissez les fichiers audio à ajouter à la liste des fichiers à convertir.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionJob</name>
@@ -130,6 +134,25 @@
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>FormatLabels</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>Uncompressed</source>
+        <translation>Non compressé</translation>
+    </message>
+    <message>
+        <source>Do not alter volume</source>
+        <translation>Ne pas modifier le volume</translation>
     </message>
 </context>
 <context>

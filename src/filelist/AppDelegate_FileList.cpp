@@ -33,7 +33,8 @@
 #include <QTableView>
 
 namespace {
-const char *const kAddFilesMessage = "Select audio files to add to the list of files to convert.";
+const char *const kAddFilesMessage =
+    QT_TRANSLATE_NOOP("AppDelegate", "Select audio files to add to the list of files to convert.");
 
 // The entries for the accepted files of a folder, one level deep, in listing order.
 QList<NodeVideoFile> folderEntries(const QString &folder)
@@ -121,7 +122,7 @@ void AppDelegate::OnUserToolbarAddVideos()
     if (isAdding())
         return;
     const QStringList files =
-        m_services.prompts->chooseFiles(QString::fromUtf8(kAddFilesMessage), formats::acceptedExtensions());
+        m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
     if (files.isEmpty())
         return;
     QList<NodeVideoFile> entries;
