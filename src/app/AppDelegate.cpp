@@ -64,6 +64,8 @@ void AppDelegate::awakeFromNib(MainWindow *mainWindow)
     menuItemPlay = ui->menuItemPlay;
     menuItemPause = ui->menuItemPause;
     menuItemStop = ui->menuItemStop;
+    menuItemPlayPause = ui->menuItemPlayPause;
+    menuItemFormatOptions = ui->menuItemFormatOptions;
 
     // The controller is the main window's delegate: its size floor and its close.
     mainWindow->setMinimumSize(windowWillResize(QSizeF(0, 0)).toSize());
@@ -123,6 +125,8 @@ bool AppDelegate::applicationDidFinishLaunching()
         const QSignalBlocker blocker(comboboxOutputFormat);
         comboboxOutputFormat->setCurrentIndex(int(m_i_Output_Format));
     }
+    // The options button as a pick of this format leaves it: off for .AC3.
+    enableFormatOptions();
 
     arrayVideoFiles.clear();
 
@@ -147,11 +151,9 @@ bool AppDelegate::applicationDidFinishLaunching()
 
     loadAppearanceSettings();
 
-    if (tableviewVideoFiles) {
-        QPalette palette = tableviewVideoFiles->palette();
-        palette.setColor(QPalette::Base, colorTableBackground);
-        tableviewVideoFiles->setPalette(palette);
-    }
+    // The stored switch decides the table's look at once, by the same rules
+    // as the colours dialog's OK: the layout's own setting does not count.
+    applyListAppearance();
 
     if (window) {
         window->setWindowTitle(QStringLiteral("Quavero"));

@@ -76,6 +76,7 @@ public:
     void addPaths(const QStringList &paths);
     QString GetMediaFileDuration(const QString &path);
     static qint64 Return_Seconds_From_Duration_Str(const QString &duration);
+    // Reloads the table; the selected entries stay selected wherever they moved.
     void refreshTableVideoFiles();
     void sortDescriptorsDidChange(int selectedColumn);
     void OnUserToolbarRemove();
@@ -87,6 +88,8 @@ public:
     void FillComboboxOutputFormats();
     void OnComboOutputFormat();
     void OnUserFormatOptions();
+    // The options button and menu item: enabled for a format with options.
+    void enableFormatOptions();
     void Close_Window_AIFF();
     void Close_Window_AMR();
     void Close_Window_AU();
@@ -128,6 +131,10 @@ public:
     void Audio_Stop();
     void Update_UI_After_Audio_Operation();
     void Disable_Audio_Play();
+    // The end of the sound: playback stops as after Stop.
+    void soundDidReachEnd();
+    // Space on the table: Pause while playing, else Play.
+    void OnMenuPlayPause();
     void TimerHandleAudioPositionRoutine();
     int Create_Waveform(const QUrl &url);
 
@@ -138,8 +145,12 @@ public:
     void TimerSetAlternatingRowsRoutine();
     // Loads the five appearance settings at start-up, writing defaults when missing.
     void loadAppearanceSettings();
-    // Text colour of every cell of the file table.
+    // Text colour of every cell of the file table: the rule's colour, unless
+    // it would vanish on the rows it stands on.
     QColor cellTextColor() const;
+    // The table's background and alternating rows from the list settings, as
+    // the colours dialog's OK applies them (start-up uses it too).
+    void applyListAppearance();
 
     // ---- state (fields in the order of the controller's table) ----
     quint8 m_b_Col1_Ascenging = 1;
@@ -156,12 +167,14 @@ public:
     QPointer<QComboBox> comboboxOutputFormat;
     qint64 m_i_Output_Format = formats::kDefaultIndex;
     QPointer<QPushButton> buttonFormatOptions;
+    QPointer<QAction> menuItemFormatOptions;
     QString s_Folder_Target;
     FormatRecords records;
     QPointer<QAction> toolbarItemPlay, toolbarItemPause, toolbarItemStop;
     QPointer<QAction> toolbarItemAdd, toolbarItemFolder, toolbarItemRemove, toolbarItemClear, toolbarItemConvert;
     QTimer timerReEnableToolbar;
     QPointer<QAction> menuItemPlay, menuItemPause, menuItemStop;
+    QPointer<QAction> menuItemPlayPause;
     QString sffmpegPath;
     QString sSoxPath;
     qint64 i_PlayingStatus = 0;
@@ -171,6 +184,9 @@ public:
     QString s_Audio_File;
     QUrl s_Audio_URL;
     QString s_WAV_File;
+    // The list entry (its path) whose preview s_WAV_File is; empty while the
+    // selected entry has none ready.
+    QString s_WAV_Source;
     std::unique_ptr<ISound> sound;
     QString sCurrentSpectrumFile;
     QPointer<View_Audio_Wave> viewAudioPlot;
@@ -202,6 +218,9 @@ public:
     // newest preparation: a step of an older one that ends late is ignored.
     QPointer<JoinedChild> previewChild;
     quint64 previewGeneration = 0;
+    // True while a reload selects again what was selected before it: the
+    // selection is the same, so the preview is not prepared anew.
+    bool restoringSelection = false;
 
 signals:
     // Emitted when an add command has appended its last entry and reloaded the table.
@@ -219,9 +238,15 @@ private:
     void setUpPreview();
     void setUpAppearance();
     void setUpCommands();
+    // Reloads the table, selecting again the entries that were selected, or nothing.
+    void reloadTable(bool keepSelection);
     // The colour stored under key (its marker key decides), else the default,
     // which is then stored with its marker.
     QColor loadStoredColor(const QString &key, const QColor &fallback);
+    // The table's background colour from the list settings and the desktop's appearance.
+    void applyListBackground();
+    // Play/Pause is available while Play or Pause is.
+    void enablePlayPause();
 
     Services m_services;
 };

@@ -23,6 +23,7 @@
 #include "filelist/core/ColumnSort.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/core/FileEntry.h"
+#include "filelist/core/KeptSelection.h"
 #include "platform/Prompts.h"
 #include "platform/core/FileSystem.h"
 
@@ -178,8 +179,23 @@ qint64 AppDelegate::Return_Seconds_From_Duration_Str(const QString &duration)
 
 void AppDelegate::refreshTableVideoFiles()
 {
-    if (fileTableModel)
-        fileTableModel->reload();
+    reloadTable(true);
+}
+
+void AppDelegate::reloadTable(bool keepSelection)
+{
+    if (!fileTableModel)
+        return;
+    QItemSelectionModel *selection = tableviewVideoFiles ? tableviewVideoFiles->selectionModel() : nullptr;
+    const KeptSelection kept =
+        keepSelection && selection ? KeptSelection::take(*selection, FileTableModel::PathRole) : KeptSelection();
+    fileTableModel->reload();
+    if (!selection || kept.isEmpty())
+        return;
+    // The same entries as before: the preview that goes with them stays.
+    restoringSelection = true;
+    kept.restore(*selection);
+    restoringSelection = false;
 }
 
 void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
@@ -201,17 +217,22 @@ void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
 
 void AppDelegate::OnUserToolbarRemove()
 {
+    bool removed = false;
     if (!isAdding()) {
         const QList<int> rows = selectedRows(tableviewVideoFiles);
-        if (!rows.isEmpty())
+        if (!rows.isEmpty()) {
             arrayVideoFiles.removeAt(rows);
+            removed = true;
+        }
     }
-    refreshTableVideoFiles();
+    // What was selected is gone: nothing stays selected.
+    reloadTable(!removed);
 }
 
 void AppDelegate::OnUserToolbarClear()
 {
-    if (!isAdding())
+    const bool clearing = !isAdding();
+    if (clearing)
         arrayVideoFiles.clear();
-    refreshTableVideoFiles();
+    reloadTable(!clearing);
 }

@@ -31,6 +31,7 @@ QVariant FileTableModel::data(const QModelIndex &index, int role) const
         // shows at the next redraw.
         return m_controller.cellTextColor();
     case Qt::ToolTipRole:
+    case PathRole:
         return entry.s_File_Path();
     default:
         return QVariant();

@@ -16,6 +16,9 @@ class AppDelegate;
 class FileTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The entry's file path, the key that finds an entry's row again after a reload.
+    static constexpr int PathRole = Qt::UserRole + 1;
+
     explicit FileTableModel(AppDelegate &controller, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -20,6 +20,14 @@ public:
         // queued when it is destroyed is dropped.
         QObject::connect(&m_player, &QMediaPlayer::errorOccurred, &m_player,
                          [this](QMediaPlayer::Error, const QString &text) { fail(text); }, Qt::QueuedConnection);
+        // Queued for the same reason as the errors.
+        QObject::connect(&m_player, &QMediaPlayer::mediaStatusChanged, &m_player,
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (status == QMediaPlayer::EndOfMedia && m_endHandler) {
+                                 const EndHandler handler = m_endHandler; // may destroy this sound
+                                 handler();
+                             }
+                         }, Qt::QueuedConnection);
         // The backend ignores a position set before the file can seek.
         QObject::connect(&m_player, &QMediaPlayer::seekableChanged, &m_player, [this](bool seekable) {
             if (seekable && m_pendingMs >= 0) {
@@ -63,6 +71,7 @@ public:
     }
     QString errorText() const override { return m_error; }
     void setErrorHandler(ErrorHandler handler) override { m_handler = std::move(handler); }
+    void setEndHandler(EndHandler handler) override { m_endHandler = std::move(handler); }
 
 private:
     void fail(const QString &text)
@@ -86,6 +95,7 @@ private:
     bool m_failed = false;
     QString m_error;
     ErrorHandler m_handler;
+    EndHandler m_endHandler;
 };
 } // namespace
 
