@@ -162,8 +162,8 @@
         <translation>Quavero</translation>
     </message>
     <message>
-        <source>Output format:</source>
-        <translation>Ausgabeformat:</translation>
+        <source>&amp;Output format:</source>
+        <translation>&amp;Ausgabeformat:</translation>
     </message>
     <message>
         <source>Options…</source>

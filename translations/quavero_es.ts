@@ -162,8 +162,8 @@
         <translation>Quavero</translation>
     </message>
     <message>
-        <source>Output format:</source>
-        <translation>Formato de salida:</translation>
+        <source>&amp;Output format:</source>
+        <translation>&amp;Formato de salida:</translation>
     </message>
     <message>
         <source>Options…</source>

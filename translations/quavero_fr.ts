@@ -162,8 +162,8 @@
         <translation>Quavero</translation>
     </message>
     <message>
-        <source>Output format:</source>
-        <translation>Format de sortie :</translation>
+        <source>&amp;Output format:</source>
+        <translation>&amp;Format de sortie :</translation>
     </message>
     <message>
         <source>Options…</source>
