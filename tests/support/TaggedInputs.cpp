@@ -12,6 +12,9 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 
+#include <QCoreApplication>
+
+#include <cstdio>
 #include <functional>
 
 #include <taglib/attachedpictureframe.h>
@@ -31,13 +34,33 @@ const char *const kAlbum = "Fünf Stücke";
 const char *const kArtist = "Ärzte & Söhne";
 
 namespace {
+// Under ctest every test runs in a process of its own: the inputs are made
+// once in the build folder and shared (the number names the recipe).
 QString folder()
 {
     static const QString path = [] {
-        const QString p = QDir::homePath() + QStringLiteral("/tag-inputs");
+        const QString build = qEnvironmentVariable("QUAVERO_TEST_BINARY_DIR");
+        const QString p = (build.isEmpty() ? QDir::homePath() : build + QStringLiteral("/test-inputs")) +
+                          QStringLiteral("/tags-1");
         QDir().mkpath(p);
         return p;
     }();
+    return path;
+}
+
+// The file name in the folder, made by make() under a name of this process's
+// own and then renamed, so that processes making it at once never see half a file.
+QString made(const QString &name, const std::function<bool(const QString &)> &make)
+{
+    const QString path = folder() + QLatin1Char('/') + name;
+    if (QFile::exists(path))
+        return path;
+    const QString part = folder() + QStringLiteral("/.%1-").arg(QCoreApplication::applicationPid()) + name;
+    QFile::remove(part);
+    if (!make(part) || std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(part);
+        return QString();
+    }
     return path;
 }
 
@@ -50,10 +73,9 @@ bool ffmpeg(const QStringList &arguments)
 
 QString coverFile(const char *kind)
 {
-    const QString path = folder() + QStringLiteral("/cover.") + QLatin1String(kind);
-    if (!QFile::exists(path))
-        ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=1", "-frames:v", "1", path});
-    return path;
+    return made(QStringLiteral("cover.") + QLatin1String(kind), [](const QString &path) {
+        return ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=1", "-frames:v", "1", path});
+    });
 }
 
 QStringList tagArguments()
@@ -67,14 +89,13 @@ QStringList tagArguments()
 }
 
 // One second of a tone with the tags, and a cover as an attached picture.
-QString encode(const QString &name, const QStringList &codec, const char *coverKind)
+bool encode(const QString &path, const QStringList &codec, const char *coverKind)
 {
-    const QString path = folder() + QLatin1Char('/') + name;
     QStringList args{"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-i", coverFile(coverKind),
                      "-map", "0", "-map", "1"};
     args << codec << "-c:v" << "copy" << "-disposition:v" << "attached_pic" << "-metadata:s:v" << "comment=Cover (front)";
     args << tagArguments() << path;
-    return ffmpeg(args) ? path : QString();
+    return ffmpeg(args);
 }
 
 TagLib::ByteVector bytes(const QByteArray &a)
@@ -110,23 +131,20 @@ QByteArray cover(const char *kind)
 
 QString mp3()
 {
-    static const QString path = [] {
-        const QString p = encode(QStringLiteral("tagged.mp3"), {"-c:a", "libmp3lame"}, "jpg");
-        if (p.isEmpty() || !addPictures(p, [](TagLib::ID3v2::Tag *tag) {
-                addApic(tag, TagLib::ID3v2::AttachedPictureFrame::BackCover, "image/png", "Back side", cover("png"));
-            }))
-            return QString();
-        return p;
-    }();
+    static const QString path = made(QStringLiteral("tagged.mp3"), [](const QString &p) {
+        return encode(p, {"-c:a", "libmp3lame"}, "jpg") && addPictures(p, [](TagLib::ID3v2::Tag *tag) {
+                   addApic(tag, TagLib::ID3v2::AttachedPictureFrame::BackCover, "image/png", "Back side",
+                           cover("png"));
+               });
+    });
     return path;
 }
 
 QString flac()
 {
-    static const QString path = [] {
-        const QString p = encode(QStringLiteral("tagged.flac"), {"-c:a", "flac"}, "png");
-        if (p.isEmpty())
-            return QString();
+    static const QString path = made(QStringLiteral("tagged.flac"), [](const QString &p) {
+        if (!encode(p, {"-c:a", "flac"}, "png"))
+            return false;
         // How taggers write numbers in Vorbis comments, rather than ffmpeg's "3/12".
         TagLib::FLAC::File f(QFile::encodeName(p).constData());
         TagLib::Ogg::XiphComment *c = f.xiphComment(true);
@@ -134,39 +152,33 @@ QString flac()
         c->addField("TRACKTOTAL", "12", true);
         c->addField("DISCNUMBER", "1", true);
         c->addField("DISCTOTAL", "2", true);
-        return f.save() ? p : QString();
-    }();
+        return f.save();
+    });
     return path;
 }
 
 QString untaggedMp3()
 {
-    static const QString path = [] {
-        const QString p = folder() + QStringLiteral("/untagged.mp3");
+    static const QString path = made(QStringLiteral("untagged.mp3"), [](const QString &p) {
         return ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-map_metadata", "-1", "-c:a",
-                       "libmp3lame", "-id3v2_version", "0", p})
-                   ? p
-                   : QString();
-    }();
+                       "libmp3lame", "-id3v2_version", "0", p});
+    });
     return path;
 }
 
 QString mp3WithBadPictures()
 {
-    static const QString path = [] {
-        const QString p = folder() + QStringLiteral("/bad-pictures.mp3");
-        QFile::remove(p);
+    static const QString path = made(QStringLiteral("bad-pictures.mp3"), [](const QString &p) {
         if (mp3().isEmpty() || !QFile::copy(mp3(), p))
-            return QString();
+            return false;
         QByteArray huge = cover("png");
         huge.append(QByteArray(17 * 1024 * 1024, '\0'));
-        const bool saved = addPictures(p, [&huge](TagLib::ID3v2::Tag *tag) {
+        return addPictures(p, [&huge](TagLib::ID3v2::Tag *tag) {
             addApic(tag, TagLib::ID3v2::AttachedPictureFrame::Artist, "image/jpeg", "Not a picture",
                     QByteArray(5000, 'x'));
             addApic(tag, TagLib::ID3v2::AttachedPictureFrame::Illustration, "image/png", "Poster", huge);
         });
-        return saved ? p : QString();
-    }();
+    });
     return path;
 }
 
@@ -242,17 +254,21 @@ QList<ProbedPicture> probedPictures(const QString &path)
     return pictures;
 }
 
-QString probedTag(const QString &path, const QString &key)
+QMap<QString, QString> probedTags(const QString &path)
 {
     QJsonObject format;
     const QJsonArray streams = probedStreams(path, &format);
-    if (const QString value = tagIn(format, key); !value.isEmpty())
-        return value;
-    for (const QJsonValue &v : streams) {
-        const QJsonObject s = v.toObject();
-        if (s.value("codec_type").toString() == "audio")
-            return tagIn(s, key);
-    }
-    return QString();
+    QMap<QString, QString> tags;
+    const auto add = [&tags](const QJsonObject &object) {
+        const QJsonObject t = object.value("tags").toObject();
+        for (auto it = t.begin(); it != t.end(); ++it)
+            if (!tags.contains(it.key().toLower()))
+                tags.insert(it.key().toLower(), it.value().toString());
+    };
+    add(format);
+    for (const QJsonValue &v : streams)
+        if (v.toObject().value("codec_type").toString() == "audio")
+            add(v.toObject());
+    return tags;
 }
 } // namespace taggedinputs

@@ -46,6 +46,7 @@ QList<ProbedPicture> probedPictures(const QString &path);
 // The length of the decoded audio in seconds (ffprobe's duration of a tagged
 // .WMA is an estimate from the bitrate, which the pictures change).
 double decodedSeconds(const QString &path);
-// A tag as ffprobe reads it from the file or its audio stream; empty when absent.
-QString probedTag(const QString &path, const QString &key);
+// The tags as ffprobe reads them from the file and its audio stream, the
+// keys in lower case.
+QMap<QString, QString> probedTags(const QString &path);
 } // namespace taggedinputs

@@ -118,3 +118,29 @@ TEST(TagCopyCases, TurnedOffTheOutputKeepsWhatSoxWrote)
     EXPECT_TRUE(fieldsOf(off.finalPath).isEmpty());
     EXPECT_TRUE(probedPictures(off.finalPath).isEmpty());
 }
+
+// Frames whose sizes point far past the tag: TagLib stops reading there; the
+// entry is converted with its whole audio and the rest of the run goes on.
+TEST(TagCopyCases, BrokenFramesNeitherCrashNorLoseTheAudio)
+{
+    QFile original(mp3());
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray bytes = original.readAll();
+    for (const char *frame : {"TALB", "APIC"}) {
+        const qsizetype at = bytes.indexOf(frame);
+        ASSERT_GT(at, 0) << frame;
+        bytes.replace(at + 4, 4, QByteArray(4, '\x7f'));
+    }
+    const QString broken = testenv::freshFolder("broken") + "/broken frames.mp3";
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    for (int format : {7, 8, 14}) {
+        const ConversionResult r = convert(broken, format, startRecords(), testenv::freshFolder("out"));
+        ASSERT_TRUE(r.ok) << format << ": " << r.reason.toStdString();
+        EXPECT_NEAR(decodedSeconds(r.finalPath), 1.0, 0.1) << format;
+        // The frames before the first broken one arrive.
+        EXPECT_EQ(fieldsOf(r.finalPath).value("TITLE"), QStringList{QString::fromUtf8(kTitle)}) << format;
+    }
+}
