@@ -36,10 +36,8 @@ QString helpText(int processors)
                "  -n, --dry-run         prints each ffmpeg and sox command that would run,\n"
                "                        one per line, quoted for a POSIX shell, and converts\n"
                "                        nothing\n"
-               "  -q, --quiet           prints no progress and no summary; failures and\n"
-               "                        files converted without all their tags are still\n"
-               "                        reported\n"
-               "      --no-tags         copies no tags and no pictures (see Tags below)\n"
+               "  -q, --quiet           prints no progress and no summary; failures are\n"
+               "                        still reported\n"
                "      --list-formats    prints each format with its options, their NAMEs,\n"
                "                        every accepted VALUE and the default (*)\n"
                "  -h, --help            prints this help\n"
@@ -49,25 +47,6 @@ QString helpText(int processors)
                "reported as failed). Inputs that would be written to the same output file\n"
                "(a.wav and a.flac to mp3) are converted one after the other, in the order\n"
                "given, so the last one is what remains.\n"
-               "\n"
-               "Tags: the text tags (title, artist, album, album artist, date, genre, track\n"
-               "and disc with totals, composer, comment and any other) and the pictures of\n"
-               "each input are copied into its output; the input is only read.\n"
-               "  mp3              ID3v2.4 tags with every picture\n"
-               "  flac, ogg, spx   Vorbis comments with every picture\n"
-               "  m4a              MP4 tags; pictures (JPEG, PNG, GIF, BMP) in \"covr\",\n"
-               "                   the front cover first\n"
-               "  wma              ASF attributes with every picture (WM/Picture)\n"
-               "  wav              a RIFF INFO list (title, artist, album, comment, genre,\n"
-               "                   date, track, copyright, language) and an ID3v2 chunk\n"
-               "                   with all tags and every picture\n"
-               "  aifc, aiff, aif  an ID3v2 chunk with all tags and every picture\n"
-               "  caf, au          the text tags ffmpeg copies\n"
-               "  ac3, amr, raw    none: these formats hold no tags\n"
-               "A picture an output cannot take (not an image, larger than 16 MB in flac,\n"
-               "ogg and spx or 64 MB elsewhere, WebP in m4a) is left out. A file whose\n"
-               "tags or pictures could not be copied still counts as converted, and the\n"
-               "summary names it with the reason.\n"
                "\n"
                "Exit status:\n"
                "  %3    every file was converted\n"
@@ -85,7 +64,21 @@ QString helpText(int processors)
         .arg(int(ExitStatus::Converted))
         .arg(int(ExitStatus::SomeFailed))
         .arg(int(ExitStatus::UsageError))
-        .arg(int(ExitStatus::Interrupted));
+        .arg(int(ExitStatus::Interrupted)) +
+           Text::tr(
+               "\n"
+               "Tags: the text tags and the pictures of each input are copied into its\n"
+               "output (the input is only read); --no-tags copies none.\n"
+               "  mp3              ID3v2.4 tags with every picture\n"
+               "  flac, ogg, spx   Vorbis comments with every picture\n"
+               "  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in \"covr\"\n"
+               "  wma              ASF attributes with every picture (WM/Picture)\n"
+               "  wav              a RIFF INFO list and an ID3v2 chunk with every picture\n"
+               "  aifc, aiff, aif  an ID3v2 chunk with every picture\n"
+               "  caf, au          the text tags ffmpeg copies\n"
+               "  ac3, amr, raw    none: these formats hold no tags\n"
+               "A picture an output cannot take is left out; the summary names the file\n"
+               "with the reason, and it still counts as converted.\n");
 }
 
 QString versionText()
