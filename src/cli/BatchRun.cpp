@@ -116,6 +116,7 @@ void BatchRun::startItem(int index)
     request.destinationFolder = m_settings.destinationFolder;
     request.workFolder = m_settings.workFolder;
     request.inputPaths = m_inputPaths;
+    request.copyTags = m_settings.copyTags;
     item.job->start(request);
 }
 
@@ -144,6 +145,8 @@ void BatchRun::onJobFinished(int index, const ConversionResult &result)
     } else if (result.ok) {
         item.state = State::Converted;
         ++m_outcome.converted;
+        for (const QString &warning : result.warnings)
+            m_outcome.warnings.append({item.name, warning});
         m_display->converted(index, item.name, shownPath(result.finalPath));
     } else {
         failItem(index, result.reason);

@@ -30,11 +30,19 @@ struct BatchSettings {
     // The durations only serve the percentages of the live display: without
     // it the probes would be work for nothing.
     bool probeDurations = true;
+    bool copyTags = true; // the input's tags and pictures go into each output
 };
 
 struct BatchFailure {
     QString path;
     QString reason;
+};
+
+// A file that was converted, with something the user should know about it
+// ("tags not copied: ...").
+struct BatchWarning {
+    QString path;
+    QString warning;
 };
 
 struct BatchOutcome {
@@ -43,6 +51,7 @@ struct BatchOutcome {
     int notConverted = 0;  // stopped, or never started because of a stop
     int stopSignal = 0;    // the signal that stopped the run, 0 when it ran to its end
     QList<BatchFailure> failures;
+    QList<BatchWarning> warnings;
 };
 
 class BatchRun : public QObject {

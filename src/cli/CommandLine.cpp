@@ -11,7 +11,7 @@ namespace cli {
 namespace {
 constexpr int kMaxJobs = 256;
 
-enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, DryRun, Quiet, ListFormats, Help, Version };
+enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, DryRun, Quiet, NoTags, ListFormats, Help, Version };
 
 struct OptionDef {
     Opt opt;
@@ -30,6 +30,7 @@ const QVector<OptionDef> &knownOptions()
         {Opt::Recursive, QLatin1Char('r'), QStringLiteral("recursive"), false},
         {Opt::DryRun, QLatin1Char('n'), QStringLiteral("dry-run"), false},
         {Opt::Quiet, QLatin1Char('q'), QStringLiteral("quiet"), false},
+        {Opt::NoTags, QChar(), QStringLiteral("no-tags"), false},
         {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
         {Opt::Version, QChar(), QStringLiteral("version"), false},
@@ -170,6 +171,9 @@ private:
             break;
         case Opt::Quiet:
             request.quiet = true;
+            break;
+        case Opt::NoTags:
+            request.copyTags = false;
             break;
         case Opt::ListFormats:
             action(Request::Action::ListFormats);

@@ -16,6 +16,7 @@ struct Request {
     bool recursive = false;
     bool dryRun = false;
     bool quiet = false;
+    bool copyTags = true;       // --no-tags turns it off
     int jobs = 0;               // 0: one per processor
     FormatRecords records = startRecords(); // the chosen format's record holds the --set values
 };

@@ -90,6 +90,7 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     settings.soxPath = sox;
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
+    settings.copyTags = request.copyTags;
     BatchRun run(settings, files, &display);
     QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, &BatchRun::stop);
     QObject::connect(&run, &BatchRun::finished, QCoreApplication::instance(), &QCoreApplication::quit,
@@ -101,7 +102,7 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     const QString summary = summaryText(outcome);
     if (!request.quiet)
         print(stdout, summary);
-    else if (outcome.failed > 0 || outcome.stopSignal != 0)
+    else if (outcome.failed > 0 || outcome.stopSignal != 0 || !outcome.warnings.isEmpty())
         print(stderr, summary);
     if (outcome.stopSignal != 0)
         return 128 + outcome.stopSignal;

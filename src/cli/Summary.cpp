@@ -15,6 +15,8 @@ QString summaryText(const BatchOutcome &outcome)
     text += QLatin1Char('\n');
     for (const BatchFailure &failure : outcome.failures)
         text += Text::tr("failed: %1: %2\n").arg(failure.path, failure.reason);
+    for (const BatchWarning &warning : outcome.warnings)
+        text += Text::tr("warning: %1: converted; %2\n").arg(warning.path, warning.warning);
     return text;
 }
 } // namespace cli

@@ -48,6 +48,7 @@ void AppDelegate::Close_Window_Convert()
     const bool cancelled = run->b_Cancel;
     const int entryCount = run->entryCount();
     const QList<FailedEntry> failures = run->failures();
+    const QList<ConvertedWithWarning> warnings = run->warnings();
     const QString destination = run->destinationFolder();
     windowConvert = nullptr;
 
@@ -59,9 +60,9 @@ void AppDelegate::Close_Window_Convert()
     }
     run->release();
 
-    const RunAlert alert = runreport::endOfRun(entryCount, failures);
+    const RunAlert alert = runreport::endOfRun(entryCount, failures, {}, warnings);
     const int pressed = m_services.prompts->alert(alert.message, alert.informative, alert.buttons,
-                                                  failures.isEmpty() ? AlertKind::Information : AlertKind::Warning);
+                                                  failures.isEmpty() && warnings.isEmpty() ? AlertKind::Information : AlertKind::Warning);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();

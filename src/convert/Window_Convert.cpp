@@ -96,10 +96,11 @@ void Window_Convert::showReading(const ProgressReading &reading)
 
 void Window_Convert::onEntryFinished(const ConversionResult &result)
 {
-    if (!result.ok) {
-        const NodeVideoFile &entry = m_entries.at(int(i_Current_File_Index));
-        m_failures.append({QFileInfo(entry.s_File_Path()).fileName(), result.reason});
-    }
+    const QString fileName = QFileInfo(m_entries.at(int(i_Current_File_Index)).s_File_Path()).fileName();
+    if (!result.ok)
+        m_failures.append({fileName, result.reason});
+    for (const QString &warning : result.warnings)
+        m_warnings.append({fileName, warning});
     ++i_Current_File_Index;
     progress->setValue(int(i_Current_File_Index));
     timerConvertNext.stop();

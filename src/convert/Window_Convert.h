@@ -51,6 +51,7 @@ public:
 
     int entryCount() const { return int(m_entries.size()); }
     const QList<FailedEntry> &failures() const { return m_failures; }
+    const QList<ConvertedWithWarning> &warnings() const { return m_warnings; }
     QString destinationFolder() const { return m_destinationFolder; }
     // True while an entry's ffmpeg or sox runs.
     bool isConvertingEntry() const;
@@ -73,5 +74,6 @@ private:
     QList<NodeVideoFile> m_entries;  // the list as it was when the run began
     QString m_destinationFolder;
     QList<FailedEntry> m_failures;
+    QList<ConvertedWithWarning> m_warnings;
     bool m_released = false;
 };

@@ -101,11 +101,13 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
     return {};
 }
 
-// MP3 and FLAC keep a cover picture as ffmpeg does by default; every other
+// MP3 keeps the cover picture as ffmpeg copies it by default; every other
 // container either rejects it or would gain a video track, so they drop it.
+// The tag-copy step puts the input's own pictures into those that hold them
+// (FLAC included: ffmpeg would turn a JPEG cover into a PNG, which sox drops).
 bool dropsVideo(RecordKind kind)
 {
-    return kind != RecordKind::MP3 && kind != RecordKind::FLAC;
+    return kind != RecordKind::MP3;
 }
 } // namespace
 

@@ -19,9 +19,19 @@ QString renamedLines(const QList<RenamedEntry> &renamed)
         lines << Text::tr("%1: saved as %2").arg(r.fileName, r.savedAs);
     return lines.join(QLatin1Char('\n'));
 }
+
+// One line for each warning of a converted entry, after a blank line; "" for none.
+QString warningLines(const QList<ConvertedWithWarning> &warnings)
+{
+    QStringList lines{QString()};
+    for (const ConvertedWithWarning &w : warnings)
+        lines << Text::tr("%1: converted; %2").arg(w.fileName, w.warning);
+    return warnings.isEmpty() ? QString() : QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+}
 } // namespace
 
-RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed)
+RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed,
+                  const QList<ConvertedWithWarning> &warnings)
 {
     const QString openFolder = Text::tr("Open Output Folder");
     const QString close = Text::tr("Close");
@@ -31,7 +41,7 @@ RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QLis
         alert.informative = Text::tr("Audio files were converted successfully.");
         alert.buttons = QStringList{openFolder, close};
         alert.openFolderButton = 0;
-        alert.informative += renamedLines(renamed);
+        alert.informative += renamedLines(renamed) + warningLines(warnings);
         return alert;
     }
     const int failed = int(failures.size());
@@ -43,7 +53,7 @@ RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QLis
     for (const FailedEntry &f : failures)
         lines << QStringLiteral("%1: %2").arg(f.fileName, f.reason);
     lines << QString() << Text::tr("Check these files and the format options, then convert them again.");
-    alert.informative = lines.join(QLatin1Char('\n')) + renamedLines(renamed);
+    alert.informative = lines.join(QLatin1Char('\n')) + renamedLines(renamed) + warningLines(warnings);
     if (failed < entryCount) {
         alert.buttons = QStringList{openFolder, close};
         alert.openFolderButton = 0;

@@ -5,6 +5,7 @@
 #include "convert/core/OutputSafety.h"
 #include "convert/core/PlainFailure.h"
 #include "convert/core/ShellQuote.h"
+#include "convert/engine/TagCopy.h"
 #include "platform/core/ChildProcess.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SystemLog.h"
@@ -37,8 +38,13 @@ PlainFailure endProblem(const FailureContext &context, int exitCode, int exitSta
 
 ConversionJob::ConversionJob(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records,
                              QObject *parent)
-    : QObject(parent), m_ffmpegPath(ffmpegPath), m_soxPath(soxPath), m_records(records)
+    : QObject(parent), m_ffmpegPath(ffmpegPath), m_soxPath(soxPath), m_records(records),
+      m_tags(new TagCopyTask(this))
 {
+    connect(m_tags, &TagCopyTask::finished, this, [this](const QStringList &warnings) {
+        m_warnings << warnings;
+        finish(true, QString());
+    });
     qRegisterMetaType<ConversionResult>();
     qRegisterMetaType<ProgressReading>();
 }
@@ -62,6 +68,7 @@ void ConversionJob::start(const ConversionRequest &request)
     m_soxOutput.clear();
     m_rawMessage.clear();
     m_stopsRun = false;
+    m_warnings.clear();
     m_outputsOwned = false;
     m_soxStarted = false;
     m_finalWritten = false;
@@ -192,7 +199,7 @@ void ConversionJob::judgeFinalFile()
 {
     const qint64 size = fs::fileSize(m_command.finalPath);
     if (size > 0)
-        finish(true, QString());
+        copyTagsThenFinish();
     else if (size == 0)
         finish(false, QStringLiteral("the converted file is empty"));
     else
@@ -213,6 +220,8 @@ void ConversionJob::finish(bool ok, const QString &reason)
     result.ok = ok;
     result.reason = reason;
     result.finalPath = m_command.finalPath;
+    if (ok)
+        result.warnings = m_warnings;
     result.rawMessage = m_rawMessage;
     result.stopsRun = m_stopsRun;
     if (m_outputsOwned) {
@@ -260,10 +269,22 @@ void ConversionJob::dropProcesses()
     m_sox.clear();
 }
 
+void ConversionJob::copyTagsThenFinish()
+{
+    if (!m_request.copyTags || !tagcopy::applies(m_request.formatIndex)) {
+        finish(true, QString());
+        return;
+    }
+    const NodeVideoFile &entry = m_request.entry;
+    const QString input = entry.s_File_Path().isEmpty() ? entry.s_File_URL().toLocalFile() : entry.s_File_Path();
+    m_tags->start(input, m_command.finalPath, m_request.formatIndex);
+}
+
 void ConversionJob::stop()
 {
     if (!m_running)
         return;
+    m_tags->cancel();
     dropProcesses();
     if (m_outputsOwned && m_command.effects && fs::exists(m_command.ffmpegOutputPath))
         fs::remove(m_command.ffmpegOutputPath);

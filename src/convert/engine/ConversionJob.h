@@ -19,6 +19,9 @@
 //     its final path; its reason says in plain words what went wrong
 //     (plainfailure), the result keeps the commands and what they printed. finished() is emitted exactly once per start(), always
 //     from the event loop (never from inside start()).
+//  6. copies the input's tags and pictures into the complete final file
+//     (TagCopy, unless the request turns it off); what could not be copied
+//     becomes a warning of a converted entry.
 //
 // stop() kills a running child at once, removes the partial outputs and
 // emits finished() with ok false before it returns (for Ctrl-C). A caller
@@ -41,6 +44,7 @@
 #include "formats/core/Records.h"
 
 class QProcess;
+class TagCopyTask;
 struct PlainFailure;
 
 struct ConversionRequest {
@@ -50,6 +54,7 @@ struct ConversionRequest {
     OutputName output;            // subfolder (created when missing) and base name; empty: the entry's own
     QString workFolder;           // where intermediate files for sox go
     QStringList inputPaths;       // every input file of the list: none is ever written
+    bool copyTags = true;         // the input's tags and pictures go into the final file
 };
 
 struct ConversionResult {
@@ -102,6 +107,7 @@ private:
     void fail(const PlainFailure &failure);
     void finishLater(bool ok, const QString &reason);
     void dropProcesses();
+    void copyTagsThenFinish();
 
     QString m_ffmpegPath;
     QString m_soxPath;
@@ -111,6 +117,8 @@ private:
     EncoderCommand m_command;
     QPointer<QProcess> m_ffmpeg;
     QPointer<QProcess> m_sox;
+    TagCopyTask *m_tags;
+    QStringList m_warnings;     // of the current entry, for its result
     QByteArray m_errorOutput;   // ffmpeg's error output: its start and its end when it is long
     QByteArray m_soxOutput;
     QStringList m_soxArguments;
