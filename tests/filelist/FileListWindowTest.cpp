@@ -347,8 +347,9 @@ TEST_F(FileListWindowTest, AddFolderAndSubfoldersFromTheFileMenuWalksTheTree)
     EXPECT_EQ(command->shortcut(), QKeySequence("Ctrl+Alt+O"));
     // No other command of the window has the same shortcut.
     for (QAction *other : t->window->findChildren<QAction *>())
-        if (other != command)
+        if (other != command) {
             EXPECT_NE(other->shortcut(), command->shortcut()) << other->objectName().toStdString();
+        }
 
     const QString top = testenv::freshFolder("album");
     for (const char *name : {"Disc 10/02.wav", "Disc 2/Bonus/01.wav", "Disc 2/10.wav", "Disc 2/9.wav", "intro.wav"}) {
