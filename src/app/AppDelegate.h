@@ -29,6 +29,9 @@ class Window_Convert;
 class FormatOptionsDialog;
 class FileTableModel;
 class AddWorker;
+namespace filelist {
+class ColumnSorter;
+}
 class ISound;
 class JoinedChild;
 
@@ -72,8 +75,11 @@ public:
     // ---- input file list (filelist/AppDelegate_FileList.cpp) ----
     void OnUserToolbarAddVideos();
     void OnUserToolbarAddFolder();
-    // Adds files and folders as Add Files / Add Folder would (drops, command line).
+    void OnMenuAddFolderAndSubfolders();
+    // Adds files and folders as Add Files / Add Folder would (command line).
     void addPaths(const QStringList &paths);
+    // The same for dropped files and folders, but folders with all their subfolders.
+    void addDroppedPaths(const QStringList &paths);
     QString GetMediaFileDuration(const QString &path);
     static qint64 Return_Seconds_From_Duration_Str(const QString &duration);
     // Reloads the table; the selected entries stay selected wherever they moved.
@@ -209,8 +215,12 @@ public:
     // Declared after arrayVideoFiles so that it stops before the list goes.
     std::shared_ptr<AddWorker> addWorker;
     QList<QList<NodeVideoFile>> pendingAdds;
-    // How many duration probes an add runs at once; 0 means one per core.
+    // How many duration probes an add runs at once (0 means one per core), and
+    // how many files one probe takes at most.
     int addProbeJobs = 0;
+    int addProbeBatch = 64;
+    // Sorts the list for header clicks, keeping what it learnt for the next.
+    std::shared_ptr<filelist::ColumnSorter> columnSorter;
     // Fills in a new entry's duration and size on a worker thread; empty means
     // probing its file with ffmpeg at sffmpegPath. Tests may give a stand-in.
     std::function<NodeVideoFile(const NodeVideoFile &)> addEntryCompleter;

@@ -67,6 +67,7 @@ void AppDelegate::setUpCommands()
     wire(ui->toolbarItemColors, &AppDelegate::OnUserToolbarColors);
     wire(ui->menuItemAddVideos, &AppDelegate::OnMenuAddVideos);
     wire(ui->menuItemAddFolder, &AppDelegate::OnMenuAddFolder);
+    wire(ui->menuItemAddFolderAndSubfolders, &AppDelegate::OnMenuAddFolderAndSubfolders);
     wire(ui->menuItemRemoveVideos, &AppDelegate::OnMenuRemoveVideos);
     wire(ui->menuItemRemoveAllVideos, &AppDelegate::OnMenuRemoveAllVideos);
     wire(ui->menuItemPlay, &AppDelegate::OnMenuPlayVideo);

@@ -31,6 +31,13 @@ void closeSheet(Window_Colors *&dialog)
 void AppDelegate::setUpAppearance()
 {
     new TableRowBackground(tableviewVideoFiles, [this] { return services().appearance->isDark(); }, this);
+    // The appearance is read once and kept; when the desktop changes it, the
+    // table is painted again with the colours of the new one.
+    if (services().appearance)
+        services().appearance->setChangeHandler([table = QPointer<QTableView>(tableviewVideoFiles)] {
+            if (table)
+                table->viewport()->update();
+        });
 }
 
 void AppDelegate::OnUserToolbarColors()

@@ -1,12 +1,13 @@
-// Input file list operations of the controller: Add Files, Add Folder and
-// dropped files (all through one add worker and its progress sheet), the
-// duration probe, the table, sorting by a header click, Remove and Clear.
+// Input file list operations of the controller: Add Files, Add Folder, Add
+// Folder and Subfolders and dropped files (all through one add worker and its
+// progress sheet), the duration probe, the table, sorting by a header click,
+// Remove and Clear.
 //
 // While an add runs, its progress sheet covers the main window, so the user
 // cannot start anything else; for calls that arrive anyway:
 // - Add Files and Add Folder open no panel;
-// - addPaths (dropped files, files named on the command line) is queued and
-//   runs when the current add has ended;
+// - addPaths and addDroppedPaths (files named on the command line, dropped
+//   files) are queued and run when the current add has ended;
 // - Remove and Clear change nothing (the worker is still filling the list) and
 //   only reload the table;
 // - sorting is allowed: entries still to come are appended after the sorted ones.
@@ -15,6 +16,7 @@
 #include "app/MainWindow.h"
 #include "filelist/AddWorker.h"
 #include "filelist/engine/DurationProbe.h"
+#include "filelist/engine/FolderTree.h"
 #include "filelist/FileDropFilter.h"
 #include "filelist/FileTableModel.h"
 #include "filelist/SelectedRows.h"
@@ -52,7 +54,8 @@ void AppDelegate::setUpFileList()
     addWorker = std::make_shared<AddWorker>(arrayVideoFiles);
     if (!tableviewVideoFiles)
         return;
-    fileTableModel = new FileTableModel(*this, this);
+    columnSorter = std::make_shared<filelist::ColumnSorter>();
+    fileTableModel = new FileTableModel(arrayVideoFiles, [this] { return cellTextColor(); }, this);
     tableviewVideoFiles->setModel(fileTableModel);
 
     QHeaderView *header = tableviewVideoFiles->horizontalHeader();
@@ -66,7 +69,7 @@ void AppDelegate::setUpFileList()
 
     // Queued: the add starts after the drag has ended, not inside it.
     auto *drops = new FileDropFilter(tableviewVideoFiles->viewport());
-    connect(drops, &FileDropFilter::pathsDropped, this, &AppDelegate::addPaths, Qt::QueuedConnection);
+    connect(drops, &FileDropFilter::pathsDropped, this, &AppDelegate::addDroppedPaths, Qt::QueuedConnection);
 }
 
 // ---- adding ----
@@ -106,9 +109,9 @@ void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
     }
     app.windowUniqueProgress = new Window_Progress(app.window);
     app.windowUniqueProgress->beginSheet(int(entries.size()));
-    AddWorker::Completer complete =
-        app.addEntryCompleter ? app.addEntryCompleter : AddWorker::probingWith(app.sffmpegPath);
-    app.addWorker->start(entries, std::move(complete), app.addProbeJobs,
+    AddWorker::BatchCompleter complete = app.addEntryCompleter ? AddWorker::eachWith(app.addEntryCompleter)
+                                                               : AddWorker::probingWith(app.sffmpegPath);
+    app.addWorker->start(entries, std::move(complete), AddWorker::Pace{app.addProbeJobs, app.addProbeBatch},
                          [&app](int done, int total) { addStepDidRun(app, done, total); });
 }
 } // namespace
@@ -144,10 +147,23 @@ void AppDelegate::OnUserToolbarAddFolder()
     beginAdd(*this, folderEntries(folder));
 }
 
-void AppDelegate::addPaths(const QStringList &paths)
+void AppDelegate::OnMenuAddFolderAndSubfolders()
 {
-    // Folders give their accepted files as Add Folder does; files are taken
-    // as the Add Files panel takes them. Paths that do not exist are skipped.
+    if (isAdding())
+        return;
+    const QString folder = m_services.prompts->chooseFolderToAdd(
+        tr("Choose a folder: its audio files and those of all its subfolders are added."));
+    if (folder.isEmpty())
+        return;
+    beginAdd(*this, filelist::entriesBelow(folder));
+}
+
+namespace {
+// The entries for given files and folders: files as the Add Files panel takes
+// them, folders one level deep or with all their subfolders. Paths that do not
+// exist are skipped.
+QList<NodeVideoFile> entriesForPaths(const QStringList &paths, bool withSubfolders)
+{
     QList<NodeVideoFile> entries;
     for (const QString &given : paths) {
         const QFileInfo info(given);
@@ -155,14 +171,31 @@ void AppDelegate::addPaths(const QStringList &paths)
             continue;
         const QString path = QDir::cleanPath(info.absoluteFilePath());
         if (info.isDir())
-            entries << folderEntries(path);
+            entries << (withSubfolders ? filelist::entriesBelow(path) : folderEntries(path));
         else if (filelist::isAcceptedFile(path))
             entries << filelist::entryFromUrl(QUrl::fromLocalFile(path));
     }
-    if (isAdding())
-        pendingAdds << entries;
+    return entries;
+}
+
+void addOrQueue(AppDelegate &app, const QList<NodeVideoFile> &entries)
+{
+    if (app.isAdding())
+        app.pendingAdds << entries;
     else
-        beginAdd(*this, entries);
+        beginAdd(app, entries);
+}
+} // namespace
+
+void AppDelegate::addPaths(const QStringList &paths)
+{
+    addOrQueue(*this, entriesForPaths(paths, false));
+}
+
+void AppDelegate::addDroppedPaths(const QStringList &paths)
+{
+    // Whoever drops an album tree wants all of it.
+    addOrQueue(*this, entriesForPaths(paths, true));
 }
 
 QString AppDelegate::GetMediaFileDuration(const QString &path)
@@ -202,8 +235,10 @@ void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
 {
     filelist::SortFlags flags{m_b_Col1_Ascenging, m_b_Col2_Ascenging, m_b_Col3_Ascenging, m_b_Col4_Ascenging};
     if (const std::optional<bool> ascending = filelist::takeSortDirection(flags, selectedColumn)) {
-        const filelist::NaturalOrder order;
-        arrayVideoFiles.sort(filelist::columnLessThan(selectedColumn, *ascending, order));
+        const bool up = *ascending;
+        filelist::ColumnSorter &sorter = *columnSorter;
+        arrayVideoFiles.sort(
+            [&sorter, selectedColumn, up](QList<NodeVideoFile> &entries) { sorter.sort(entries, selectedColumn, up); });
         m_b_Col1_Ascenging = flags[0];
         m_b_Col2_Ascenging = flags[1];
         m_b_Col3_Ascenging = flags[2];
@@ -232,7 +267,10 @@ void AppDelegate::OnUserToolbarRemove()
 void AppDelegate::OnUserToolbarClear()
 {
     const bool clearing = !isAdding();
-    if (clearing)
+    if (clearing) {
         arrayVideoFiles.clear();
+        if (columnSorter)
+            columnSorter->forget();
+    }
     reloadTable(!clearing);
 }

@@ -66,6 +66,12 @@ class FakeAppearance : public IAppearance {
 public:
     bool dark = false;
     bool isDark() const override { return dark; }
+    // The desktop changing its appearance.
+    void change(bool toDark)
+    {
+        dark = toDark;
+        notifyChanged();
+    }
 };
 
 class FakeDesktop : public IDesktop {

@@ -9,19 +9,26 @@ JoinedRun runJoined(const QString &program, const QStringList &arguments)
 {
     JoinedRun run;
     QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted(-1)) {
-        run.output = process.errorString().toUtf8();
+    run.started = startJoined(process, program, arguments, &run.output);
+    if (!run.started)
         return run;
-    }
-    run.started = true;
     process.waitForFinished(-1);
     run.output = process.readAll();
     run.crashed = process.exitStatus() == QProcess::CrashExit;
     run.exitCode = process.exitCode();
     return run;
+}
+
+bool startJoined(QProcess &process, const QString &program, const QStringList &arguments, QByteArray *error)
+{
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (process.waitForStarted(-1))
+        return true;
+    if (error)
+        *error = process.errorString().toUtf8();
+    return false;
 }
 
 QProcess *newProcess(QObject *parent)

@@ -20,6 +20,9 @@ namespace child {
 // Runs program with arguments, output and error joined on one pipe read to its
 // end; returns when the child has exited.
 JoinedRun runJoined(const QString &program, const QStringList &arguments);
+// Starts program in process with output and error joined and standard input
+// /dev/null, and waits until it runs; on failure *error describes why.
+bool startJoined(QProcess &process, const QString &program, const QStringList &arguments, QByteArray *error);
 // A process set up for separate output and error pipes with notices on the
 // main loop, standard input /dev/null. Owned by parent.
 QProcess *newProcess(QObject *parent);
