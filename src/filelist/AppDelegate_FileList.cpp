@@ -14,6 +14,7 @@
 
 #include "app/MainWindow.h"
 #include "filelist/AddWorker.h"
+#include "filelist/engine/AddCandidates.h"
 #include "filelist/engine/DurationProbe.h"
 #include "filelist/FileDropFilter.h"
 #include "filelist/FileTableModel.h"
@@ -27,6 +28,7 @@
 #include "platform/Prompts.h"
 #include "platform/core/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -37,13 +39,21 @@ namespace {
 const char *const kAddFilesMessage =
     QT_TRANSLATE_NOOP("AppDelegate", "Select audio files to add to the list of files to convert.");
 
-// The entries for the accepted files of a folder, one level deep, in listing order.
-QList<NodeVideoFile> folderEntries(const QString &folder)
+// Files an add leaves out are named in one alert once the adds have ended.
+void noteNotAdded(AppDelegate &app, const filelist::AddCandidates &candidates)
 {
-    QList<NodeVideoFile> entries;
-    for (const QString &name : filelist::acceptedFolderNames(fs::listFolder(folder)))
-        entries << filelist::entryFromFolderAndName(folder, name);
-    return entries;
+    app.notAddedLines << candidates.notAddedLines();
+}
+
+void alertNotAdded(AppDelegate &app)
+{
+    if (app.notAddedLines.isEmpty() || app.isAdding())
+        return;
+    const QStringList lines = app.notAddedLines;
+    app.notAddedLines.clear();
+    app.services().prompts->alert(
+        QCoreApplication::translate("AddFiles", "Some files were not added."),
+        lines.join(QLatin1Char('\n')), {QCoreApplication::translate("AddFiles", "Close")});
 }
 } // namespace
 
@@ -92,13 +102,19 @@ void addStepDidRun(AppDelegate &app, int done, int total)
     emit app.addFinished();
     if (!app.pendingAdds.isEmpty() && !app.addWorker->isRunning())
         beginAdd(app, app.pendingAdds.takeFirst());
+    alertNotAdded(app);
 }
 
 void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
 {
     if (entries.isEmpty()) {
         QMetaObject::invokeMethod(
-            &app, [&app] { emit app.addFinished(); }, Qt::QueuedConnection);
+            &app,
+            [&app] {
+                emit app.addFinished();
+                alertNotAdded(app);
+            },
+            Qt::QueuedConnection);
         // An empty add that was queued behind others lets the next one go.
         if (!app.pendingAdds.isEmpty())
             beginAdd(app, app.pendingAdds.takeFirst());
@@ -126,12 +142,13 @@ void AppDelegate::OnUserToolbarAddVideos()
         m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
     if (files.isEmpty())
         return;
-    QList<NodeVideoFile> entries;
+    filelist::AddCandidates candidates;
     // A name typed into the panel can get past its filter; it is held to the same rule.
     for (const QString &file : files)
         if (filelist::isAcceptedFile(file))
-            entries << filelist::entryFromUrl(QUrl::fromLocalFile(file));
-    beginAdd(*this, entries);
+            filelist::addChosenFile(candidates, file);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
 void AppDelegate::OnUserToolbarAddFolder()
@@ -141,28 +158,32 @@ void AppDelegate::OnUserToolbarAddFolder()
     const QString folder = m_services.prompts->chooseFolderToAdd(QString());
     if (folder.isEmpty())
         return;
-    beginAdd(*this, folderEntries(folder));
+    filelist::AddCandidates candidates;
+    filelist::addFolderFiles(candidates, folder);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
 void AppDelegate::addPaths(const QStringList &paths)
 {
     // Folders give their accepted files as Add Folder does; files are taken
     // as the Add Files panel takes them. Paths that do not exist are skipped.
-    QList<NodeVideoFile> entries;
+    filelist::AddCandidates candidates;
     for (const QString &given : paths) {
         const QFileInfo info(given);
         if (!info.exists())
             continue;
         const QString path = QDir::cleanPath(info.absoluteFilePath());
         if (info.isDir())
-            entries << folderEntries(path);
+            filelist::addFolderFiles(candidates, path);
         else if (filelist::isAcceptedFile(path))
-            entries << filelist::entryFromUrl(QUrl::fromLocalFile(path));
+            filelist::addChosenFile(candidates, path);
     }
+    noteNotAdded(*this, candidates);
     if (isAdding())
-        pendingAdds << entries;
+        pendingAdds << candidates.entries;
     else
-        beginAdd(*this, entries);
+        beginAdd(*this, candidates.entries);
 }
 
 QString AppDelegate::GetMediaFileDuration(const QString &path)

@@ -7,6 +7,8 @@ namespace filelist {
 // Runs ffmpeg on path (output and error joined, read to the end; the exit
 // status does not matter) and returns the duration text of its report, or an
 // empty text when the report holds none (or ffmpeg could not be started).
+// A path that is not a regular file (a FIFO, a device) is never opened: its
+// duration text is empty.
 // Safe to call from any thread.
 QString probeDurationText(const QString &ffmpeg, const QString &path);
 } // namespace filelist
