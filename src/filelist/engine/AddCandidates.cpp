@@ -38,7 +38,10 @@ void addFolderFiles(AddCandidates &candidates, const QString &folder)
 
 void addChosenFile(AddCandidates &candidates, const QString &path)
 {
-    const QString problem = fs::regularFileProblem(path);
+    // A chosen path that names nothing is taken as it comes (the panel only
+    // offers what exists); one that names something is held to the rule.
+    const bool named = fs::exists(path) || path.contains(QChar::ReplacementCharacter);
+    const QString problem = named ? fs::regularFileProblem(path) : QString();
     if (problem.isEmpty())
         candidates.entries << entryFromUrl(QUrl::fromLocalFile(path));
     else
