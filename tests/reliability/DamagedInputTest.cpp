@@ -45,9 +45,9 @@ TEST(OutputCheck, WriteErrorsAreFoundWithTheirCause)
     const auto other = outputcheck::findWriteError("Error closing file /o/a.wav: Input/output error\n");
     EXPECT_EQ(outputcheck::writeFailureReason(other),
               "the converted file could not be written: Error closing file /o/a.wav: Input/output error");
-    const auto full = outputcheck::findWriteError("No space left on device");
-    EXPECT_EQ(outputcheck::writeFailureReason(full), "the destination disk is full");
-    EXPECT_EQ(outputcheck::writeFailureReason(full, "/tmp/q"), "the disk of the temporary folder /tmp/q is full");
+    const auto large = outputcheck::findWriteError("Error writing trailer of /o/a.wav: File too large");
+    EXPECT_EQ(outputcheck::writeFailureReason(large, "/tmp/q"),
+              "the file is too large for the file system of the temporary folder /tmp/q");
 }
 
 TEST(OutputCheck, TheLengthWrittenIsComparedWithTheReport)

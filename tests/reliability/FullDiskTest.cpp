@@ -10,6 +10,7 @@
 #include "convert/Window_Convert.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -57,7 +58,9 @@ TEST(FullDisk, AFullTemporaryFolderFailsTheSoxRouteAndSaysWhichDisk)
     const ProgramRun run = runCli({QStringLiteral("-f"), QStringLiteral("wav"), QStringLiteral("-o"), out, tone}, disk.path());
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.out.contains(QStringLiteral("the disk of the temporary folder ") + disk.path()))
+    EXPECT_TRUE(run.out.contains(QRegularExpression(QStringLiteral("the disk that holds the work folder ") +
+                                                    QRegularExpression::escape(disk.path()) +
+                                                    QStringLiteral("\\S* is full"))))
         << run.out.toStdString();
     EXPECT_TRUE(QDir(out).isEmpty()) << "nothing was converted";
     EXPECT_EQ(disk.entries(), QStringList{QStringLiteral("filler")}) << "the temporary folder is removed";
