@@ -114,8 +114,12 @@ void ConversionJob::start(const ConversionRequest &request)
         return;
     }
     // A FIFO or device would block ffmpeg for ever; a link loop or a name that
-    // is not UTF-8 cannot be opened at all.
-    const QString inputProblem = fs::regularFileProblem(request.entry.s_File_Path());
+    // is not UTF-8 cannot be opened at all. A file that is gone is ffmpeg's to
+    // report.
+    const QString input = request.entry.s_File_Path();
+    const QString inputProblem = fs::exists(input) || input.contains(QChar::ReplacementCharacter)
+                                     ? fs::regularFileProblem(input)
+                                     : QString();
     if (!inputProblem.isEmpty()) {
         finishLater(false, inputProblem);
         return;
