@@ -49,6 +49,8 @@ public:
     // Start-up; false when it stopped at the work-folder failure alert.
     bool applicationDidFinishLaunching();
     void RemoveAllContentInFolder(const QString &folder);
+    // The work folder: the documents folder joined with "Quavero".
+    static QString workFolderPath();
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
     void applicationWillTerminate();
     void windowWillClose();
@@ -215,6 +217,9 @@ public:
     // Declared after arrayVideoFiles so that it stops before the list goes.
     std::shared_ptr<AddWorker> addWorker;
     QList<QList<NodeVideoFile>> pendingAdds;
+    // "<file>: <reason>" for each file the adds left out (a FIFO, a name that
+    // is not UTF-8), shown in one alert when the last add has ended.
+    QStringList notAddedLines;
     // How many duration probes an add runs at once (0 means one per core), and
     // how many files one probe takes at most.
     int addProbeJobs = 0;

@@ -16,9 +16,12 @@ namespace {
 InputFile namedFile(const QString &path)
 {
     InputFile file{filelist::entryFromUrl(QUrl::fromLocalFile(path)), QString()};
-    if (!QFileInfo::exists(path))
-        file.problem = Text::tr("no such file");
-    else if (!filelist::isAcceptedFile(path))
+    // A FIFO or device is never opened (reading one may block for ever); a
+    // link loop and a name that is not UTF-8 say so.
+    file.problem = fs::regularFileProblem(path);
+    if (!file.problem.isEmpty())
+        return file;
+    if (!filelist::isAcceptedFile(path))
         file.problem = Text::tr("not an audio file this program converts: its extension is not one of %1")
                            .arg(formats::acceptedExtensions().join(QLatin1String(", ")));
     return file;
@@ -26,14 +29,21 @@ InputFile namedFile(const QString &path)
 
 QList<InputFile> folderFiles(const QString &folder, bool recursive)
 {
-    QStringList names = filelist::acceptedFolderNames(recursive ? fs::walk(folder) : fs::listFolder(folder));
+    QStringList notUtf8;
+    QStringList names = filelist::acceptedFolderNames(recursive ? fs::walk(folder, &notUtf8)
+                                                                : fs::listFolder(folder, &notUtf8));
+    // A name that is not UTF-8 is never skipped silently (only its other
+    // letters are lost in the decoding: its extension can still be told).
+    notUtf8 = filelist::acceptedFolderNames(notUtf8);
+    names << notUtf8;
     std::sort(names.begin(), names.end());
     QList<InputFile> files;
     for (const QString &name : std::as_const(names)) {
         const NodeVideoFile entry = filelist::entryFromFolderAndName(folder, name);
         // A folder whose name ends in ".mp3" is no audio file.
-        if (QFileInfo(entry.s_File_Path()).isFile())
-            files.append({entry, QString()});
+        if (QFileInfo(entry.s_File_Path()).isDir())
+            continue;
+        files.append({entry, notUtf8.contains(name) ? fs::notUtf8Reason() : fs::regularFileProblem(entry.s_File_Path())});
     }
     return files;
 }

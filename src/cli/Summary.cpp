@@ -11,7 +11,9 @@ QString summaryText(const BatchOutcome &outcome)
     if (outcome.stopSignal != 0)
         text += Text::tr(", %1 not converted (stopped by %2)")
                     .arg(outcome.notConverted)
-                    .arg(outcome.stopSignal == SIGINT ? QStringLiteral("Ctrl-C") : QStringLiteral("SIGTERM"));
+                    .arg(outcome.stopSignal == SIGINT   ? QStringLiteral("Ctrl-C")
+                         : outcome.stopSignal == SIGHUP ? QStringLiteral("SIGHUP")
+                                                        : QStringLiteral("SIGTERM"));
     text += QLatin1Char('\n');
     for (const BatchFailure &failure : outcome.failures)
         text += Text::tr("failed: %1: %2\n").arg(failure.path, failure.reason);

@@ -15,6 +15,7 @@
 
 #include "app/MainWindow.h"
 #include "filelist/AddWorker.h"
+#include "filelist/engine/AddCandidates.h"
 #include "filelist/engine/DurationProbe.h"
 #include "filelist/engine/FolderTree.h"
 #include "filelist/FileDropFilter.h"
@@ -29,6 +30,7 @@
 #include "platform/Prompts.h"
 #include "platform/core/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -39,13 +41,34 @@ namespace {
 const char *const kAddFilesMessage =
     QT_TRANSLATE_NOOP("AppDelegate", "Select audio files to add to the list of files to convert.");
 
-// The entries for the accepted files of a folder, one level deep, in listing order.
-QList<NodeVideoFile> folderEntries(const QString &folder)
+// Files an add leaves out are named in one alert once the adds have ended.
+void noteNotAdded(AppDelegate &app, const filelist::AddCandidates &candidates)
 {
-    QList<NodeVideoFile> entries;
-    for (const QString &name : filelist::acceptedFolderNames(fs::listFolder(folder)))
-        entries << filelist::entryFromFolderAndName(folder, name);
-    return entries;
+    app.notAddedLines << candidates.notAddedLines();
+}
+
+// The accepted files of top and all its subfolders, each keeping its folder
+// relative to top, through the same checks as any other add (regular files
+// with UTF-8 names only).
+void addTreeFiles(filelist::AddCandidates &candidates, const QString &top)
+{
+    for (const NodeVideoFile &found : filelist::entriesBelow(top)) {
+        const int before = int(candidates.entries.size());
+        filelist::addChosenFile(candidates, found.s_File_Path());
+        if (candidates.entries.size() > before)
+            candidates.entries.last().setS_Relative_Folder(found.s_Relative_Folder());
+    }
+}
+
+void alertNotAdded(AppDelegate &app)
+{
+    if (app.notAddedLines.isEmpty() || app.isAdding())
+        return;
+    const QStringList lines = app.notAddedLines;
+    app.notAddedLines.clear();
+    app.services().prompts->alert(
+        QCoreApplication::translate("AddFiles", "Some files were not added."),
+        lines.join(QLatin1Char('\n')), {QCoreApplication::translate("AddFiles", "Close")});
 }
 } // namespace
 
@@ -95,13 +118,19 @@ void addStepDidRun(AppDelegate &app, int done, int total)
     emit app.addFinished();
     if (!app.pendingAdds.isEmpty() && !app.addWorker->isRunning())
         beginAdd(app, app.pendingAdds.takeFirst());
+    alertNotAdded(app);
 }
 
 void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
 {
     if (entries.isEmpty()) {
         QMetaObject::invokeMethod(
-            &app, [&app] { emit app.addFinished(); }, Qt::QueuedConnection);
+            &app,
+            [&app] {
+                emit app.addFinished();
+                alertNotAdded(app);
+            },
+            Qt::QueuedConnection);
         // An empty add that was queued behind others lets the next one go.
         if (!app.pendingAdds.isEmpty())
             beginAdd(app, app.pendingAdds.takeFirst());
@@ -129,12 +158,13 @@ void AppDelegate::OnUserToolbarAddVideos()
         m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
     if (files.isEmpty())
         return;
-    QList<NodeVideoFile> entries;
+    filelist::AddCandidates candidates;
     // A name typed into the panel can get past its filter; it is held to the same rule.
     for (const QString &file : files)
         if (filelist::isAcceptedFile(file))
-            entries << filelist::entryFromUrl(QUrl::fromLocalFile(file));
-    beginAdd(*this, entries);
+            filelist::addChosenFile(candidates, file);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
 void AppDelegate::OnUserToolbarAddFolder()
@@ -144,7 +174,10 @@ void AppDelegate::OnUserToolbarAddFolder()
     const QString folder = m_services.prompts->chooseFolderToAdd(QString());
     if (folder.isEmpty())
         return;
-    beginAdd(*this, folderEntries(folder));
+    filelist::AddCandidates candidates;
+    filelist::addFolderFiles(candidates, folder);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
 void AppDelegate::OnMenuAddFolderAndSubfolders()
@@ -155,35 +188,39 @@ void AppDelegate::OnMenuAddFolderAndSubfolders()
         tr("Choose a folder: its audio files and those of all its subfolders are added."));
     if (folder.isEmpty())
         return;
-    beginAdd(*this, filelist::entriesBelow(folder));
+    filelist::AddCandidates candidates;
+    addTreeFiles(candidates, folder);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
 namespace {
 // The entries for given files and folders: files as the Add Files panel takes
 // them, folders one level deep or with all their subfolders. Paths that do not
 // exist are skipped.
-QList<NodeVideoFile> entriesForPaths(const QStringList &paths, bool withSubfolders)
+filelist::AddCandidates entriesForPaths(const QStringList &paths, bool withSubfolders)
 {
-    QList<NodeVideoFile> entries;
+    filelist::AddCandidates candidates;
     for (const QString &given : paths) {
         const QFileInfo info(given);
         if (!info.exists())
             continue;
         const QString path = QDir::cleanPath(info.absoluteFilePath());
         if (info.isDir())
-            entries << (withSubfolders ? filelist::entriesBelow(path) : folderEntries(path));
+            withSubfolders ? addTreeFiles(candidates, path) : filelist::addFolderFiles(candidates, path);
         else if (filelist::isAcceptedFile(path))
-            entries << filelist::entryFromUrl(QUrl::fromLocalFile(path));
+            filelist::addChosenFile(candidates, path);
     }
-    return entries;
+    return candidates;
 }
 
-void addOrQueue(AppDelegate &app, const QList<NodeVideoFile> &entries)
+void addOrQueue(AppDelegate &app, const filelist::AddCandidates &candidates)
 {
+    noteNotAdded(app, candidates);
     if (app.isAdding())
-        app.pendingAdds << entries;
+        app.pendingAdds << candidates.entries;
     else
-        beginAdd(app, entries);
+        beginAdd(app, candidates.entries);
 }
 } // namespace
 

@@ -4,7 +4,24 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace child {
+void dieWithParent(QProcess &process)
+{
+    const pid_t parent = ::getpid();
+    // Runs in the child between fork and exec. SIGKILL, because ffmpeg
+    // blocked in opening a FIFO does not end on SIGTERM. A parent that died
+    // before the request was made is caught by the second test.
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+}
+
 JoinedRun runJoined(const QString &program, const QStringList &arguments)
 {
     JoinedRun run;
@@ -21,6 +38,7 @@ JoinedRun runJoined(const QString &program, const QStringList &arguments)
 
 bool startJoined(QProcess &process, const QString &program, const QStringList &arguments, QByteArray *error)
 {
+    dieWithParent(process);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments, QIODevice::ReadOnly);
@@ -34,6 +52,7 @@ bool startJoined(QProcess &process, const QString &program, const QStringList &a
 QProcess *newProcess(QObject *parent)
 {
     auto *process = new QProcess(parent);
+    dieWithParent(*process);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::SeparateChannels);
     return process;

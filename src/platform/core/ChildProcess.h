@@ -1,7 +1,8 @@
 #pragma once
 // Child processes. Programs get an argument vector, never a shell command
 // line, and always /dev/null as standard input, so a question from a child
-// can never hang the program.
+// can never hang the program. Every child is killed when the program ends,
+// however it ends (even by SIGKILL): no ffmpeg or sox runs on as an orphan.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,10 @@ struct JoinedRun {
 };
 
 namespace child {
+// Asks the system to kill the child started by process when the thread that
+// starts it ends (with the program, when that is the main thread or a thread
+// that waits for the child). Every QProcess of the program gets it.
+void dieWithParent(QProcess &process);
 // Runs program with arguments, output and error joined on one pipe read to its
 // end; returns when the child has exited.
 JoinedRun runJoined(const QString &program, const QStringList &arguments);
