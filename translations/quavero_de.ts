@@ -93,6 +93,22 @@
         <source>Speed:</source>
         <translation>Tempo:</translation>
     </message>
+    <message>
+        <source>Default gain</source>
+        <translation>Standardverstärkung</translation>
+    </message>
+    <message>
+        <source>Default treble</source>
+        <translation>Standardhöhen</translation>
+    </message>
+    <message>
+        <source>Default bass</source>
+        <translation>Standardbässe</translation>
+    </message>
+    <message>
+        <source>Default speed</source>
+        <translation>Standardtempo</translation>
+    </message>
 </context>
 <context>
     <name>EntryDetails</name>
@@ -278,10 +294,6 @@
         <translation>Del</translation>
     </message>
     <message>
-        <source>Remove All</source>
-        <translation>Alle entfernen</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Del</source>
         <translation>Ctrl+Shift+Del</translation>
     </message>
@@ -320,6 +332,50 @@
     <message>
         <source>Report a Problem</source>
         <translation>Ein Problem melden</translation>
+    </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Umzuwandelnde Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Sortieren nach</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Abspielen/Pause</translation>
+    </message>
+    <message>
+        <source>Output Format Options…</source>
+        <translation>Optionen des Ausgabeformats…</translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation>Ctrl+,</translation>
+    </message>
+    <message>
+        <source>Colors…</source>
+        <translation>Farben…</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Dauer</translation>
     </message>
 </context>
 <context>
@@ -771,6 +827,10 @@ Try &apos;quavero-cli --help&apos; for more information.
         <source>No Audio Loaded</source>
         <translation>Kein Audio geladen</translation>
     </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Wellenform</translation>
+    </message>
 </context>
 <context>
     <name>Window_AF_AIFF</name>
@@ -889,14 +949,6 @@ Try &apos;quavero-cli --help&apos; for more information.
         <translation>MP3-Optionen</translation>
     </message>
     <message>
-        <source>Variable bitrate, quality:</source>
-        <translation>Variable Bitrate, Qualität:</translation>
-    </message>
-    <message>
-        <source>Constant bitrate (kbit/s):</source>
-        <translation>Konstante Bitrate (kbit/s):</translation>
-    </message>
-    <message>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
@@ -907,6 +959,22 @@ Try &apos;quavero-cli --help&apos; for more information.
     <message>
         <source>Volume:</source>
         <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Variable bitrate</source>
+        <translation>Variable Bitrate</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Constant bitrate</source>
+        <translation>Konstante Bitrate</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Bitrate (kbit/s):</translation>
     </message>
 </context>
 <context>

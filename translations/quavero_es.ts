@@ -93,6 +93,22 @@
         <source>Speed:</source>
         <translation>Velocidad:</translation>
     </message>
+    <message>
+        <source>Default gain</source>
+        <translation>Ganancia predeterminada</translation>
+    </message>
+    <message>
+        <source>Default treble</source>
+        <translation>Agudos predeterminados</translation>
+    </message>
+    <message>
+        <source>Default bass</source>
+        <translation>Graves predeterminados</translation>
+    </message>
+    <message>
+        <source>Default speed</source>
+        <translation>Velocidad predeterminada</translation>
+    </message>
 </context>
 <context>
     <name>EntryDetails</name>
@@ -163,7 +179,7 @@
     </message>
     <message>
         <source>&amp;Output format:</source>
-        <translation>&amp;Formato de salida:</translation>
+        <translation>F&amp;ormato de salida:</translation>
     </message>
     <message>
         <source>Options…</source>
@@ -278,10 +294,6 @@
         <translation>Del</translation>
     </message>
     <message>
-        <source>Remove All</source>
-        <translation>Quitar todos</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Del</source>
         <translation>Ctrl+Shift+Del</translation>
     </message>
@@ -320,6 +332,50 @@
     <message>
         <source>Report a Problem</source>
         <translation>Informar de un problema</translation>
+    </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Archivos por convertir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Ordenar por</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Output Format Options…</source>
+        <translation>Opciones del formato de salida…</translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation>Ctrl+,</translation>
+    </message>
+    <message>
+        <source>Colors…</source>
+        <translation>Colores…</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Duración</translation>
     </message>
 </context>
 <context>
@@ -768,6 +824,10 @@ Pruebe &apos;quavero-cli --help&apos; para más información.
         <source>No Audio Loaded</source>
         <translation>Ningún audio cargado</translation>
     </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Forma de onda</translation>
+    </message>
 </context>
 <context>
     <name>Window_AF_AIFF</name>
@@ -886,14 +946,6 @@ Pruebe &apos;quavero-cli --help&apos; para más información.
         <translation>Opciones de MP3</translation>
     </message>
     <message>
-        <source>Variable bitrate, quality:</source>
-        <translation>Tasa de bits variable, calidad:</translation>
-    </message>
-    <message>
-        <source>Constant bitrate (kbit/s):</source>
-        <translation>Tasa de bits constante (kbit/s):</translation>
-    </message>
-    <message>
         <source>Channels:</source>
         <translation>Canales:</translation>
     </message>
@@ -904,6 +956,22 @@ Pruebe &apos;quavero-cli --help&apos; para más información.
     <message>
         <source>Volume:</source>
         <translation>Volumen:</translation>
+    </message>
+    <message>
+        <source>Variable bitrate</source>
+        <translation>Tasa de bits variable</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Constant bitrate</source>
+        <translation>Tasa de bits constante</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Tasa de bits (kbit/s):</translation>
     </message>
 </context>
 <context>

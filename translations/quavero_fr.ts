@@ -93,6 +93,22 @@
         <source>Speed:</source>
         <translation>Vitesse :</translation>
     </message>
+    <message>
+        <source>Default gain</source>
+        <translation>Gain par défaut</translation>
+    </message>
+    <message>
+        <source>Default treble</source>
+        <translation>Aigus par défaut</translation>
+    </message>
+    <message>
+        <source>Default bass</source>
+        <translation>Graves par défaut</translation>
+    </message>
+    <message>
+        <source>Default speed</source>
+        <translation>Vitesse par défaut</translation>
+    </message>
 </context>
 <context>
     <name>EntryDetails</name>
@@ -163,7 +179,7 @@
     </message>
     <message>
         <source>&amp;Output format:</source>
-        <translation>&amp;Format de sortie :</translation>
+        <translation>F&amp;ormat de sortie :</translation>
     </message>
     <message>
         <source>Options…</source>
@@ -278,10 +294,6 @@
         <translation>Del</translation>
     </message>
     <message>
-        <source>Remove All</source>
-        <translation>Tout retirer</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Del</source>
         <translation>Ctrl+Shift+Del</translation>
     </message>
@@ -320,6 +332,50 @@
     <message>
         <source>Report a Problem</source>
         <translation>Signaler un problème</translation>
+    </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Fichiers à convertir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Trier par</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Output Format Options…</source>
+        <translation>Options du format de sortie…</translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation>Ctrl+,</translation>
+    </message>
+    <message>
+        <source>Colors…</source>
+        <translation>Couleurs…</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Durée</translation>
     </message>
 </context>
 <context>
@@ -769,6 +825,10 @@ Essayez « quavero-cli --help » pour plus d’informations.
         <source>No Audio Loaded</source>
         <translation>Aucun audio chargé</translation>
     </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Forme d’onde</translation>
+    </message>
 </context>
 <context>
     <name>Window_AF_AIFF</name>
@@ -887,14 +947,6 @@ Essayez « quavero-cli --help » pour plus d’informations.
         <translation>Options MP3</translation>
     </message>
     <message>
-        <source>Variable bitrate, quality:</source>
-        <translation>Débit variable, qualité :</translation>
-    </message>
-    <message>
-        <source>Constant bitrate (kbit/s):</source>
-        <translation>Débit constant (kbit/s) :</translation>
-    </message>
-    <message>
         <source>Channels:</source>
         <translation>Canaux :</translation>
     </message>
@@ -905,6 +957,22 @@ Essayez « quavero-cli --help » pour plus d’informations.
     <message>
         <source>Volume:</source>
         <translation>Volume :</translation>
+    </message>
+    <message>
+        <source>Variable bitrate</source>
+        <translation>Débit variable</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Constant bitrate</source>
+        <translation>Débit constant</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Débit (kbit/s) :</translation>
     </message>
 </context>
 <context>
