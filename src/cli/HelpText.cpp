@@ -58,8 +58,7 @@ QString helpText(int processors)
                "       files removed, and the files already converted kept. 130 is 128 plus\n"
                "       the number of the interrupt signal, what a shell reports for a\n"
                "       command ended by Ctrl-C, so a script can tell a stop from failed\n"
-               "       files and stop too (143 likewise when stopped by SIGTERM, 129 by\n"
-               "       SIGHUP: the terminal was closed or the ssh session dropped).\n")
+               "       files and stop too (143 likewise when stopped by SIGTERM).\n")
         .arg(wrappedList(formatNames(), 64, kOptionIndent))
         .arg(processors)
         .arg(int(ExitStatus::Converted))

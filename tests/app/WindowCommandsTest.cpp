@@ -95,8 +95,9 @@ TEST_F(WindowCommandsTest, TheOutputFormatMnemonicFocusesTheBox)
 
 TEST_F(WindowCommandsTest, MenusHoldEveryCommand)
 {
-    EXPECT_EQ(itemTitles(menu("menuFile")), (QStringList{"Add Files…", "Add Folder…", "-", "Remove", "Clear", "-",
-                                                     "Convert…", "Output Format Options…", "-", "Quit"}));
+    EXPECT_EQ(itemTitles(menu("menuFile")),
+              (QStringList{"Add Files…", "Add Folder…", "Add Folder and Subfolders…", "-", "Remove", "Clear", "-",
+                           "Convert…", "Output Format Options…", "-", "Quit"}));
     EXPECT_EQ(itemTitles(menu("menuView")), (QStringList{"&Sort by>", "-", "Colors…"}));
     EXPECT_EQ(itemTitles(menu("menuSortBy")), (QStringList{"&Name", "&Format", "&Size", "&Duration"}));
     EXPECT_EQ(itemTitles(menu("menuPlayback")), (QStringList{"Play/Pause", "-", "Play", "Pause", "Stop"}));
