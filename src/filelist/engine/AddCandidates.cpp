@@ -25,7 +25,9 @@ void addFolderFiles(AddCandidates &candidates, const QString &folder)
         if (QFileInfo(entry.s_File_Path()).isDir())
             continue;
         const QString problem = fs::regularFileProblem(entry.s_File_Path());
-        if (problem.isEmpty())
+        // A FIFO, socket or device is listed with no duration (the probe never
+        // opens it) and fails with its reason when converted.
+        if (problem.isEmpty() || fs::exists(entry.s_File_Path()))
             candidates.entries << entry;
         else
             candidates.notAdded << NotAdded{entry.s_File_Path(), problem};
@@ -42,7 +44,7 @@ void addChosenFile(AddCandidates &candidates, const QString &path)
     // offers what exists); one that names something is held to the rule.
     const bool named = fs::exists(path) || path.contains(QChar::ReplacementCharacter);
     const QString problem = named ? fs::regularFileProblem(path) : QString();
-    if (problem.isEmpty())
+    if (problem.isEmpty() || fs::exists(path))
         candidates.entries << entryFromUrl(QUrl::fromLocalFile(path));
     else
         candidates.notAdded << NotAdded{path, problem};
