@@ -144,3 +144,17 @@ TEST(TagCopyCases, BrokenFramesNeitherCrashNorLoseTheAudio)
         EXPECT_EQ(fieldsOf(r.finalPath).value("TITLE"), QStringList{QString::fromUtf8(kTitle)}) << format;
     }
 }
+
+// A final file whose name is as long as the file system allows still gets its
+// tags: the tagged copy beside it must not take a longer name.
+TEST(TagCopyCases, AFinalFileWithTheLongestNameIsTagged)
+{
+    const QString folder = testenv::freshFolder("long");
+    const ConversionResult r = convert(mp3(), 7, startRecords(), testenv::freshFolder("out"));
+    ASSERT_TRUE(r.ok) << r.reason.toStdString();
+    const QString longName = folder + "/" + QString(250, QLatin1Char('l')) + ".flac";
+    ASSERT_TRUE(QFile::copy(r.finalPath, longName));
+    EXPECT_TRUE(tagcopy::copy(mp3(), longName, 7).isEmpty());
+    EXPECT_FALSE(fieldsOf(longName).isEmpty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}

@@ -69,8 +69,9 @@ QStringList copy(const QString &inputPath, const QString &finalPath, qint64 form
     const TagPlan plan = tags::plan(input.tags, target, formats::at(formatIndex)->item);
 
     const QFileInfo final(finalPath);
-    QTemporaryFile tagged(final.absolutePath() + QStringLiteral("/.") + final.fileName() +
-                          QStringLiteral(".tags-XXXXXX"));
+    // A short name of its own, with the final file's extension: a name built
+    // from the final one would pass the file system's limit for long names.
+    QTemporaryFile tagged(final.absolutePath() + QStringLiteral("/.quavero-tags-XXXXXX.") + final.suffix());
     if (!tagged.open() || !copyInto(finalPath, tagged, cancelled)) {
         if (isCancelled(cancelled))
             return {};
