@@ -3,16 +3,23 @@
 # sox) commands one after the other, on 24 generated ten-second WAV files:
 # to .MP3, and to .WAV with an effect (the sox stage). The loop's commands are
 # the ones quavero-cli --dry-run prints, so both do exactly the same work.
+# Then the cost of copying tags: 12 tagged 30-second MP3 files with a 500 KB
+# cover, to .FLAC and to .OGG, with and without --no-tags (several rounds,
+# alternating, medians compared).
 #
-#   bash bench/cli_benchmark.sh [path/to/quavero-cli]
+#   bash bench/cli_benchmark.sh [path/to/quavero-cli] [tags]
 #
-# Targets on a 2-core machine: -j 1 within 1.05 of the loop, -j 2 at most 0.6.
+# With "tags" only the tag measurement runs.
+#
+# Targets on a 2-core machine: -j 1 within 1.05 of the loop, -j 2 at most 0.6;
+# copying tags adds at most 3 % (ratio <= 1.03).
 # Figures are noisy when other work runs on the machine; the cpu column (user
 # + system time of all the programs run) shows whether quavero-cli adds work.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-}
+part=${2:-all}
 if [[ -z $cli ]]; then
     for candidate in "$here"/build/bin/quavero-cli "$here"/build/src/quavero-cli "$here"/build-*/bin/quavero-cli; do
         if [[ -x $candidate ]]; then cli=$candidate; break; fi
@@ -29,11 +36,7 @@ bench=$(mktemp -d "${TMPDIR:-/tmp}/quavero-cli-bench-XXXXXX")
 trap 'rm -rf "$bench"' EXIT
 mkdir -p "$bench/in" "$bench/tmp"
 echo "quavero-cli: $cli"
-echo "cores: $(nproc); generating $files WAV files of $seconds s..."
-for i in $(seq -w 1 $files); do
-    ffmpeg -v error -nostdin -f lavfi -i "sine=frequency=$((200 + 10 * 10#$i)):sample_rate=44100:duration=$seconds" \
-        -ac 2 -c:a pcm_s16le "$bench/in/track $i.wav"
-done
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 TIMEFORMAT='%R %U %S'
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
@@ -96,7 +99,55 @@ measure() {
     line "quavero-cli -j 2" $two "${loop%% *}" 0.60
 }
 
-echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+if [[ $part != tags ]]; then
+echo "cores: $(nproc); generating $files WAV files of $seconds s..."
+for i in $(seq -w 1 $files); do
+    ffmpeg -v error -nostdin -f lavfi -i "sine=frequency=$((200 + 10 * 10#$i)):sample_rate=44100:duration=$seconds" \
+        -ac 2 -c:a pcm_s16le "$bench/in/track $i.wav"
+done
 measure "to .MP3 (default options)" "shell loop of ffmpeg" -f mp3
 measure "to .WAV with speed 1.25" "shell loop of ffmpeg + sox" -f wav --set speed=1.25
+fi
+
+# ---- tags: the same conversions with and without --no-tags ----
+tagged_files=12
+tagged_seconds=30
+rounds=5
+mkdir -p "$bench/tagged"
+ffmpeg -v error -nostdin -f lavfi -i "nullsrc=s=900x900,geq=lum='random(1)*255':cb=128:cr=128" \
+    -frames:v 1 -q:v 3 "$bench/cover.jpg"
+echo "generating $tagged_files tagged MP3 files of $tagged_seconds s with a $(($(stat -c %s "$bench/cover.jpg") / 1024)) KB cover..."
+for i in $(seq -w 1 $tagged_files); do
+    ffmpeg -v error -nostdin -f lavfi -i "sine=frequency=$((300 + 10 * 10#$i)):sample_rate=44100:duration=$tagged_seconds" \
+        -i "$bench/cover.jpg" -map 0 -map 1 -ac 2 -c:a libmp3lame -b:a 192k -c:v copy -disposition:v attached_pic \
+        -metadata:s:v comment="Cover (front)" -metadata title="Track $i" -metadata artist="Quavero Ensemble" \
+        -metadata album="Fünf Stücke" -metadata track="$i/$tagged_files" -metadata date=2024 \
+        "$bench/tagged/track $i.mp3"
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+run_tagged() {
+    local out=$1; shift
+    rm -rf "$out"
+    TMPDIR="$bench/tmp" "$cli" -q -j 2 -o "$out" "$@" "$bench/tagged"
+}
+measure_tags() {
+    local format=$1 with=() without=() t
+    for ((r = 0; r < rounds; r++)); do
+        t=$(timed run_tagged "$bench/out-tags" -f "$format"); with+=("${t%% *}")
+        t=$(timed run_tagged "$bench/out-notags" -f "$format" --no-tags); without+=("${t%% *}")
+    done
+    if [[ $(count "$bench/out-tags") -ne $tagged_files || $(count "$bench/out-notags") -ne $tagged_files ]]; then
+        echo "to .$format: an output is missing" >&2
+        exit 1
+    fi
+    local w n
+    w=$(printf '%s\n' "${with[@]}" | median)
+    n=$(printf '%s\n' "${without[@]}" | median)
+    echo "tags to .${format^^} (-j 2, median of $rounds rounds)"
+    printf '  %-26s %7.2f s\n' "with --no-tags" "$n"
+    printf '  %-26s %7.2f s  ratio %s (target <= 1.03)\n' "copying tags and cover" "$w" "$(ratio "$w" "$n")"
+}
+measure_tags flac
+measure_tags ogg
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
-  ffmpeg libavcodec-extra sox libsox-fmt-all
+  ffmpeg libavcodec-extra sox libsox-fmt-all libtag1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth x11-utils libx11-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file lintian

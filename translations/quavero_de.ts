@@ -15,6 +15,57 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>There are no audio files on the list.</source>
+        <translation>Die Liste enthält keine Audiodateien.</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list. Add audio files to convert.</source>
+        <translation>Die Liste enthält keine Audiodateien. Fügen Sie Audiodateien zum Umwandeln hinzu.</translation>
+    </message>
+    <message>
+        <source>Select an output folder to save the converted audio files.</source>
+        <translation>Wählen Sie einen Ausgabeordner für die umgewandelten Audiodateien.</translation>
+    </message>
+    <message>
+        <source>The preview could not be played.</source>
+        <translation>Die Vorschau konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
+        <translation>Das Tonsystem meldete: %1. Prüfen Sie, ob ein Tonausgabegerät angeschlossen ist und funktioniert, und drücken Sie dann erneut auf Abspielen.</translation>
+    </message>
+    <message>
+        <source>Audio file could not be opened.</source>
+        <translation>Die Audiodatei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected.</source>
+        <translation>Es ist keine Audiodatei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected. Select one audio file to play.</source>
+        <translation>Es ist keine Audiodatei ausgewählt. Wählen Sie eine Audiodatei zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected.</source>
+        <translation>Es ist mehr als eine Audiodatei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected. Select only one audio file to play.</source>
+        <translation>Es ist mehr als eine Audiodatei ausgewählt. Wählen Sie nur eine Audiodatei zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>Select audio files to add to the list of files to convert.</source>
+        <translation>Wählen Sie Audiodateien, die zur Liste der umzuwandelnden Dateien hinzugefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionJob</name>
+    <message>
+        <source>cannot create the folder %1; check that you may write in the destination folder</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen; prüfen Sie, ob Sie im Zielordner schreiben dürfen</translation>
+    </message>
 </context>
 <context>
     <name>EffectsGroup</name>
@@ -42,6 +93,45 @@
         <source>Speed:</source>
         <translation>Tempo:</translation>
     </message>
+    <message>
+        <source>Default gain</source>
+        <translation>Standardverstärkung</translation>
+    </message>
+    <message>
+        <source>Default treble</source>
+        <translation>Standardhöhen</translation>
+    </message>
+    <message>
+        <source>Default bass</source>
+        <translation>Standardbässe</translation>
+    </message>
+    <message>
+        <source>Default speed</source>
+        <translation>Standardtempo</translation>
+    </message>
+</context>
+<context>
+    <name>EntryDetails</name>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Saved as %1: another file of this run has the same name.</source>
+        <translation>Gespeichert als %1: eine andere Datei dieses Durchgangs hat denselben Namen.</translation>
+    </message>
+    <message>
+        <source>Message: %1</source>
+        <translation>Meldung: %1</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Befehl:</translation>
+    </message>
+    <message>
+        <source>Last lines of its output:</source>
+        <translation>Letzte Zeilen seiner Ausgabe:</translation>
+    </message>
 </context>
 <context>
     <name>FileTableModel</name>
@@ -63,14 +153,33 @@
     </message>
 </context>
 <context>
+    <name>FormatLabels</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Uncompressed</source>
+        <translation>Unkomprimiert</translation>
+    </message>
+    <message>
+        <source>Do not alter volume</source>
+        <translation>Lautstärke nicht ändern</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>
         <translation>Quavero</translation>
     </message>
     <message>
-        <source>Output format:</source>
-        <translation>Ausgabeformat:</translation>
+        <source>&amp;Output format:</source>
+        <translation>&amp;Ausgabeformat:</translation>
     </message>
     <message>
         <source>Options…</source>
@@ -185,10 +294,6 @@
         <translation>Del</translation>
     </message>
     <message>
-        <source>Remove All</source>
-        <translation>Alle entfernen</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Del</source>
         <translation>Ctrl+Shift+Del</translation>
     </message>
@@ -228,6 +333,160 @@
         <source>Report a Problem</source>
         <translation>Ein Problem melden</translation>
     </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Umzuwandelnde Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Sortieren nach</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Abspielen/Pause</translation>
+    </message>
+    <message>
+        <source>Output Format Options…</source>
+        <translation>Optionen des Ausgabeformats…</translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation>Ctrl+,</translation>
+    </message>
+    <message>
+        <source>Colors…</source>
+        <translation>Farben…</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>PlainFailure</name>
+    <message>
+        <source>the encoder does not accept the sample rate %1 Hz; choose another sample rate in the format options</source>
+        <translation>der Encoder nimmt die Abtastrate %1 Hz nicht an; wählen Sie in den Formatoptionen eine andere Abtastrate</translation>
+    </message>
+    <message>
+        <source>the encoder does not accept %1 channels; choose other channels in the format options</source>
+        <translation>der Encoder nimmt %1 Kanäle nicht an; wählen Sie in den Formatoptionen andere Kanäle</translation>
+    </message>
+    <message>
+        <source>the encoder does not accept the bitrate %1; choose another bitrate in the format options</source>
+        <translation>der Encoder nimmt die Bitrate %1 nicht an; wählen Sie in den Formatoptionen eine andere Bitrate</translation>
+    </message>
+    <message>
+        <source>this ffmpeg does not know the option -%1; install a complete ffmpeg or choose another format</source>
+        <translation>dieses ffmpeg kennt die Option -%1 nicht; installieren Sie ein vollständiges ffmpeg oder wählen Sie ein anderes Format</translation>
+    </message>
+    <message>
+        <source>ffmpeg does not accept %1 for its option %2; choose other values in the format options</source>
+        <translation>ffmpeg nimmt %1 für seine Option %2 nicht an; wählen Sie in den Formatoptionen andere Werte</translation>
+    </message>
+    <message>
+        <source>the encoder does not accept these settings (%1); choose other values in the format options</source>
+        <translation>der Encoder nimmt diese Einstellungen nicht an (%1); wählen Sie in den Formatoptionen andere Werte</translation>
+    </message>
+    <message>
+        <source>the disk that holds the work folder %1 is full; free some space on it</source>
+        <translation>das Laufwerk mit dem Arbeitsordner %1 ist voll; schaffen Sie dort Platz</translation>
+    </message>
+    <message>
+        <source>the destination disk is full; free some space on it or choose another destination folder</source>
+        <translation>das Ziellaufwerk ist voll; schaffen Sie dort Platz oder wählen Sie einen anderen Zielordner</translation>
+    </message>
+    <message>
+        <source>no permission to read the file; change its permissions or convert a copy of it</source>
+        <translation>keine Berechtigung, die Datei zu lesen; ändern Sie ihre Rechte oder wandeln Sie eine Kopie um</translation>
+    </message>
+    <message>
+        <source>no permission to write in the work folder %1</source>
+        <translation>keine Berechtigung, im Arbeitsordner %1 zu schreiben</translation>
+    </message>
+    <message>
+        <source>no permission to write in the destination folder; choose another folder or change its permissions</source>
+        <translation>keine Berechtigung, im Zielordner zu schreiben; wählen Sie einen anderen Ordner oder ändern Sie seine Rechte</translation>
+    </message>
+    <message>
+        <source>the file is no longer there; it was moved, renamed or deleted after it was added</source>
+        <translation>die Datei ist nicht mehr da; sie wurde nach dem Hinzufügen verschoben, umbenannt oder gelöscht</translation>
+    </message>
+    <message>
+        <source>the destination folder is no longer there; choose it again or another one</source>
+        <translation>der Zielordner ist nicht mehr da; wählen Sie ihn erneut oder einen anderen</translation>
+    </message>
+    <message>
+        <source>the file holds no audio; there is nothing to convert</source>
+        <translation>die Datei enthält kein Audio; es gibt nichts umzuwandeln</translation>
+    </message>
+    <message>
+        <source>not an audio file ffmpeg can read; check that the file is complete and really holds audio</source>
+        <translation>keine Audiodatei, die ffmpeg lesen kann; prüfen Sie, ob die Datei vollständig ist und wirklich Audio enthält</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz</source>
+        <translation>Abtastrate %1 Hz</translation>
+    </message>
+    <message>
+        <source>channels %1</source>
+        <translation>Kanäle %1</translation>
+    </message>
+    <message>
+        <source>bitrate %1</source>
+        <translation>Bitrate %1</translation>
+    </message>
+    <message>
+        <source>quality %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>compression level %1</source>
+        <translation>Kompressionsstufe %1</translation>
+    </message>
+    <message>
+        <source>encoder %1</source>
+        <translation>Encoder %1</translation>
+    </message>
+    <message>
+        <source>%1 was killed (signal %2) before it finished, perhaps because memory ran out; convert the file again</source>
+        <translation>%1 wurde vor dem Ende abgebrochen (Signal %2), vielleicht weil der Speicher ausging; wandeln Sie die Datei erneut um</translation>
+    </message>
+    <message>
+        <source>%1 was stopped from outside (signal %2) before it finished; convert the file again</source>
+        <translation>%1 wurde vor dem Ende von außen angehalten (Signal %2); wandeln Sie die Datei erneut um</translation>
+    </message>
+    <message>
+        <source>%1 crashed (signal %2) on this file; the file may be damaged, or try another output format</source>
+        <translation>%1 ist bei dieser Datei abgestürzt (Signal %2); die Datei ist vielleicht beschädigt, oder versuchen Sie ein anderes Ausgabeformat</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramCheck</name>
+    <message>
+        <source>The program &quot;%1&quot; cannot be run.</source>
+        <translation>Das Programm „%1“ lässt sich nicht ausführen.</translation>
+    </message>
+    <message>
+        <source>Quavero needs &quot;%1&quot; to convert audio files to this format, but it could not start it (tried &quot;%2&quot;). Install the Debian package &quot;%3&quot; (sudo apt install %3) and try again.</source>
+        <translation>Quavero braucht „%1“, um Audiodateien in dieses Format umzuwandeln, konnte es aber nicht starten (versucht: „%2“). Installieren Sie das Debian-Paket „%3“ (sudo apt install %3) und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -238,6 +497,339 @@
     <message>
         <source>Add Folder</source>
         <translation>Ordner hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>QtSound</name>
+    <message>
+        <source>the preview file %1 is missing</source>
+        <translation>die Vorschaudatei %1 fehlt</translation>
+    </message>
+    <message>
+        <source>no sound output device was found</source>
+        <translation>es wurde kein Tonausgabegerät gefunden</translation>
+    </message>
+    <message>
+        <source>the sound system reported an error</source>
+        <translation>das Tonsystem hat einen Fehler gemeldet</translation>
+    </message>
+</context>
+<context>
+    <name>QuaveroCli</name>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>unbekannte Option &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;-%1&apos;</source>
+        <translation>unbekannte Option &apos;-%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o/--output-dir needs a folder</source>
+        <translation>-o/--output-dir braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--set takes NAME=VALUE (for example --set quality=2), not &apos;%1&apos;</source>
+        <translation>--set nimmt NAME=WERT (zum Beispiel --set quality=2), nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-j/--jobs takes a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>-j/--jobs nimmt eine ganze Zahl von 1 bis %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 has no options, so --set %2 cannot apply</source>
+        <translation>%1 hat keine Optionen, also kann --set %2 nicht gelten</translation>
+    </message>
+    <message>
+        <source>%1 has no option &apos;%2&apos;; its options are: %3</source>
+        <translation>%1 hat keine Option &apos;%2&apos;; seine Optionen sind: %3</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;; the formats are: %2</source>
+        <translation>unbekanntes Format &apos;%1&apos;; die Formate sind: %2</translation>
+    </message>
+    <message>
+        <source>no output folder: name one with -o DIR</source>
+        <translation>kein Ausgabeordner: nennen Sie einen mit -o DIR</translation>
+    </message>
+    <message>
+        <source>nothing to convert: name at least one audio file or folder</source>
+        <translation>nichts umzuwandeln: nennen Sie mindestens eine Audiodatei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is a file; name a folder with -o</source>
+        <translation>der Ausgabeordner %1 ist eine Datei; nennen Sie mit -o einen Ordner</translation>
+    </message>
+    <message>
+        <source>cannot create the output folder %1; check that you may write there, or name another with -o</source>
+        <translation>der Ausgabeordner %1 lässt sich nicht anlegen; prüfen Sie, ob Sie dort schreiben dürfen, oder nennen Sie mit -o einen anderen</translation>
+    </message>
+    <message>
+        <source>speed, gain, treble and bass apply to %1 only with %2; they are left out</source>
+        <translation>Tempo, Verstärkung, Höhen und Bässe gelten für %1 nur mit %2; sie entfallen</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to</source>
+        <translation>in %1 lässt sich kein temporärer Ordner anlegen (%2); setzen Sie TMPDIR auf einen Ordner, in den Sie schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>; default </source>
+        <translation>; Standard </translation>
+    </message>
+    <message>
+        <source>  (speed, gain, treble and bass apply only with %1)
+</source>
+        <translation>  (Tempo, Verstärkung, Höhen und Bässe gelten nur mit %1)
+</translation>
+    </message>
+    <message>
+        <source>%1 (%2): writes *%3
+</source>
+        <translation>%1 (%2): schreibt *%3
+</translation>
+    </message>
+    <message>
+        <source>  no options
+</source>
+        <translation>  keine Optionen
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the files directly in
+it, in name order, whose extension is a format name below in lower case;
+with -r the files of its subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). Inputs that would be written to the same output file
+(a.wav and a.flac to mp3) are converted one after the other, in the order
+given, so the last one is what remains.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Aufruf: quavero-cli [OPTIONEN] EINGABE...
+Wandelt Audiodateien mit ffmpeg in ein Ausgabeformat um (und mit sox für die
+Effekte Tempo, Verstärkung, Höhen und Bässe): eine Ausgabedatei je Eingabe,
+nach ihr benannt, im Ausgabeordner.
+
+Eine EINGABE ist eine Audiodatei oder ein Ordner. Ein Ordner fügt die Dateien
+direkt darin hinzu, nach Namen geordnet, deren Endung unten als Formatname in
+Kleinbuchstaben steht; mit -r auch die Dateien seiner Unterordner.
+
+Optionen:
+  -f, --format FMT      das Ausgabeformat (Standard mp3), eines von: %1
+                        (beliebige Groß-/Kleinschreibung, mit oder ohne
+                        Punkt: .MP3)
+  -o, --output-dir DIR  der Ordner für die umgewandelten Dateien, wird bei
+                        Bedarf angelegt (erforderlich)
+      --set NAME=VALUE  setzt eine Option des Ausgabeformats; wiederholbar.
+                        VALUE ist eine Beschriftung des Optionsdialogs (in
+                        Englisch), Groß-/Kleinschreibung und Leerzeichen egal
+                        (channels=stereo, quality=0); speed nimmt einen
+                        Faktor (1.25), gain, treble und bass ganze Dezibel
+                        (-6). Nicht gesetzte Optionen behalten ihre
+                        Standardwerte. --list-formats zeigt jeden NAME und
+                        jeden VALUE
+  -j, --jobs N          wie viele Dateien gleichzeitig umgewandelt werden
+                        (Standard: eine je Prozessor, hier %2)
+  -r, --recursive       ein Ordner als EINGABE fügt auch die Dateien seiner
+                        Unterordner hinzu
+  -n, --dry-run         gibt jeden ffmpeg- und sox-Befehl aus, der laufen
+                        würde, einen je Zeile, für eine POSIX-Shell
+                        maskiert, und wandelt nichts um
+  -q, --quiet           gibt keinen Fortschritt und keine Zusammenfassung
+                        aus; Fehlschläge werden weiterhin gemeldet
+      --list-formats    gibt jedes Format mit seinen Optionen aus, ihre
+                        NAMEN, jeden erlaubten VALUE und den Standardwert (*)
+  -h, --help            gibt diese Hilfe aus
+      --version         gibt die Version aus
+
+Eine vorhandene Ausgabedatei wird ersetzt, eine Eingabedatei nie (eine solche
+Datei wird als fehlgeschlagen gemeldet). Eingaben, die in dieselbe
+Ausgabedatei geschrieben würden (a.wav und a.flac nach mp3), werden
+nacheinander in der angegebenen Reihenfolge umgewandelt; es bleibt also die
+letzte.
+
+Rückgabewert:
+  %3    jede Datei wurde umgewandelt
+  %4    mindestens eine Datei konnte nicht umgewandelt werden (jede wird mit
+       dem Grund genannt; die übrigen werden umgewandelt), oder nichts konnte
+       beginnen: ffmpeg oder sox fehlt, ein Ausgabeordner lässt sich nicht
+       anlegen
+  %5    die Befehlszeile ist falsch; nichts wurde umgewandelt
+  %6  mit Strg+C angehalten: die laufenden Umwandlungen werden beendet, ihre
+       Teildateien entfernt und die schon umgewandelten Dateien behalten. 130
+       ist 128 plus die Nummer des Unterbrechungssignals, was eine Shell für
+       einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
+       Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
+       (ebenso 143 nach SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>not an audio file this program converts: its extension is not one of %1</source>
+        <translation>keine Audiodatei, die dieses Programm umwandelt: ihre Endung ist keine von %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no file ending in .%2%3</source>
+        <translation>%1 enthält keine Datei mit der Endung .%2%3</translation>
+    </message>
+    <message>
+        <source> (-r looks in its subfolders too)</source>
+        <translation> (-r sucht auch in seinen Unterordnern)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a value of %2; it takes %3</source>
+        <translation>&apos;%1&apos; ist kein Wert von %2; erlaubt ist %3</translation>
+    </message>
+    <message>
+        <source>a factor such as 1.25 (above 0, up to %1)</source>
+        <translation>ein Faktor wie 1.25 (über 0, bis %1)</translation>
+    </message>
+    <message>
+        <source>whole decibels, %1 to %2, such as -6 or 3</source>
+        <translation>ganze Dezibel, %1 bis %2, etwa -6 oder 3</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>umgewandelt %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>FAILED    %1: %2</source>
+        <translation>FEHLER    %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped   %1</source>
+        <translation>angehalten %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files done, %3 converting</source>
+        <translation>%1 von %2 Dateien fertig, %3 in Arbeit</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 umgewandelt, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>, %1 not converted (stopped by %2)</source>
+        <translation>, %1 nicht umgewandelt (angehalten durch %2)</translation>
+    </message>
+    <message>
+        <source>failed: %1: %2
+</source>
+        <translation>fehlgeschlagen: %1: %2
+</translation>
+    </message>
+    <message>
+        <source>quavero-cli: %1
+Try &apos;quavero-cli --help&apos; for more information.
+</source>
+        <translation>quavero-cli: %1
+»quavero-cli --help« gibt weitere Informationen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Saved under another name, because another file of this run has the same name:</source>
+        <translation>Unter anderem Namen gespeichert, weil eine andere Datei dieses Durchgangs denselben Namen hat:</translation>
+    </message>
+    <message>
+        <source>%1: saved as %2</source>
+        <translation>%1: gespeichert als %2</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Audio files were converted successfully.</source>
+        <translation>Die Audiodateien wurden erfolgreich umgewandelt.</translation>
+    </message>
+    <message>
+        <source>1 of %1 files could not be converted.</source>
+        <translation>1 von %1 Dateien konnte nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files could not be converted.</source>
+        <translation>%1 von %2 Dateien konnten nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>The file could not be converted.</source>
+        <translation>Die Datei konnte nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>Check these files and the format options, then convert them again.</source>
+        <translation>Prüfen Sie diese Dateien und die Formatoptionen und wandeln Sie sie dann erneut um.</translation>
+    </message>
+</context>
+<context>
+    <name>View_Audio_Wave</name>
+    <message>
+        <source>No Audio Loaded</source>
+        <translation>Kein Audio geladen</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Wellenform</translation>
     </message>
 </context>
 <context>
@@ -357,14 +949,6 @@
         <translation>MP3-Optionen</translation>
     </message>
     <message>
-        <source>Variable bitrate, quality:</source>
-        <translation>Variable Bitrate, Qualität:</translation>
-    </message>
-    <message>
-        <source>Constant bitrate (kbit/s):</source>
-        <translation>Konstante Bitrate (kbit/s):</translation>
-    </message>
-    <message>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
@@ -375,6 +959,22 @@
     <message>
         <source>Volume:</source>
         <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Variable bitrate</source>
+        <translation>Variable Bitrate</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Constant bitrate</source>
+        <translation>Konstante Bitrate</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Bitrate (kbit/s):</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,57 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>There are no audio files on the list.</source>
+        <translation>La lista no contiene archivos de audio.</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list. Add audio files to convert.</source>
+        <translation>La lista no contiene archivos de audio. Añada archivos de audio para convertir.</translation>
+    </message>
+    <message>
+        <source>Select an output folder to save the converted audio files.</source>
+        <translation>Elija una carpeta de salida para guardar los archivos de audio convertidos.</translation>
+    </message>
+    <message>
+        <source>The preview could not be played.</source>
+        <translation>No se pudo reproducir la vista previa.</translation>
+    </message>
+    <message>
+        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
+        <translation>El sistema de sonido informó: %1. Compruebe que hay un dispositivo de salida de sonido conectado y funcionando, y pulse Reproducir de nuevo.</translation>
+    </message>
+    <message>
+        <source>Audio file could not be opened.</source>
+        <translation>No se pudo abrir el archivo de audio.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected.</source>
+        <translation>No hay ningún archivo de audio seleccionado.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected. Select one audio file to play.</source>
+        <translation>No hay ningún archivo de audio seleccionado. Seleccione un archivo de audio para reproducir.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected.</source>
+        <translation>Hay más de un archivo de audio seleccionado.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected. Select only one audio file to play.</source>
+        <translation>Hay más de un archivo de audio seleccionado. Seleccione solo un archivo de audio para reproducir.</translation>
+    </message>
+    <message>
+        <source>Select audio files to add to the list of files to convert.</source>
+        <translation>Elija los archivos de audio que se añadirán a la lista de archivos por convertir.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionJob</name>
+    <message>
+        <source>cannot create the folder %1; check that you may write in the destination folder</source>
+        <translation>no se puede crear la carpeta %1; compruebe que puede escribir en la carpeta de destino</translation>
+    </message>
 </context>
 <context>
     <name>EffectsGroup</name>
@@ -42,6 +93,45 @@
         <source>Speed:</source>
         <translation>Velocidad:</translation>
     </message>
+    <message>
+        <source>Default gain</source>
+        <translation>Ganancia predeterminada</translation>
+    </message>
+    <message>
+        <source>Default treble</source>
+        <translation>Agudos predeterminados</translation>
+    </message>
+    <message>
+        <source>Default bass</source>
+        <translation>Graves predeterminados</translation>
+    </message>
+    <message>
+        <source>Default speed</source>
+        <translation>Velocidad predeterminada</translation>
+    </message>
+</context>
+<context>
+    <name>EntryDetails</name>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Saved as %1: another file of this run has the same name.</source>
+        <translation>Guardado como %1: otro archivo de esta conversión tiene el mismo nombre.</translation>
+    </message>
+    <message>
+        <source>Message: %1</source>
+        <translation>Mensaje: %1</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Orden:</translation>
+    </message>
+    <message>
+        <source>Last lines of its output:</source>
+        <translation>Últimas líneas de su salida:</translation>
+    </message>
 </context>
 <context>
     <name>FileTableModel</name>
@@ -63,14 +153,33 @@
     </message>
 </context>
 <context>
+    <name>FormatLabels</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Uncompressed</source>
+        <translation>Sin comprimir</translation>
+    </message>
+    <message>
+        <source>Do not alter volume</source>
+        <translation>No cambiar el volumen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>
         <translation>Quavero</translation>
     </message>
     <message>
-        <source>Output format:</source>
-        <translation>Formato de salida:</translation>
+        <source>&amp;Output format:</source>
+        <translation>F&amp;ormato de salida:</translation>
     </message>
     <message>
         <source>Options…</source>
@@ -185,10 +294,6 @@
         <translation>Del</translation>
     </message>
     <message>
-        <source>Remove All</source>
-        <translation>Quitar todos</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Del</source>
         <translation>Ctrl+Shift+Del</translation>
     </message>
@@ -228,6 +333,160 @@
         <source>Report a Problem</source>
         <translation>Informar de un problema</translation>
     </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Archivos por convertir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Ordenar por</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Output Format Options…</source>
+        <translation>Opciones del formato de salida…</translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation>Ctrl+,</translation>
+    </message>
+    <message>
+        <source>Colors…</source>
+        <translation>Colores…</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Duración</translation>
+    </message>
+</context>
+<context>
+    <name>PlainFailure</name>
+    <message>
+        <source>the encoder does not accept the sample rate %1 Hz; choose another sample rate in the format options</source>
+        <translation>el codificador no acepta la frecuencia de muestreo de %1 Hz; elija otra en las opciones del formato</translation>
+    </message>
+    <message>
+        <source>the encoder does not accept %1 channels; choose other channels in the format options</source>
+        <translation>el codificador no acepta %1 canales; elija otros canales en las opciones del formato</translation>
+    </message>
+    <message>
+        <source>the encoder does not accept the bitrate %1; choose another bitrate in the format options</source>
+        <translation>el codificador no acepta la tasa de bits %1; elija otra en las opciones del formato</translation>
+    </message>
+    <message>
+        <source>this ffmpeg does not know the option -%1; install a complete ffmpeg or choose another format</source>
+        <translation>este ffmpeg no conoce la opción -%1; instale un ffmpeg completo o elija otro formato</translation>
+    </message>
+    <message>
+        <source>ffmpeg does not accept %1 for its option %2; choose other values in the format options</source>
+        <translation>ffmpeg no acepta %1 para su opción %2; elija otros valores en las opciones del formato</translation>
+    </message>
+    <message>
+        <source>the encoder does not accept these settings (%1); choose other values in the format options</source>
+        <translation>el codificador no acepta estos ajustes (%1); elija otros valores en las opciones del formato</translation>
+    </message>
+    <message>
+        <source>the disk that holds the work folder %1 is full; free some space on it</source>
+        <translation>el disco que contiene la carpeta de trabajo %1 está lleno; libere espacio en él</translation>
+    </message>
+    <message>
+        <source>the destination disk is full; free some space on it or choose another destination folder</source>
+        <translation>el disco de destino está lleno; libere espacio o elija otra carpeta de destino</translation>
+    </message>
+    <message>
+        <source>no permission to read the file; change its permissions or convert a copy of it</source>
+        <translation>sin permiso para leer el archivo; cambie sus permisos o convierta una copia</translation>
+    </message>
+    <message>
+        <source>no permission to write in the work folder %1</source>
+        <translation>sin permiso para escribir en la carpeta de trabajo %1</translation>
+    </message>
+    <message>
+        <source>no permission to write in the destination folder; choose another folder or change its permissions</source>
+        <translation>sin permiso para escribir en la carpeta de destino; elija otra carpeta o cambie sus permisos</translation>
+    </message>
+    <message>
+        <source>the file is no longer there; it was moved, renamed or deleted after it was added</source>
+        <translation>el archivo ya no está; se movió, renombró o eliminó después de añadirlo</translation>
+    </message>
+    <message>
+        <source>the destination folder is no longer there; choose it again or another one</source>
+        <translation>la carpeta de destino ya no está; elíjala de nuevo u otra</translation>
+    </message>
+    <message>
+        <source>the file holds no audio; there is nothing to convert</source>
+        <translation>el archivo no contiene audio; no hay nada que convertir</translation>
+    </message>
+    <message>
+        <source>not an audio file ffmpeg can read; check that the file is complete and really holds audio</source>
+        <translation>no es un archivo de audio que ffmpeg pueda leer; compruebe que el archivo está completo y contiene audio</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz</source>
+        <translation>frecuencia de muestreo %1 Hz</translation>
+    </message>
+    <message>
+        <source>channels %1</source>
+        <translation>canales %1</translation>
+    </message>
+    <message>
+        <source>bitrate %1</source>
+        <translation>tasa de bits %1</translation>
+    </message>
+    <message>
+        <source>quality %1</source>
+        <translation>calidad %1</translation>
+    </message>
+    <message>
+        <source>compression level %1</source>
+        <translation>nivel de compresión %1</translation>
+    </message>
+    <message>
+        <source>encoder %1</source>
+        <translation>codificador %1</translation>
+    </message>
+    <message>
+        <source>%1 was killed (signal %2) before it finished, perhaps because memory ran out; convert the file again</source>
+        <translation>%1 fue terminado (señal %2) antes de acabar, quizá por falta de memoria; vuelva a convertir el archivo</translation>
+    </message>
+    <message>
+        <source>%1 was stopped from outside (signal %2) before it finished; convert the file again</source>
+        <translation>%1 fue detenido desde fuera (señal %2) antes de acabar; vuelva a convertir el archivo</translation>
+    </message>
+    <message>
+        <source>%1 crashed (signal %2) on this file; the file may be damaged, or try another output format</source>
+        <translation>%1 falló (señal %2) con este archivo; puede que esté dañado, o pruebe otro formato de salida</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramCheck</name>
+    <message>
+        <source>The program &quot;%1&quot; cannot be run.</source>
+        <translation>No se puede ejecutar el programa «%1».</translation>
+    </message>
+    <message>
+        <source>Quavero needs &quot;%1&quot; to convert audio files to this format, but it could not start it (tried &quot;%2&quot;). Install the Debian package &quot;%3&quot; (sudo apt install %3) and try again.</source>
+        <translation>Quavero necesita «%1» para convertir archivos de audio a este formato, pero no pudo iniciarlo (se probó «%2»). Instale el paquete de Debian «%3» (sudo apt install %3) e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -238,6 +497,336 @@
     <message>
         <source>Add Folder</source>
         <translation>Añadir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>QtSound</name>
+    <message>
+        <source>the preview file %1 is missing</source>
+        <translation>falta el archivo de vista previa %1</translation>
+    </message>
+    <message>
+        <source>no sound output device was found</source>
+        <translation>no se encontró ningún dispositivo de salida de sonido</translation>
+    </message>
+    <message>
+        <source>the sound system reported an error</source>
+        <translation>el sistema de sonido informó de un error</translation>
+    </message>
+</context>
+<context>
+    <name>QuaveroCli</name>
+    <message>
+        <source>unknown option &apos;--%1&apos;</source>
+        <translation>opción desconocida &apos;--%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 no admite valor</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;-%1&apos;</source>
+        <translation>opción desconocida &apos;-%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o/--output-dir needs a folder</source>
+        <translation>-o/--output-dir necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>--set takes NAME=VALUE (for example --set quality=2), not &apos;%1&apos;</source>
+        <translation>--set admite NOMBRE=VALOR (por ejemplo --set quality=2), no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-j/--jobs takes a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>-j/--jobs admite un número entero de 1 a %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 has no options, so --set %2 cannot apply</source>
+        <translation>%1 no tiene opciones, así que --set %2 no se puede aplicar</translation>
+    </message>
+    <message>
+        <source>%1 has no option &apos;%2&apos;; its options are: %3</source>
+        <translation>%1 no tiene la opción &apos;%2&apos;; sus opciones son: %3</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;; the formats are: %2</source>
+        <translation>formato desconocido &apos;%1&apos;; los formatos son: %2</translation>
+    </message>
+    <message>
+        <source>no output folder: name one with -o DIR</source>
+        <translation>no hay carpeta de salida: indique una con -o DIR</translation>
+    </message>
+    <message>
+        <source>nothing to convert: name at least one audio file or folder</source>
+        <translation>nada que convertir: indique al menos un archivo de audio o una carpeta</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is a file; name a folder with -o</source>
+        <translation>la carpeta de salida %1 es un archivo; indique una carpeta con -o</translation>
+    </message>
+    <message>
+        <source>cannot create the output folder %1; check that you may write there, or name another with -o</source>
+        <translation>no se puede crear la carpeta de salida %1; compruebe que puede escribir allí, o indique otra con -o</translation>
+    </message>
+    <message>
+        <source>speed, gain, treble and bass apply to %1 only with %2; they are left out</source>
+        <translation>velocidad, ganancia, agudos y graves solo se aplican a %1 con %2; se omiten</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to</source>
+        <translation>no se puede crear una carpeta temporal en %1 (%2); apunte TMPDIR a una carpeta en la que pueda escribir</translation>
+    </message>
+    <message>
+        <source>; default </source>
+        <translation>; por omisión </translation>
+    </message>
+    <message>
+        <source>  (speed, gain, treble and bass apply only with %1)
+</source>
+        <translation>  (velocidad, ganancia, agudos y graves solo se aplican con %1)
+</translation>
+    </message>
+    <message>
+        <source>%1 (%2): writes *%3
+</source>
+        <translation>%1 (%2): escribe *%3
+</translation>
+    </message>
+    <message>
+        <source>  no options
+</source>
+        <translation>  sin opciones
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the files directly in
+it, in name order, whose extension is a format name below in lower case;
+with -r the files of its subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). Inputs that would be written to the same output file
+(a.wav and a.flac to mp3) are converted one after the other, in the order
+given, so the last one is what remains.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Uso: quavero-cli [OPCIONES] ENTRADA...
+Convierte archivos de audio a un formato de salida con ffmpeg (y sox para los
+efectos de velocidad, ganancia, agudos y graves): un archivo de salida por
+entrada, con su nombre, en la carpeta de salida.
+
+Una ENTRADA es un archivo de audio o una carpeta. Una carpeta añade los
+archivos que contiene directamente, por orden de nombre, cuya extensión es un
+nombre de formato de abajo en minúsculas; con -r, también los de sus
+subcarpetas.
+
+Opciones:
+  -f, --format FMT      el formato de salida (mp3 por omisión), uno de: %1
+                        (en mayúsculas o minúsculas, con o sin el punto:
+                        .MP3)
+  -o, --output-dir DIR  la carpeta donde van los archivos convertidos, que se
+                        crea si falta (obligatoria)
+      --set NAME=VALUE  fija una opción del formato de salida; repetible.
+                        VALUE es una etiqueta (en inglés) del diálogo de
+                        opciones, sin importar mayúsculas ni espacios
+                        (channels=stereo, quality=0); speed toma un factor
+                        (1.25), gain, treble y bass decibelios enteros (-6).
+                        Las opciones no fijadas conservan su valor por
+                        omisión. --list-formats muestra cada NAME y VALUE
+  -j, --jobs N          cuántos archivos se convierten a la vez (por omisión:
+                        uno por procesador, aquí %2)
+  -r, --recursive       una carpeta de ENTRADA añade también los archivos de
+                        sus subcarpetas
+  -n, --dry-run         muestra cada orden de ffmpeg y sox que se ejecutaría,
+                        una por línea, entrecomillada para un shell POSIX, y
+                        no convierte nada
+  -q, --quiet           no muestra progreso ni resumen; los fallos se siguen
+                        informando
+      --list-formats    muestra cada formato con sus opciones, sus NAME, cada
+                        VALUE aceptado y el valor por omisión (*)
+  -h, --help            muestra esta ayuda
+      --version         muestra la versión
+
+Un archivo de salida existente se reemplaza; un archivo de entrada nunca (ese
+archivo se informa como fallido). Las entradas que se escribirían en el mismo
+archivo de salida (a.wav y a.flac a mp3) se convierten una tras otra, en el
+orden dado, así que queda la última.
+
+Estado de salida:
+  %3    se convirtieron todos los archivos
+  %4    al menos un archivo no se pudo convertir (cada uno aparece con el
+       motivo; los demás se convierten), o nada pudo empezar: falta ffmpeg o
+       sox, o una carpeta de salida no se puede crear
+  %5    la línea de órdenes es incorrecta; no se convirtió nada
+  %6  detenido con Ctrl-C: las conversiones en curso terminan, sus archivos
+       parciales se eliminan y los ya convertidos se conservan. 130 es 128
+       más el número de la señal de interrupción, lo que un shell informa de
+       una orden terminada con Ctrl-C, así un script distingue una parada de
+       archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>not an audio file this program converts: its extension is not one of %1</source>
+        <translation>no es un archivo de audio que este programa convierta: su extensión no es ninguna de %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no file ending in .%2%3</source>
+        <translation>%1 no contiene ningún archivo terminado en .%2%3</translation>
+    </message>
+    <message>
+        <source> (-r looks in its subfolders too)</source>
+        <translation> (-r busca también en sus subcarpetas)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a value of %2; it takes %3</source>
+        <translation>&apos;%1&apos; no es un valor de %2; admite %3</translation>
+    </message>
+    <message>
+        <source>a factor such as 1.25 (above 0, up to %1)</source>
+        <translation>un factor como 1.25 (mayor que 0, hasta %1)</translation>
+    </message>
+    <message>
+        <source>whole decibels, %1 to %2, such as -6 or 3</source>
+        <translation>decibelios enteros, de %1 a %2, como -6 o 3</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertido %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>FAILED    %1: %2</source>
+        <translation>FALLIDO   %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped   %1</source>
+        <translation>detenido  %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files done, %3 converting</source>
+        <translation>%1 de %2 archivos listos, %3 convirtiéndose</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertidos, %2 fallidos</translation>
+    </message>
+    <message>
+        <source>, %1 not converted (stopped by %2)</source>
+        <translation>, %1 sin convertir (detenido por %2)</translation>
+    </message>
+    <message>
+        <source>failed: %1: %2
+</source>
+        <translation>fallido: %1: %2
+</translation>
+    </message>
+    <message>
+        <source>quavero-cli: %1
+Try &apos;quavero-cli --help&apos; for more information.
+</source>
+        <translation>quavero-cli: %1
+Pruebe &apos;quavero-cli --help&apos; para más información.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Saved under another name, because another file of this run has the same name:</source>
+        <translation>Guardados con otro nombre, porque otro archivo de esta conversión tiene el mismo nombre:</translation>
+    </message>
+    <message>
+        <source>%1: saved as %2</source>
+        <translation>%1: guardado como %2</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>Audio files were converted successfully.</source>
+        <translation>Los archivos de audio se convirtieron correctamente.</translation>
+    </message>
+    <message>
+        <source>1 of %1 files could not be converted.</source>
+        <translation>No se pudo convertir 1 de %1 archivos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files could not be converted.</source>
+        <translation>No se pudieron convertir %1 de %2 archivos.</translation>
+    </message>
+    <message>
+        <source>The file could not be converted.</source>
+        <translation>No se pudo convertir el archivo.</translation>
+    </message>
+    <message>
+        <source>Check these files and the format options, then convert them again.</source>
+        <translation>Revise estos archivos y las opciones del formato, y vuelva a convertirlos.</translation>
+    </message>
+</context>
+<context>
+    <name>View_Audio_Wave</name>
+    <message>
+        <source>No Audio Loaded</source>
+        <translation>Ningún audio cargado</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Forma de onda</translation>
     </message>
 </context>
 <context>
@@ -357,14 +946,6 @@
         <translation>Opciones de MP3</translation>
     </message>
     <message>
-        <source>Variable bitrate, quality:</source>
-        <translation>Tasa de bits variable, calidad:</translation>
-    </message>
-    <message>
-        <source>Constant bitrate (kbit/s):</source>
-        <translation>Tasa de bits constante (kbit/s):</translation>
-    </message>
-    <message>
         <source>Channels:</source>
         <translation>Canales:</translation>
     </message>
@@ -375,6 +956,22 @@
     <message>
         <source>Volume:</source>
         <translation>Volumen:</translation>
+    </message>
+    <message>
+        <source>Variable bitrate</source>
+        <translation>Tasa de bits variable</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Constant bitrate</source>
+        <translation>Tasa de bits constante</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Tasa de bits (kbit/s):</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,9 @@
 
 #include "app/MainWindow.h"
 #include "app/PreferenceKeys.h"
+#include "app/SingleInstance.h"
 #include "common/core/NumberText.h"
+#include "convert/engine/ConversionJob.h"
 #include "platform/ColorArchive.h"
 #include "platform/Prompts.h"
 #include "platform/Sound.h"
@@ -64,6 +66,8 @@ void AppDelegate::awakeFromNib(MainWindow *mainWindow)
     menuItemPlay = ui->menuItemPlay;
     menuItemPause = ui->menuItemPause;
     menuItemStop = ui->menuItemStop;
+    menuItemPlayPause = ui->menuItemPlayPause;
+    menuItemFormatOptions = ui->menuItemFormatOptions;
 
     // The controller is the main window's delegate: its size floor and its close.
     mainWindow->setMinimumSize(windowWillResize(QSizeF(0, 0)).toSize());
@@ -88,7 +92,7 @@ bool AppDelegate::applicationDidFinishLaunching()
     windowOGG = windowRAW = windowSPX = windowWAV = windowWMA = windowM4A = nullptr;
     windowConvert = nullptr;
 
-    s_Output_Folder = QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/"));
+    s_Output_Folder = workFolderPath();
 
     records = startRecords();
 
@@ -123,6 +127,8 @@ bool AppDelegate::applicationDidFinishLaunching()
         const QSignalBlocker blocker(comboboxOutputFormat);
         comboboxOutputFormat->setCurrentIndex(int(m_i_Output_Format));
     }
+    // The options button as a pick of this format leaves it: off for .AC3.
+    enableFormatOptions();
 
     arrayVideoFiles.clear();
 
@@ -147,11 +153,9 @@ bool AppDelegate::applicationDidFinishLaunching()
 
     loadAppearanceSettings();
 
-    if (tableviewVideoFiles) {
-        QPalette palette = tableviewVideoFiles->palette();
-        palette.setColor(QPalette::Base, colorTableBackground);
-        tableviewVideoFiles->setPalette(palette);
-    }
+    // The stored switch decides the table's look at once, by the same rules
+    // as the colours dialog's OK: the layout's own setting does not count.
+    applyListAppearance();
 
     if (window) {
         window->setWindowTitle(QStringLiteral("Quavero"));
@@ -190,6 +194,11 @@ void AppDelegate::loadAppearanceSettings()
     colorTableForeground = loadStoredColor(prefkeys::kColorTableForeground, defaultcolors::tableForeground());
 }
 
+QString AppDelegate::workFolderPath()
+{
+    return QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/"));
+}
+
 void AppDelegate::RemoveAllContentInFolder(const QString &folder)
 {
     // Only what lies inside the folder is deleted; links are removed as links.
@@ -199,6 +208,10 @@ void AppDelegate::RemoveAllContentInFolder(const QString &folder)
         return;
     const QStringList entries = fs::walk(folder);
     for (const QString &relative : entries) {
+        // The running window's lock stays: it keeps a second start from
+        // emptying the folder under this one.
+        if (relative == QLatin1String(SingleInstance::lockFileName()))
+            continue;
         const QString path = folder + QLatin1Char('/') + relative;
         if (!fs::exists(path))
             continue; // inside a folder deleted before
@@ -220,6 +233,9 @@ void AppDelegate::windowWillClose()
 
 void AppDelegate::Terminate_App()
 {
+    // The children die with the process; what they were writing would be
+    // left cut short in the destination. Finished entries stay.
+    ConversionJob::stopAll();
     if (m_services.exitProcess)
         m_services.exitProcess(0);
 }

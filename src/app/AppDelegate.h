@@ -32,6 +32,9 @@ struct RunSetup;
 class FormatOptionsDialog;
 class FileTableModel;
 class AddWorker;
+namespace filelist {
+class ColumnSorter;
+}
 class ISound;
 class JoinedChild;
 
@@ -49,6 +52,8 @@ public:
     // Start-up; false when it stopped at the work-folder failure alert.
     bool applicationDidFinishLaunching();
     void RemoveAllContentInFolder(const QString &folder);
+    // The work folder: the documents folder joined with "Quavero".
+    static QString workFolderPath();
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
     void applicationWillTerminate();
     void windowWillClose();
@@ -75,10 +80,14 @@ public:
     // ---- input file list (filelist/AppDelegate_FileList.cpp) ----
     void OnUserToolbarAddVideos();
     void OnUserToolbarAddFolder();
-    // Adds files and folders as Add Files / Add Folder would (drops, command line).
+    void OnMenuAddFolderAndSubfolders();
+    // Adds files and folders as Add Files / Add Folder would (command line).
     void addPaths(const QStringList &paths);
+    // The same for dropped files and folders, but folders with all their subfolders.
+    void addDroppedPaths(const QStringList &paths);
     QString GetMediaFileDuration(const QString &path);
     static qint64 Return_Seconds_From_Duration_Str(const QString &duration);
+    // Reloads the table; the selected entries stay selected wherever they moved.
     void refreshTableVideoFiles();
     void sortDescriptorsDidChange(int selectedColumn);
     void OnUserToolbarRemove();
@@ -90,6 +99,8 @@ public:
     void FillComboboxOutputFormats();
     void OnComboOutputFormat();
     void OnUserFormatOptions();
+    // The options button and menu item: enabled for a format with options.
+    void enableFormatOptions();
     void Close_Window_AIFF();
     void Close_Window_AMR();
     void Close_Window_AU();
@@ -136,6 +147,10 @@ public:
     void Audio_Stop();
     void Update_UI_After_Audio_Operation();
     void Disable_Audio_Play();
+    // The end of the sound: playback stops as after Stop.
+    void soundDidReachEnd();
+    // Space on the table: Pause while playing, else Play.
+    void OnMenuPlayPause();
     void TimerHandleAudioPositionRoutine();
     int Create_Waveform(const QUrl &url);
 
@@ -146,8 +161,12 @@ public:
     void TimerSetAlternatingRowsRoutine();
     // Loads the five appearance settings at start-up, writing defaults when missing.
     void loadAppearanceSettings();
-    // Text colour of every cell of the file table.
+    // Text colour of every cell of the file table: the rule's colour, unless
+    // it would vanish on the rows it stands on.
     QColor cellTextColor() const;
+    // The table's background and alternating rows from the list settings, as
+    // the colours dialog's OK applies them (start-up uses it too).
+    void applyListAppearance();
 
     // ---- state (fields in the order of the controller's table) ----
     quint8 m_b_Col1_Ascenging = 1;
@@ -164,12 +183,14 @@ public:
     QPointer<QComboBox> comboboxOutputFormat;
     qint64 m_i_Output_Format = formats::kDefaultIndex;
     QPointer<QPushButton> buttonFormatOptions;
+    QPointer<QAction> menuItemFormatOptions;
     QString s_Folder_Target;
     FormatRecords records;
     QPointer<QAction> toolbarItemPlay, toolbarItemPause, toolbarItemStop;
     QPointer<QAction> toolbarItemAdd, toolbarItemFolder, toolbarItemRemove, toolbarItemClear, toolbarItemConvert;
     QTimer timerReEnableToolbar;
     QPointer<QAction> menuItemPlay, menuItemPause, menuItemStop;
+    QPointer<QAction> menuItemPlayPause;
     QString sffmpegPath;
     QString sSoxPath;
     qint64 i_PlayingStatus = 0;
@@ -179,6 +200,9 @@ public:
     QString s_Audio_File;
     QUrl s_Audio_URL;
     QString s_WAV_File;
+    // The list entry (its path) whose preview s_WAV_File is; empty while the
+    // selected entry has none ready.
+    QString s_WAV_Source;
     std::unique_ptr<ISound> sound;
     QString sCurrentSpectrumFile;
     QPointer<View_Audio_Wave> viewAudioPlot;
@@ -204,8 +228,15 @@ public:
     // Declared after arrayVideoFiles so that it stops before the list goes.
     std::shared_ptr<AddWorker> addWorker;
     QList<QList<NodeVideoFile>> pendingAdds;
-    // How many duration probes an add runs at once; 0 means one per core.
+    // "<file>: <reason>" for each file the adds left out (a FIFO, a name that
+    // is not UTF-8), shown in one alert when the last add has ended.
+    QStringList notAddedLines;
+    // How many duration probes an add runs at once (0 means one per core), and
+    // how many files one probe takes at most.
     int addProbeJobs = 0;
+    int addProbeBatch = 64;
+    // Sorts the list for header clicks, keeping what it learnt for the next.
+    std::shared_ptr<filelist::ColumnSorter> columnSorter;
     // Fills in a new entry's duration and size on a worker thread; empty means
     // probing its file with ffmpeg at sffmpegPath. Tests may give a stand-in.
     std::function<NodeVideoFile(const NodeVideoFile &)> addEntryCompleter;
@@ -213,6 +244,9 @@ public:
     // newest preparation: a step of an older one that ends late is ignored.
     QPointer<JoinedChild> previewChild;
     quint64 previewGeneration = 0;
+    // True while a reload selects again what was selected before it: the
+    // selection is the same, so the preview is not prepared anew.
+    bool restoringSelection = false;
 
 signals:
     // Emitted when an add command has appended its last entry and reloaded the table.
@@ -235,9 +269,15 @@ private:
     RunSetup conversionSetup();
     // True when the main window, or a sheet over it, is the active window.
     bool mainWindowActive() const;
+    // Reloads the table, selecting again the entries that were selected, or nothing.
+    void reloadTable(bool keepSelection);
     // The colour stored under key (its marker key decides), else the default,
     // which is then stored with its marker.
     QColor loadStoredColor(const QString &key, const QColor &fallback);
+    // The table's background colour from the list settings and the desktop's appearance.
+    void applyListBackground();
+    // Play/Pause is available while Play or Pause is.
+    void enablePlayPause();
 
     Services m_services;
 };

@@ -4,11 +4,15 @@
 
 #include "app/MainWindow.h"
 #include "app/WebPages.h"
+#include "filelist/core/ColumnSort.h"
 #include "appearance/ColorsIcon.h"
 #include "platform/Desktop.h"
 #include "ui_MainWindow.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableView>
 #include <QStyle>
 
 namespace {
@@ -63,6 +67,7 @@ void AppDelegate::setUpCommands()
     wire(ui->toolbarItemColors, &AppDelegate::OnUserToolbarColors);
     wire(ui->menuItemAddVideos, &AppDelegate::OnMenuAddVideos);
     wire(ui->menuItemAddFolder, &AppDelegate::OnMenuAddFolder);
+    wire(ui->menuItemAddFolderAndSubfolders, &AppDelegate::OnMenuAddFolderAndSubfolders);
     wire(ui->menuItemRemoveVideos, &AppDelegate::OnMenuRemoveVideos);
     wire(ui->menuItemRemoveAllVideos, &AppDelegate::OnMenuRemoveAllVideos);
     wire(ui->menuItemPlay, &AppDelegate::OnMenuPlayVideo);
@@ -74,6 +79,27 @@ void AppDelegate::setUpCommands()
     wire(ui->menuItemCompanyHomePage, &AppDelegate::OnMenuCompanyHomePage);
     wire(ui->menuItemPrivacyPolicy, &AppDelegate::OnMenuPrivacyPolicy);
     wire(ui->menuItemSupportTicket, &AppDelegate::OnMenuSupportTicket);
+    wire(ui->menuItemPlayPause, &AppDelegate::OnMenuPlayPause);
+    wire(ui->menuItemFormatOptions, &AppDelegate::OnUserFormatOptions);
+    wire(ui->menuItemColors, &AppDelegate::OnUserToolbarColors);
+    const std::pair<QAction *, int> sortItems[] = {{ui->menuItemSortByName, filelist::NameColumn},
+                                                   {ui->menuItemSortByFormat, filelist::ExtensionColumn},
+                                                   {ui->menuItemSortBySize, filelist::SizeColumn},
+                                                   {ui->menuItemSortByDuration, filelist::DurationColumn}};
+    for (const auto &[item, column] : sortItems)
+        connect(item, &QAction::triggered, this, [this, column = column] { sortDescriptorsDidChange(column); });
+
+    // Space plays and pauses while the table has the focus only: elsewhere it
+    // keeps its own meaning (pressing a button, opening the format list).
+    tableviewVideoFiles->addAction(ui->menuItemPlayPause);
+    // Enter on the keypad converts as Return does.
+    ui->menuItemConvert->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+
+    // Tab goes table, format box, Options…, table; the arrow keys move
+    // between the table's rows.
+    tableviewVideoFiles->setTabKeyNavigation(false);
+    QWidget::setTabOrder(tableviewVideoFiles, comboboxOutputFormat);
+    QWidget::setTabOrder(comboboxOutputFormat, buttonFormatOptions);
 }
 
 void AppDelegate::EnableToolbar(bool enabled)

@@ -31,6 +31,13 @@ void closeSheet(Window_Colors *&dialog)
 void AppDelegate::setUpAppearance()
 {
     new TableRowBackground(tableviewVideoFiles, [this] { return services().appearance->isDark(); }, this);
+    // The appearance is read once and kept; when the desktop changes it, the
+    // table is painted again with the colours of the new one.
+    if (services().appearance)
+        services().appearance->setChangeHandler([table = QPointer<QTableView>(tableviewVideoFiles)] {
+            if (table)
+                table->viewport()->update();
+        });
 }
 
 void AppDelegate::OnUserToolbarColors()
@@ -60,18 +67,29 @@ void AppDelegate::OK_Window_Colors()
     appearancesettings::storeColor(preferences, prefkeys::kColorTableBackground, colorTableBackground);
     appearancesettings::storeColor(preferences, prefkeys::kColorTableForeground, colorTableForeground);
 
-    if (tableviewVideoFiles) {
-        const bool dark = services().appearance->isDark();
-        QPalette palette = tableviewVideoFiles->palette();
-        palette.setColor(QPalette::Base, listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark),
-                                                             colorTableBackground));
-        palette.setColor(QPalette::AlternateBase, listcolors::alternateRowBackground(dark));
-        tableviewVideoFiles->setPalette(palette);
-    }
+    applyListBackground();
     refreshTableVideoFiles();
 
     // Restarting cancels a pending switch.
     timerSetAlternatingRows.start();
+}
+
+void AppDelegate::applyListBackground()
+{
+    if (!tableviewVideoFiles)
+        return;
+    const bool dark = services().appearance->isDark();
+    QPalette palette = tableviewVideoFiles->palette();
+    palette.setColor(QPalette::Base,
+                     listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark), colorTableBackground));
+    palette.setColor(QPalette::AlternateBase, listcolors::alternateRowBackground(dark));
+    tableviewVideoFiles->setPalette(palette);
+}
+
+void AppDelegate::applyListAppearance()
+{
+    applyListBackground();
+    TimerSetAlternatingRowsRoutine();
 }
 
 void AppDelegate::Cancel_Window_Colors()
@@ -88,5 +106,12 @@ void AppDelegate::TimerSetAlternatingRowsRoutine()
 QColor AppDelegate::cellTextColor() const
 {
     const bool dark = services().appearance && services().appearance->isDark();
-    return listcolors::resolve(listappearance::cellText(b_List_Alternating_Rows, dark), colorTableForeground);
+    const QColor text = listcolors::resolve(listappearance::cellText(b_List_Alternating_Rows, dark), colorTableForeground);
+    // The rows the text stands on, as the settings make them: the desktop's
+    // while rows alternate (see TableRowBackground), else the list background.
+    const QColor row = listappearance::showsAlternatingRows(b_List_Alternating_Rows)
+                           ? listcolors::rowBackground(dark)
+                           : listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark),
+                                                 colorTableBackground);
+    return listcolors::legibleText(text, row);
 }

@@ -2,7 +2,6 @@
 
 #include "app/AppDelegate.h"
 #include "app/PreferenceKeys.h"
-#include "appearance/AppearanceSettings.h"
 #include "appearance/ColorWell.h"
 #include "platform/Prompts.h"
 #include "ui_Window_Colors.h"
@@ -60,26 +59,11 @@ void Window_Colors::reject()
 
 void Window_Colors::OnOriginal()
 {
-    if (!m_controller)
-        return;
-    AppDelegate &app = *m_controller;
-    IPreferences &preferences = *app.services().preferences;
-    using appearancesettings::storeColor;
-
-    app.colorTableBackground = defaultcolors::tableBackground();
-    storeColor(preferences, prefkeys::kColorTableBackground, app.colorTableBackground);
-    app.colorTableForeground = defaultcolors::tableForeground();
-    storeColor(preferences, prefkeys::kColorTableForeground, app.colorTableForeground);
-    app.colorBackground = defaultcolors::background();
-    storeColor(preferences, prefkeys::kColorBackground, app.colorBackground);
-    app.colorSpectrum = defaultcolors::spectrum();
-    storeColor(preferences, prefkeys::kColorSpectrum, app.colorSpectrum);
-    // Stored off, while the controller's own switch stays as it is until OK.
-    appearancesettings::storeAlternatingRows(preferences, 0);
-
-    colorListBackground->setColor(app.colorTableBackground);
-    colorListForeground->setColor(app.colorTableForeground);
+    // Only the dialog's controls change: OK applies and stores them like any
+    // other choice, Cancel leaves the settings and the store as they were.
+    colorListBackground->setColor(defaultcolors::tableBackground());
+    colorListForeground->setColor(defaultcolors::tableForeground());
     check_Alternating_Rows->setChecked(false);
-    colorSpectrumBackground->setColor(app.colorBackground);
-    colorSpectrumForeground->setColor(app.colorSpectrum);
+    colorSpectrumBackground->setColor(defaultcolors::background());
+    colorSpectrumForeground->setColor(defaultcolors::spectrum());
 }

@@ -2,7 +2,8 @@
 // The colours dialog: the waveform's background and wave colours, the file
 // list's background and text colours and the alternating-rows switch. It is
 // shown as a sheet over the main window and calls the controller back on OK
-// and Cancel; restoring the defaults takes effect at once.
+// and Cancel; Restore Defaults only sets the controls to the first-start
+// colours, for OK to apply.
 #include <QDialog>
 #include <QPointer>
 #include <memory>

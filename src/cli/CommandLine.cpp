@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CliText.h"
 #include "cli/OptionValues.h"
 #include "formats/core/FormatTable.h"
 #include "formats/core/OptionFields.h"
@@ -10,7 +11,7 @@ namespace cli {
 namespace {
 constexpr int kMaxJobs = 256;
 
-enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, Flat, DryRun, Quiet, Verbose, ListFormats, Help, Version };
+enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, Flat, DryRun, Quiet, Verbose, NoTags, ListFormats, Help, Version };
 
 struct OptionDef {
     Opt opt;
@@ -31,6 +32,7 @@ const QVector<OptionDef> &knownOptions()
         {Opt::DryRun, QLatin1Char('n'), QStringLiteral("dry-run"), false},
         {Opt::Quiet, QLatin1Char('q'), QStringLiteral("quiet"), false},
         {Opt::Verbose, QLatin1Char('v'), QStringLiteral("verbose"), false},
+        {Opt::NoTags, QChar(), QStringLiteral("no-tags"), false},
         {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
         {Opt::Version, QChar(), QStringLiteral("version"), false},
@@ -94,12 +96,12 @@ private:
         const QString name = eq < 0 ? body : body.left(eq);
         const OptionDef *s = byLong(name);
         if (!s) {
-            error = QStringLiteral("unknown option '--%1'").arg(name);
+            error = Text::tr("unknown option '--%1'").arg(name);
             return;
         }
         if (!s->takesValue) {
             if (eq >= 0)
-                error = QStringLiteral("--%1 takes no value").arg(name);
+                error = Text::tr("--%1 takes no value").arg(name);
             else
                 take(*s, QString());
             return;
@@ -109,7 +111,7 @@ private:
         else if (i + 1 < args.size())
             take(*s, args.at(++i));
         else
-            error = QStringLiteral("%1 needs a value").arg(spelling(*s));
+            error = Text::tr("%1 needs a value").arg(spelling(*s));
     }
 
     // "-rnq", "-j4", "-f mp3", "-rf mp3".
@@ -118,7 +120,7 @@ private:
         for (int k = 0; k < group.size() && error.isEmpty(); ++k) {
             const OptionDef *s = byShort(group.at(k));
             if (!s) {
-                error = QStringLiteral("unknown option '-%1'").arg(group.at(k));
+                error = Text::tr("unknown option '-%1'").arg(group.at(k));
                 return;
             }
             if (!s->takesValue) {
@@ -130,7 +132,7 @@ private:
             else if (i + 1 < args.size())
                 take(*s, args.at(++i));
             else
-                error = QStringLiteral("%1 needs a value").arg(spelling(*s));
+                error = Text::tr("%1 needs a value").arg(spelling(*s));
             return;
         }
     }
@@ -143,13 +145,13 @@ private:
             break;
         case Opt::OutputFolder:
             if (value.isEmpty())
-                error = QStringLiteral("-o/--output-dir needs a folder");
+                error = Text::tr("-o/--output-dir needs a folder");
             request.outputFolder = value;
             break;
         case Opt::Set: {
             const int eq = value.indexOf(QLatin1Char('='));
             if (eq <= 0) {
-                error = QStringLiteral("--set takes NAME=VALUE (for example --set quality=2), not '%1'").arg(value);
+                error = Text::tr("--set takes NAME=VALUE (for example --set quality=2), not '%1'").arg(value);
                 return;
             }
             settings.append({value.left(eq).trimmed(), value.mid(eq + 1)});
@@ -159,7 +161,7 @@ private:
             bool ok = false;
             const int n = value.trimmed().toInt(&ok);
             if (!ok || n < 1 || n > kMaxJobs)
-                error = QStringLiteral("-j/--jobs takes a whole number from 1 to %1, not '%2'").arg(kMaxJobs).arg(value);
+                error = Text::tr("-j/--jobs takes a whole number from 1 to %1, not '%2'").arg(kMaxJobs).arg(value);
             request.jobs = n;
             break;
         }
@@ -177,6 +179,9 @@ private:
             break;
         case Opt::Quiet:
             request.quiet = true;
+            break;
+        case Opt::NoTags:
+            request.copyTags = false;
             break;
         case Opt::ListFormats:
             action(Request::Action::ListFormats);
@@ -206,13 +211,13 @@ QString applySettings(Request &request, const QVector<QPair<QString, QString>> &
     const QVector<OptionField> &fields = options::fieldsOf(format->record);
     for (const auto &[name, value] : settings) {
         if (fields.isEmpty())
-            return QStringLiteral("%1 has no options, so --set %2 cannot apply").arg(fmt, name);
+            return Text::tr("%1 has no options, so --set %2 cannot apply").arg(fmt, name);
         const OptionField *field = options::byName(format->record, name);
         if (!field) {
             QStringList names;
             for (const OptionField &f : fields)
                 names << f.name;
-            return QStringLiteral("%1 has no option '%2'; its options are: %3").arg(fmt, name, names.join(QLatin1String(", ")));
+            return Text::tr("%1 has no option '%2'; its options are: %3").arg(fmt, name, names.join(QLatin1String(", ")));
         }
         double stored = 0;
         QString why;
@@ -246,7 +251,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     Request &r = parsed.request;
     r.formatIndex = formats::indexFromName(reader.formatText);
     if (r.formatIndex < 0) {
-        parsed.error = QStringLiteral("unknown format '%1'; the formats are: %2")
+        parsed.error = Text::tr("unknown format '%1'; the formats are: %2")
                            .arg(reader.formatText, formatNames().join(QLatin1String(", ")));
         return parsed;
     }
@@ -254,9 +259,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!parsed.ok())
         return parsed;
     if (r.outputFolder.isEmpty())
-        parsed.error = QStringLiteral("no output folder: name one with -o DIR");
+        parsed.error = Text::tr("no output folder: name one with -o DIR");
     else if (r.inputs.isEmpty())
-        parsed.error = QStringLiteral("nothing to convert: name at least one audio file or folder");
+        parsed.error = Text::tr("nothing to convert: name at least one audio file or folder");
     return parsed;
 }
 } // namespace cli

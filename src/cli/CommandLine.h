@@ -18,6 +18,7 @@ struct Request {
     bool dryRun = false;
     bool quiet = false;
     bool verbose = false;       // each failure with its commands and the end of their output
+    bool copyTags = true;       // --no-tags turns it off
     int jobs = 0;               // 0: one per processor
     FormatRecords records = startRecords(); // the chosen format's record holds the --set values
 };

@@ -1,5 +1,6 @@
 #include "cli/ConvertCommand.h"
 
+#include "cli/CliText.h"
 #include "cli/DryRun.h"
 #include "cli/ExitStatus.h"
 #include "cli/InputFiles.h"
@@ -47,12 +48,12 @@ bool prepareOutputFolder(const QString &folder)
     if (QFileInfo(folder).isDir())
         return true;
     if (QFileInfo::exists(folder)) {
-        complain(QStringLiteral("the output folder %1 is a file; name a folder with -o").arg(folder));
+        complain(Text::tr("the output folder %1 is a file; name a folder with -o").arg(folder));
         return false;
     }
     if (!fs::createFolderWithParents(folder)) {
-        complain(QStringLiteral("cannot create the output folder %1; check that you may write there, or name "
-                                "another with -o")
+        complain(Text::tr("cannot create the output folder %1; check that you may write there, or name "
+                          "another with -o")
                      .arg(folder));
         return false;
     }
@@ -89,6 +90,7 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     settings.keepStructure = !request.flat;
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
+    settings.copyTags = request.copyTags;
     const BatchOutcome outcome = runFiles(settings, files, display, interrupts);
 
     QString summary = summaryText(outcome);
@@ -96,7 +98,7 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
         summary += QLatin1Char('\n') + outcome.failureDetails + QLatin1Char('\n');
     if (!request.quiet)
         print(stdout, summary);
-    else if (outcome.failed > 0 || outcome.stopSignal != 0)
+    else if (outcome.failed > 0 || outcome.stopSignal != 0 || !outcome.warnings.isEmpty())
         print(stderr, summary);
     if (outcome.stopSignal != 0)
         return 128 + outcome.stopSignal;
@@ -112,7 +114,7 @@ void warnOfIdleEffects(const Request &request)
     if (!wanted || encoder::effectsFollow(request.formatIndex, request.records))
         return;
     const OutputFormat *format = formats::at(request.formatIndex);
-    complain(QStringLiteral("speed, gain, treble and bass apply to %1 only with %2; they are left out")
+    complain(Text::tr("speed, gain, treble and bass apply to %1 only with %2; they are left out")
                  .arg(format->item.mid(1).toLower(), effectsCondition(format->effects)));
 }
 } // namespace
@@ -128,7 +130,7 @@ int runConversion(const Request &request)
     // the desktop program's work folder, which it empties at every start.
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/quavero-cli-XXXXXX"));
     if (!work.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to")
+        complain(Text::tr("cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to")
                      .arg(QDir::tempPath(), work.errorString()));
         return status(ExitStatus::SomeFailed);
     }

@@ -1,11 +1,15 @@
 #pragma once
-// Probes the duration of many files at once, off the event loop: each probe
-// is the desktop program's duration probe ("ffmpeg -i <file>", the text after
-// "Duration:"), run on a pool of threads. Results come back on the thread that
-// owns the prober, in whatever order the probes end.
+// Probes the duration of many files at once, off the event loop, with the
+// desktop program's batched duration probe: the files asked for before
+// control returns to the event loop are cut into batches (one ffmpeg each,
+// one batch per job at a time). Results come back on the thread that owns the
+// prober, in whatever order the batches end.
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
+#include <atomic>
+#include <memory>
 
 namespace cli {
 class DurationProbes : public QObject {
@@ -24,7 +28,16 @@ signals:
     void probed(int id, const QString &durationText, qint64 seconds);
 
 private:
+    struct Asked {
+        int id;
+        QString path;
+    };
+    void startAsked();
+
     QString m_ffmpegPath;
+    int m_atOnce;
+    QList<Asked> m_asked;
+    std::shared_ptr<std::atomic<bool>> m_stopped = std::make_shared<std::atomic<bool>>(false);
     QThreadPool m_pool;
 };
 } // namespace cli

@@ -1,5 +1,6 @@
 #include "cli/FormatListing.h"
 
+#include "cli/CliText.h"
 #include "cli/OptionValues.h"
 #include "cli/TextWrap.h"
 #include "formats/core/FormatTable.h"
@@ -19,14 +20,14 @@ QString optionLine(const OptionField &field, const FormatRecords &defaults)
             values[start] += QLatin1Char('*');
         return head + wrappedList(values, kIndent, kIndent) + QLatin1Char('\n');
     }
-    return head + acceptedValues(field) + QStringLiteral("; default ") + valueText(field, defaults) + QLatin1Char('\n');
+    return head + acceptedValues(field) + Text::tr("; default ") + valueText(field, defaults) + QLatin1Char('\n');
 }
 
 QString effectsNote(EffectsRule rule)
 {
     const QString condition = effectsCondition(rule);
     return condition.isEmpty() ? QString()
-                               : QStringLiteral("  (speed, gain, treble and bass apply only with %1)\n").arg(condition);
+                               : Text::tr("  (speed, gain, treble and bass apply only with %1)\n").arg(condition);
 }
 } // namespace
 
@@ -51,10 +52,10 @@ QString formatListing()
     for (const OutputFormat &format : formats::all()) {
         if (!out.isEmpty())
             out += QLatin1Char('\n');
-        out += QStringLiteral("%1 (%2): writes *%3\n").arg(format.item.mid(1).toLower(), format.item, format.extension);
+        out += Text::tr("%1 (%2): writes *%3\n").arg(format.item.mid(1).toLower(), format.item, format.extension);
         const QVector<OptionField> &fields = options::fieldsOf(format.record);
         if (fields.isEmpty())
-            out += QStringLiteral("  no options\n");
+            out += Text::tr("  no options\n");
         for (const OptionField &field : fields)
             out += optionLine(field, defaults);
         out += effectsNote(format.effects);

@@ -1,5 +1,6 @@
 #include "cli/HelpText.h"
 
+#include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
 #include "cli/TextWrap.h"
@@ -10,8 +11,7 @@ namespace cli {
 QString helpText(int processors)
 {
     constexpr int kOptionIndent = 24;
-    return QCoreApplication::translate(
-               "HelpText",
+    return Text::tr(
                "Usage: quavero-cli [OPTIONS] INPUT...\n"
                "Converts audio files into one output format with ffmpeg (and sox for the\n"
                "speed, gain, treble and bass effects): one output file per input, named\n"
@@ -75,7 +75,21 @@ QString helpText(int processors)
         .arg(int(ExitStatus::Converted))
         .arg(int(ExitStatus::SomeFailed))
         .arg(int(ExitStatus::UsageError))
-        .arg(int(ExitStatus::Interrupted));
+        .arg(int(ExitStatus::Interrupted)) +
+           Text::tr(
+               "\n"
+               "Tags: the text tags and the pictures of each input are copied into its\n"
+               "output (the input is only read); --no-tags copies none.\n"
+               "  mp3              ID3v2.4 tags with every picture\n"
+               "  flac, ogg, spx   Vorbis comments with every picture\n"
+               "  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in \"covr\"\n"
+               "  wma              ASF attributes with every picture (WM/Picture)\n"
+               "  wav              a RIFF INFO list and an ID3v2 chunk with every picture\n"
+               "  aifc, aiff, aif  an ID3v2 chunk with every picture\n"
+               "  caf, au          the text tags ffmpeg copies\n"
+               "  ac3, amr, raw    none: these formats hold no tags\n"
+               "A picture an output cannot take is left out; the summary names the file\n"
+               "with the reason, and it still counts as converted.\n");
 }
 
 QString versionText()

@@ -1,5 +1,6 @@
 #include "cli/InputFiles.h"
 
+#include "cli/CliText.h"
 #include "filelist/core/AcceptedFiles.h"
 #include "filelist/core/FileEntry.h"
 #include "formats/core/FormatTable.h"
@@ -15,29 +16,38 @@ namespace {
 InputFile namedFile(const QString &path)
 {
     InputFile file{filelist::entryFromUrl(QUrl::fromLocalFile(path)), QString()};
-    if (!QFileInfo::exists(path))
-        file.problem = QStringLiteral("no such file");
-    else if (!filelist::isAcceptedFile(path))
-        file.problem = QStringLiteral("not an audio file this program converts: its extension is not one of %1")
+    // A FIFO or device is never opened (reading one may block for ever); a
+    // link loop and a name that is not UTF-8 say so.
+    file.problem = fs::regularFileProblem(path);
+    if (!file.problem.isEmpty())
+        return file;
+    if (!filelist::isAcceptedFile(path))
+        file.problem = Text::tr("not an audio file this program converts: its extension is not one of %1")
                            .arg(formats::acceptedExtensions().join(QLatin1String(", ")));
     return file;
 }
 
 QList<InputFile> folderFiles(const QString &folder, bool recursive)
 {
-    QStringList names = filelist::acceptedFolderNames(recursive ? fs::walk(folder) : fs::listFolder(folder));
+    QStringList notUtf8;
+    QStringList names = filelist::acceptedFolderNames(recursive ? fs::walk(folder, &notUtf8)
+                                                                : fs::listFolder(folder, &notUtf8));
+    // A name that is not UTF-8 is never skipped silently (only its other
+    // letters are lost in the decoding: its extension can still be told).
+    notUtf8 = filelist::acceptedFolderNames(notUtf8);
+    names << notUtf8;
     std::sort(names.begin(), names.end());
     QList<InputFile> files;
     for (const QString &name : std::as_const(names)) {
         NodeVideoFile entry = filelist::entryFromFolderAndName(folder, name);
         // A folder whose name ends in ".mp3" is no audio file.
-        if (!QFileInfo(entry.s_File_Path()).isFile())
+        if (QFileInfo(entry.s_File_Path()).isDir())
             continue;
         // "Album/CD 1/01.flac" keeps "Album/CD 1" below the output folder.
         const QString relative = QFileInfo(name).path();
         if (relative != QLatin1String("."))
             entry.setS_Relative_Folder(relative);
-        files.append({entry, QString()});
+        files.append({entry, notUtf8.contains(name) ? fs::notUtf8Reason() : fs::regularFileProblem(entry.s_File_Path())});
     }
     return files;
 }
@@ -54,9 +64,9 @@ CollectedInputs collectInputs(const QStringList &inputs, bool recursive)
         }
         const QList<InputFile> files = folderFiles(path, recursive);
         if (files.isEmpty())
-            collected.warnings << QStringLiteral("%1 holds no file ending in .%2%3")
+            collected.warnings << Text::tr("%1 holds no file ending in .%2%3")
                                       .arg(input, formats::acceptedExtensions().join(QLatin1String(", .")),
-                                           recursive ? QString() : QStringLiteral(" (-r looks in its subfolders too)"));
+                                           recursive ? QString() : Text::tr(" (-r looks in its subfolders too)"));
         collected.files.append(files);
     }
     return collected;

@@ -1,32 +1,8 @@
 #pragma once
-// Brings Ctrl-C (SIGINT) and SIGTERM onto the event loop: the signal handler
-// only writes the signal number into a pipe, and a socket notifier on the
-// pipe's read end emits interrupted() from the loop, where it is safe to end
-// children and remove files.
-#include <QObject>
-
-class QSocketNotifier;
+// The command-line tool ends on Ctrl-C, SIGTERM and SIGHUP as the desktop
+// program does: through the platform's stop-signal watcher.
+#include "platform/core/StopSignals.h"
 
 namespace cli {
-class InterruptWatcher : public QObject {
-    Q_OBJECT
-public:
-    // Installs the handlers; only one watcher may exist at a time.
-    explicit InterruptWatcher(QObject *parent = nullptr);
-    ~InterruptWatcher() override;
-
-    // True from the moment a signal arrived, even before interrupted() was
-    // delivered: a child that ends at the same moment (the terminal sends
-    // Ctrl-C to it too) must not be taken for a finished conversion.
-    static bool signalled();
-    // The number of the signal that arrived, 0 when none did.
-    static int signalNumber();
-
-signals:
-    void interrupted(int signalNumber);
-
-private:
-    void onReadable();
-    QSocketNotifier *m_notifier = nullptr;
-};
+using InterruptWatcher = StopSignalWatcher;
 } // namespace cli

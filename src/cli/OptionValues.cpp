@@ -1,5 +1,7 @@
 #include "cli/OptionValues.h"
 
+#include "cli/CliText.h"
+
 #include <QRegularExpression>
 #include <cmath>
 
@@ -80,7 +82,7 @@ bool valueFromText(const OptionField &field, const QString &text, double *value,
         break;
     }
     }
-    *error = QStringLiteral("'%1' is not a value of %2; it takes %3").arg(text, field.name, acceptedValues(field));
+    *error = Text::tr("'%1' is not a value of %2; it takes %3").arg(text, field.name, acceptedValues(field));
     return false;
 }
 
@@ -91,9 +93,9 @@ QString acceptedValues(const OptionField &field)
     case OptionKind::Flag:
         return field.choices ? field.choices->labels().join(QLatin1String(", ")) : QString();
     case OptionKind::Speed:
-        return QStringLiteral("a factor such as 1.25 (above 0, up to %1)").arg(kMaxSpeed);
+        return Text::tr("a factor such as 1.25 (above 0, up to %1)").arg(kMaxSpeed);
     case OptionKind::Decibels:
-        return QStringLiteral("whole decibels, %1 to %2, such as -6 or 3").arg(-kMaxDecibels).arg(kMaxDecibels);
+        return Text::tr("whole decibels, %1 to %2, such as -6 or 3").arg(-kMaxDecibels).arg(kMaxDecibels);
     }
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "cli/ProgressDisplay.h"
 
+#include "cli/CliText.h"
 #include "convert/core/TimeLeft.h"
 
 #include <sys/ioctl.h>
@@ -76,18 +77,18 @@ void ProgressDisplay::setSecondsLeft(qint64 seconds)
 void ProgressDisplay::converted(int id, const QString &name, const QString &outputPath)
 {
     ++m_done;
-    finishedLine(id, QStringLiteral("converted %1 -> %2").arg(name, outputPath));
+    finishedLine(id, Text::tr("converted %1 -> %2").arg(name, outputPath));
 }
 
 void ProgressDisplay::failed(int id, const QString &name, const QString &reason)
 {
     ++m_done;
-    finishedLine(id, QStringLiteral("FAILED    %1: %2").arg(name, reason));
+    finishedLine(id, Text::tr("FAILED    %1: %2").arg(name, reason));
 }
 
 void ProgressDisplay::stopped(int id, const QString &name)
 {
-    finishedLine(id, QStringLiteral("stopped   %1").arg(name));
+    finishedLine(id, Text::tr("stopped   %1").arg(name));
 }
 
 void ProgressDisplay::finishedLine(int id, const QString &line)
@@ -111,7 +112,7 @@ void ProgressDisplay::redraw()
 {
     if (m_mode != Mode::Live)
         return;
-    QString head = QStringLiteral("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size());
+    QString head = Text::tr("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size());
     if (m_secondsLeft >= 0)
         head += QStringLiteral(", ") + timeleft::text(m_secondsLeft).toLower();
     QString block = fitted(head) + QLatin1Char('\n');

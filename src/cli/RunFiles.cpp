@@ -40,6 +40,7 @@ RunSetup setupFor(const BatchSettings &settings, const QList<InputFile> &files)
     // A long batch would otherwise keep every intermediate file until the
     // end, in a temporary folder that is often held in memory.
     setup.removeIntermediates = true;
+    setup.copyTags = settings.copyTags;
     setup.pacing.firstDelayMs = 0;
     setup.pacing.pauseMs = 0;
     setup.pacing.filesAtOnce = settings.jobs;
@@ -108,6 +109,8 @@ BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &fil
             ++outcome.converted;
             if (run.entry(i).renamed)
                 outcome.renamed.append({names.at(i), shownPath(run.result(i).finalPath)});
+            for (const QString &warning : run.result(i).warnings)
+                outcome.warnings.append({names.at(i), warning});
             break;
         case EntryState::Failed:
             ++outcome.failed;

@@ -29,6 +29,7 @@ struct BatchSettings {
     // The durations only serve the live display: without it the probes would
     // be work for nothing.
     bool probeDurations = true;
+    bool copyTags = true; // the input's tags and pictures go into each output
 };
 
 // The run's entries for the files: a file's problem kept, the outputs planned

@@ -1,7 +1,9 @@
 #pragma once
 // The lines that end a run: "N converted, M failed", what a stop or a full
 // disk left undone, then each failed file with its reason, each file not
-// converted because of a full disk, and each file saved under a numbered name.
+// converted because of a full disk, each file saved under a numbered name,
+// and each converted file with a warning ("warning: a.mp3: converted; tags
+// not copied: ...").
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,13 @@ struct BatchRenamed {
     QString savedAs; // the output's numbered name, as shown
 };
 
+// A file that was converted, with something the user should know about it
+// ("tags not copied: ...").
+struct BatchWarning {
+    QString path;
+    QString warning;
+};
+
 struct BatchOutcome {
     int converted = 0;
     int failed = 0;
@@ -26,6 +35,7 @@ struct BatchOutcome {
     QList<BatchFailure> failures; // in list order
     QStringList notConvertedPaths; // when the disk was full, as shown
     QList<BatchRenamed> renamed;  // in list order
+    QList<BatchWarning> warnings; // in list order
     QString failureDetails; // for -v: each failure with its commands and the end of their output
 };
 

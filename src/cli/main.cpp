@@ -1,5 +1,6 @@
 // quavero-cli: the converter of the desktop program for terminals and scripts.
 #include "cli/CommandLine.h"
+#include "cli/CliText.h"
 #include "cli/ConvertCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/FormatListing.h"
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
 
     const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments().mid(1));
     if (!parsed.ok()) {
-        print(stderr, QStringLiteral("quavero-cli: %1\nTry 'quavero-cli --help' for more information.\n").arg(parsed.error));
+        print(stderr, cli::Text::tr("quavero-cli: %1\nTry 'quavero-cli --help' for more information.\n").arg(parsed.error));
         return int(cli::ExitStatus::UsageError);
     }
     switch (parsed.request.action) {

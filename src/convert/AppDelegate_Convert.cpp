@@ -42,21 +42,21 @@ void AppDelegate::OnUserToolbarConvert()
         return;
     IPrompts &prompts = *m_services.prompts;
     if (arrayVideoFiles.isEmpty()) {
-        prompts.alert(QStringLiteral("There are no audio files on the list."),
-                      QStringLiteral("There are no audio files on the list. Add audio files to convert."),
-                      {QStringLiteral("Close")});
+        prompts.alert(tr("There are no audio files on the list."),
+                      tr("There are no audio files on the list. Add audio files to convert."),
+                      {tr("Close")});
         return;
     }
     const MissingProgram missing = programs::firstMissing(m_i_Output_Format, records, sffmpegPath, sSoxPath);
     if (!missing.name.isEmpty()) {
         prompts.alert(programs::missingMessage(missing), programs::missingInformative(missing),
-                      {QStringLiteral("Close")});
+                      {tr("Close")});
         return;
     }
 
     s_Folder_Target.clear();
     const QString folder =
-        prompts.chooseDestinationFolder(QStringLiteral("Select an output folder to save the converted audio files."));
+        prompts.chooseDestinationFolder(tr("Select an output folder to save the converted audio files."));
     if (folder.isEmpty())
         return;
     s_Folder_Target = folder;
@@ -108,6 +108,7 @@ void AppDelegate::Close_Window_Convert()
     const int entryCount = run->entryCount();
     const QList<FailedEntry> failures = rundetails::failures(*run);
     const QList<RenamedEntry> renamed = rundetails::renamedEntries(*run);
+    const QList<ConvertedWithWarning> warnings = rundetails::warnings(*run);
     // "Show Details…": each failed or renamed entry, in list order.
     QList<int> detailed = rundetails::unconverted(*run) + rundetails::renamed(*run);
     std::sort(detailed.begin(), detailed.end());
@@ -131,11 +132,11 @@ void AppDelegate::Close_Window_Convert()
         const RunNotice notice = runnotice::forRun(converted, int(failures.size()));
         m_services.notifier->notify(notice.summary, notice.body);
     }
-    RunAlert alert = runreport::endOfRun(entryCount, failures, renamed);
+    RunAlert alert = runreport::endOfRun(entryCount, failures, renamed, warnings);
     alert.details = detailsText;
     const int pressed =
         m_services.prompts->alertWithDetails(alert.message, alert.informative, alert.details, alert.buttons,
-                                             failures.isEmpty() ? AlertKind::Information : AlertKind::Warning);
+                                             failures.isEmpty() && warnings.isEmpty() ? AlertKind::Information : AlertKind::Warning);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();

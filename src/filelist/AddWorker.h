@@ -2,9 +2,10 @@
 // The add worker: completes new list entries (duration probe, size) off the
 // main thread and appends them to the list.
 //
-// Probes run in parallel, but entries are appended, and their progress steps
-// delivered, strictly in the order they were given: entry i is appended only
-// after entries 0..i-1, whichever probe ends first.
+// The entries are cut into batches, each completed as a whole (one ffmpeg
+// probes a batch), several batches at once. Entries are appended, and their
+// progress steps delivered, strictly in the order they were given: batch b is
+// appended only after batches 0..b-1, whichever ends first.
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -20,28 +21,45 @@ class AddWorker : public QObject {
 public:
     // Called on the main thread after entry done-1 of total was appended.
     using Step = std::function<void(int done, int total)>;
-    // Fills in what the file itself tells (duration, size); runs on a pool thread.
+    // Fills in what the files themselves tell (duration, size) for a batch of
+    // entries, returned in the same order; runs on a pool thread. `stopped`
+    // turns true when the add is called off: the batch may then end early
+    // (its result is dropped).
+    using BatchCompleter =
+        std::function<QList<NodeVideoFile>(const QList<NodeVideoFile> &batch, const std::atomic<bool> &stopped)>;
+    // The same for one entry at a time.
     using Completer = std::function<NodeVideoFile(const NodeVideoFile &)>;
+
+    // How an add is cut up: batches of at most batchSize entries (fewer so
+    // that every job gets one on a short list), `jobs` batches at once (0: one
+    // per processor core).
+    struct Pace {
+        int jobs = 0;
+        int batchSize = 64;
+    };
 
     explicit AddWorker(VideoFileList &list);
     // Stops a running add (the entries not yet appended are dropped) and waits
     // for its threads.
     ~AddWorker() override;
 
-    // Starts completing and appending entries (which hold their path fields),
-    // parallelProbes at once (0: one per processor core). Must not be called
-    // while running; not for an empty list.
-    void start(const QList<NodeVideoFile> &entries, Completer complete, int parallelProbes, Step step);
+    // Starts completing and appending entries (which hold their path fields).
+    // Must not be called while running; not for an empty list.
+    void start(const QList<NodeVideoFile> &entries, BatchCompleter complete, Pace pace, Step step);
     // From start() until the last step has been delivered.
     bool isRunning() const { return m_running; }
 
-    // The completer of the program: the duration probed with ffmpeg at
-    // ffmpeg, the size read from the file.
-    static Completer probingWith(const QString &ffmpeg);
+    // The completer of the program: durations probed with ffmpeg at ffmpeg,
+    // a batch per process; sizes read from the files.
+    static BatchCompleter probingWith(const QString &ffmpeg);
+    // A batch completer that completes each entry with complete.
+    static BatchCompleter eachWith(Completer complete);
+    // The size of the batches an add of `count` entries is cut into.
+    static int batchSizeFor(int count, const Pace &pace);
 
 private:
-    void run(QList<NodeVideoFile> entries, Completer complete, int parallelProbes);
-    void deliverStep(int done, int total);
+    void run(QList<NodeVideoFile> entries, BatchCompleter complete, Pace pace);
+    void deliverSteps(int from, int to, int total);
     void joinThread();
 
     VideoFileList &m_list;

@@ -1,12 +1,13 @@
-// Input file list operations of the controller: Add Files, Add Folder and
-// dropped files (all through one add worker and its progress sheet), the
-// duration probe, the table, sorting by a header click, Remove and Clear.
+// Input file list operations of the controller: Add Files, Add Folder, Add
+// Folder and Subfolders and dropped files (all through one add worker and its
+// progress sheet), the duration probe, the table, sorting by a header click,
+// Remove and Clear.
 //
 // While an add runs, its progress sheet covers the main window, so the user
 // cannot start anything else; for calls that arrive anyway:
 // - Add Files and Add Folder open no panel;
-// - addPaths (dropped files, files named on the command line) is queued and
-//   runs when the current add has ended;
+// - addPaths and addDroppedPaths (files named on the command line, dropped
+//   files) are queued and run when the current add has ended;
 // - Remove and Clear change nothing (the worker is still filling the list) and
 //   only reload the table;
 // - sorting is allowed: entries still to come are appended after the sorted ones.
@@ -14,7 +15,9 @@
 
 #include "app/MainWindow.h"
 #include "filelist/AddWorker.h"
+#include "filelist/engine/AddCandidates.h"
 #include "filelist/engine/DurationProbe.h"
+#include "filelist/engine/FolderTree.h"
 #include "filelist/FileDropFilter.h"
 #include "filelist/FileTableModel.h"
 #include "filelist/SelectedRows.h"
@@ -23,9 +26,11 @@
 #include "filelist/core/ColumnSort.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/core/FileEntry.h"
+#include "filelist/core/KeptSelection.h"
 #include "platform/Prompts.h"
 #include "platform/core/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -33,15 +38,37 @@
 #include <QTableView>
 
 namespace {
-const char *const kAddFilesMessage = "Select audio files to add to the list of files to convert.";
+const char *const kAddFilesMessage =
+    QT_TRANSLATE_NOOP("AppDelegate", "Select audio files to add to the list of files to convert.");
 
-// The entries for the accepted files of a folder, one level deep, in listing order.
-QList<NodeVideoFile> folderEntries(const QString &folder)
+// Files an add leaves out are named in one alert once the adds have ended.
+void noteNotAdded(AppDelegate &app, const filelist::AddCandidates &candidates)
 {
-    QList<NodeVideoFile> entries;
-    for (const QString &name : filelist::acceptedFolderNames(fs::listFolder(folder)))
-        entries << filelist::entryFromFolderAndName(folder, name);
-    return entries;
+    app.notAddedLines << candidates.notAddedLines();
+}
+
+// The accepted files of top and all its subfolders, each keeping its folder
+// relative to top, through the same checks as any other add (regular files
+// with UTF-8 names only).
+void addTreeFiles(filelist::AddCandidates &candidates, const QString &top)
+{
+    for (const NodeVideoFile &found : filelist::entriesBelow(top)) {
+        const int before = int(candidates.entries.size());
+        filelist::addChosenFile(candidates, found.s_File_Path());
+        if (candidates.entries.size() > before)
+            candidates.entries.last().setS_Relative_Folder(found.s_Relative_Folder());
+    }
+}
+
+void alertNotAdded(AppDelegate &app)
+{
+    if (app.notAddedLines.isEmpty() || app.isAdding())
+        return;
+    const QStringList lines = app.notAddedLines;
+    app.notAddedLines.clear();
+    app.services().prompts->alert(
+        QCoreApplication::translate("AddFiles", "Some files were not added."),
+        lines.join(QLatin1Char('\n')), {QCoreApplication::translate("AddFiles", "Close")});
 }
 } // namespace
 
@@ -50,7 +77,8 @@ void AppDelegate::setUpFileList()
     addWorker = std::make_shared<AddWorker>(arrayVideoFiles);
     if (!tableviewVideoFiles)
         return;
-    fileTableModel = new FileTableModel(*this, this);
+    columnSorter = std::make_shared<filelist::ColumnSorter>();
+    fileTableModel = new FileTableModel(arrayVideoFiles, [this] { return cellTextColor(); }, this);
     tableviewVideoFiles->setModel(fileTableModel);
 
     QHeaderView *header = tableviewVideoFiles->horizontalHeader();
@@ -64,7 +92,7 @@ void AppDelegate::setUpFileList()
 
     // Queued: the add starts after the drag has ended, not inside it.
     auto *drops = new FileDropFilter(tableviewVideoFiles->viewport());
-    connect(drops, &FileDropFilter::pathsDropped, this, &AppDelegate::addPaths, Qt::QueuedConnection);
+    connect(drops, &FileDropFilter::pathsDropped, this, &AppDelegate::addDroppedPaths, Qt::QueuedConnection);
 }
 
 // ---- adding ----
@@ -90,13 +118,19 @@ void addStepDidRun(AppDelegate &app, int done, int total)
     emit app.addFinished();
     if (!app.pendingAdds.isEmpty() && !app.addWorker->isRunning())
         beginAdd(app, app.pendingAdds.takeFirst());
+    alertNotAdded(app);
 }
 
 void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
 {
     if (entries.isEmpty()) {
         QMetaObject::invokeMethod(
-            &app, [&app] { emit app.addFinished(); }, Qt::QueuedConnection);
+            &app,
+            [&app] {
+                emit app.addFinished();
+                alertNotAdded(app);
+            },
+            Qt::QueuedConnection);
         // An empty add that was queued behind others lets the next one go.
         if (!app.pendingAdds.isEmpty())
             beginAdd(app, app.pendingAdds.takeFirst());
@@ -104,9 +138,9 @@ void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
     }
     app.windowUniqueProgress = new Window_Progress(app.window);
     app.windowUniqueProgress->beginSheet(int(entries.size()));
-    AddWorker::Completer complete =
-        app.addEntryCompleter ? app.addEntryCompleter : AddWorker::probingWith(app.sffmpegPath);
-    app.addWorker->start(entries, std::move(complete), app.addProbeJobs,
+    AddWorker::BatchCompleter complete = app.addEntryCompleter ? AddWorker::eachWith(app.addEntryCompleter)
+                                                               : AddWorker::probingWith(app.sffmpegPath);
+    app.addWorker->start(entries, std::move(complete), AddWorker::Pace{app.addProbeJobs, app.addProbeBatch},
                          [&app](int done, int total) { addStepDidRun(app, done, total); });
 }
 } // namespace
@@ -121,15 +155,16 @@ void AppDelegate::OnUserToolbarAddVideos()
     if (isAdding())
         return;
     const QStringList files =
-        m_services.prompts->chooseFiles(QString::fromUtf8(kAddFilesMessage), formats::acceptedExtensions());
+        m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
     if (files.isEmpty())
         return;
-    QList<NodeVideoFile> entries;
+    filelist::AddCandidates candidates;
     // A name typed into the panel can get past its filter; it is held to the same rule.
     for (const QString &file : files)
         if (filelist::isAcceptedFile(file))
-            entries << filelist::entryFromUrl(QUrl::fromLocalFile(file));
-    beginAdd(*this, entries);
+            filelist::addChosenFile(candidates, file);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
 void AppDelegate::OnUserToolbarAddFolder()
@@ -139,28 +174,65 @@ void AppDelegate::OnUserToolbarAddFolder()
     const QString folder = m_services.prompts->chooseFolderToAdd(QString());
     if (folder.isEmpty())
         return;
-    beginAdd(*this, folderEntries(folder));
+    filelist::AddCandidates candidates;
+    filelist::addFolderFiles(candidates, folder);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
 }
 
-void AppDelegate::addPaths(const QStringList &paths)
+void AppDelegate::OnMenuAddFolderAndSubfolders()
 {
-    // Folders give their accepted files as Add Folder does; files are taken
-    // as the Add Files panel takes them. Paths that do not exist are skipped.
-    QList<NodeVideoFile> entries;
+    if (isAdding())
+        return;
+    const QString folder = m_services.prompts->chooseFolderToAdd(
+        tr("Choose a folder: its audio files and those of all its subfolders are added."));
+    if (folder.isEmpty())
+        return;
+    filelist::AddCandidates candidates;
+    addTreeFiles(candidates, folder);
+    noteNotAdded(*this, candidates);
+    beginAdd(*this, candidates.entries);
+}
+
+namespace {
+// The entries for given files and folders: files as the Add Files panel takes
+// them, folders one level deep or with all their subfolders. Paths that do not
+// exist are skipped.
+filelist::AddCandidates entriesForPaths(const QStringList &paths, bool withSubfolders)
+{
+    filelist::AddCandidates candidates;
     for (const QString &given : paths) {
         const QFileInfo info(given);
         if (!info.exists())
             continue;
         const QString path = QDir::cleanPath(info.absoluteFilePath());
         if (info.isDir())
-            entries << folderEntries(path);
+            withSubfolders ? addTreeFiles(candidates, path) : filelist::addFolderFiles(candidates, path);
         else if (filelist::isAcceptedFile(path))
-            entries << filelist::entryFromUrl(QUrl::fromLocalFile(path));
+            filelist::addChosenFile(candidates, path);
     }
-    if (isAdding())
-        pendingAdds << entries;
+    return candidates;
+}
+
+void addOrQueue(AppDelegate &app, const filelist::AddCandidates &candidates)
+{
+    noteNotAdded(app, candidates);
+    if (app.isAdding())
+        app.pendingAdds << candidates.entries;
     else
-        beginAdd(*this, entries);
+        beginAdd(app, candidates.entries);
+}
+} // namespace
+
+void AppDelegate::addPaths(const QStringList &paths)
+{
+    addOrQueue(*this, entriesForPaths(paths, false));
+}
+
+void AppDelegate::addDroppedPaths(const QStringList &paths)
+{
+    // Whoever drops an album tree wants all of it.
+    addOrQueue(*this, entriesForPaths(paths, true));
 }
 
 QString AppDelegate::GetMediaFileDuration(const QString &path)
@@ -177,16 +249,33 @@ qint64 AppDelegate::Return_Seconds_From_Duration_Str(const QString &duration)
 
 void AppDelegate::refreshTableVideoFiles()
 {
-    if (fileTableModel)
-        fileTableModel->reload();
+    reloadTable(true);
+}
+
+void AppDelegate::reloadTable(bool keepSelection)
+{
+    if (!fileTableModel)
+        return;
+    QItemSelectionModel *selection = tableviewVideoFiles ? tableviewVideoFiles->selectionModel() : nullptr;
+    const KeptSelection kept =
+        keepSelection && selection ? KeptSelection::take(*selection, FileTableModel::PathRole) : KeptSelection();
+    fileTableModel->reload();
+    if (!selection || kept.isEmpty())
+        return;
+    // The same entries as before: the preview that goes with them stays.
+    restoringSelection = true;
+    kept.restore(*selection);
+    restoringSelection = false;
 }
 
 void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
 {
     filelist::SortFlags flags{m_b_Col1_Ascenging, m_b_Col2_Ascenging, m_b_Col3_Ascenging, m_b_Col4_Ascenging};
     if (const std::optional<bool> ascending = filelist::takeSortDirection(flags, selectedColumn)) {
-        const filelist::NaturalOrder order;
-        arrayVideoFiles.sort(filelist::columnLessThan(selectedColumn, *ascending, order));
+        const bool up = *ascending;
+        filelist::ColumnSorter &sorter = *columnSorter;
+        arrayVideoFiles.sort(
+            [&sorter, selectedColumn, up](QList<NodeVideoFile> &entries) { sorter.sort(entries, selectedColumn, up); });
         m_b_Col1_Ascenging = flags[0];
         m_b_Col2_Ascenging = flags[1];
         m_b_Col3_Ascenging = flags[2];
@@ -200,17 +289,25 @@ void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
 
 void AppDelegate::OnUserToolbarRemove()
 {
+    bool removed = false;
     if (!isAdding()) {
         const QList<int> rows = selectedRows(tableviewVideoFiles);
-        if (!rows.isEmpty())
+        if (!rows.isEmpty()) {
             arrayVideoFiles.removeAt(rows);
+            removed = true;
+        }
     }
-    refreshTableVideoFiles();
+    // What was selected is gone: nothing stays selected.
+    reloadTable(!removed);
 }
 
 void AppDelegate::OnUserToolbarClear()
 {
-    if (!isAdding())
+    const bool clearing = !isAdding();
+    if (clearing) {
         arrayVideoFiles.clear();
-    refreshTableVideoFiles();
+        if (columnSorter)
+            columnSorter->forget();
+    }
+    reloadTable(!clearing);
 }

@@ -1,10 +1,10 @@
 #include "filelist/FileTableModel.h"
 
-#include "app/AppDelegate.h"
 #include "filelist/core/ColumnSort.h"
+#include "filelist/core/VideoFileList.h"
 
-FileTableModel::FileTableModel(AppDelegate &controller, QObject *parent)
-    : QAbstractTableModel(parent), m_controller(controller)
+FileTableModel::FileTableModel(const VideoFileList &list, std::function<QColor()> textColour, QObject *parent)
+    : QAbstractTableModel(parent), m_list(list), m_textColour(std::move(textColour))
 {
 }
 
@@ -27,10 +27,11 @@ QVariant FileTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return filelist::columnText(entry, index.column());
     case Qt::ForegroundRole:
-        // Asked anew for every cell, so a change of the desktop's appearance
-        // shows at the next redraw.
-        return m_controller.cellTextColor();
+        // Asked anew for every cell, so a change of the colours shows at the
+        // next redraw.
+        return m_textColour ? m_textColour() : QVariant();
     case Qt::ToolTipRole:
+    case PathRole:
         return entry.s_File_Path();
     default:
         return QVariant();
@@ -58,6 +59,6 @@ QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, in
 void FileTableModel::reload()
 {
     beginResetModel();
-    m_rows = m_controller.arrayVideoFiles.snapshot();
+    m_rows = m_list.snapshot();
     endResetModel();
 }

@@ -18,6 +18,7 @@
 #include "formats/Window_AF_WMA.h"
 #include "platform/core/Preferences.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -90,9 +91,20 @@ void AppDelegate::FillComboboxOutputFormats()
 void AppDelegate::OnComboOutputFormat()
 {
     m_i_Output_Format = comboboxOutputFormat->currentIndex();
-    if (const OutputFormat *format = formats::at(m_i_Output_Format))
-        buttonFormatOptions->setEnabled(format->record != RecordKind::None);
+    enableFormatOptions();
     m_services.preferences->setString(prefkeys::kOutputFormat, QString::number(m_i_Output_Format));
+}
+
+void AppDelegate::enableFormatOptions()
+{
+    const OutputFormat *format = formats::at(m_i_Output_Format);
+    if (!format)
+        return;
+    const bool hasOptions = format->record != RecordKind::None;
+    if (buttonFormatOptions)
+        buttonFormatOptions->setEnabled(hasOptions);
+    if (menuItemFormatOptions)
+        menuItemFormatOptions->setEnabled(hasOptions);
 }
 
 void AppDelegate::OnUserFormatOptions()

@@ -4,6 +4,7 @@
 #include "formats/core/OptionFields.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QRadioButton>
 
 FormatOptionsDialog::FormatOptionsDialog(RecordKind record, FormatRecords &records, std::function<void()> onClose,
@@ -50,7 +51,11 @@ void FormatOptionsDialog::windowDidLoad()
     const FormatRecords &records = m_records;
     for (const ListBinding &list : std::as_const(m_lists)) {
         list.combo->clear();
-        list.combo->addItems(list.field->choices->labels());
+        // Shown in the user's language; the position is what the record keeps.
+        QStringList shown;
+        for (const QString &label : list.field->choices->labels())
+            shown << QCoreApplication::translate("FormatLabels", label.toUtf8().constData());
+        list.combo->addItems(shown);
     }
     if (m_modeField) {
         const qint64 mode = qint64(m_modeField->get(records));

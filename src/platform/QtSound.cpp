@@ -1,5 +1,6 @@
 #include "platform/QtSound.h"
 
+#include <QCoreApplication>
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -19,6 +20,14 @@ public:
         // queued when it is destroyed is dropped.
         QObject::connect(&m_player, &QMediaPlayer::errorOccurred, &m_player,
                          [this](QMediaPlayer::Error, const QString &text) { fail(text); }, Qt::QueuedConnection);
+        // Queued for the same reason as the errors.
+        QObject::connect(&m_player, &QMediaPlayer::mediaStatusChanged, &m_player,
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (status == QMediaPlayer::EndOfMedia && m_endHandler) {
+                                 const EndHandler handler = m_endHandler; // may destroy this sound
+                                 handler();
+                             }
+                         }, Qt::QueuedConnection);
         // The backend ignores a position set before the file can seek.
         QObject::connect(&m_player, &QMediaPlayer::seekableChanged, &m_player, [this](bool seekable) {
             if (seekable && m_pendingMs >= 0) {
@@ -32,11 +41,11 @@ public:
     bool play() override
     {
         if (!QFileInfo(m_path).isFile()) {
-            m_error = QStringLiteral("the preview file %1 is missing").arg(m_path);
+            m_error = QCoreApplication::translate("QtSound", "the preview file %1 is missing").arg(m_path);
             return false;
         }
         if (m_requireOutputDevice && QMediaDevices::audioOutputs().isEmpty()) {
-            m_error = QStringLiteral("no sound output device was found");
+            m_error = QCoreApplication::translate("QtSound", "no sound output device was found");
             return false;
         }
         if (m_player.error() != QMediaPlayer::NoError) {
@@ -62,6 +71,7 @@ public:
     }
     QString errorText() const override { return m_error; }
     void setErrorHandler(ErrorHandler handler) override { m_handler = std::move(handler); }
+    void setEndHandler(EndHandler handler) override { m_endHandler = std::move(handler); }
 
 private:
     void fail(const QString &text)
@@ -69,7 +79,7 @@ private:
         if (m_failed)
             return; // the backend often reports one fault several times
         m_failed = true;
-        m_error = text.isEmpty() ? QStringLiteral("the sound system reported an error") : text;
+        m_error = text.isEmpty() ? QCoreApplication::translate("QtSound", "the sound system reported an error") : text;
         // Copies: the handler may destroy this sound, and with it the members.
         const ErrorHandler handler = m_handler;
         const QString reason = m_error;
@@ -85,6 +95,7 @@ private:
     bool m_failed = false;
     QString m_error;
     ErrorHandler m_handler;
+    EndHandler m_endHandler;
 };
 } // namespace
 

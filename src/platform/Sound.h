@@ -8,6 +8,8 @@ class ISound {
 public:
     // Receives the reason when playback fails after play() has returned.
     using ErrorHandler = std::function<void(const QString &reason)>;
+    // Told when playback has reached the end of the file.
+    using EndHandler = std::function<void()>;
 
     virtual ~ISound() = default;
     // False (with a reason in errorText) when the sound cannot be played.
@@ -22,6 +24,9 @@ public:
     // Called at most once, from the event loop and never from inside a call
     // on the sound, so the handler may destroy the sound.
     virtual void setErrorHandler(ErrorHandler handler) = 0;
+    // Called once each time playback reaches the end, from the event loop and
+    // never from inside a call on the sound, so the handler may destroy it.
+    virtual void setEndHandler(EndHandler handler) = 0;
 };
 
 class ISoundFactory {

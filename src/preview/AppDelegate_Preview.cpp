@@ -25,7 +25,10 @@
 #include <QTableView>
 
 namespace {
-const QString kClose = QStringLiteral("Close");
+QString closeText()
+{
+    return AppDelegate::tr("Close");
+}
 
 // Drops a sound that cannot play, shows playback as stopped and says why.
 void stopAfterSoundFailure(AppDelegate &app, const QString &reason)
@@ -33,11 +36,11 @@ void stopAfterSoundFailure(AppDelegate &app, const QString &reason)
     app.sound.reset();
     app.i_PlayingStatus = preview::Stopped;
     app.Update_UI_After_Audio_Operation();
-    app.services().prompts->alert(QStringLiteral("The preview could not be played."),
-                                  QStringLiteral("The sound system reported: %1. Check that a sound output device is "
-                                                 "connected and working, then press Play again.")
+    app.services().prompts->alert(AppDelegate::tr("The preview could not be played."),
+                                  AppDelegate::tr("The sound system reported: %1. Check that a sound output device is "
+                                                  "connected and working, then press Play again.")
                                       .arg(reason),
-                                  {kClose});
+                                  {closeText()});
 }
 
 void setEnabled(QAction *item, bool enabled)
@@ -49,14 +52,14 @@ void setEnabled(QAction *item, bool enabled)
 
 void AppDelegate::setUpPreview()
 {
-    if (viewAudioPlot)
-        viewAudioPlot->setController(this);
     auto *watcher = new TableSelectionWatcher(tableviewVideoFiles, this);
     connect(watcher, &TableSelectionWatcher::selectionChanged, this, &AppDelegate::tableViewSelectionDidChange);
 }
 
 void AppDelegate::tableViewSelectionDidChange()
 {
+    if (restoringSelection)
+        return;
     if (sound) {
         sound->stop();
         sound.reset();
@@ -68,6 +71,9 @@ void AppDelegate::tableViewSelectionDidChange()
         return;
     const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
     EnableToolbar(false);
+    // Play waits for this entry's own preview.
+    s_WAV_Source.clear();
+    Disable_Audio_Play();
     s_Audio_File = entry.s_File_Path();
     s_Audio_URL = entry.s_File_URL();
     // The newest selection wins over a preparation that is still running.
@@ -93,7 +99,8 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
     auto *conversion = new JoinedChild(sffmpegPath, preview::wavArguments(s_Audio_File, wav), this);
     conversion->setPartialOutput(wav);
     previewChild = conversion;
-    connect(conversion, &JoinedChild::finished, this, [this, conversion, generation, wav] {
+    const QString source = s_Audio_File;
+    connect(conversion, &JoinedChild::finished, this, [this, conversion, generation, wav, source] {
         conversion->deleteLater();
         if (generation != previewGeneration)
             return;
@@ -111,11 +118,17 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
         if (QFileInfo(wav).isFile()) {
             i_Audio_Duration_Seconds = Return_Seconds_From_Duration_Str(GetMediaFileDuration(wav));
             s_WAV_File = wav;
+            s_WAV_Source = source;
             openFileWithFilePathURL(QUrl::fromLocalFile(wav));
             return;
         }
-        services().prompts->alert(QStringLiteral("Audio file could not be opened."),
-                                  QStringLiteral("Audio file could not be opened."), {kClose});
+        // No preview of the selected file: Play has nothing to play, and an
+        // older preview is no stand-in for it.
+        s_WAV_File.clear();
+        s_WAV_Source.clear();
+        Disable_Audio_Play();
+        services().prompts->alert(tr("Audio file could not be opened."),
+                                  tr("Audio file could not be opened."), {closeText()});
         timerReEnableToolbar.start();
         emit previewPrepared(false);
     });
@@ -130,14 +143,18 @@ void AppDelegate::openFileWithFilePathURL(const QUrl &url)
     const quint64 generation = previewGeneration;
     Create_Waveform(url);
     JoinedChild *waveform = previewChild;
-    connect(waveform, &JoinedChild::finished, this, [this, waveform, generation] {
+    const QString picture = sCurrentSpectrumFile;
+    const QString shown = QFileInfo(s_Audio_File).fileName();
+    connect(waveform, &JoinedChild::finished, this, [this, waveform, generation, picture, shown] {
         waveform->deleteLater();
         if (generation != previewGeneration)
             return;
         previewChild = nullptr;
         b_Audio_Loaded = 1;
+        // The pane takes the picture once it is complete; without one it
+        // keeps the last good picture.
         if (viewAudioPlot)
-            viewAudioPlot->update();
+            viewAudioPlot->showPicture(picture, shown);
         timerReEnableToolbar.start();
         emit previewPrepared(true);
     });
@@ -160,26 +177,44 @@ void AppDelegate::OnUserToolbarPlay()
 {
     const QList<int> rows = selectedRows(tableviewVideoFiles);
     if (rows.isEmpty()) {
-        services().prompts->alert(QStringLiteral("There is no audio file selected."),
-                                  QStringLiteral("There is no audio file selected. Select one audio file to play."),
-                                  {kClose});
+        services().prompts->alert(tr("There is no audio file selected."),
+                                  tr("There is no audio file selected. Select one audio file to play."),
+                                  {closeText()});
         return;
     }
     if (rows.size() > 1) {
         services().prompts->alert(
-            QStringLiteral("There is more than one audio file selected."),
-            QStringLiteral("There is more than one audio file selected. Select only one audio file to play."), {kClose});
+            tr("There is more than one audio file selected."),
+            tr("There is more than one audio file selected. Select only one audio file to play."), {closeText()});
         return;
     }
-    s_Audio_URL = arrayVideoFiles.at(rows.first()).s_File_URL();
-    if (s_WAV_File.isEmpty() || !QFileInfo(s_WAV_File).isFile())
+    const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
+    s_Audio_URL = entry.s_File_URL();
+    // Only the finished preview of the selected entry is played.
+    if (s_WAV_Source.isEmpty() || s_WAV_Source != entry.s_File_Path() || s_WAV_File.isEmpty() ||
+        !QFileInfo(s_WAV_File).isFile())
         return;
 
-    sound = services().sounds->open(s_WAV_File); // the previous sound, if paused, goes
+    if (i_PlayingStatus == preview::Paused && sound) {
+        // The paused sound goes on from the very point where it stopped.
+        if (!sound->play()) {
+            stopAfterSoundFailure(*this, sound->errorText());
+            return;
+        }
+        i_PlayingStatus = preview::Playing;
+        Update_UI_After_Audio_Operation();
+        return;
+    }
+
+    sound = services().sounds->open(s_WAV_File);
     ISound *opened = sound.get();
     opened->setErrorHandler([this, opened](const QString &reason) {
         if (sound.get() == opened) // not a sound that was replaced meanwhile
             stopAfterSoundFailure(*this, reason);
+    });
+    opened->setEndHandler([this, opened] {
+        if (sound.get() == opened)
+            soundDidReachEnd();
     });
     if (i_PlayingStatus == preview::Paused)
         sound->setCurrentTime(i_Seconds_Position);
@@ -203,9 +238,20 @@ void AppDelegate::OnUserToolbarStop()
 
 void AppDelegate::Audio_Pause()
 {
-    if (sound)
+    if (sound) {
         sound->pause();
+        // The exact point, not the counted seconds.
+        i_Seconds_Position = float(sound->currentTime());
+    }
     i_PlayingStatus = preview::Paused;
+    Update_UI_After_Audio_Operation();
+}
+
+void AppDelegate::soundDidReachEnd()
+{
+    // As after Stop: the next Play starts from the beginning.
+    sound.reset();
+    i_PlayingStatus = preview::Stopped;
     Update_UI_After_Audio_Operation();
 }
 
@@ -241,6 +287,7 @@ void AppDelegate::Update_UI_After_Audio_Operation()
         timerHandleAudioPosition.stop();
         break;
     }
+    enablePlayPause();
 }
 
 void AppDelegate::Disable_Audio_Play()
@@ -248,9 +295,27 @@ void AppDelegate::Disable_Audio_Play()
     for (QAction *item : {toolbarItemPlay.data(), toolbarItemPause.data(), toolbarItemStop.data(),
                           menuItemPlay.data(), menuItemPause.data(), menuItemStop.data()})
         setEnabled(item, false);
+    enablePlayPause();
+}
+
+void AppDelegate::enablePlayPause()
+{
+    setEnabled(menuItemPlayPause, (menuItemPlay && menuItemPlay->isEnabled()) ||
+                                      (menuItemPause && menuItemPause->isEnabled()));
+}
+
+void AppDelegate::OnMenuPlayPause()
+{
+    if (i_PlayingStatus == preview::Playing) {
+        if (menuItemPause && menuItemPause->isEnabled())
+            Audio_Pause();
+    } else if (menuItemPlay && menuItemPlay->isEnabled()) {
+        OnUserToolbarPlay();
+    }
 }
 
 void AppDelegate::TimerHandleAudioPositionRoutine()
 {
-    i_Seconds_Position += 1.0f;
+    // Where the sound is, to the millisecond; counted seconds without one.
+    i_Seconds_Position = sound ? float(sound->currentTime()) : i_Seconds_Position + 1.0f;
 }

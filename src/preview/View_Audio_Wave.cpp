@@ -1,22 +1,26 @@
 #include "preview/View_Audio_Wave.h"
 
-#include "app/AppDelegate.h"
-#include "preview/core/PreviewFiles.h"
-
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 
 View_Audio_Wave::View_Audio_Wave(QWidget *parent) : QWidget(parent)
 {
     // Every pixel is painted: nothing of the parent needs to show through.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Waveform"));
+    setAccessibleDescription(tr("No Audio Loaded"));
 }
 
-void View_Audio_Wave::setController(AppDelegate *controller)
+bool View_Audio_Wave::showPicture(const QString &picturePath, const QString &shownFile)
 {
-    m_controller = controller;
+    const QImage picture(picturePath);
+    if (picture.isNull())
+        return false;
+    m_picture = picture;
+    m_shownFile = shownFile;
+    setAccessibleDescription(shownFile);
     update();
+    return true;
 }
 
 QPoint View_Audio_Wave::placeholderCorner(const QSize &size)
@@ -33,13 +37,9 @@ void View_Audio_Wave::paintEvent(QPaintEvent *event)
     const QRect area = rect();
     painter.fillRect(area, Qt::black);
 
-    if (m_controller && m_controller->b_Audio_Loaded) {
-        const QImage picture(
-            preview::spectrumPicturePath(m_controller->s_Output_Folder, m_controller->iCurrentSpectrumIndex - 1));
-        if (!picture.isNull()) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(area, picture);
-        }
+    if (!m_picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(area, m_picture);
         return;
     }
 
@@ -50,5 +50,5 @@ void View_Audio_Wave::paintEvent(QPaintEvent *event)
     // The corner is the bottom of the text's line; the baseline sits its
     // descent above it.
     const QPoint corner = placeholderCorner(area.size());
-    painter.drawText(corner - QPoint(0, QFontMetrics(font).descent()), QStringLiteral("No Audio Loaded"));
+    painter.drawText(corner - QPoint(0, QFontMetrics(font).descent()), tr("No Audio Loaded"));
 }

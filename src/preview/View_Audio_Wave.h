@@ -1,18 +1,23 @@
 #pragma once
-// The waveform pane of the main window: the newest waveform picture stretched
-// over the pane, or "No Audio Loaded" in red before any preview was loaded.
-// It draws from the controller's state alone and keeps none of its own.
-#include <QPointer>
+// The waveform pane of the main window: the newest complete waveform picture
+// stretched over the pane, or "No Audio Loaded" in red before any picture
+// could be shown. It keeps the picture it shows until the next one has been
+// read whole, so the pane never goes blank while a picture is being made,
+// and a picture that could not be made leaves the last good one in place.
+#include <QImage>
+#include <QString>
 #include <QWidget>
-
-class AppDelegate;
 
 class View_Audio_Wave : public QWidget {
     Q_OBJECT
 public:
     explicit View_Audio_Wave(QWidget *parent = nullptr);
-    // The controller whose preview state is drawn.
-    void setController(AppDelegate *controller);
+
+    // Shows the picture file, the waveform of the audio file named shownFile,
+    // if it can be read; otherwise what the pane shows stays. True when shown.
+    bool showPicture(const QString &picturePath, const QString &shownFile);
+    // The name of the file whose waveform is shown; empty before any.
+    QString shownFile() const { return m_shownFile; }
 
     // Where the lower-left corner of "No Audio Loaded" goes in a pane of the
     // given size, in widget coordinates (y grows downward): one twentieth of
@@ -23,5 +28,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPointer<AppDelegate> m_controller;
+    QImage m_picture;
+    QString m_shownFile;
 };

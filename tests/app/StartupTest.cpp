@@ -93,7 +93,9 @@ TEST_F(StartupTest, FirstStartCreatesWorkFolderAndWritesEveryDefault)
     // Nothing else is written: the output format, the rows flag, four colours and their markers.
     EXPECT_EQ(storedsettings::all().size(), 10);
 
-    EXPECT_EQ(t.app->tableviewVideoFiles->palette().color(QPalette::Base), defaultcolors::tableBackground());
+    // Rows on: the light desktop's white rows, as after the colours dialog's OK.
+    EXPECT_TRUE(t.app->tableviewVideoFiles->alternatingRowColors());
+    EXPECT_EQ(t.app->tableviewVideoFiles->palette().color(QPalette::Base), QColor(Qt::white));
     EXPECT_EQ(t.app->window->windowTitle(), "Quavero");
     EXPECT_TRUE(t.app->window->isVisible());
     EXPECT_TRUE(t.prompts.alerts.isEmpty());
@@ -142,6 +144,7 @@ TEST_F(StartupTest, LaterStartRestoresStoredSettingsWithoutRewritingThem)
     EXPECT_EQ(t.app->b_List_Alternating_Rows, 0);
     EXPECT_EQ(loadedColors(*t.app), kCustomColors);
     EXPECT_EQ(t.app->tableviewVideoFiles->palette().color(QPalette::Base), kCustomColors[2]);
+    EXPECT_FALSE(t.app->tableviewVideoFiles->alternatingRowColors());
     EXPECT_EQ(storedsettings::all(), before);
 }
 

@@ -116,7 +116,7 @@ TEST_F(ColorsDialogTest, OkStoresEverythingAndAppliesItToTheTable)
     }
 }
 
-TEST_F(ColorsDialogTest, RestoreDefaultsThenCancelStoresTheDefaultsButLeavesTheTable)
+TEST_F(ColorsDialogTest, RestoreDefaultsThenCancelChangesAndStoresNothing)
 {
     Window_Colors *dialog = open();
     choose(dialog->colorListBackground, kListBackground);
@@ -125,6 +125,11 @@ TEST_F(ColorsDialogTest, RestoreDefaultsThenCancelStoresTheDefaultsButLeavesTheT
     dialog->OnOK(); // alternating rows stay on: a white table
     ASSERT_EQ(tableBase(), QColor(Qt::white));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !t.app->timerSetAlternatingRows.isActive(); }, 1000));
+    const QStringList keys = {prefkeys::kAlternatingRows, prefkeys::kColorBackground, prefkeys::kColorSpectrum,
+                              prefkeys::kColorTableBackground, prefkeys::kColorTableForeground};
+    QList<QByteArray> before;
+    for (const QString &key : keys)
+        before << t.preferences.data(key);
 
     dialog = open();
     dialog->btnOriginal->click();
@@ -136,20 +141,19 @@ TEST_F(ColorsDialogTest, RestoreDefaultsThenCancelStoresTheDefaultsButLeavesTheT
     dialog->findChild<QPushButton *>("btnCancel")->click();
 
     EXPECT_EQ(t.app->windowColors, nullptr);
-    EXPECT_EQ(stored(prefkeys::kColorTableBackground), defaultcolors::tableBackground());
-    EXPECT_EQ(stored(prefkeys::kColorTableForeground), defaultcolors::tableForeground());
-    EXPECT_EQ(stored(prefkeys::kColorBackground), defaultcolors::background());
-    EXPECT_EQ(stored(prefkeys::kColorSpectrum), defaultcolors::spectrum());
-    EXPECT_EQ(t.preferences.string(prefkeys::kAlternatingRows), "0");
-    EXPECT_EQ(t.app->colorTableBackground, defaultcolors::tableBackground());
-    EXPECT_EQ(t.app->colorSpectrum, defaultcolors::spectrum());
+    for (int i = 0; i < keys.size(); ++i)
+        EXPECT_EQ(t.preferences.data(keys[i]), before[i]) << keys[i].toStdString();
+    EXPECT_EQ(t.preferences.string(prefkeys::kAlternatingRows), "1");
+    EXPECT_EQ(t.app->colorTableBackground, kListBackground);
+    EXPECT_EQ(t.app->colorTableForeground, kListText);
+    EXPECT_EQ(t.app->colorSpectrum, kWave);
     EXPECT_EQ(t.app->b_List_Alternating_Rows, 1);
     EXPECT_EQ(tableBase(), QColor(Qt::white));
     EXPECT_FALSE(t.app->timerSetAlternatingRows.isActive());
 
     dialog = open();
-    EXPECT_EQ(dialog->colorListBackground->color(), defaultcolors::tableBackground());
-    EXPECT_EQ(dialog->colorSpectrumForeground->color(), defaultcolors::spectrum());
+    EXPECT_EQ(dialog->colorListBackground->color(), kListBackground);
+    EXPECT_EQ(dialog->colorSpectrumForeground->color(), kWave);
     EXPECT_TRUE(dialog->check_Alternating_Rows->isChecked());
 }
 
@@ -182,4 +186,29 @@ TEST_F(ColorsDialogTest, FirstStartTextIsBlackOnLightAndWhiteOnDark)
     EXPECT_EQ(t.app->cellTextColor(), QColor(Qt::black));
     t.appearance.dark = true;
     EXPECT_EQ(t.app->cellTextColor(), QColor(Qt::white));
+}
+
+TEST_F(ColorsDialogTest, TextChosenInTheRowColourStaysReadable)
+{
+    const struct {
+        QColor background, text;
+        QColor shown;
+    } cases[] = {
+        {QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)},
+        {QColor(250, 250, 250), QColor(Qt::white), QColor(Qt::black)},
+        {QColor(Qt::black), QColor(5, 5, 5), QColor(Qt::white)},
+        {QColor(20, 40, 120), QColor(20, 40, 120), QColor(Qt::white)},
+        {QColor(Qt::white), QColor(200, 30, 40), QColor(200, 30, 40)}, // readable: kept
+    };
+    for (const auto &c : cases) {
+        Window_Colors *dialog = open();
+        choose(dialog->colorListBackground, c.background);
+        choose(dialog->colorListForeground, c.text);
+        dialog->check_Alternating_Rows->setChecked(false);
+        dialog->OnOK();
+        EXPECT_EQ(tableBase(), c.background);
+        EXPECT_EQ(shownText(), c.shown) << c.text.name().toStdString() << " on " << c.background.name().toStdString();
+        // What was chosen is stored as chosen.
+        EXPECT_EQ(stored(prefkeys::kColorTableForeground), c.text);
+    }
 }

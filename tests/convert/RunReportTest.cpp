@@ -21,6 +21,16 @@ TEST(FailureReason, LastMeaningfulLineSkipsProgressAndClosingLines)
     EXPECT_LE(failure::lastMeaningfulLine(QByteArray(1000, 'x')).size(), 200);
 }
 
+TEST(FailureReason, ALongLineKeepsItsCauseAtTheEnd)
+{
+    const QByteArray path = "/home/u/Documents/Quavero/" + QByteArray(250, 'n') + "001.wav";
+    const QString line = failure::lastMeaningfulLine(path + ": File name too long\nConversion failed!\n");
+    EXPECT_EQ(line.size(), 200);
+    EXPECT_TRUE(line.startsWith("/home/u/Documents/Quavero/nnn")) << line.toStdString();
+    EXPECT_TRUE(line.endsWith("nnn001.wav: File name too long")) << line.toStdString();
+    EXPECT_TRUE(line.contains("...")) << line.toStdString();
+}
+
 TEST(FailureReason, ExitReasonNamesTheProgram)
 {
     EXPECT_EQ(failure::exitReason("sox", 2, "sox FAIL formats: can't open input file `x'\n"),

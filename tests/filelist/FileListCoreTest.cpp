@@ -4,6 +4,7 @@
 #include "filelist/core/ColumnSort.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/core/FileEntry.h"
+#include "filelist/core/ReportParts.h"
 #include "filelist/core/SizeText.h"
 #include "filelist/core/VideoFileList.h"
 
@@ -151,37 +152,155 @@ TEST(ColumnSort, HeaderClicksAlternateAndClearTheOtherFlags)
     EXPECT_EQ(flags, (filelist::SortFlags{1, 0, 0, 0}));
 }
 
+namespace {
+void sortList(VideoFileList &list, filelist::ColumnSorter &sorter, int column, bool ascending)
+{
+    list.sort([&](QList<NodeVideoFile> &entries) { sorter.sort(entries, column, ascending); });
+}
+} // namespace
+
 TEST(ColumnSort, NamesNaturallyAndSizesByByteCount)
 {
-    const filelist::NaturalOrder order;
+    filelist::ColumnSorter sorter;
     VideoFileList list;
     list.append(named("Track 10", 9961472));
     list.append(named("track 9", 10240));
     list.append(named("Intro", 1024));
 
-    list.sort(filelist::columnLessThan(filelist::NameColumn, true, order));
+    sortList(list, sorter, filelist::NameColumn, true);
     EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"Intro", "track 9", "Track 10"}));
-    list.sort(filelist::columnLessThan(filelist::NameColumn, false, order));
+    sortList(list, sorter, filelist::NameColumn, false);
     EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"Track 10", "track 9", "Intro"}));
 
     // By bytes, not by text: "9.50 MB" is the largest.
-    list.sort(filelist::columnLessThan(filelist::SizeColumn, true, order));
+    sortList(list, sorter, filelist::SizeColumn, true);
     EXPECT_EQ(column(list, filelist::SizeColumn), (QStringList{"1024.00 bytes", "10.00 KB", "9.50 MB"}));
-    list.sort(filelist::columnLessThan(filelist::SizeColumn, false, order));
+    sortList(list, sorter, filelist::SizeColumn, false);
+    EXPECT_EQ(column(list, filelist::SizeColumn), (QStringList{"9.50 MB", "10.00 KB", "1024.00 bytes"}));
+
+    // A column outside the four leaves the list alone.
+    sortList(list, sorter, 4, true);
     EXPECT_EQ(column(list, filelist::SizeColumn), (QStringList{"9.50 MB", "10.00 KB", "1024.00 bytes"}));
 }
 
 TEST(ColumnSort, EqualTextsKeepTheirOrderBothWays)
 {
-    const filelist::NaturalOrder order;
+    filelist::ColumnSorter sorter;
     VideoFileList list;
     list.append(named("b", 1, " 00:00:02.0"));
     list.append(named("a", 2, " 00:00:01.0"));
     list.append(named("c", 3, " 00:00:02.0"));
-    list.sort(filelist::columnLessThan(filelist::DurationColumn, true, order));
+    sortList(list, sorter, filelist::DurationColumn, true);
     EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"a", "b", "c"}));
-    list.sort(filelist::columnLessThan(filelist::DurationColumn, false, order));
+    sortList(list, sorter, filelist::DurationColumn, false);
     EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"b", "c", "a"}));
-    list.sort(filelist::columnLessThan(filelist::ExtensionColumn, false, order));
+    sortList(list, sorter, filelist::ExtensionColumn, false);
     EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"b", "c", "a"}));
+}
+
+TEST(ColumnSort, KeptKeysGiveTheSameOrderAsComparingAfterTheListChanged)
+{
+    // The same sorter over lists that change between sorts (entries removed,
+    // added, cleared): the kept keys must never mix up texts.
+    const filelist::NaturalOrder order;
+    filelist::ColumnSorter sorter(order);
+    QList<NodeVideoFile> entries;
+    for (const char *name : {"Track 10", "track 9", "Äpfel", "apple", "Zebra", "x2", "X10", "b"})
+        entries << named(QString::fromUtf8(name));
+    for (int round = 0; round < 3; ++round) {
+        sorter.sort(entries, filelist::NameColumn, round % 2 == 0);
+        for (qsizetype i = 1; i < entries.size(); ++i) {
+            const int c = order.compare(entries[i - 1].s_File_Name_Without_Extension(),
+                                        entries[i].s_File_Name_Without_Extension());
+            EXPECT_TRUE(round % 2 == 0 ? c <= 0 : c >= 0) << round << " at " << i;
+        }
+        entries.removeFirst();
+        entries << named(QStringLiteral("new %1").arg(round));
+        if (round == 1)
+            sorter.forget();
+    }
+}
+
+TEST(VideoFileList, RemovesManyScatteredIndicesInOnePass)
+{
+    VideoFileList list;
+    for (int i = 0; i < 10; ++i)
+        list.append(named(QString::number(i)));
+    // Unsorted, repeated and out-of-range indices.
+    list.removeAt({7, 1, 3, 3, -1, 10, 9, 1});
+    EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"0", "2", "4", "5", "6", "8"}));
+    list.removeAt({});
+    EXPECT_EQ(list.count(), 6);
+    list.append(QList<NodeVideoFile>{named("x"), named("y")});
+    EXPECT_EQ(column(list, filelist::NameColumn), (QStringList{"0", "2", "4", "5", "6", "8", "x", "y"}));
+}
+
+// What ffmpeg 5.1 reported for "ffmpeg -hide_banner -i b.flac -i f.mp3 -i
+// e.m4a -i c.wav": tags that read like report lines, a cover picture,
+// chapters, and a last input it could not open.
+const char *const kRecordedReport = R"(Input #0, flac, from 'b.flac':
+  Metadata:
+    title           : Duration: fake
+    artist          : Input #1, fake
+    encoder         : Lavf59.27.100
+  Duration: 00:00:02.25, start: 0.000000, bitrate: 130 kb/s
+  Stream #0:0: Audio: flac, 44100 Hz, mono, s16
+Input #1, mp3, from 'f.mp3':
+  Metadata:
+    encoder         : Lavf59.27.100
+  Duration: 00:00:01.54, start: 0.025056, bitrate: 66 kb/s
+  Stream #1:0: Audio: mp3, 44100 Hz, mono, fltp, 64 kb/s
+  Stream #1:1: Video: png, rgb24(pc), 32x32 [SAR 1:1 DAR 1:1], 90k tbr, 90k tbn (attached pic)
+    Metadata:
+      title           : Album cover
+      comment         : Other
+[mp3 @ 0x5581c0] Estimating duration from bitrate, this may be inaccurate
+Input #2, mov,mp4,m4a,3gp,3g2,mj2, from 'e.m4a':
+  Metadata:
+    major_brand     : M4A
+    title           : Chaptered
+  Duration: 00:00:02.00, start: 0.000000, bitrate: 77 kb/s
+  Chapters:
+    Chapter #2:0: start 0.000000, end 1.000000
+      Metadata:
+        title           : One
+  Stream #2:0[0x1](und): Audio: aac (LC) (mp4a / 0x6134706D), 44100 Hz, mono, fltp, 69 kb/s (default)
+c.wav: Invalid data found when processing input
+)";
+
+TEST(ReportParts, OnePartPerInputCutOnlyAtLineStarts)
+{
+    const QString report = QStringLiteral("ffmpeg version 5.1.6 Copyright (c) 2000-2024 the FFmpeg developers\n") +
+                           QString::fromUtf8(kRecordedReport);
+    const QStringList parts = filelist::reportPartsByInput(report);
+    ASSERT_EQ(parts.size(), 3);
+    EXPECT_TRUE(parts[0].startsWith("Input #0, flac, from 'b.flac':"));
+    EXPECT_TRUE(parts[1].startsWith("Input #1, mp3, from 'f.mp3':"));
+    EXPECT_TRUE(parts[2].startsWith("Input #2, mov,mp4"));
+    // Each part reads as its lone report would: the text after its first
+    // "Duration:". A tag reading "Duration: fake" comes first in its part, as
+    // it would in the lone report.
+    EXPECT_EQ(filelist::durationTextFromReport(parts[0]), " fake\n    a");
+    EXPECT_EQ(filelist::durationTextFromReport(parts[1]), " 00:00:01.5");
+    EXPECT_EQ(filelist::durationTextFromReport(parts[2]), " 00:00:02.0");
+    // The banner belongs to no part; the parts join up to the rest.
+    EXPECT_EQ(parts.join(QString()), QString::fromUtf8(kRecordedReport));
+    // The error about the input ffmpeg could not open ends the last part.
+    EXPECT_TRUE(parts[2].endsWith("c.wav: Invalid data found when processing input\n"));
+}
+
+TEST(ReportParts, NoPartsWithoutInputZeroAndOnlyAnUnbrokenRun)
+{
+    EXPECT_TRUE(filelist::reportPartsByInput("").isEmpty());
+    EXPECT_TRUE(filelist::reportPartsByInput("a.wav: Invalid data found when processing input\n").isEmpty());
+    // "Input #1" without "Input #0", a number without its comma, indented lines.
+    EXPECT_TRUE(filelist::reportPartsByInput("Input #1, wav, from 'a':\n").isEmpty());
+    EXPECT_TRUE(filelist::reportPartsByInput("Input #0 wav\n  Input #0, wav\n").isEmpty());
+    // Input #0, then #2: only #0 is in the run; a report without a last line end.
+    const QStringList parts = filelist::reportPartsByInput("Input #0, wav:\n  Duration: 00:00:01.00, x\n"
+                                                           "Input #2, wav:\n  Duration: 00:00:02.00, y");
+    ASSERT_EQ(parts.size(), 1);
+    EXPECT_EQ(filelist::durationTextFromReport(parts[0]), " 00:00:01.0");
+    const QStringList two = filelist::reportPartsByInput("Input #0, a:\nInput #1, b:");
+    EXPECT_EQ(two, (QStringList{"Input #0, a:\n", "Input #1, b:"}));
 }

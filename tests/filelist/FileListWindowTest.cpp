@@ -6,6 +6,7 @@
 #include "filelist/Window_Progress.h"
 #include "filelist/core/SizeText.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QProgressBar>
 #include <QTableView>
 #include <QTest>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,6 +75,23 @@ void dropPaths(const TestApp &t, const QStringList &paths, bool *accepted = null
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &drop);
 }
+} // namespace
+
+namespace {
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
 } // namespace
 
 class FileListWindowTest : public ::testing::Test {
@@ -275,24 +294,42 @@ TEST_F(FileListWindowTest, CellTextColourFollowsAlternatingRowsAndAppearance)
         t->appearance.dark = dark;
         EXPECT_EQ(colour(3), QColor(200, 30, 40)) << dark;
     }
+
+    // When the desktop changes its appearance, the table is painted anew.
+    t->window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(t->window.get()));
+    QCoreApplication::processEvents();
+    PaintCounter paints(app().tableviewVideoFiles->viewport());
+    app().b_List_Alternating_Rows = 1;
+    t->appearance.change(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }, 5000));
+    EXPECT_EQ(colour(0), QColor(Qt::white));
 }
 
-TEST_F(FileListWindowTest, DroppingAFileAndAFolderAddsThemAsTheCommandsWould)
+TEST_F(FileListWindowTest, DroppingAFileAndAFolderAddsTheFileAndTheWholeFolderTree)
 {
     const QString folder = testenv::freshFolder("dropped");
     ASSERT_TRUE(QFile::copy(tone("f1.wav"), folder + "/a.mp3"));
     ASSERT_TRUE(QFile::copy(tone("f1.wav"), folder + "/b.WAV"));
     writeText(folder + "/c.txt", "notes");
+    ASSERT_TRUE(QDir(folder).mkpath("CD 1"));
+    ASSERT_TRUE(QFile::copy(tone("f2.wav"), folder + "/CD 1/d.wav"));
 
     bool accepted = false;
     ASSERT_TRUE(testenv::addAndWait(app(), [&] {
         dropPaths(*t, {tone("Intro.wav"), folder, folder + "/c.txt"}, &accepted);
     }));
     EXPECT_TRUE(accepted);
-    ASSERT_EQ(app().arrayVideoFiles.count(), 2);
+    ASSERT_EQ(app().arrayVideoFiles.count(), 3);
     EXPECT_EQ(app().arrayVideoFiles.at(0).s_File_Path(), tone("Intro.wav"));
     EXPECT_EQ(app().arrayVideoFiles.at(1).s_File_Path(), folder + "/a.mp3");
-    EXPECT_EQ(names(*t), (QStringList{"Intro", "a"}));
+    EXPECT_EQ(app().arrayVideoFiles.at(2).s_File_Path(), folder + "/CD 1/d.wav");
+    EXPECT_EQ(app().arrayVideoFiles.at(2).s_Duration(), " 00:00:00.4");
+    // A dropped file has no relative folder; the dropped folder's files have theirs.
+    EXPECT_EQ(app().arrayVideoFiles.at(0).s_Relative_Folder(), "");
+    EXPECT_EQ(app().arrayVideoFiles.at(1).s_Relative_Folder(), "");
+    EXPECT_EQ(app().arrayVideoFiles.at(2).s_Relative_Folder(), "CD 1");
+    EXPECT_EQ(names(*t), (QStringList{"Intro", "a", "d"}));
 
     // A drag without files is turned away.
     QMimeData text;
@@ -300,6 +337,84 @@ TEST_F(FileListWindowTest, DroppingAFileAndAFolderAddsThemAsTheCommandsWould)
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(app().tableviewVideoFiles->viewport(), &enter);
     EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(FileListWindowTest, AddFolderAndSubfoldersFromTheFileMenuWalksTheTree)
+{
+    QAction *command = t->window->findChild<QAction *>("menuItemAddFolderAndSubfolders");
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->text(), QString::fromUtf8("Add Folder and Subfolders…"));
+    EXPECT_EQ(command->shortcut(), QKeySequence("Ctrl+Alt+O"));
+    // No other command of the window has the same shortcut.
+    for (QAction *other : t->window->findChildren<QAction *>())
+        if (other != command) {
+            EXPECT_NE(other->shortcut(), command->shortcut()) << other->objectName().toStdString();
+        }
+
+    const QString top = testenv::freshFolder("album");
+    for (const char *name : {"Disc 10/02.wav", "Disc 2/Bonus/01.wav", "Disc 2/10.wav", "Disc 2/9.wav", "intro.wav"}) {
+        QDir().mkpath(QFileInfo(top + "/" + name).absolutePath());
+        ASSERT_TRUE(QFile::copy(tone("f0.wav"), top + "/" + name)) << name;
+    }
+    t->prompts.addFolderAnswers.enqueue(top);
+    ASSERT_TRUE(testenv::addAndWait(app(), [&] { command->trigger(); }));
+    QStringList paths, relative;
+    for (const NodeVideoFile &entry : app().arrayVideoFiles.snapshot()) {
+        paths << QDir(top).relativeFilePath(entry.s_File_Path());
+        relative << entry.s_Relative_Folder();
+        EXPECT_EQ(entry.s_Duration(), " 00:00:00.2");
+    }
+    EXPECT_EQ(paths, (QStringList{"intro.wav", "Disc 2/9.wav", "Disc 2/10.wav", "Disc 2/Bonus/01.wav",
+                                  "Disc 10/02.wav"}));
+    EXPECT_EQ(relative, (QStringList{"", "Disc 2", "Disc 2", "Disc 2/Bonus", "Disc 10"}));
+
+    // Add Folder on the same folder stays one level deep, without relative folders.
+    app().OnUserToolbarClear();
+    t->prompts.addFolderAnswers.enqueue(top);
+    ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnMenuAddFolder(); }));
+    ASSERT_EQ(app().arrayVideoFiles.count(), 1);
+    EXPECT_EQ(app().arrayVideoFiles.at(0).s_Relative_Folder(), "");
+
+    // Cancelling the panel adds nothing.
+    command->trigger();
+    EXPECT_FALSE(app().isAdding());
+    EXPECT_EQ(app().arrayVideoFiles.count(), 1);
+}
+
+TEST_F(FileListWindowTest, AFifoNamedLikeAudioGetsAnEntryAndTheAddEnds)
+{
+    const QString folder = testenv::freshFolder("fifo");
+    ASSERT_TRUE(QFile::copy(tone("f3.wav"), folder + "/a.wav"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder + "/x.wav").constData(), 0600), 0);
+    t->prompts.addFolderAnswers.enqueue(folder);
+    ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnUserToolbarAddFolder(); }, 1, 15000));
+    ASSERT_EQ(app().arrayVideoFiles.count(), 2);
+    for (const NodeVideoFile &entry : app().arrayVideoFiles.snapshot()) {
+        if (entry.s_File_Name_Without_Extension() == QLatin1String("x")) {
+            EXPECT_EQ(entry.s_Duration(), "");
+            EXPECT_EQ(entry.i_Duration_in_Seconds(), 0);
+        } else {
+            EXPECT_EQ(entry.s_Duration(), " 00:00:00.6");
+        }
+    }
+}
+
+TEST_F(FileListWindowTest, RemoveTakesEveryRowOfAScatteredSelection)
+{
+    t->prompts.fileAnswers.enqueue(
+        {tone("f0.wav"), tone("f1.wav"), tone("f2.wav"), tone("f3.wav"), tone("f4.wav"), tone("Intro.wav")});
+    ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnUserToolbarAddVideos(); }));
+    QItemSelectionModel *selection = app().tableviewVideoFiles->selectionModel();
+    const QAbstractItemModel *model = app().tableviewVideoFiles->model();
+    // Rows 0, 2-3 and 5 as three ranges, one of them selected twice over.
+    QItemSelection chosen;
+    chosen.select(model->index(0, 0), model->index(0, 3));
+    chosen.select(model->index(2, 0), model->index(3, 3));
+    chosen.select(model->index(5, 0), model->index(5, 0));
+    selection->select(chosen, QItemSelectionModel::ClearAndSelect);
+    selection->select(model->index(3, 1), QItemSelectionModel::Select);
+    app().OnUserToolbarRemove();
+    EXPECT_EQ(names(*t), (QStringList{"f1", "f4"}));
 }
 
 TEST_F(FileListWindowTest, WhileAddingRemoveAndClearChangeNothingAndFurtherAddsQueue)

@@ -55,7 +55,7 @@ TEST_F(PlaybackTest, PlayWithoutThePreviewFileDoesNothing)
     EXPECT_EQ(t->app->s_Audio_URL, QUrl::fromLocalFile(folder + "/song.mp3"));
 }
 
-TEST_F(PlaybackTest, PauseThenPlayResumesAtTheCountedWholeSeconds)
+TEST_F(PlaybackTest, PauseThenPlayGoesOnFromThePausedPoint)
 {
     t->app->OnUserToolbarPlay();
     EXPECT_EQ(t->sounds.calls, QStringList({"open " + wav, "play"}));
@@ -63,20 +63,44 @@ TEST_F(PlaybackTest, PauseThenPlayResumesAtTheCountedWholeSeconds)
     EXPECT_EQ(playbackItems(), "NYY NYY");
     EXPECT_TRUE(t->app->timerHandleAudioPosition.isActive());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_Seconds_Position >= 2.0f; }, 5000));
+    // The counter follows the sound's own time.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_Seconds_Position >= 1.0f; }, 5000));
+    EXPECT_NEAR(t->app->i_Seconds_Position, t->sounds.current->currentTime(), 0.1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->sounds.current->currentTime() >= 1.3; }, 5000));
+
     t->app->OnUserToolbarPause();
-    const float counted = t->app->i_Seconds_Position;
-    EXPECT_EQ(counted, float(int(counted))); // whole seconds
+    const double paused = t->sounds.current->currentTime();
     EXPECT_EQ(t->sounds.calls.last(), "pause");
     EXPECT_EQ(t->app->i_PlayingStatus, 2);
     EXPECT_EQ(playbackItems(), "YNY YNY");
     EXPECT_FALSE(t->app->timerHandleAudioPosition.isActive());
+    // The exact point, not the whole seconds counted before it.
+    EXPECT_NEAR(t->app->i_Seconds_Position, paused, 0.001);
+    EXPECT_GT(t->app->i_Seconds_Position, 1.3f);
 
     t->sounds.calls.clear();
     t->app->OnMenuPlayVideo();
-    EXPECT_EQ(t->sounds.calls, QStringList({"open " + wav, QStringLiteral("seek %1").arg(counted), "play"}));
+    EXPECT_EQ(t->sounds.calls, QStringList({"play"})); // the same sound, not reopened
+    EXPECT_EQ(t->sounds.opened, 1);
     EXPECT_EQ(t->app->i_PlayingStatus, 1);
-    EXPECT_EQ(t->app->i_Seconds_Position, counted); // the count goes on from there
+    EXPECT_NEAR(t->sounds.current->currentTime(), paused, 0.05);
+}
+
+TEST_F(PlaybackTest, TheEndOfTheSoundStopsPlaybackAndPlayStartsAgainFromTheBeginning)
+{
+    t->app->OnUserToolbarPlay();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_Seconds_Position >= 1.0f; }, 5000));
+    ASSERT_TRUE(t->sounds.finishPlaying());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_PlayingStatus == 0; }, 2000));
+    EXPECT_EQ(t->app->sound, nullptr);
+    EXPECT_EQ(playbackItems(), "YNN YNN");
+    EXPECT_FALSE(t->app->timerHandleAudioPosition.isActive());
+    EXPECT_EQ(t->app->i_Seconds_Position, 0.0f);
+
+    t->sounds.calls.clear();
+    t->app->OnUserToolbarPlay();
+    EXPECT_EQ(t->sounds.calls, QStringList({"open " + wav, "play"}));
+    EXPECT_LT(t->sounds.current->currentTime(), 0.5);
 }
 
 TEST_F(PlaybackTest, StopThenPlayStartsFromTheBeginning)
@@ -93,6 +117,21 @@ TEST_F(PlaybackTest, StopThenPlayStartsFromTheBeginning)
     t->sounds.calls.clear();
     t->app->OnUserToolbarPlay();
     EXPECT_EQ(t->sounds.calls, QStringList({"open " + wav, "play"}));
+}
+
+TEST_F(PlaybackTest, PlayPauseTogglesAndFollowsTheItems)
+{
+    EXPECT_TRUE(t->app->menuItemPlayPause->isEnabled());
+    t->app->OnMenuPlayPause();
+    EXPECT_EQ(t->app->i_PlayingStatus, 1);
+    EXPECT_TRUE(t->app->menuItemPlayPause->isEnabled());
+    t->app->OnMenuPlayPause();
+    EXPECT_EQ(t->app->i_PlayingStatus, 2);
+    t->app->OnMenuPlayPause();
+    EXPECT_EQ(t->app->i_PlayingStatus, 1);
+    EXPECT_EQ(t->sounds.calls, QStringList({"open " + wav, "play", "pause", "play"}));
+    t->app->Disable_Audio_Play();
+    EXPECT_FALSE(t->app->menuItemPlayPause->isEnabled());
 }
 
 TEST_F(PlaybackTest, PauseThenStopForgetsTheResumePoint)

@@ -4,6 +4,8 @@
 
 #include "platform/Sound.h"
 #include "platform/core/ChildProcess.h"
+#include "preview/JoinedChild.h"
+#include "preview/View_Audio_Wave.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,16 @@ namespace {
 bool exists(const QString &path)
 {
     return QFileInfo(path).isFile();
+}
+
+// A file named like audio that holds none; its path, or "" when it cannot be written.
+QString notAudio(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("this is no audio");
+    return path;
 }
 } // namespace
 
@@ -47,11 +59,8 @@ TEST_F(PreviewFixture, OneRowDisablesTheMainCommandsUntilItsPreviewIsMade)
 
 TEST_F(PreviewFixture, AnUnreadableFileAlertsAndGivesTheCommandsBack)
 {
-    const QString broken = folder + "/broken.mp3";
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("this is no audio");
-    file.close();
+    const QString broken = notAudio(folder + "/broken.mp3");
+    ASSERT_FALSE(broken.isEmpty());
     listentries::add(*t, {broken});
     t->app->s_WAV_File = "/earlier/preview.wav";
 
@@ -62,10 +71,34 @@ TEST_F(PreviewFixture, AnUnreadableFileAlertsAndGivesTheCommandsBack)
     EXPECT_EQ(t->prompts.alerts[0].message, "Audio file could not be opened.");
     EXPECT_EQ(t->prompts.alerts[0].informative, "Audio file could not be opened.");
     EXPECT_EQ(t->prompts.alerts[0].buttons, QStringList({"Close"}));
-    EXPECT_EQ(t->app->s_WAV_File, "/earlier/preview.wav");
+    // No preview of the selected file: nothing for Play to play.
+    EXPECT_EQ(t->app->s_WAV_File, "");
     EXPECT_EQ(t->app->i_PlayingStatus, 0);
-    EXPECT_EQ(playbackItems(), "YNN YNN");
+    EXPECT_EQ(playbackItems(), "NNN NNN");
     EXPECT_TRUE(QTest::qWaitFor([&] { return mainCommandsEnabled(true); }, 2000));
+}
+
+TEST_F(PreviewFixture, AfterAFailedPreviewPlayDoesNotPlayThePreviousFile)
+{
+    const QString broken = notAudio(folder + "/broken.mp3");
+    ASSERT_FALSE(broken.isEmpty());
+    listentries::add(*t, {tone("good.wav"), broken});
+    ASSERT_TRUE(selectAndWaitPrepared({0}));
+    ASSERT_EQ(playbackItems(), "YNN YNN");
+
+    bool success = true;
+    ASSERT_TRUE(selectAndWaitPrepared({1}, &success));
+    ASSERT_FALSE(success);
+    EXPECT_EQ(playbackItems(), "NNN NNN");
+    t->app->OnUserToolbarPlay();
+    t->app->OnMenuPlayPause();
+    EXPECT_TRUE(t->sounds.calls.isEmpty());
+    EXPECT_EQ(t->app->i_PlayingStatus, 0);
+
+    // The good file selected again has its own preview to play.
+    ASSERT_TRUE(selectAndWaitPrepared({0}));
+    t->app->OnUserToolbarPlay();
+    EXPECT_EQ(t->sounds.calls, QStringList({"open " + work("good.wav"), "play"}));
 }
 
 TEST_F(PreviewFixture, TwoSelectionsWithinTheDeferralPrepareOnlyTheSecond)
@@ -146,19 +179,20 @@ TEST_F(PreviewFixture, TwoRowsWithoutASoundKeepTheItemsAndPlayAsksForOne)
     EXPECT_TRUE(t->sounds.calls.isEmpty());
 }
 
-TEST_F(PreviewFixture, ASoundStartedWhileTheNextPreviewIsMadeStopsWhenItIsReady)
+TEST_F(PreviewFixture, PlayWaitsForThePreviewOfTheNewlySelectedRow)
 {
     listentries::add(*t, {tone("a.wav"), tone("b.wav")});
     ASSERT_TRUE(selectAndWaitPrepared({0}));
     QSignalSpy prepared(t->app.get(), &AppDelegate::previewPrepared);
     listentries::select(t->app->tableviewVideoFiles, {1});
-    t->app->OnUserToolbarPlay(); // still plays the preview of the first row
-    ASSERT_EQ(t->app->i_PlayingStatus, 1);
-    ASSERT_TRUE(prepared.wait(20000));
-    EXPECT_EQ(t->sounds.calls.last(), "stop");
-    EXPECT_EQ(t->app->sound, nullptr);
+    EXPECT_EQ(playbackItems(), "NNN NNN");
+    t->app->OnUserToolbarPlay(); // the first row's preview is not the selected file's
+    EXPECT_TRUE(t->sounds.calls.isEmpty());
     EXPECT_EQ(t->app->i_PlayingStatus, 0);
+    ASSERT_TRUE(prepared.wait(20000));
     EXPECT_EQ(playbackItems(), "YNN YNN");
+    t->app->OnUserToolbarPlay();
+    EXPECT_EQ(t->sounds.calls, QStringList({"open " + work("b.wav"), "play"}));
 }
 
 TEST_F(PreviewFixture, ThePictureOfALongFileShowsItsWaveformNotAFlatLine)
@@ -193,4 +227,63 @@ TEST_F(PreviewFixture, AFileAddedFromTheWorkFolderIsNeitherDeletedNorOverwritten
     EXPECT_EQ(QFileInfo(input).size(), size);
     EXPECT_EQ(t->app->s_WAV_File, work("kept (preview).wav"));
     EXPECT_EQ(testenv::probe(t->app->s_WAV_File, "sample_rate"), "44100");
+}
+
+namespace {
+// An ffmpeg that draws no waveform picture for inputs whose name holds
+// "nopicture", and takes two minutes over one for names with "slowpicture".
+QString pictureTroubleFfmpeg(const QString &folder)
+{
+    const QString wrapper = folder + "/picture-ffmpeg";
+    QFile script(wrapper);
+    if (!script.open(QIODevice::WriteOnly))
+        return QString();
+    script.write(QStringLiteral("#!/bin/sh\n"
+                                "case \"$*\" in *nopicture*showwavespic*) exit 1;; "
+                                "*slowpicture*showwavespic*) exec sleep 120;; esac\n"
+                                "exec '%1' \"$@\"\n")
+                     .arg(testenv::ffmpeg())
+                     .toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    return wrapper;
+}
+
+bool isBlack(const QImage &image)
+{
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4)
+            if ((image.pixel(x, y) & 0xffffff) != 0)
+                return false;
+    return true;
+}
+} // namespace
+
+TEST_F(PreviewFixture, ThePaneKeepsTheLastGoodPictureWhileTheNextIsMadeAndWhenItFails)
+{
+    t->app->sffmpegPath = pictureTroubleFfmpeg(folder);
+    ASSERT_FALSE(t->app->sffmpegPath.isEmpty());
+    listentries::add(*t, {tone("good.wav"), tone("nopicture.wav"), tone("slowpicture.wav")});
+    View_Audio_Wave *pane = t->app->viewAudioPlot;
+    pane->resize(400, 120);
+    ASSERT_TRUE(selectAndWaitPrepared({0}));
+    const QImage good = pane->grab().toImage();
+    ASSERT_FALSE(isBlack(good));
+    EXPECT_EQ(pane->shownFile(), "good.wav");
+
+    bool success = false;
+    ASSERT_TRUE(selectAndWaitPrepared({1}, &success));
+    EXPECT_TRUE(success); // the preview WAV was made, only its picture was not
+    EXPECT_EQ(pane->grab().toImage(), good);
+    EXPECT_EQ(pane->shownFile(), "good.wav");
+
+    // While a picture is being drawn, and after it was abandoned for another
+    // selection, the pane shows the last complete one.
+    listentries::select(t->app->tableviewVideoFiles, {2});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->iCurrentSpectrumIndex == 3 && t->app->previewChild; }, 20000));
+    EXPECT_EQ(pane->grab().toImage(), good);
+    listentries::select(t->app->tableviewVideoFiles, {1});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->iCurrentSpectrumIndex == 4 && !t->app->previewChild; }, 20000));
+    EXPECT_EQ(pane->grab().toImage(), good);
+    EXPECT_FALSE(QFileInfo::exists(work("Spectrum0002.png")));
 }

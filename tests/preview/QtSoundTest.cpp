@@ -1,7 +1,7 @@
 // The Qt Multimedia sound on real files. Without a sound device the backend
 // plays into a silent sink, where position, pause and seeking still work.
+#include "PreviewFixture.h"
 #include "platform/QtSound.h"
-#include "TestApp.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -38,15 +38,21 @@ QString toneFile(double seconds)
     const QString folder = testenv::freshFolder("qtsound");
     return testenv::makeTone(folder + "/tone.wav", seconds);
 }
+
+// A sound on a fresh tone of the given length, played by the backend's
+// silent sink when the machine has no sound device; none if no tone was made.
+std::unique_ptr<ISound> toneSound(double seconds)
+{
+    startSoundSystem();
+    const QString path = toneFile(seconds);
+    return path.isEmpty() ? nullptr : QtSoundFactory(false).open(path);
+}
 } // namespace
 
 TEST(QtSound, SeeksSetBeforePlayingAndPlaysOn)
 {
-    startSoundSystem();
-    const QString path = toneFile(4.0);
-    ASSERT_FALSE(path.isEmpty());
-    QtSoundFactory factory(false);
-    std::unique_ptr<ISound> sound = factory.open(path);
+    std::unique_ptr<ISound> sound = toneSound(4.0);
+    ASSERT_NE(sound, nullptr);
     sound->setCurrentTime(2.0);
     ASSERT_TRUE(sound->play()) << sound->errorText().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return sound->currentTime() >= 2.3; }, 5000)) << sound->currentTime();
@@ -94,4 +100,69 @@ TEST(QtSound, WithoutAnOutputDevicePlayingFailsWithAReason)
     std::unique_ptr<ISound> sound = factory.open(path);
     EXPECT_FALSE(sound->play());
     EXPECT_EQ(sound->errorText(), "no sound output device was found");
+}
+
+TEST(QtSound, TellsWhenAShortFileHasPlayedToItsEnd)
+{
+    std::unique_ptr<ISound> sound = toneSound(0.4);
+    ASSERT_NE(sound, nullptr);
+    int ends = 0;
+    sound->setEndHandler([&] {
+        ++ends;
+        sound.reset(); // the handler may drop the sound
+    });
+    ASSERT_TRUE(sound->play()) << sound->errorText().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends > 0; }, 10000));
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(sound, nullptr);
+}
+
+TEST(QtSound, PauseThenPlayGoesOnFromThePausedPoint)
+{
+    std::unique_ptr<ISound> sound = toneSound(4.0);
+    ASSERT_NE(sound, nullptr);
+    ASSERT_TRUE(sound->play()) << sound->errorText().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->currentTime() >= 0.6; }, 5000));
+    sound->pause();
+    const double paused = sound->currentTime();
+    // Paused, the position stays where it is.
+    double before = paused;
+    EXPECT_FALSE(QTest::qWaitFor(
+        [&] {
+            const double now = sound->currentTime();
+            const bool moved = qAbs(now - before) > 0.05;
+            before = now;
+            return moved;
+        },
+        400));
+    const double resumedFrom = sound->currentTime();
+    ASSERT_TRUE(sound->play());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->currentTime() > resumedFrom + 0.2; }, 5000));
+    // Going on, not starting over or going back by a part of a second.
+    EXPECT_GE(sound->currentTime(), paused);
+    EXPECT_LT(sound->currentTime(), resumedFrom + 1.5);
+    sound->stop();
+}
+
+// The whole preview with the real sound: a short file plays to its end and
+// the window shows playback as stopped.
+TEST_F(PreviewFixture, WithTheRealSoundTheEndOfAPreviewStopsPlayback)
+{
+    startSoundSystem();
+    QtSoundFactory real(false);
+    t->sounds.real = &real;
+    listentries::add(*t, {tone("short.wav", 0.5)});
+    ASSERT_TRUE(selectAndWaitPrepared({0}));
+    t->app->OnUserToolbarPlay();
+    ASSERT_EQ(t->app->i_PlayingStatus, 1) << t->prompts.alerts.size();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_PlayingStatus == 0; }, 10000));
+    EXPECT_EQ(t->app->sound, nullptr);
+    EXPECT_EQ(playbackItems(), "YNN YNN");
+    EXPECT_FALSE(t->app->timerHandleAudioPosition.isActive());
+
+    // Play again: from the start, to the end once more.
+    t->app->OnUserToolbarPlay();
+    ASSERT_EQ(t->app->i_PlayingStatus, 1);
+    EXPECT_LT(t->app->sound->currentTime(), 0.3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_PlayingStatus == 0; }, 10000));
 }

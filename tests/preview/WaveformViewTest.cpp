@@ -1,8 +1,10 @@
-// The waveform pane: the red placeholder before any load, then the newest
-// picture stretched over the pane.
+// The waveform pane: the red placeholder before any picture, then the newest
+// complete picture stretched over the pane.
 #include "TestApp.h"
 #include "preview/View_Audio_Wave.h"
 
+#include <QAccessible>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -79,8 +81,8 @@ TEST_F(WaveformViewTest, TheNewestPictureIsStretchedOverThePane)
     const QString work = t.app->s_Output_Folder;
     writePicture(work + "/Spectrum0000.png", {Qt::green});
     writePicture(work + "/Spectrum0001.png", {Qt::red, Qt::blue});
-    t.app->iCurrentSpectrumIndex = 2;
-    t.app->b_Audio_Loaded = 1;
+    ASSERT_TRUE(view->showPicture(work + "/Spectrum0000.png", "first.wav"));
+    ASSERT_TRUE(view->showPicture(work + "/Spectrum0001.png", "second.wav"));
 
     for (const QSize size : {QSize(400, 120), QSize(1000, 200)}) {
         const QImage image = render(view, size);
@@ -92,11 +94,33 @@ TEST_F(WaveformViewTest, TheNewestPictureIsStretchedOverThePane)
     }
 }
 
-TEST_F(WaveformViewTest, AMissingPictureLeavesThePaneBlack)
+TEST_F(WaveformViewTest, APictureThatCannotBeReadLeavesWhatThePaneShows)
 {
-    t.app->iCurrentSpectrumIndex = 5;
-    t.app->b_Audio_Loaded = 1;
-    const QImage image = render(view, QSize(300, 100));
-    EXPECT_TRUE(redArea(image).isEmpty());
-    EXPECT_EQ(image.pixel(150, 50), qRgb(0, 0, 0));
+    const QString work = t.app->s_Output_Folder;
+    // Before any picture: the words stay.
+    EXPECT_FALSE(view->showPicture(work + "/Spectrum0005.png", "missing.wav"));
+    EXPECT_FALSE(redArea(render(view, QSize(300, 100))).isEmpty());
+    EXPECT_EQ(view->shownFile(), "");
+
+    writePicture(work + "/Spectrum0000.png", {Qt::blue});
+    ASSERT_TRUE(view->showPicture(work + "/Spectrum0000.png", "song.flac"));
+    QFile half(work + "/Spectrum0001.png"); // a picture cut off while written
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write("\x89PNG\r\n");
+    half.close();
+    EXPECT_FALSE(view->showPicture(half.fileName(), "next.flac"));
+    EXPECT_EQ(render(view, QSize(300, 100)).pixel(150, 50), qRgb(0, 0, 255));
+    EXPECT_EQ(view->shownFile(), "song.flac");
+}
+
+TEST_F(WaveformViewTest, ScreenReadersHearItsNameAndWhatItShows)
+{
+    QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->text(QAccessible::Name), "Waveform");
+    EXPECT_EQ(pane->text(QAccessible::Description), "No Audio Loaded");
+    const QString picture = t.app->s_Output_Folder + "/Spectrum0000.png";
+    writePicture(picture, {Qt::blue});
+    ASSERT_TRUE(view->showPicture(picture, "song.flac"));
+    EXPECT_EQ(pane->text(QAccessible::Description), "song.flac");
 }

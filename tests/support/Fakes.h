@@ -67,6 +67,12 @@ class FakeAppearance : public IAppearance {
 public:
     bool dark = false;
     bool isDark() const override { return dark; }
+    // The desktop changing its appearance.
+    void change(bool toDark)
+    {
+        dark = toDark;
+        notifyChanged();
+    }
 };
 
 class FakeDesktop : public IDesktop {
@@ -85,16 +91,21 @@ public:
 };
 
 // Records what was asked of each sound, as "open <path>", "play", "seek 3",
-// "pause", "stop".
+// "pause", "stop". A sound's time runs on the clock while it plays.
 class FakeSoundFactory : public ISoundFactory {
 public:
     QStringList calls;
     bool failToPlay = false;
+    // When set, open() records the call and hands out this factory's real sound.
+    ISoundFactory *real = nullptr;
 
     std::unique_ptr<ISound> open(const QString &path) override;
     // Makes the newest sound that still exists report a playback failure from
     // the event loop, as a sound backend would; false when no sound exists.
     bool failWhilePlaying(const QString &reason);
+    // Makes the newest sound that still exists reach its end, from the event
+    // loop, as a sound backend would; false when no sound exists.
+    bool finishPlaying();
     // The newest sound still open, if any, and how many were opened.
     ISound *current = nullptr;
     int opened = 0;

@@ -94,7 +94,7 @@ TEST_F(GermanWindowTest, ToolbarAndMenusSpeakGerman)
     QAction *add = t.window->findChild<QAction *>(QStringLiteral("menuItemAddVideos"));
     ASSERT_NE(add, nullptr);
     EXPECT_EQ(add->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    EXPECT_EQ(textOf<QLabel>(t, "labelOutputFormat"), "Ausgabeformat:");
+    EXPECT_EQ(textOf<QLabel>(t, "labelOutputFormat"), "&Ausgabeformat:");
     // The stored format index is a number, not a text of the window.
     EXPECT_EQ(t.preferences.string(prefkeys::kOutputFormat), "8");
 }

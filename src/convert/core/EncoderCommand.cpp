@@ -101,11 +101,13 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
     return {};
 }
 
-// MP3 and FLAC keep a cover picture as ffmpeg does by default; every other
+// MP3 keeps the cover picture as ffmpeg copies it by default; every other
 // container either rejects it or would gain a video track, so they drop it.
+// The tag-copy step puts the input's own pictures into those that hold them
+// (FLAC included: ffmpeg would turn a JPEG cover into a PNG, which sox drops).
 bool dropsVideo(RecordKind kind)
 {
-    return kind != RecordKind::MP3 && kind != RecordKind::FLAC;
+    return kind != RecordKind::MP3;
 }
 } // namespace
 
@@ -132,9 +134,21 @@ QString finalPath(const QString &destinationFolder, const QString &baseName, con
     return destinationFolder + QLatin1Char('/') + baseName + extension;
 }
 
-QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension)
+QString intermediateName(const QString &baseName, const QString &extension, int number)
 {
-    return workFolder + QLatin1Char('/') + baseName + QStringLiteral("001") + extension;
+    const QString suffix = QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')) + extension;
+    const qsizetype room = kMaxNameBytes - suffix.toUtf8().size();
+    QString stem = baseName;
+    // Shortened a character at a time, never inside a surrogate pair, until
+    // its UTF-8 form (what the file system stores) fits.
+    while (!stem.isEmpty() && stem.toUtf8().size() > room)
+        stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    return stem + suffix;
+}
+
+QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension, int number)
+{
+    return workFolder + QLatin1Char('/') + intermediateName(baseName, extension, number);
 }
 
 QString outputFolder(const QString &destinationFolder, const QString &subfolder)
@@ -151,7 +165,8 @@ QString inputText(const NodeVideoFile &entry)
 }
 
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
-                     const QString &workFolder, const FormatRecords &records, const OutputName &name)
+                     const QString &workFolder, const FormatRecords &records, const OutputName &name,
+                     int intermediateNumber)
 {
     EncoderCommand command;
     const OutputFormat *format = formats::at(formatIndex);
@@ -163,7 +178,8 @@ EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QStri
     command.finalFolder = outputFolder(destinationFolder, name.subfolder);
     command.finalPath = finalPath(command.finalFolder, baseName, format->extension);
     command.ffmpegOutputPath =
-        command.effects ? intermediatePath(workFolder, baseName, format->extension) : command.finalPath;
+        command.effects ? intermediatePath(workFolder, baseName, format->extension, intermediateNumber)
+                        : command.finalPath;
 
     command.arguments << "-i" << inputText(entry);
     command.arguments << formatArguments(format->record, records);

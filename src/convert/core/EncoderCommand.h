@@ -33,8 +33,16 @@ bool effectsFollow(qint64 formatIndex, const FormatRecords &records);
 
 // "<folder>/<base name><extension>", joined with "/" without normalising.
 QString finalPath(const QString &destinationFolder, const QString &baseName, const QString &extension);
-// "<work folder>/<base name>001<extension>": what ffmpeg writes when effects follow.
-QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension);
+// The longest file name, in bytes, that the usual Linux file systems take.
+constexpr int kMaxNameBytes = 255;
+// "<base name>001<extension>" (number 1; 2 gives "002"): the name of the file
+// ffmpeg writes in the work folder when effects follow. A base name too long
+// for the file system's limit once the number and extension are added is
+// shortened at its end, so that the name stays within kMaxNameBytes.
+QString intermediateName(const QString &baseName, const QString &extension, int number = 1);
+// The work folder joined with the intermediate name.
+QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension,
+                         int number = 1);
 
 // The input element: the entry's file URL as text with every percent escape
 // decoded ("file:///music/100% live.wav"); ffmpeg opens it through "file:".
@@ -44,7 +52,9 @@ QString inputText(const NodeVideoFile &entry);
 // below it.
 QString outputFolder(const QString &destinationFolder, const QString &subfolder);
 
-// The whole command for one entry, written where name says.
+// The whole command for one entry, written where name says; intermediateNumber
+// numbers its intermediate file (see intermediateName).
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
-                     const QString &workFolder, const FormatRecords &records, const OutputName &name = {});
+                     const QString &workFolder, const FormatRecords &records, const OutputName &name = {},
+                     int intermediateNumber = 1);
 } // namespace encoder

@@ -6,6 +6,9 @@
 namespace failure {
 namespace {
 constexpr int kMaxLength = 200;
+// A long line is cut in its middle: its start names what was being done (often
+// a path), its end the cause ("File name too long", "No space left on device").
+constexpr int kKeptStart = 60;
 
 bool saysNothing(const QString &line)
 {
@@ -22,7 +25,10 @@ QString lastMeaningfulLine(const QByteArray &output)
         const QString line = it->trimmed();
         if (saysNothing(line))
             continue;
-        return line.size() > kMaxLength ? line.left(kMaxLength - 3) + QStringLiteral("...") : line;
+        if (line.size() <= kMaxLength)
+            return line;
+        const QString gap = QStringLiteral("...");
+        return line.left(kKeptStart) + gap + line.right(kMaxLength - kKeptStart - gap.size());
     }
     return QString();
 }

@@ -7,7 +7,8 @@
 namespace failure {
 // The last line of the output that says something: blank lines, ffmpeg's
 // progress and summary lines and its closing "Conversion failed!" are passed
-// over. Empty when no line says anything. At most about 200 characters.
+// over. Empty when no line says anything. At most 200 characters: a longer
+// line keeps its start and its end (where the cause is), cut in the middle.
 QString lastMeaningfulLine(const QByteArray &output);
 
 // "<program> failed: <last meaningful line>", or "<program> failed with exit

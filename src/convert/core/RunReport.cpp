@@ -19,31 +19,41 @@ QString renamedLines(const QList<RenamedEntry> &renamed)
         lines << Text::tr("%1: saved as %2").arg(r.fileName, r.savedAs);
     return lines.join(QLatin1Char('\n'));
 }
+
+// One line for each warning of a converted entry, after a blank line; "" for none.
+QString warningLines(const QList<ConvertedWithWarning> &warnings)
+{
+    QStringList lines{QString()};
+    for (const ConvertedWithWarning &w : warnings)
+        lines << Text::tr("%1: converted; %2").arg(w.fileName, w.warning);
+    return warnings.isEmpty() ? QString() : QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+}
 } // namespace
 
-RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed)
+RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed,
+                  const QList<ConvertedWithWarning> &warnings)
 {
-    const QString openFolder = QStringLiteral("Open Output Folder");
-    const QString close = QStringLiteral("Close");
+    const QString openFolder = Text::tr("Open Output Folder");
+    const QString close = Text::tr("Close");
     RunAlert alert;
     if (failures.isEmpty()) {
-        alert.message = QStringLiteral("Success");
-        alert.informative = QStringLiteral("Audio files were converted successfully.");
+        alert.message = Text::tr("Success");
+        alert.informative = Text::tr("Audio files were converted successfully.");
         alert.buttons = QStringList{openFolder, close};
         alert.openFolderButton = 0;
-        alert.informative += renamedLines(renamed);
+        alert.informative += renamedLines(renamed) + warningLines(warnings);
         return alert;
     }
     const int failed = int(failures.size());
-    alert.message = failed == 1 ? QStringLiteral("1 of %1 files could not be converted.").arg(entryCount)
-                                : QStringLiteral("%1 of %2 files could not be converted.").arg(failed).arg(entryCount);
+    alert.message = failed == 1 ? Text::tr("1 of %1 files could not be converted.").arg(entryCount)
+                                : Text::tr("%1 of %2 files could not be converted.").arg(failed).arg(entryCount);
     if (entryCount == 1)
-        alert.message = QStringLiteral("The file could not be converted.");
+        alert.message = Text::tr("The file could not be converted.");
     QStringList lines;
     for (const FailedEntry &f : failures)
         lines << QStringLiteral("%1: %2").arg(f.fileName, f.reason);
-    lines << QString() << QStringLiteral("Check these files and the format options, then convert them again.");
-    alert.informative = lines.join(QLatin1Char('\n')) + renamedLines(renamed);
+    lines << QString() << Text::tr("Check these files and the format options, then convert them again.");
+    alert.informative = lines.join(QLatin1Char('\n')) + renamedLines(renamed) + warningLines(warnings);
     if (failed < entryCount) {
         alert.buttons = QStringList{openFolder, close};
         alert.openFolderButton = 0;

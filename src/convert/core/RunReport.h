@@ -17,6 +17,12 @@ struct RenamedEntry {
     QString savedAs;  // the output's name, "a (2).mp3"
 };
 
+// An entry converted all the same, with something the user should know.
+struct ConvertedWithWarning {
+    QString fileName; // "a b.mp3"
+    QString warning;  // "tags not copied: ..."
+};
+
 struct RunAlert {
     QString message;
     QString informative;
@@ -27,5 +33,7 @@ struct RunAlert {
 
 namespace runreport {
 // The details are the caller's (details::text), filled in afterwards.
-RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed = {});
+// The converted entries with warnings are listed last ("a.mp3: converted; tags not copied: ...").
+RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed = {},
+                  const QList<ConvertedWithWarning> &warnings = {});
 } // namespace runreport

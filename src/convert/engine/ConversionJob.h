@@ -14,11 +14,26 @@
 //  4. when ffmpeg has ended successfully and the effects stage follows, runs
 //     sox (output and error joined) with the effect settings read from the
 //     records at that moment; sox's text goes to the system log;
-//  5. judges the entry: ffmpeg (and sox) started, did not crash, exited 0 and
-//     the final file exists and is not empty. A failed entry leaves no file at
-//     its final path; its reason says in plain words what went wrong
-//     (plainfailure), the result keeps the commands and what they printed. finished() is emitted exactly once per start(), always
-//     from the event loop (never from inside start()).
+//  5. judges the entry: ffmpeg (and sox) started, did not crash, exited 0,
+//     said nothing of a failed write ("No space left on device", "Error
+//     writing trailer", sox's "error writing output file": both can exit 0
+//     after one), ffmpeg's output file is as long as ffmpeg reported writing,
+//     and the final file exists and is not empty. A failed entry leaves no
+//     file at its final path and no intermediate file; its reason says in
+//     plain words what went wrong (plainfailure), the result keeps the
+//     commands and what they printed. An output shorter than the input (a
+//     damaged input read only in part) is converted with a warning.
+//     finished() is emitted exactly once per start(), always from the event
+//     loop (never from inside start()).
+//  6. copies the input's tags and pictures into the complete final file
+//     (TagCopy, unless the request turns it off); what could not be copied
+//     becomes a warning of a converted entry.
+//
+// Only a regular file (or a link to one) is opened as input: a FIFO would
+// block ffmpeg for ever. Before sox writes the final path, whatever is there
+// is removed (a link as a link, never followed); a folder in the way is never
+// deleted, the entry fails instead. Entries converted at once never share an
+// intermediate file: a name another running job writes gets the next number.
 //
 // stop() kills a running child at once, removes the partial outputs and
 // emits finished() with ok false before it returns (for Ctrl-C). A caller
@@ -41,7 +56,12 @@
 #include "formats/core/Records.h"
 
 class QProcess;
+class TagCopyTask;
 struct PlainFailure;
+struct FailureContext;
+namespace outputcheck {
+struct WriteProblem;
+}
 
 struct ConversionRequest {
     qint64 formatIndex = 0;       // 0..14, the output format
@@ -50,6 +70,7 @@ struct ConversionRequest {
     OutputName output;            // subfolder (created when missing) and base name; empty: the entry's own
     QString workFolder;           // where intermediate files for sox go
     QStringList inputPaths;       // every input file of the list: none is ever written
+    bool copyTags = true;         // the input's tags and pictures go into the final file
 };
 
 struct ConversionResult {
@@ -80,6 +101,9 @@ public:
     void start(const ConversionRequest &request);
     // Kills the running child, removes the partial outputs, emits finished().
     void stop();
+    // Stops every running job of the program, telling nobody (finished() is
+    // not emitted): for a program that is about to end.
+    static void stopAll();
     bool isRunning() const { return m_running; }
     // True from the moment sox was started for the current entry.
     bool inEffectsStage() const { return m_soxStarted; }
@@ -92,7 +116,13 @@ signals:
     void finished(ConversionResult result);
 
 private:
+    EncoderCommand commandFor(const ConversionRequest &request) const;
     void onFfmpegErrorData();
+    PlainFailure ffmpegOutputProblem(const FailureContext &context, int exitCode) const;
+    PlainFailure writeFailure(const FailureContext &context, int exitCode, const outputcheck::WriteProblem &write,
+                              const QByteArray &output) const;
+    void noteShortOutput();
+    static QString folderInTheWay(const QString &path);
     void onFfmpegFinished(int exitCode, int exitStatus);
     void startEffects();
     void onSoxFinished(int exitCode, int exitStatus);
@@ -102,6 +132,7 @@ private:
     void fail(const PlainFailure &failure);
     void finishLater(bool ok, const QString &reason);
     void dropProcesses();
+    void copyTagsThenFinish();
 
     QString m_ffmpegPath;
     QString m_soxPath;
@@ -111,6 +142,8 @@ private:
     EncoderCommand m_command;
     QPointer<QProcess> m_ffmpeg;
     QPointer<QProcess> m_sox;
+    TagCopyTask *m_tags;
+    QStringList m_warnings;     // of the current entry, for its result
     QByteArray m_errorOutput;   // ffmpeg's error output: its start and its end when it is long
     QByteArray m_soxOutput;
     QStringList m_soxArguments;

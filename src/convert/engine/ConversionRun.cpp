@@ -131,6 +131,7 @@ void ConversionRun::startEntry(int index)
     request.output = item.entry.output;
     request.workFolder = m_setup.workFolder;
     request.inputPaths = inputPaths();
+    request.copyTags = m_setup.copyTags;
     item.job->start(request);
     emit entryStarted(index);
     emit progressChanged();

@@ -52,6 +52,7 @@ struct RunSetup {
     // Removes each converted entry's intermediate file at once (a private
     // temporary folder); otherwise they stay until the work folder is emptied.
     bool removeIntermediates = false;
+    bool copyTags = true; // the input's tags and pictures go into each output
     RunPacing pacing;
     // Input files that are not entries of the run but must never be written
     // either (the list as it is now, asked at each entry's start).

@@ -3,7 +3,15 @@
 #include "convert/core/EncoderCommand.h"
 #include "platform/core/ChildProcess.h"
 
+#include <QCoreApplication>
+
 namespace programs {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProgramCheck)
+};
+} // namespace
+
 bool canRun(const QString &programPath, const QString &versionOption)
 {
     if (!child::canRun(programPath))
@@ -26,13 +34,13 @@ MissingProgram firstMissing(qint64 formatIndex, const FormatRecords &records, co
 
 QString missingMessage(const MissingProgram &missing)
 {
-    return QStringLiteral("The program \"%1\" cannot be run.").arg(missing.name);
+    return Text::tr("The program \"%1\" cannot be run.").arg(missing.name);
 }
 
 QString missingInformative(const MissingProgram &missing)
 {
-    return QStringLiteral("Quavero needs \"%1\" to convert audio files to this format, but it could not start it "
-                          "(tried \"%2\"). Install the Debian package \"%3\" (sudo apt install %3) and try again.")
+    return Text::tr("Quavero needs \"%1\" to convert audio files to this format, but it could not start it "
+                    "(tried \"%2\"). Install the Debian package \"%3\" (sudo apt install %3) and try again.")
         .arg(missing.name, missing.path, missing.debianPackage);
 }
 } // namespace programs

@@ -48,6 +48,16 @@ QList<RenamedEntry> renamedEntries(const ConversionRun &run)
     return entries;
 }
 
+QList<ConvertedWithWarning> warnings(const ConversionRun &run)
+{
+    QList<ConvertedWithWarning> entries;
+    for (int i = 0; i < run.entryCount(); ++i)
+        if (run.state(i) == EntryState::Converted)
+            for (const QString &warning : run.result(i).warnings)
+                entries.append({fileName(run.entry(i).entry.s_File_Path()), warning});
+    return entries;
+}
+
 QList<EntryDetails> details(const ConversionRun &run, const QList<int> &indexes)
 {
     QList<EntryDetails> entries;

@@ -1,5 +1,8 @@
 #include "filelist/core/ColumnSort.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace filelist {
 QString columnText(const NodeVideoFile &entry, int column)
 {
@@ -27,20 +30,51 @@ std::optional<bool> takeSortDirection(SortFlags &flags, int column)
     return ascending;
 }
 
-EntryLessThan columnLessThan(int column, bool ascending, const NaturalOrder &order)
+ColumnSorter::ColumnSorter(const NaturalOrder &order) : m_order(order) {}
+
+QCollatorSortKey ColumnSorter::keyOf(const QString &text)
 {
-    std::function<int(const NodeVideoFile &, const NodeVideoFile &)> compare;
+    auto found = m_keys.constFind(text);
+    if (found == m_keys.constEnd())
+        found = m_keys.insert(text, m_order.sortKey(text));
+    return *found;
+}
+
+void ColumnSorter::sort(QList<NodeVideoFile> &entries, int column, bool ascending)
+{
+    if (column < 0 || column >= kColumnCount)
+        return;
+    // Keys that grew far beyond the list belong mostly to entries long gone.
+    if (m_keys.size() > 2 * entries.size() + 1024)
+        m_keys.clear();
+
+    const int count = int(entries.size());
+    std::vector<int> order(count);
+    for (int i = 0; i < count; ++i)
+        order[i] = i;
     if (column == SizeColumn) {
-        compare = [](const NodeVideoFile &a, const NodeVideoFile &b) {
-            return a.u_File_Size_Bytes() < b.u_File_Size_Bytes() ? -1 : (a.u_File_Size_Bytes() > b.u_File_Size_Bytes() ? 1 : 0);
-        };
+        std::vector<quint64> bytes(count);
+        for (int i = 0; i < count; ++i)
+            bytes[i] = entries[i].u_File_Size_Bytes();
+        if (ascending)
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return bytes[a] < bytes[b]; });
+        else
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return bytes[b] < bytes[a]; });
     } else {
-        compare = [column, &order](const NodeVideoFile &a, const NodeVideoFile &b) {
-            return order.compare(columnText(a, column), columnText(b, column));
-        };
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(count);
+        for (const NodeVideoFile &entry : entries)
+            keys.push_back(keyOf(columnText(entry, column)));
+        if (ascending)
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+        else
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[b].compare(keys[a]) < 0; });
     }
-    if (ascending)
-        return [compare](const NodeVideoFile &a, const NodeVideoFile &b) { return compare(a, b) < 0; };
-    return [compare](const NodeVideoFile &a, const NodeVideoFile &b) { return compare(b, a) < 0; };
+
+    QList<NodeVideoFile> sorted;
+    sorted.reserve(count);
+    for (int i : order)
+        sorted << std::move(entries[i]);
+    entries = std::move(sorted);
 }
 } // namespace filelist

@@ -1,8 +1,9 @@
 #pragma once
 // The file table's columns and how a click on a column header sorts the list.
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "filelist/core/NaturalOrder.h"
@@ -24,10 +25,25 @@ using SortFlags = std::array<quint8, kColumnCount>;
 // and the flags unchanged, for a column outside 0..3.
 std::optional<bool> takeSortDirection(SortFlags &flags, int column);
 
-using EntryLessThan = std::function<bool(const NodeVideoFile &, const NodeVideoFile &)>;
-// "Sorts before" for a column: the size column by byte count (so 9.50 MB comes
-// after 10.00 KB), the others by their text in natural order. Entries that
-// compare equal are left to a stable sort to keep in their order. The order
-// must outlive the returned function.
-EntryLessThan columnLessThan(int column, bool ascending, const NaturalOrder &order);
+// Sorts the list for header clicks. Comparing texts in natural order is
+// slow, so each text's collation key is made once and kept for later sorts:
+// a sort of thousands of names then only compares keys. Main thread only.
+class ColumnSorter {
+public:
+    explicit ColumnSorter(const NaturalOrder &order = NaturalOrder());
+
+    // Stable sort of entries by a column: the size column by byte count (so
+    // 9.50 MB comes after 10.00 KB), the others by their text in natural
+    // order. Entries that compare equal keep their order, both ways. A column
+    // outside 0..3 leaves entries as they are.
+    void sort(QList<NodeVideoFile> &entries, int column, bool ascending);
+    // Forgets the kept keys (when the list was emptied, say).
+    void forget() { m_keys.clear(); }
+
+private:
+    QCollatorSortKey keyOf(const QString &text);
+
+    NaturalOrder m_order;
+    QHash<QString, QCollatorSortKey> m_keys;
+};
 } // namespace filelist

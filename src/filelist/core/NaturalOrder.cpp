@@ -23,4 +23,9 @@ int NaturalOrder::compare(const QString &a, const QString &b) const
 {
     return m_collator.compare(a, b);
 }
+
+QCollatorSortKey NaturalOrder::sortKey(const QString &text) const
+{
+    return m_collator.sortKey(text);
+}
 } // namespace filelist

@@ -17,6 +17,9 @@ public:
 
     // Negative, zero or positive as a sorts before, with or after b.
     int compare(const QString &a, const QString &b) const;
+    // A key whose comparison with another key's gives the same answer as
+    // compare() of their texts, but much faster: for sorting many texts.
+    QCollatorSortKey sortKey(const QString &text) const;
 
 private:
     QCollator m_collator;

@@ -1,6 +1,6 @@
 #include "filelist/core/VideoFileList.h"
 
-#include <algorithm>
+#include <vector>
 
 int VideoFileList::count() const
 {
@@ -26,24 +26,40 @@ void VideoFileList::append(const NodeVideoFile &entry)
     m_entries.append(entry);
 }
 
+void VideoFileList::append(const QList<NodeVideoFile> &entries)
+{
+    QMutexLocker lock(&m_mutex);
+    m_entries.append(entries);
+}
+
 void VideoFileList::clear()
 {
     QMutexLocker lock(&m_mutex);
     m_entries.clear();
 }
 
-void VideoFileList::removeAt(QList<int> indices)
+void VideoFileList::removeAt(const QList<int> &indices)
 {
-    std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
     QMutexLocker lock(&m_mutex);
-    for (auto it = indices.crbegin(); it != indices.crend(); ++it)
-        if (*it >= 0 && *it < m_entries.size())
-            m_entries.removeAt(*it);
+    // One pass over the list, however many entries go: removing them one by
+    // one would move the rest of the list for each.
+    std::vector<bool> removed(m_entries.size(), false);
+    bool any = false;
+    for (int i : indices)
+        if (i >= 0 && i < m_entries.size())
+            any = removed[i] = true;
+    if (!any)
+        return;
+    QList<NodeVideoFile> kept;
+    kept.reserve(m_entries.size());
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        if (!removed[i])
+            kept << std::move(m_entries[i]);
+    m_entries = std::move(kept);
 }
 
-void VideoFileList::sort(const std::function<bool(const NodeVideoFile &, const NodeVideoFile &)> &lessThan)
+void VideoFileList::sort(const std::function<void(QList<NodeVideoFile> &)> &sorter)
 {
     QMutexLocker lock(&m_mutex);
-    std::stable_sort(m_entries.begin(), m_entries.end(), lessThan);
+    sorter(m_entries);
 }

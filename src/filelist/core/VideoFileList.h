@@ -16,12 +16,15 @@ public:
     NodeVideoFile at(int i) const;
     QList<NodeVideoFile> snapshot() const;
     void append(const NodeVideoFile &entry);
+    // Appends the entries in their order, all under one lock.
+    void append(const QList<NodeVideoFile> &entries);
     void clear();
     // Removes the entries at the given indices (indices of the list before the
     // removal); indices out of range are ignored.
-    void removeAt(QList<int> indices);
-    // Stable sort with "less than".
-    void sort(const std::function<bool(const NodeVideoFile &, const NodeVideoFile &)> &lessThan);
+    void removeAt(const QList<int> &indices);
+    // Reorders the entries with sorter, under the lock. The sorter must keep
+    // every entry.
+    void sort(const std::function<void(QList<NodeVideoFile> &)> &sorter);
 
 private:
     mutable QMutex m_mutex;

@@ -1,12 +1,12 @@
 #include "filelist/engine/DurationProbe.h"
 
-#include "filelist/core/DurationText.h"
-#include "platform/core/ChildProcess.h"
+#include "filelist/engine/BatchDurationProbe.h"
 
 namespace filelist {
 QString probeDurationText(const QString &ffmpeg, const QString &path)
 {
-    const JoinedRun run = child::runJoined(ffmpeg, {QStringLiteral("-i"), path});
-    return durationTextFromReport(QString::fromUtf8(run.output));
+    // A batch of one is the lone probe, with the same rules: regular files
+    // only, and a probe that stalls is killed.
+    return probeDurationTexts(ffmpeg, {path}).value(0);
 }
 } // namespace filelist

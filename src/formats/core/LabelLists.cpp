@@ -1,5 +1,11 @@
 #include "formats/core/LabelLists.h"
 
+#include <QtGlobal>
+
+// Labels made of words are marked for translation in the context
+// "FormatLabels"; the options dialogs show them translated, while the
+// records and quavero-cli's --set keep these English texts.
+
 ChoiceList::ChoiceList(std::initializer_list<Choice> choices) : ChoiceList(QVector<Choice>(choices)) {}
 
 ChoiceList::ChoiceList(const QVector<Choice> &choices) : m_choices(choices)
@@ -51,7 +57,7 @@ const ChoiceList &shortSampleRates()
 }
 const ChoiceList &channels()
 {
-    static const ChoiceList l{{"Mono", "1"}, {"Stereo", "2"}};
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Mono"), "1"}, {QT_TRANSLATE_NOOP("FormatLabels", "Stereo"), "2"}};
     return l;
 }
 const ChoiceList &kilobits()
@@ -78,7 +84,7 @@ const ChoiceList &tenStepQuality()
 }
 const ChoiceList &aiffFormats()
 {
-    static const ChoiceList l{{"CCITT A-Law", "pcm_alaw"}, {"CCITT U-Law", "pcm_mulaw"}, {"Uncompressed", ""}};
+    static const ChoiceList l{{"CCITT A-Law", "pcm_alaw"}, {"CCITT U-Law", "pcm_mulaw"}, {QT_TRANSLATE_NOOP("FormatLabels", "Uncompressed"), ""}};
     return l;
 }
 const ChoiceList &amrBitrates()
@@ -108,7 +114,7 @@ const ChoiceList &mp3Volumes()
 {
     // The labels are levels on a scale where 256 leaves the volume as it is;
     // ffmpeg's volume filter wants the factor level / 256.
-    static const ChoiceList l{{"Do not alter volume", ""},   {"255", "volume=0.996094"}, {"225", "volume=0.878906"},
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Do not alter volume"), ""},   {"255", "volume=0.996094"}, {"225", "volume=0.878906"},
                               {"200", "volume=0.78125"},     {"180", "volume=0.703125"}, {"150", "volume=0.585938"},
                               {"100", "volume=0.390625"},    {"50", "volume=0.195313"},  {"0", "volume=0"}};
     return l;

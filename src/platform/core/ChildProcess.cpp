@@ -4,19 +4,31 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace child {
+void dieWithParent(QProcess &process)
+{
+    const pid_t parent = ::getpid();
+    // Runs in the child between fork and exec. SIGKILL, because ffmpeg
+    // blocked in opening a FIFO does not end on SIGTERM. A parent that died
+    // before the request was made is caught by the second test.
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+}
+
 JoinedRun runJoined(const QString &program, const QStringList &arguments)
 {
     JoinedRun run;
     QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted(-1)) {
-        run.output = process.errorString().toUtf8();
+    run.started = startJoined(process, program, arguments, &run.output);
+    if (!run.started)
         return run;
-    }
-    run.started = true;
     process.waitForFinished(-1);
     run.output = process.readAll();
     run.crashed = process.exitStatus() == QProcess::CrashExit;
@@ -24,9 +36,23 @@ JoinedRun runJoined(const QString &program, const QStringList &arguments)
     return run;
 }
 
+bool startJoined(QProcess &process, const QString &program, const QStringList &arguments, QByteArray *error)
+{
+    dieWithParent(process);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (process.waitForStarted(-1))
+        return true;
+    if (error)
+        *error = process.errorString().toUtf8();
+    return false;
+}
+
 QProcess *newProcess(QObject *parent)
 {
     auto *process = new QProcess(parent);
+    dieWithParent(*process);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::SeparateChannels);
     return process;

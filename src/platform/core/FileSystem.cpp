@@ -1,12 +1,14 @@
 #include "platform/core/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,24 +38,72 @@ bool createFolderWithParents(const QString &path)
     return QDir().mkpath(path) && QFileInfo(path).isDir();
 }
 
-QStringList walk(const QString &folder)
+namespace {
+// The names in a folder as the file system stores them (bytes), "." and ".."
+// left out. Qt's listings drop a name that is not UTF-8 (decoded, it names
+// nothing that exists), so the folder is read here.
+QList<QByteArray> namesIn(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names << name;
+    }
+    ::closedir(dir);
+    return names;
+}
+
+bool isUtf8(const QByteArray &name)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder(name);
+    return !decoder.hasError() && decoded.toUtf8() == name;
+}
+
+// A name the file system gave in bytes that are not UTF-8 comes out of the
+// decoding with replacement characters, and encoding it again names another
+// file: nothing is found under it.
+bool undecodable(const QString &path)
+{
+    return path.contains(QChar::ReplacementCharacter) && !exists(path);
+}
+
+// Walks folder (relative paths from prefix), a folder before its contents,
+// links to folders not entered. Names that are not UTF-8 go to *notUtf8 when
+// it is given (not entered), else they are listed as decoded.
+void walkInto(const QByteArray &folder, const QString &prefix, bool recursive, QStringList &out, QStringList *notUtf8)
+{
+    for (const QByteArray &name : namesIn(folder)) {
+        const QString relative = prefix + QFile::decodeName(name);
+        if (notUtf8 && !isUtf8(name)) {
+            *notUtf8 << relative;
+            continue;
+        }
+        out << relative;
+        struct stat st;
+        const QByteArray path = folder + '/' + name;
+        if (recursive && ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+            walkInto(path, relative + QLatin1Char('/'), recursive, out, notUtf8);
+    }
+}
+} // namespace
+
+QStringList walk(const QString &folder, QStringList *notUtf8)
 {
     QStringList out;
-    const QDir base(folder);
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    // QDirIterator does not descend into links to folders unless FollowSymlinks is given.
-    while (it.hasNext()) {
-        it.next();
-        out << base.relativeFilePath(it.filePath());
-    }
+    walkInto(QFile::encodeName(folder), QString(), true, out, notUtf8);
     return out;
 }
 
-QStringList listFolder(const QString &folder)
+QStringList listFolder(const QString &folder, QStringList *notUtf8)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Unsorted);
+    QStringList out;
+    walkInto(QFile::encodeName(folder), QString(), false, out, notUtf8);
+    return out;
 }
 
 namespace {
@@ -91,6 +141,41 @@ bool removeEntry(const QByteArray &path, QString *error)
 bool remove(const QString &path, QString *error)
 {
     return removeEntry(QFile::encodeName(path), error);
+}
+
+bool isLink(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool isRegularFile(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+QString notUtf8Reason()
+{
+    return QCoreApplication::translate("FileSystem", "the name is not valid UTF-8; rename the file");
+}
+
+QString regularFileProblem(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        return S_ISREG(st.st_mode) ? QString() : QCoreApplication::translate("FileSystem", "not a regular file");
+    const int error = errno;
+    if (undecodable(path))
+        return notUtf8Reason();
+    switch (error) {
+    case ENOENT:
+        return QCoreApplication::translate("FileSystem", "no such file");
+    case ELOOP:
+        return QCoreApplication::translate("FileSystem", "too many levels of symbolic links");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 qint64 fileSize(const QString &path)

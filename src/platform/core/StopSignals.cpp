@@ -1,4 +1,4 @@
-#include "cli/InterruptWatcher.h"
+#include "platform/core/StopSignals.h"
 
 #include <QSocketNotifier>
 
@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace cli {
 namespace {
 int g_pipe[2] = {-1, -1};
 volatile std::sig_atomic_t g_signal = 0;
@@ -32,23 +31,24 @@ void install(int number)
     action.sa_flags = SA_RESTART | SA_RESETHAND;
     sigaction(number, &action, nullptr);
 }
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 } // namespace
 
-InterruptWatcher::InterruptWatcher(QObject *parent)
+StopSignalWatcher::StopSignalWatcher(QObject *parent)
     : QObject(parent)
 {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return; // without the pipe Ctrl-C keeps its default effect
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &InterruptWatcher::onReadable);
-    install(SIGINT);
-    install(SIGTERM);
+    connect(m_notifier, &QSocketNotifier::activated, this, &StopSignalWatcher::onReadable);
+    for (const int number : kStopSignals)
+        install(number);
 }
 
-InterruptWatcher::~InterruptWatcher()
+StopSignalWatcher::~StopSignalWatcher()
 {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    for (const int number : kStopSignals)
+        std::signal(number, SIG_DFL);
     delete m_notifier;
     for (int &fd : g_pipe) {
         if (fd >= 0)
@@ -57,17 +57,17 @@ InterruptWatcher::~InterruptWatcher()
     }
 }
 
-bool InterruptWatcher::signalled()
+bool StopSignalWatcher::signalled()
 {
     return g_signal != 0;
 }
 
-int InterruptWatcher::signalNumber()
+int StopSignalWatcher::signalNumber()
 {
     return g_signal;
 }
 
-void InterruptWatcher::onReadable()
+void StopSignalWatcher::onReadable()
 {
     unsigned char byte = 0;
     int number = 0;
@@ -76,4 +76,3 @@ void InterruptWatcher::onReadable()
     if (number)
         emit interrupted(number);
 }
-} // namespace cli

@@ -1,0 +1,135 @@
+#include "convert/engine/TagCopy.h"
+
+#include "convert/core/TagPlan.h"
+#include "convert/core/TagTarget.h"
+#include "convert/engine/TagReading.h"
+#include "convert/engine/TagWriting.h"
+#include "formats/core/FormatTable.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPromise>
+#include <QTemporaryFile>
+#include <QThreadPool>
+
+#include <cstdio>
+
+namespace tagcopy {
+namespace {
+constexpr qint64 kCopyBlock = 1024 * 1024;
+
+bool isCancelled(const std::atomic<bool> *cancelled)
+{
+    return cancelled && cancelled->load();
+}
+
+// Copies the final file into the open temporary file, block by block.
+bool copyInto(const QString &from, QFile &to, const std::atomic<bool> *cancelled)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    while (!source.atEnd()) {
+        if (isCancelled(cancelled))
+            return false;
+        const QByteArray block = source.read(kCopyBlock);
+        if (block.isEmpty() && source.error() != QFileDevice::NoError)
+            return false;
+        if (to.write(block) != block.size())
+            return false;
+    }
+    return to.flush();
+}
+
+QString why(const char *text)
+{
+    return tags::tagsNotCopied(QCoreApplication::translate("TagCopy", text));
+}
+} // namespace
+
+bool applies(qint64 formatIndex)
+{
+    return tags::targetFor(formatIndex).writes();
+}
+
+QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
+                 const std::atomic<bool> *cancelled)
+{
+    const TagTarget target = tags::targetFor(formatIndex);
+    if (!target.writes())
+        return {};
+    const InputTags input = tagread::read(inputPath);
+    if (!input.readable) {
+        // A file TagLib does not know (.au, .caf, ...) keeps what ffmpeg copied.
+        if (tagread::isTagLibType(inputPath))
+            return {why(QT_TRANSLATE_NOOP("TagCopy", "the tags of the input could not be read"))};
+        return {};
+    }
+    const TagPlan plan = tags::plan(input.tags, target, formats::at(formatIndex)->item);
+
+    const QFileInfo final(finalPath);
+    // A short name of its own, with the final file's extension: a name built
+    // from the final one would pass the file system's limit for long names.
+    QTemporaryFile tagged(final.absolutePath() + QStringLiteral("/.quavero-tags-XXXXXX.") + final.suffix());
+    if (!tagged.open() || !copyInto(finalPath, tagged, cancelled)) {
+        if (isCancelled(cancelled))
+            return {};
+        return {why(QT_TRANSLATE_NOOP("TagCopy", "there is no room beside the converted file for a tagged copy"))};
+    }
+    tagged.close();
+    const QString problem = tagwrite::write(tagged.fileName(), target, plan);
+    if (!problem.isEmpty())
+        return {tags::tagsNotCopied(problem)};
+    if (isCancelled(cancelled))
+        return {};
+    tagged.setPermissions(QFile::permissions(finalPath));
+    // rename() replaces the final file in one step: it is never missing or half written.
+    if (std::rename(QFile::encodeName(tagged.fileName()).constData(), QFile::encodeName(finalPath).constData()) != 0)
+        return {why(QT_TRANSLATE_NOOP("TagCopy", "the tagged copy could not take the place of the converted file"))};
+    tagged.setAutoRemove(false);
+    return plan.warnings;
+}
+} // namespace tagcopy
+
+TagCopyTask::TagCopyTask(QObject *parent) : QObject(parent)
+{
+    connect(&m_watcher, &QFutureWatcher<QStringList>::finished, this, [this] {
+        if (!m_running)
+            return;
+        m_running = false;
+        const QStringList warnings = m_future.isValid() && m_future.resultCount() > 0 ? m_future.result() : QStringList();
+        emit finished(warnings);
+    });
+}
+
+TagCopyTask::~TagCopyTask()
+{
+    cancel();
+}
+
+void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint64 formatIndex)
+{
+    if (m_running)
+        return;
+    m_running = true;
+    m_cancelled = std::make_shared<std::atomic<bool>>(false);
+    auto promise = std::make_shared<QPromise<QStringList>>();
+    m_future = promise->future();
+    m_watcher.setFuture(m_future);
+    const std::shared_ptr<std::atomic<bool>> cancelled = m_cancelled;
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, cancelled, inputPath, finalPath, formatIndex] {
+        promise->addResult(tagcopy::copy(inputPath, finalPath, formatIndex, cancelled.get()));
+        promise->finish();
+    });
+}
+
+void TagCopyTask::cancel()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_cancelled->store(true);
+    m_future.waitForFinished();
+}
