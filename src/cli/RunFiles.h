@@ -9,12 +9,12 @@
 #include <QString>
 
 #include "cli/InputFiles.h"
+#include "cli/InterruptWatcher.h"
 #include "cli/Summary.h"
 #include "convert/core/RunEntry.h"
 #include "formats/core/Records.h"
 
 namespace cli {
-class InterruptWatcher;
 class ProgressDisplay;
 
 struct BatchSettings {
