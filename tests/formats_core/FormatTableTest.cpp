@@ -1,5 +1,7 @@
-// The fifteen output formats in combo-box order, and the input extensions.
+// The fifteen output formats in combo-box order, the input extensions, and
+// the stored output format read back.
 #include "formats/core/FormatTable.h"
+#include "formats/core/StoredFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -32,4 +34,19 @@ TEST(FormatTable, AcceptedInputExtensions)
     EXPECT_EQ(formats::acceptedExtensions(),
               QStringList({"ac3", "aifc", "aiff", "aif", "amr", "au", "caf", "flac", "mp3", "ogg", "raw", "spx",
                            "wav", "wma", "m4a"}));
+}
+
+TEST(StoredFormat, IsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
+{
+    const struct {
+        const char *stored;
+        int index;
+    } cases[] = {
+        {"", 0},    {"  ", 0},    {"0", 0},          {"3", 3},      {"14", 14},
+        {" 12 ", 12}, {"7 (FLAC)", 7}, {"+5", 5},    {"15", 8},     {"-1", 8},
+        {"1000", 8}, {"99999999999999999999999", 8}, {"-99999999999999999999999", 8},
+        {"abc", 8}, {".MP3", 8},  {"\xd9\xa3", 8} /* an Arabic-Indic three */, {"-", 8}, {"- 3", 8},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(formats::indexFromStored(QString::fromUtf8(c.stored)), c.index) << c.stored;
 }
