@@ -3,9 +3,8 @@
 #include "app/MainWindow.h"
 #include "app/PreferenceKeys.h"
 #include "app/SingleInstance.h"
-#include "common/core/NumberText.h"
 #include "convert/engine/ConversionJob.h"
-#include "platform/ColorArchive.h"
+#include "formats/core/StoredFormat.h"
 #include "platform/Prompts.h"
 #include "platform/Sound.h"
 #include "platform/core/BundledPrograms.h"
@@ -17,7 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -83,19 +81,35 @@ void AppDelegate::awakeFromNib(MainWindow *mainWindow)
 
 bool AppDelegate::applicationDidFinishLaunching()
 {
-    IPreferences &prefs = *m_services.preferences;
+    startWithDialogsClosed();
+    s_Output_Folder = workFolderPath();
+    records = startRecords();
+    if (!prepareWorkFolder())
+        return false;
+    FillComboboxOutputFormats();
+    selectStoredOutputFormat();
+    startWithEmptyList();
+    findPrograms();
+    startWithoutPreview();
+    loadAppearanceSettings();
+    // The stored switch decides the table's look at once, by the same rules
+    // as the colours dialog's OK: the layout's own setting does not count.
+    applyListAppearance();
+    showMainWindow();
+    return true;
+}
 
-    // Dialogs and sheets start closed.
+void AppDelegate::startWithDialogsClosed()
+{
     windowUniqueProgress = nullptr;
     windowColors = nullptr;
     windowAIFF = windowAMR = windowAU = windowCAF = windowFLAC = windowMP3 = nullptr;
     windowOGG = windowRAW = windowSPX = windowWAV = windowWMA = windowM4A = nullptr;
     windowConvert = nullptr;
+}
 
-    s_Output_Folder = workFolderPath();
-
-    records = startRecords();
-
+bool AppDelegate::prepareWorkFolder()
+{
     // A missing work folder is how a first run is recognised.
     if (!fs::exists(s_Output_Folder)) {
         if (!fs::createFolderWithParents(s_Output_Folder)) {
@@ -108,38 +122,40 @@ bool AppDelegate::applicationDidFinishLaunching()
             return false;
         }
         m_i_Output_Format = formats::kDefaultIndex;
-        prefs.setString(prefkeys::kOutputFormat, QString::number(m_i_Output_Format));
+        m_services.preferences->setString(prefkeys::kOutputFormat, QString::number(m_i_Output_Format));
     }
-
     RemoveAllContentInFolder(s_Output_Folder);
+    return true;
+}
 
-    FillComboboxOutputFormats();
-
-    // A missing key gives .AC3 (0); text that is no number, or a number
-    // outside the fifteen formats, falls back to .MP3.
-    static const QRegularExpression numeric(QStringLiteral("^[+-]?[0-9]"));
-    const QString stored = prefs.string(prefkeys::kOutputFormat).trimmed();
-    qint64 index = stored.isEmpty() ? 0 : (numeric.match(stored).hasMatch() ? leadingInteger(stored) : -1);
-    if (!formats::at(index))
-        index = formats::kDefaultIndex;
-    m_i_Output_Format = index;
+void AppDelegate::selectStoredOutputFormat()
+{
+    m_i_Output_Format = formats::indexFromStored(m_services.preferences->string(prefkeys::kOutputFormat));
     if (comboboxOutputFormat) {
         const QSignalBlocker blocker(comboboxOutputFormat);
         comboboxOutputFormat->setCurrentIndex(int(m_i_Output_Format));
     }
     // The options button as a pick of this format leaves it: off for .AC3.
     enableFormatOptions();
+}
 
+void AppDelegate::startWithEmptyList()
+{
     arrayVideoFiles.clear();
-
     m_b_Col1_Ascenging = 1;
     m_b_Col2_Ascenging = 0;
     m_b_Col3_Ascenging = 0;
     m_b_Col4_Ascenging = 0;
+}
 
+void AppDelegate::findPrograms()
+{
     sSoxPath = bundled::programPath(QStringLiteral("sox"));
     sffmpegPath = bundled::programPath(QStringLiteral("ffmpeg"));
+}
 
+void AppDelegate::startWithoutPreview()
+{
     s_Audio_File.clear();
     s_Audio_URL = QUrl();
     s_WAV_File.clear();
@@ -150,48 +166,16 @@ bool AppDelegate::applicationDidFinishLaunching()
     Disable_Audio_Play();
     iCurrentSpectrumIndex = 0;
     b_Audio_Loaded = 0;
-
-    loadAppearanceSettings();
-
-    // The stored switch decides the table's look at once, by the same rules
-    // as the colours dialog's OK: the layout's own setting does not count.
-    applyListAppearance();
-
-    if (window) {
-        window->setWindowTitle(QStringLiteral("Quavero"));
-        window->show();
-        window->raise();
-        window->activateWindow();
-    }
-    return true;
 }
 
-QColor AppDelegate::loadStoredColor(const QString &key, const QColor &fallback)
+void AppDelegate::showMainWindow()
 {
-    IPreferences &prefs = *m_services.preferences;
-    if (!prefs.string(key + prefkeys::kMarkerSuffix).isEmpty()) {
-        // A colour that cannot be decoded gives the default, without touching the store.
-        const QColor stored = colorarchive::unarchive(prefs.data(key));
-        return stored.isValid() ? stored : fallback;
-    }
-    prefs.setData(key, colorarchive::archive(fallback));
-    prefs.setString(key + prefkeys::kMarkerSuffix, prefkeys::kMarkerValue);
-    return fallback;
-}
-
-void AppDelegate::loadAppearanceSettings()
-{
-    colorBackground = loadStoredColor(prefkeys::kColorBackground, defaultcolors::background());
-    colorSpectrum = loadStoredColor(prefkeys::kColorSpectrum, defaultcolors::spectrum());
-    const QString rows = m_services.preferences->string(prefkeys::kAlternatingRows);
-    if (!rows.isEmpty()) {
-        b_List_Alternating_Rows = leadingInteger(rows);
-    } else {
-        b_List_Alternating_Rows = 1;
-        m_services.preferences->setString(prefkeys::kAlternatingRows, QStringLiteral("1"));
-    }
-    colorTableBackground = loadStoredColor(prefkeys::kColorTableBackground, defaultcolors::tableBackground());
-    colorTableForeground = loadStoredColor(prefkeys::kColorTableForeground, defaultcolors::tableForeground());
+    if (!window)
+        return;
+    window->setWindowTitle(QStringLiteral("Quavero"));
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 QString AppDelegate::workFolderPath()

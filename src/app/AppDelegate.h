@@ -38,6 +38,8 @@ class ColumnSorter;
 class ISound;
 class JoinedChild;
 
+struct ColorSettings;
+
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
@@ -161,6 +163,8 @@ public:
     void TimerSetAlternatingRowsRoutine();
     // Loads the five appearance settings at start-up, writing defaults when missing.
     void loadAppearanceSettings();
+    // The five settings as they are now: what the colours dialog opens with.
+    ColorSettings colorSettings() const;
     // Text colour of every cell of the file table: the rule's colour, unless
     // it would vanish on the rows it stands on.
     QColor cellTextColor() const;
@@ -257,6 +261,16 @@ signals:
     void conversionFinished();
 
 private:
+    // The steps of applicationDidFinishLaunching, in their order.
+    void startWithDialogsClosed();
+    // Creates the work folder on a first run (false, after the alert, when it
+    // cannot be made) and empties it.
+    bool prepareWorkFolder();
+    void selectStoredOutputFormat();
+    void startWithEmptyList();
+    void findPrograms();
+    void startWithoutPreview();
+    void showMainWindow();
     // Subsystem set-up called from awakeFromNib, one per folder.
     void setUpFileList();
     void setUpFormats();
@@ -271,9 +285,6 @@ private:
     bool mainWindowActive() const;
     // Reloads the table, selecting again the entries that were selected, or nothing.
     void reloadTable(bool keepSelection);
-    // The colour stored under key (its marker key decides), else the default,
-    // which is then stored with its marker.
-    QColor loadStoredColor(const QString &key, const QColor &fallback);
     // The table's background colour from the list settings and the desktop's appearance.
     void applyListBackground();
     // Play/Pause is available while Play or Pause is.

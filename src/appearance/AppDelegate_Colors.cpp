@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PreferenceKeys.h"
 #include "appearance/AppearanceSettings.h"
+#include "appearance/ColorSettings.h"
 #include "appearance/ColorWell.h"
 #include "appearance/ListColors.h"
 #include "appearance/TableRowBackground.h"
@@ -43,7 +44,18 @@ void AppDelegate::setUpAppearance()
 void AppDelegate::OnUserToolbarColors()
 {
     closeSheet(windowColors);
-    windowColors = new Window_Colors(this, window);
+    const QPointer<AppDelegate> app(this);
+    windowColors = new Window_Colors(
+        colorSettings(), *services().prompts,
+        [app] {
+            if (app)
+                app->OK_Window_Colors();
+        },
+        [app] {
+            if (app)
+                app->Cancel_Window_Colors();
+        },
+        window);
     windowColors->setWindowModality(Qt::WindowModal);
     windowColors->open();
 }
@@ -52,11 +64,12 @@ void AppDelegate::OK_Window_Colors()
 {
     if (!windowColors)
         return;
-    b_List_Alternating_Rows = windowColors->check_Alternating_Rows->isChecked() ? 1 : 0;
-    colorBackground = windowColors->colorSpectrumBackground->color();
-    colorSpectrum = windowColors->colorSpectrumForeground->color();
-    colorTableBackground = windowColors->colorListBackground->color();
-    colorTableForeground = windowColors->colorListForeground->color();
+    const ColorSettings chosen = windowColors->chosen();
+    b_List_Alternating_Rows = chosen.alternatingRows ? 1 : 0;
+    colorBackground = chosen.background;
+    colorSpectrum = chosen.spectrum;
+    colorTableBackground = chosen.tableBackground;
+    colorTableForeground = chosen.tableForeground;
 
     closeSheet(windowColors);
 
@@ -90,6 +103,21 @@ void AppDelegate::applyListAppearance()
 {
     applyListBackground();
     TimerSetAlternatingRowsRoutine();
+}
+
+ColorSettings AppDelegate::colorSettings() const
+{
+    return {colorBackground, colorSpectrum, colorTableBackground, colorTableForeground, b_List_Alternating_Rows == 1};
+}
+
+void AppDelegate::loadAppearanceSettings()
+{
+    const appearancesettings::Loaded loaded = appearancesettings::load(*services().preferences);
+    colorBackground = loaded.background;
+    colorSpectrum = loaded.spectrum;
+    b_List_Alternating_Rows = loaded.alternatingRows;
+    colorTableBackground = loaded.tableBackground;
+    colorTableForeground = loaded.tableForeground;
 }
 
 void AppDelegate::Cancel_Window_Colors()

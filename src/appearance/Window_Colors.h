@@ -1,15 +1,17 @@
 #pragma once
 // The colours dialog: the waveform's background and wave colours, the file
 // list's background and text colours and the alternating-rows switch. It is
-// shown as a sheet over the main window and calls the controller back on OK
-// and Cancel; Restore Defaults only sets the controls to the first-start
-// colours, for OK to apply.
+// shown as a sheet over the main window, shows the settings it is given and
+// calls back on OK and Cancel, where the caller reads chosen(); Restore
+// Defaults only sets the controls to the first-start colours, for OK to apply.
 #include <QDialog>
-#include <QPointer>
+#include <functional>
 #include <memory>
 
-class AppDelegate;
+#include "appearance/ColorSettings.h"
+
 class ColorWell;
+class IPrompts;
 class QCheckBox;
 class QPushButton;
 
@@ -20,7 +22,9 @@ class Window_Colors;
 class Window_Colors : public QDialog {
     Q_OBJECT
 public:
-    Window_Colors(AppDelegate *controller, QWidget *parent);
+    // prompts opens the colour chooser of each well; it must outlive the dialog.
+    Window_Colors(const ColorSettings &settings, IPrompts &prompts, std::function<void()> onOK,
+                  std::function<void()> onCancel, QWidget *parent);
     ~Window_Colors() override;
 
     // Controls of the layout.
@@ -31,6 +35,9 @@ public:
     QCheckBox *check_Alternating_Rows;
     QPushButton *btnOriginal;
 
+    // The settings as the controls show them now.
+    ColorSettings chosen() const;
+
     void OnOK();
     void OnCancel();
     void OnOriginal();
@@ -39,9 +46,10 @@ public:
     void reject() override;
 
 private:
-    // Sets the controls from the controller's settings.
-    void windowDidLoad();
+    // Sets the controls from the settings.
+    void showSettings(const ColorSettings &settings);
 
     std::unique_ptr<Ui::Window_Colors> m_ui;
-    QPointer<AppDelegate> m_controller;
+    std::function<void()> m_onOK;
+    std::function<void()> m_onCancel;
 };

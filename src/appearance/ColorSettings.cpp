@@ -1,0 +1,9 @@
+#include "appearance/ColorSettings.h"
+
+#include "app/PreferenceKeys.h"
+
+ColorSettings ColorSettings::restoredDefaults()
+{
+    return {defaultcolors::background(), defaultcolors::spectrum(), defaultcolors::tableBackground(),
+            defaultcolors::tableForeground(), false};
+}
