@@ -31,7 +31,13 @@ void AppDelegate::setUpConvert()
     QAction *preferences = window->findChild<QAction *>(QStringLiteral("menuItemPreferences"));
     if (!preferences)
         return;
-    preferences->setShortcuts(QKeySequence::Preferences);
+    // The platform's own key where it has one (Linux desktops have none);
+    // otherwise Ctrl+Shift+, as desktops bind "configure the application",
+    // since Ctrl+, already opens the output format's options.
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Preferences);
+    if (keys.isEmpty())
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Comma);
+    preferences->setShortcuts(keys);
     connect(preferences, &QAction::triggered, this, &AppDelegate::OnMenuPreferences);
 }
 

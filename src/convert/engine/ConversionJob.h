@@ -105,8 +105,6 @@ public:
     // not emitted): for a program that is about to end.
     static void stopAll();
     bool isRunning() const { return m_running; }
-    // True from the moment sox was started for the current entry.
-    bool inEffectsStage() const { return m_soxStarted; }
     // The command of the current (or last) entry.
     const EncoderCommand &command() const { return m_command; }
 
