@@ -28,7 +28,7 @@ sanitized=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" -DCMAKE_UN
            -DCMAKE_UNITY_BUILD_BATCH_SIZE=8)
 
 echo "== build and test =="
-configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUAVERO_WERROR=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure --no-tests=error -j "$jobs")
 
