@@ -113,8 +113,13 @@ void ProgressDisplay::redraw()
     if (m_mode != Mode::Live)
         return;
     QString head = Text::tr("%1 of %2 files done, %3 converting").arg(m_done).arg(m_total).arg(m_order.size());
-    if (m_secondsLeft >= 0)
-        head += QStringLiteral(", ") + timeleft::text(m_secondsLeft).toLower();
+    if (m_secondsLeft >= 0) {
+        // "About 2 minutes left" continues the line: only its first letter
+        // is lowered, since German nouns keep their capitals.
+        QString left = timeleft::text(m_secondsLeft);
+        left[0] = left.at(0).toLower();
+        head += QStringLiteral(", ") + left;
+    }
     QString block = fitted(head) + QLatin1Char('\n');
     for (int id : std::as_const(m_order)) {
         const Running &r = m_running.value(id);
