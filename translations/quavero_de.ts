@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddFiles</name>
+    <message>
+        <source>Some files were not added.</source>
+        <translation>Einige Dateien wurden nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Error</source>
@@ -59,12 +70,35 @@
         <source>Select audio files to add to the list of files to convert.</source>
         <translation>Wählen Sie Audiodateien, die zur Liste der umzuwandelnden Dateien hinzugefügt werden.</translation>
     </message>
+    <message>
+        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
+        <translation>Wählen Sie einen Ordner: Seine Audiodateien und die aller seiner Unterordner werden hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionJob</name>
     <message>
         <source>cannot create the folder %1; check that you may write in the destination folder</source>
         <translation>der Ordner %1 lässt sich nicht anlegen; prüfen Sie, ob Sie im Zielordner schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>the converted file was not completely written (%1 of %2 KB); check the disk</source>
+        <translation>die umgewandelte Datei wurde nicht vollständig geschrieben (%1 von %2 KB); prüfen Sie das Laufwerk</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way; rename or move it</source>
+        <translation>ein Ordner namens %1 ist im Weg; benennen Sie ihn um oder verschieben Sie ihn</translation>
+    </message>
+    <message>
+        <source>the old file %1 could not be replaced</source>
+        <translation>die alte Datei %1 ließ sich nicht ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionRun</name>
+    <message>
+        <source>not converted, because the disk is full</source>
+        <translation>nicht umgewandelt, weil das Laufwerk voll ist</translation>
     </message>
 </context>
 <context>
@@ -131,6 +165,25 @@
     <message>
         <source>Last lines of its output:</source>
         <translation>Letzte Zeilen seiner Ausgabe:</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystem</name>
+    <message>
+        <source>the name is not valid UTF-8; rename the file</source>
+        <translation>der Name ist kein gültiges UTF-8; benennen Sie die Datei um</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>zu viele Ebenen symbolischer Verknüpfungen</translation>
     </message>
 </context>
 <context>
@@ -377,6 +430,41 @@
         <source>&amp;Duration</source>
         <translation>&amp;Dauer</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Folder and Subfolders…</source>
+        <translation>Ordner mit Unterordnern hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+O</source>
+        <translation>Ctrl+Alt+O</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>only %1 s of %2 s could be read; the file may be damaged</source>
+        <translation>nur %1 s von %2 s ließen sich lesen; die Datei ist vielleicht beschädigt</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system of the destination</source>
+        <translation>die Datei ist zu groß für das Dateisystem des Ziels</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system of the temporary folder %1</source>
+        <translation>die Datei ist zu groß für das Dateisystem des temporären Ordners %1</translation>
+    </message>
+    <message>
+        <source>the converted file could not be written: %1</source>
+        <translation>die umgewandelte Datei ließ sich nicht schreiben: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlainFailure</name>
@@ -603,119 +691,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: quavero-cli [OPTIONS] INPUT...
-Converts audio files into one output format with ffmpeg (and sox for the
-speed, gain, treble and bass effects): one output file per input, named
-after it, in the output folder.
-
-An INPUT is an audio file or a folder. A folder adds the files directly in
-it, in name order, whose extension is a format name below in lower case;
-with -r the files of its subfolders too.
-
-Options:
-  -f, --format FMT      the output format (default mp3), one of: %1
-                        (any letter case, with or without the dot: .MP3)
-  -o, --output-dir DIR  the folder the converted files go to, created if
-                        missing (required)
-      --set NAME=VALUE  sets one option of the output format; repeatable.
-                        VALUE is a label of the options dialog, letter case
-                        and spaces forgiven (channels=stereo, quality=0);
-                        speed takes a factor (1.25), gain, treble and bass
-                        whole decibels (-6). Options not set keep their
-                        defaults. --list-formats shows every NAME and VALUE
-  -j, --jobs N          how many files convert at once (default: one per
-                        processor, %2 here)
-  -r, --recursive       a folder INPUT adds the files of its subfolders too
-  -n, --dry-run         prints each ffmpeg and sox command that would run,
-                        one per line, quoted for a POSIX shell, and converts
-                        nothing
-  -q, --quiet           prints no progress and no summary; failures are
-                        still reported
-      --list-formats    prints each format with its options, their NAMEs,
-                        every accepted VALUE and the default (*)
-  -h, --help            prints this help
-      --version         prints the version
-
-An existing output file is replaced; an input file never is (such a file is
-reported as failed). Inputs that would be written to the same output file
-(a.wav and a.flac to mp3) are converted one after the other, in the order
-given, so the last one is what remains.
-
-Exit status:
-  %3    every file was converted
-  %4    at least one file could not be converted (each is listed with the
-       reason; the others are converted), or nothing could start: ffmpeg
-       or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
-  %6  stopped by Ctrl-C: the running conversions are ended, their partial
-       files removed, and the files already converted kept. 130 is 128 plus
-       the number of the interrupt signal, what a shell reports for a
-       command ended by Ctrl-C, so a script can tell a stop from failed
-       files and stop too (143 likewise when stopped by SIGTERM).
-</source>
-        <translation>Aufruf: quavero-cli [OPTIONEN] EINGABE...
-Wandelt Audiodateien mit ffmpeg in ein Ausgabeformat um (und mit sox für die
-Effekte Tempo, Verstärkung, Höhen und Bässe): eine Ausgabedatei je Eingabe,
-nach ihr benannt, im Ausgabeordner.
-
-Eine EINGABE ist eine Audiodatei oder ein Ordner. Ein Ordner fügt die Dateien
-direkt darin hinzu, nach Namen geordnet, deren Endung unten als Formatname in
-Kleinbuchstaben steht; mit -r auch die Dateien seiner Unterordner.
-
-Optionen:
-  -f, --format FMT      das Ausgabeformat (Standard mp3), eines von: %1
-                        (beliebige Groß-/Kleinschreibung, mit oder ohne
-                        Punkt: .MP3)
-  -o, --output-dir DIR  der Ordner für die umgewandelten Dateien, wird bei
-                        Bedarf angelegt (erforderlich)
-      --set NAME=VALUE  setzt eine Option des Ausgabeformats; wiederholbar.
-                        VALUE ist eine Beschriftung des Optionsdialogs (in
-                        Englisch), Groß-/Kleinschreibung und Leerzeichen egal
-                        (channels=stereo, quality=0); speed nimmt einen
-                        Faktor (1.25), gain, treble und bass ganze Dezibel
-                        (-6). Nicht gesetzte Optionen behalten ihre
-                        Standardwerte. --list-formats zeigt jeden NAME und
-                        jeden VALUE
-  -j, --jobs N          wie viele Dateien gleichzeitig umgewandelt werden
-                        (Standard: eine je Prozessor, hier %2)
-  -r, --recursive       ein Ordner als EINGABE fügt auch die Dateien seiner
-                        Unterordner hinzu
-  -n, --dry-run         gibt jeden ffmpeg- und sox-Befehl aus, der laufen
-                        würde, einen je Zeile, für eine POSIX-Shell
-                        maskiert, und wandelt nichts um
-  -q, --quiet           gibt keinen Fortschritt und keine Zusammenfassung
-                        aus; Fehlschläge werden weiterhin gemeldet
-      --list-formats    gibt jedes Format mit seinen Optionen aus, ihre
-                        NAMEN, jeden erlaubten VALUE und den Standardwert (*)
-  -h, --help            gibt diese Hilfe aus
-      --version         gibt die Version aus
-
-Eine vorhandene Ausgabedatei wird ersetzt, eine Eingabedatei nie (eine solche
-Datei wird als fehlgeschlagen gemeldet). Eingaben, die in dieselbe
-Ausgabedatei geschrieben würden (a.wav und a.flac nach mp3), werden
-nacheinander in der angegebenen Reihenfolge umgewandelt; es bleibt also die
-letzte.
-
-Rückgabewert:
-  %3    jede Datei wurde umgewandelt
-  %4    mindestens eine Datei konnte nicht umgewandelt werden (jede wird mit
-       dem Grund genannt; die übrigen werden umgewandelt), oder nichts konnte
-       beginnen: ffmpeg oder sox fehlt, ein Ausgabeordner lässt sich nicht
-       anlegen
-  %5    die Befehlszeile ist falsch; nichts wurde umgewandelt
-  %6  mit Strg+C angehalten: die laufenden Umwandlungen werden beendet, ihre
-       Teildateien entfernt und die schon umgewandelten Dateien behalten. 130
-       ist 128 plus die Nummer des Unterbrechungssignals, was eine Shell für
-       einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
-       Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
-       (ebenso 143 nach SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>Datei nicht vorhanden</translation>
-    </message>
-    <message>
         <source>not an audio file this program converts: its extension is not one of %1</source>
         <translation>keine Audiodatei, die dieses Programm umwandelt: ihre Endung ist keine von %1</translation>
     </message>
@@ -777,6 +752,208 @@ Try &apos;quavero-cli --help&apos; for more information.
 »quavero-cli --help« gibt weitere Informationen.
 </translation>
     </message>
+    <message>
+        <source>, %1 not converted (the disk is full)</source>
+        <translation>, %1 nicht umgewandelt (das Laufwerk ist voll)</translation>
+    </message>
+    <message>
+        <source>not converted: %1
+</source>
+        <translation>nicht umgewandelt: %1
+</translation>
+    </message>
+    <message>
+        <source>renamed: %1: saved as %2
+</source>
+        <translation>umbenannt: %1: gespeichert als %2
+</translation>
+    </message>
+    <message>
+        <source>warning: %1: converted; %2
+</source>
+        <translation>Warnung: %1: umgewandelt; %2
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the files directly in
+it, in name order, whose extension is a format name below in lower case;
+with -r the files of its subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too;
+                        their outputs go to the same subfolders below the
+                        output folder, created when missing
+      --flat            with -r, puts every output straight into the output
+                        folder instead of its subfolder
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+  -v, --verbose         for each file that could not be converted, also
+                        prints the ffmpeg and sox commands that ran and the
+                        last 20 lines of their output
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). No output of a run replaces another output of the same
+run: of inputs that would be written to the same output file (a.wav and
+a.flac to mp3), the first in the order given gets the name (a.mp3), the
+others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
+summary names each of them.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Aufruf: quavero-cli [OPTIONEN] EINGABE...
+Wandelt Audiodateien mit ffmpeg in ein Ausgabeformat um (und mit sox für die
+Effekte Tempo, Verstärkung, Höhen und Bässe): eine Ausgabedatei je Eingabe,
+nach ihr benannt, im Ausgabeordner.
+
+Eine EINGABE ist eine Audiodatei oder ein Ordner. Ein Ordner fügt die Dateien
+direkt darin hinzu, nach Namen geordnet, deren Endung unten als Formatname in
+Kleinbuchstaben steht; mit -r auch die Dateien seiner Unterordner.
+
+Optionen:
+  -f, --format FMT      das Ausgabeformat (Standard mp3), eines von: %1
+                        (beliebige Groß-/Kleinschreibung, mit oder ohne
+                        Punkt: .MP3)
+  -o, --output-dir DIR  der Ordner für die umgewandelten Dateien, wird bei
+                        Bedarf angelegt (erforderlich)
+      --set NAME=VALUE  setzt eine Option des Ausgabeformats; wiederholbar.
+                        VALUE ist eine Beschriftung des Optionsdialogs (in
+                        Englisch), Groß-/Kleinschreibung und Leerzeichen egal
+                        (channels=stereo, quality=0); speed nimmt einen
+                        Faktor (1.25), gain, treble und bass ganze Dezibel
+                        (-6). Nicht gesetzte Optionen behalten ihre
+                        Standardwerte. --list-formats zeigt jeden NAME und
+                        jeden VALUE
+  -j, --jobs N          wie viele Dateien gleichzeitig umgewandelt werden
+                        (Standard: eine je Prozessor, hier %2)
+  -r, --recursive       ein Ordner als EINGABE fügt auch die Dateien seiner
+                        Unterordner hinzu; ihre Ausgaben kommen in dieselben
+                        Unterordner unterhalb des Ausgabeordners, die bei
+                        Bedarf angelegt werden
+      --flat            mit -r: legt jede Ausgabe direkt im Ausgabeordner
+                        ab statt in ihrem Unterordner
+  -n, --dry-run         gibt jeden ffmpeg- und sox-Befehl aus, der laufen
+                        würde, einen je Zeile, für eine POSIX-Shell
+                        maskiert, und wandelt nichts um
+  -q, --quiet           gibt keinen Fortschritt und keine Zusammenfassung
+                        aus; Fehlschläge werden weiterhin gemeldet
+  -v, --verbose         gibt für jede Datei, die nicht umgewandelt werden
+                        konnte, auch die ausgeführten ffmpeg- und sox-Befehle
+                        und die letzten 20 Zeilen ihrer Ausgabe aus
+      --list-formats    gibt jedes Format mit seinen Optionen aus, ihre
+                        NAMEN, jeden erlaubten VALUE und den Standardwert (*)
+  -h, --help            gibt diese Hilfe aus
+      --version         gibt die Version aus
+
+Eine vorhandene Ausgabedatei wird ersetzt, eine Eingabedatei nie (eine solche
+Datei wird als fehlgeschlagen gemeldet). Keine Ausgabe eines Durchgangs
+ersetzt eine andere Ausgabe desselben Durchgangs: Von Eingaben, die in
+dieselbe Ausgabedatei geschrieben würden (a.wav und a.flac nach mp3), erhält
+die erste in der angegebenen Reihenfolge den Namen (a.mp3), die übrigen einen
+nummerierten (a (2).mp3, a (3).mp3), den noch keine Datei trägt, und die
+Zusammenfassung nennt jede von ihnen.
+
+Rückgabewert:
+  %3    jede Datei wurde umgewandelt
+  %4    mindestens eine Datei konnte nicht umgewandelt werden (jede wird mit
+       dem Grund genannt; die übrigen werden umgewandelt), oder nichts konnte
+       beginnen: ffmpeg oder sox fehlt, ein Ausgabeordner lässt sich nicht
+       anlegen
+  %5    die Befehlszeile ist falsch; nichts wurde umgewandelt
+  %6  mit Strg+C angehalten: die laufenden Umwandlungen werden beendet, ihre
+       Teildateien entfernt und die schon umgewandelten Dateien behalten. 130
+       ist 128 plus die Nummer des Unterbrechungssignals, was eine Shell für
+       einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
+       Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
+       (ebenso 143 nach SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx   Vorbis comments with every picture
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Tags: Die Text-Tags und die Bilder jeder Eingabe werden in ihre Ausgabe
+kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
+  mp3              ID3v2.4-Tags mit allen Bildern
+  flac, ogg, spx   Vorbis-Kommentare mit allen Bildern
+  m4a              MP4-Tags; JPEG-, PNG-, GIF- und BMP-Bilder in &quot;covr&quot;
+  wma              ASF-Attribute mit allen Bildern (WM/Picture)
+  wav              eine RIFF-INFO-Liste und ein ID3v2-Chunk mit allen Bildern
+  aifc, aiff, aif  ein ID3v2-Chunk mit allen Bildern
+  caf, au          die Text-Tags, die ffmpeg kopiert
+  ac3, amr, raw    keine: Diese Formate enthalten keine Tags
+Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
+nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RunNotice</name>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Umwandlung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>1 file converted.</source>
+        <translation>1 Datei umgewandelt.</translation>
+    </message>
+    <message>
+        <source>%1 files converted.</source>
+        <translation>%1 Dateien umgewandelt.</translation>
+    </message>
+    <message>
+        <source>1 file converted, %1 failed.</source>
+        <translation>1 Datei umgewandelt, %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%1 files converted, %2 failed.</source>
+        <translation>%1 Dateien umgewandelt, %2 fehlgeschlagen.</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -819,6 +996,199 @@ Try &apos;quavero-cli --help&apos; for more information.
     <message>
         <source>Check these files and the format options, then convert them again.</source>
         <translation>Prüfen Sie diese Dateien und die Formatoptionen und wandeln Sie sie dann erneut um.</translation>
+    </message>
+    <message>
+        <source>%1: converted; %2</source>
+        <translation>%1: umgewandelt; %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Quavero is already running.</source>
+        <translation>Quavero läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Another Quavero window is open but does not answer. Close it, then start Quavero again.</source>
+        <translation>Ein anderes Quavero-Fenster ist geöffnet, reagiert aber nicht. Schließen Sie es und starten Sie Quavero dann erneut.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TagCopy</name>
+    <message>
+        <source>the tags of the input could not be read</source>
+        <translation>die Tags der Eingabe ließen sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>there is no room beside the converted file for a tagged copy</source>
+        <translation>neben der umgewandelten Datei ist kein Platz für eine Kopie mit Tags</translation>
+    </message>
+    <message>
+        <source>the tagged copy could not take the place of the converted file</source>
+        <translation>die Kopie mit Tags konnte die umgewandelte Datei nicht ersetzen</translation>
+    </message>
+    <message>
+        <source>the converted file could not be opened for writing</source>
+        <translation>die umgewandelte Datei ließ sich nicht zum Schreiben öffnen</translation>
+    </message>
+    <message>
+        <source>writing them into the converted file failed</source>
+        <translation>sie ließen sich nicht in die umgewandelte Datei schreiben</translation>
+    </message>
+    <message>
+        <source>the converted file could not be read to add them</source>
+        <translation>die umgewandelte Datei ließ sich nicht lesen, um sie hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>picture not copied: %1</source>
+        <translation>Bild nicht kopiert: %1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot;</source>
+        <translation>%1 „%2“</translation>
+    </message>
+    <message>
+        <source>tags not copied: %1</source>
+        <translation>Tags nicht kopiert: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG, GIF, BMP or WebP image</source>
+        <translation>%1 ist kein JPEG-, PNG-, GIF-, BMP- oder WebP-Bild</translation>
+    </message>
+    <message>
+        <source>%1 is a WebP image, which %2 cannot hold</source>
+        <translation>%1 ist ein WebP-Bild, das %2 nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>%1 (%2 MB) is too large for %3, which takes at most %4 MB</source>
+        <translation>%1 (%2 MB) ist zu groß für %3, das höchstens %4 MB aufnimmt</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>das Bild</translation>
+    </message>
+    <message>
+        <source>file icon</source>
+        <translation>das Dateisymbol</translation>
+    </message>
+    <message>
+        <source>other file icon</source>
+        <translation>das andere Dateisymbol</translation>
+    </message>
+    <message>
+        <source>front cover</source>
+        <translation>das Titelbild</translation>
+    </message>
+    <message>
+        <source>back cover</source>
+        <translation>die Rückseite des Covers</translation>
+    </message>
+    <message>
+        <source>leaflet page</source>
+        <translation>die Seite des Beihefts</translation>
+    </message>
+    <message>
+        <source>media picture</source>
+        <translation>das Bild des Tonträgers</translation>
+    </message>
+    <message>
+        <source>lead artist picture</source>
+        <translation>das Bild des Hauptinterpreten</translation>
+    </message>
+    <message>
+        <source>artist picture</source>
+        <translation>das Bild des Interpreten</translation>
+    </message>
+    <message>
+        <source>conductor picture</source>
+        <translation>das Bild des Dirigenten</translation>
+    </message>
+    <message>
+        <source>band picture</source>
+        <translation>das Bild der Band</translation>
+    </message>
+    <message>
+        <source>composer picture</source>
+        <translation>das Bild des Komponisten</translation>
+    </message>
+    <message>
+        <source>lyricist picture</source>
+        <translation>das Bild des Textdichters</translation>
+    </message>
+    <message>
+        <source>recording location picture</source>
+        <translation>das Bild des Aufnahmeorts</translation>
+    </message>
+    <message>
+        <source>picture taken during recording</source>
+        <translation>das Bild von der Aufnahme</translation>
+    </message>
+    <message>
+        <source>picture taken during performance</source>
+        <translation>das Bild vom Auftritt</translation>
+    </message>
+    <message>
+        <source>screen capture</source>
+        <translation>das Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>picture of a coloured fish</source>
+        <translation>das Bild eines bunten Fisches</translation>
+    </message>
+    <message>
+        <source>illustration</source>
+        <translation>die Illustration</translation>
+    </message>
+    <message>
+        <source>band logo</source>
+        <translation>das Logo der Band</translation>
+    </message>
+    <message>
+        <source>publisher logo</source>
+        <translation>das Logo des Labels</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Fast fertig</translation>
+    </message>
+    <message>
+        <source>About 1 minute left</source>
+        <translation>Noch etwa 1 Minute</translation>
+    </message>
+    <message>
+        <source>About %1 seconds left</source>
+        <translation>Noch etwa %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>About %1 minutes left</source>
+        <translation>Noch etwa %1 Minuten</translation>
+    </message>
+    <message>
+        <source>About 1 hour left</source>
+        <translation>Noch etwa 1 Stunde</translation>
+    </message>
+    <message>
+        <source>About %1 hours left</source>
+        <translation>Noch etwa %1 Stunden</translation>
+    </message>
+    <message>
+        <source>About 1 hour %1 minutes left</source>
+        <translation>Noch etwa 1 Stunde %1 Minuten</translation>
+    </message>
+    <message>
+        <source>About %1 hours %2 minutes left</source>
+        <translation>Noch etwa %1 Stunden %2 Minuten</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1526,53 @@ Try &apos;quavero-cli --help&apos; for more information.
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Wird umgewandelt: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the next file…</source>
+        <translation>Warten auf die nächste Datei…</translation>
+    </message>
+    <message>
+        <source>Estimating the time left…</source>
+        <translation>Restzeit wird geschätzt…</translation>
+    </message>
+</context>
+<context>
+    <name>Window_Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Umwandlung</translation>
+    </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Gleichzeitig umgewandelte Dateien</translation>
+    </message>
+    <message>
+        <source>Convert </source>
+        <translation>Gleichzeitig </translation>
+    </message>
+    <message>
+        <source> files at once</source>
+        <translation> Dateien umwandeln</translation>
+    </message>
+    <message>
+        <source>Pause 2 seconds between files</source>
+        <translation>2 Sekunden Pause zwischen den Dateien</translation>
+    </message>
+    <message>
+        <source> file at once</source>
+        <translation> Datei umwandeln</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AddFiles</name>
+    <message>
+        <source>Some files were not added.</source>
+        <translation>Algunos archivos no se añadieron.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Error</source>
@@ -59,12 +70,35 @@
         <source>Select audio files to add to the list of files to convert.</source>
         <translation>Elija los archivos de audio que se añadirán a la lista de archivos por convertir.</translation>
     </message>
+    <message>
+        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
+        <translation>Elija una carpeta: se añaden sus archivos de audio y los de todas sus subcarpetas.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionJob</name>
     <message>
         <source>cannot create the folder %1; check that you may write in the destination folder</source>
         <translation>no se puede crear la carpeta %1; compruebe que puede escribir en la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>the converted file was not completely written (%1 of %2 KB); check the disk</source>
+        <translation>el archivo convertido no se escribió por completo (%1 de %2 KB); compruebe el disco</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way; rename or move it</source>
+        <translation>una carpeta llamada %1 ocupa el lugar del archivo; renómbrela o muévala</translation>
+    </message>
+    <message>
+        <source>the old file %1 could not be replaced</source>
+        <translation>no se pudo reemplazar el archivo anterior %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionRun</name>
+    <message>
+        <source>not converted, because the disk is full</source>
+        <translation>sin convertir, porque el disco está lleno</translation>
     </message>
 </context>
 <context>
@@ -131,6 +165,25 @@
     <message>
         <source>Last lines of its output:</source>
         <translation>Últimas líneas de su salida:</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystem</name>
+    <message>
+        <source>the name is not valid UTF-8; rename the file</source>
+        <translation>el nombre no es UTF-8 válido; renombre el archivo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo regular</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>demasiados niveles de enlaces simbólicos</translation>
     </message>
 </context>
 <context>
@@ -377,6 +430,41 @@
         <source>&amp;Duration</source>
         <translation>&amp;Duración</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Add Folder and Subfolders…</source>
+        <translation>Añadir carpeta y subcarpetas…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+O</source>
+        <translation>Ctrl+Alt+O</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>only %1 s of %2 s could be read; the file may be damaged</source>
+        <translation>solo se pudieron leer %1 s de %2 s; puede que el archivo esté dañado</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system of the destination</source>
+        <translation>el archivo es demasiado grande para el sistema de archivos del destino</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system of the temporary folder %1</source>
+        <translation>el archivo es demasiado grande para el sistema de archivos de la carpeta temporal %1</translation>
+    </message>
+    <message>
+        <source>the converted file could not be written: %1</source>
+        <translation>no se pudo escribir el archivo convertido: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlainFailure</name>
@@ -603,116 +691,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: quavero-cli [OPTIONS] INPUT...
-Converts audio files into one output format with ffmpeg (and sox for the
-speed, gain, treble and bass effects): one output file per input, named
-after it, in the output folder.
-
-An INPUT is an audio file or a folder. A folder adds the files directly in
-it, in name order, whose extension is a format name below in lower case;
-with -r the files of its subfolders too.
-
-Options:
-  -f, --format FMT      the output format (default mp3), one of: %1
-                        (any letter case, with or without the dot: .MP3)
-  -o, --output-dir DIR  the folder the converted files go to, created if
-                        missing (required)
-      --set NAME=VALUE  sets one option of the output format; repeatable.
-                        VALUE is a label of the options dialog, letter case
-                        and spaces forgiven (channels=stereo, quality=0);
-                        speed takes a factor (1.25), gain, treble and bass
-                        whole decibels (-6). Options not set keep their
-                        defaults. --list-formats shows every NAME and VALUE
-  -j, --jobs N          how many files convert at once (default: one per
-                        processor, %2 here)
-  -r, --recursive       a folder INPUT adds the files of its subfolders too
-  -n, --dry-run         prints each ffmpeg and sox command that would run,
-                        one per line, quoted for a POSIX shell, and converts
-                        nothing
-  -q, --quiet           prints no progress and no summary; failures are
-                        still reported
-      --list-formats    prints each format with its options, their NAMEs,
-                        every accepted VALUE and the default (*)
-  -h, --help            prints this help
-      --version         prints the version
-
-An existing output file is replaced; an input file never is (such a file is
-reported as failed). Inputs that would be written to the same output file
-(a.wav and a.flac to mp3) are converted one after the other, in the order
-given, so the last one is what remains.
-
-Exit status:
-  %3    every file was converted
-  %4    at least one file could not be converted (each is listed with the
-       reason; the others are converted), or nothing could start: ffmpeg
-       or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
-  %6  stopped by Ctrl-C: the running conversions are ended, their partial
-       files removed, and the files already converted kept. 130 is 128 plus
-       the number of the interrupt signal, what a shell reports for a
-       command ended by Ctrl-C, so a script can tell a stop from failed
-       files and stop too (143 likewise when stopped by SIGTERM).
-</source>
-        <translation>Uso: quavero-cli [OPCIONES] ENTRADA...
-Convierte archivos de audio a un formato de salida con ffmpeg (y sox para los
-efectos de velocidad, ganancia, agudos y graves): un archivo de salida por
-entrada, con su nombre, en la carpeta de salida.
-
-Una ENTRADA es un archivo de audio o una carpeta. Una carpeta añade los
-archivos que contiene directamente, por orden de nombre, cuya extensión es un
-nombre de formato de abajo en minúsculas; con -r, también los de sus
-subcarpetas.
-
-Opciones:
-  -f, --format FMT      el formato de salida (mp3 por omisión), uno de: %1
-                        (en mayúsculas o minúsculas, con o sin el punto:
-                        .MP3)
-  -o, --output-dir DIR  la carpeta donde van los archivos convertidos, que se
-                        crea si falta (obligatoria)
-      --set NAME=VALUE  fija una opción del formato de salida; repetible.
-                        VALUE es una etiqueta (en inglés) del diálogo de
-                        opciones, sin importar mayúsculas ni espacios
-                        (channels=stereo, quality=0); speed toma un factor
-                        (1.25), gain, treble y bass decibelios enteros (-6).
-                        Las opciones no fijadas conservan su valor por
-                        omisión. --list-formats muestra cada NAME y VALUE
-  -j, --jobs N          cuántos archivos se convierten a la vez (por omisión:
-                        uno por procesador, aquí %2)
-  -r, --recursive       una carpeta de ENTRADA añade también los archivos de
-                        sus subcarpetas
-  -n, --dry-run         muestra cada orden de ffmpeg y sox que se ejecutaría,
-                        una por línea, entrecomillada para un shell POSIX, y
-                        no convierte nada
-  -q, --quiet           no muestra progreso ni resumen; los fallos se siguen
-                        informando
-      --list-formats    muestra cada formato con sus opciones, sus NAME, cada
-                        VALUE aceptado y el valor por omisión (*)
-  -h, --help            muestra esta ayuda
-      --version         muestra la versión
-
-Un archivo de salida existente se reemplaza; un archivo de entrada nunca (ese
-archivo se informa como fallido). Las entradas que se escribirían en el mismo
-archivo de salida (a.wav y a.flac a mp3) se convierten una tras otra, en el
-orden dado, así que queda la última.
-
-Estado de salida:
-  %3    se convirtieron todos los archivos
-  %4    al menos un archivo no se pudo convertir (cada uno aparece con el
-       motivo; los demás se convierten), o nada pudo empezar: falta ffmpeg o
-       sox, o una carpeta de salida no se puede crear
-  %5    la línea de órdenes es incorrecta; no se convirtió nada
-  %6  detenido con Ctrl-C: las conversiones en curso terminan, sus archivos
-       parciales se eliminan y los ya convertidos se conservan. 130 es 128
-       más el número de la señal de interrupción, lo que un shell informa de
-       una orden terminada con Ctrl-C, así un script distingue una parada de
-       archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>el archivo no existe</translation>
-    </message>
-    <message>
         <source>not an audio file this program converts: its extension is not one of %1</source>
         <translation>no es un archivo de audio que este programa convierta: su extensión no es ninguna de %1</translation>
     </message>
@@ -774,6 +752,205 @@ Try &apos;quavero-cli --help&apos; for more information.
 Pruebe &apos;quavero-cli --help&apos; para más información.
 </translation>
     </message>
+    <message>
+        <source>, %1 not converted (the disk is full)</source>
+        <translation>, %1 sin convertir (el disco está lleno)</translation>
+    </message>
+    <message>
+        <source>not converted: %1
+</source>
+        <translation>sin convertir: %1
+</translation>
+    </message>
+    <message>
+        <source>renamed: %1: saved as %2
+</source>
+        <translation>renombrado: %1: guardado como %2
+</translation>
+    </message>
+    <message>
+        <source>warning: %1: converted; %2
+</source>
+        <translation>aviso: %1: convertido; %2
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the files directly in
+it, in name order, whose extension is a format name below in lower case;
+with -r the files of its subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too;
+                        their outputs go to the same subfolders below the
+                        output folder, created when missing
+      --flat            with -r, puts every output straight into the output
+                        folder instead of its subfolder
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+  -v, --verbose         for each file that could not be converted, also
+                        prints the ffmpeg and sox commands that ran and the
+                        last 20 lines of their output
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). No output of a run replaces another output of the same
+run: of inputs that would be written to the same output file (a.wav and
+a.flac to mp3), the first in the order given gets the name (a.mp3), the
+others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
+summary names each of them.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Uso: quavero-cli [OPCIONES] ENTRADA...
+Convierte archivos de audio a un formato de salida con ffmpeg (y sox para los
+efectos de velocidad, ganancia, agudos y graves): un archivo de salida por
+entrada, con su nombre, en la carpeta de salida.
+
+Una ENTRADA es un archivo de audio o una carpeta. Una carpeta añade los
+archivos que contiene directamente, por orden de nombre, cuya extensión es un
+nombre de formato de abajo en minúsculas; con -r, también los de sus
+subcarpetas.
+
+Opciones:
+  -f, --format FMT      el formato de salida (mp3 por omisión), uno de: %1
+                        (en mayúsculas o minúsculas, con o sin el punto:
+                        .MP3)
+  -o, --output-dir DIR  la carpeta donde van los archivos convertidos, que se
+                        crea si falta (obligatoria)
+      --set NAME=VALUE  fija una opción del formato de salida; repetible.
+                        VALUE es una etiqueta (en inglés) del diálogo de
+                        opciones, sin importar mayúsculas ni espacios
+                        (channels=stereo, quality=0); speed toma un factor
+                        (1.25), gain, treble y bass decibelios enteros (-6).
+                        Las opciones no fijadas conservan su valor por
+                        omisión. --list-formats muestra cada NAME y VALUE
+  -j, --jobs N          cuántos archivos se convierten a la vez (por omisión:
+                        uno por procesador, aquí %2)
+  -r, --recursive       una carpeta de ENTRADA añade también los archivos de
+                        sus subcarpetas; sus salidas van a las mismas
+                        subcarpetas dentro de la carpeta de salida, que se
+                        crean si faltan
+      --flat            con -r, pone cada salida directamente en la carpeta
+                        de salida en lugar de en su subcarpeta
+  -n, --dry-run         muestra cada orden de ffmpeg y sox que se ejecutaría,
+                        una por línea, entrecomillada para un shell POSIX, y
+                        no convierte nada
+  -q, --quiet           no muestra progreso ni resumen; los fallos se siguen
+                        informando
+  -v, --verbose         para cada archivo que no se pudo convertir, muestra
+                        también las órdenes de ffmpeg y sox que se ejecutaron
+                        y las últimas 20 líneas de su salida
+      --list-formats    muestra cada formato con sus opciones, sus NAME, cada
+                        VALUE aceptado y el valor por omisión (*)
+  -h, --help            muestra esta ayuda
+      --version         muestra la versión
+
+Un archivo de salida existente se reemplaza; un archivo de entrada nunca (ese
+archivo se informa como fallido). Ninguna salida de una conversión reemplaza
+otra salida de la misma conversión: de las entradas que se escribirían en el
+mismo archivo de salida (a.wav y a.flac a mp3), la primera en el orden dado
+recibe el nombre (a.mp3), las demás uno numerado (a (2).mp3, a (3).mp3) que
+aún no tiene ningún archivo, y el resumen nombra cada una de ellas.
+
+Estado de salida:
+  %3    se convirtieron todos los archivos
+  %4    al menos un archivo no se pudo convertir (cada uno aparece con el
+       motivo; los demás se convierten), o nada pudo empezar: falta ffmpeg o
+       sox, o una carpeta de salida no se puede crear
+  %5    la línea de órdenes es incorrecta; no se convirtió nada
+  %6  detenido con Ctrl-C: las conversiones en curso terminan, sus archivos
+       parciales se eliminan y los ya convertidos se conservan. 130 es 128
+       más el número de la señal de interrupción, lo que un shell informa de
+       una orden terminada con Ctrl-C, así un script distingue una parada de
+       archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx   Vorbis comments with every picture
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Etiquetas: las etiquetas de texto y las imágenes de cada entrada se copian en
+su salida (la entrada solo se lee); --no-tags no copia ninguna.
+  mp3              etiquetas ID3v2.4 con todas las imágenes
+  flac, ogg, spx   comentarios Vorbis con todas las imágenes
+  m4a              etiquetas MP4; imágenes JPEG, PNG, GIF y BMP en &quot;covr&quot;
+  wma              atributos ASF con todas las imágenes (WM/Picture)
+  wav              una lista RIFF INFO y un bloque ID3v2 con todas las imágenes
+  aifc, aiff, aif  un bloque ID3v2 con todas las imágenes
+  caf, au          las etiquetas de texto que copia ffmpeg
+  ac3, amr, raw    ninguna: estos formatos no admiten etiquetas
+Una imagen que una salida no puede contener se omite; el resumen nombra el
+archivo con el motivo, y sigue contando como convertido.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RunNotice</name>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversión terminada</translation>
+    </message>
+    <message>
+        <source>1 file converted.</source>
+        <translation>1 archivo convertido.</translation>
+    </message>
+    <message>
+        <source>%1 files converted.</source>
+        <translation>%1 archivos convertidos.</translation>
+    </message>
+    <message>
+        <source>1 file converted, %1 failed.</source>
+        <translation>1 archivo convertido; fallidos: %1.</translation>
+    </message>
+    <message>
+        <source>%1 files converted, %2 failed.</source>
+        <translation>%1 archivos convertidos; fallidos: %2.</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -816,6 +993,199 @@ Pruebe &apos;quavero-cli --help&apos; para más información.
     <message>
         <source>Check these files and the format options, then convert them again.</source>
         <translation>Revise estos archivos y las opciones del formato, y vuelva a convertirlos.</translation>
+    </message>
+    <message>
+        <source>%1: converted; %2</source>
+        <translation>%1: convertido; %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Quavero is already running.</source>
+        <translation>Quavero ya se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>Another Quavero window is open but does not answer. Close it, then start Quavero again.</source>
+        <translation>Hay otra ventana de Quavero abierta que no responde. Ciérrela y vuelva a iniciar Quavero.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TagCopy</name>
+    <message>
+        <source>the tags of the input could not be read</source>
+        <translation>no se pudieron leer las etiquetas de la entrada</translation>
+    </message>
+    <message>
+        <source>there is no room beside the converted file for a tagged copy</source>
+        <translation>no hay espacio junto al archivo convertido para una copia con etiquetas</translation>
+    </message>
+    <message>
+        <source>the tagged copy could not take the place of the converted file</source>
+        <translation>la copia con etiquetas no pudo reemplazar el archivo convertido</translation>
+    </message>
+    <message>
+        <source>the converted file could not be opened for writing</source>
+        <translation>no se pudo abrir el archivo convertido para escribir</translation>
+    </message>
+    <message>
+        <source>writing them into the converted file failed</source>
+        <translation>no se pudieron escribir en el archivo convertido</translation>
+    </message>
+    <message>
+        <source>the converted file could not be read to add them</source>
+        <translation>no se pudo leer el archivo convertido para añadirlas</translation>
+    </message>
+    <message>
+        <source>picture not copied: %1</source>
+        <translation>imagen no copiada: %1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot;</source>
+        <translation>%1 «%2»</translation>
+    </message>
+    <message>
+        <source>tags not copied: %1</source>
+        <translation>etiquetas no copiadas: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG, GIF, BMP or WebP image</source>
+        <translation>%1 no es una imagen JPEG, PNG, GIF, BMP ni WebP</translation>
+    </message>
+    <message>
+        <source>%1 is a WebP image, which %2 cannot hold</source>
+        <translation>%1 es una imagen WebP, que %2 no puede contener</translation>
+    </message>
+    <message>
+        <source>%1 (%2 MB) is too large for %3, which takes at most %4 MB</source>
+        <translation>%1 (%2 MB) es demasiado grande para %3, que admite como máximo %4 MB</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>la imagen</translation>
+    </message>
+    <message>
+        <source>file icon</source>
+        <translation>el icono de archivo</translation>
+    </message>
+    <message>
+        <source>other file icon</source>
+        <translation>el otro icono de archivo</translation>
+    </message>
+    <message>
+        <source>front cover</source>
+        <translation>la portada</translation>
+    </message>
+    <message>
+        <source>back cover</source>
+        <translation>la contraportada</translation>
+    </message>
+    <message>
+        <source>leaflet page</source>
+        <translation>la página del folleto</translation>
+    </message>
+    <message>
+        <source>media picture</source>
+        <translation>la imagen del soporte</translation>
+    </message>
+    <message>
+        <source>lead artist picture</source>
+        <translation>la foto del artista principal</translation>
+    </message>
+    <message>
+        <source>artist picture</source>
+        <translation>la foto del artista</translation>
+    </message>
+    <message>
+        <source>conductor picture</source>
+        <translation>la foto del director de orquesta</translation>
+    </message>
+    <message>
+        <source>band picture</source>
+        <translation>la foto del grupo</translation>
+    </message>
+    <message>
+        <source>composer picture</source>
+        <translation>la foto del compositor</translation>
+    </message>
+    <message>
+        <source>lyricist picture</source>
+        <translation>la foto del letrista</translation>
+    </message>
+    <message>
+        <source>recording location picture</source>
+        <translation>la foto del lugar de grabación</translation>
+    </message>
+    <message>
+        <source>picture taken during recording</source>
+        <translation>la foto tomada durante la grabación</translation>
+    </message>
+    <message>
+        <source>picture taken during performance</source>
+        <translation>la foto tomada durante la actuación</translation>
+    </message>
+    <message>
+        <source>screen capture</source>
+        <translation>la captura de pantalla</translation>
+    </message>
+    <message>
+        <source>picture of a coloured fish</source>
+        <translation>la imagen de un pez de colores</translation>
+    </message>
+    <message>
+        <source>illustration</source>
+        <translation>la ilustración</translation>
+    </message>
+    <message>
+        <source>band logo</source>
+        <translation>el logotipo del grupo</translation>
+    </message>
+    <message>
+        <source>publisher logo</source>
+        <translation>el logotipo del sello</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Casi terminado</translation>
+    </message>
+    <message>
+        <source>About 1 minute left</source>
+        <translation>Queda aproximadamente 1 minuto</translation>
+    </message>
+    <message>
+        <source>About %1 seconds left</source>
+        <translation>Quedan aproximadamente %1 segundos</translation>
+    </message>
+    <message>
+        <source>About %1 minutes left</source>
+        <translation>Quedan aproximadamente %1 minutos</translation>
+    </message>
+    <message>
+        <source>About 1 hour left</source>
+        <translation>Queda aproximadamente 1 hora</translation>
+    </message>
+    <message>
+        <source>About %1 hours left</source>
+        <translation>Quedan aproximadamente %1 horas</translation>
+    </message>
+    <message>
+        <source>About 1 hour %1 minutes left</source>
+        <translation>Queda aproximadamente 1 hora y %1 minutos</translation>
+    </message>
+    <message>
+        <source>About %1 hours %2 minutes left</source>
+        <translation>Quedan aproximadamente %1 horas y %2 minutos</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1523,53 @@ Pruebe &apos;quavero-cli --help&apos; para más información.
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Convirtiendo %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the next file…</source>
+        <translation>Esperando el siguiente archivo…</translation>
+    </message>
+    <message>
+        <source>Estimating the time left…</source>
+        <translation>Calculando el tiempo restante…</translation>
+    </message>
+</context>
+<context>
+    <name>Window_Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversión</translation>
+    </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Archivos convertidos a la vez</translation>
+    </message>
+    <message>
+        <source>Convert </source>
+        <translation>Convertir </translation>
+    </message>
+    <message>
+        <source> files at once</source>
+        <translation> archivos a la vez</translation>
+    </message>
+    <message>
+        <source>Pause 2 seconds between files</source>
+        <translation>Hacer una pausa de 2 segundos entre archivos</translation>
+    </message>
+    <message>
+        <source> file at once</source>
+        <translation> archivo a la vez</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AddFiles</name>
+    <message>
+        <source>Some files were not added.</source>
+        <translation>Certains fichiers n’ont pas été ajoutés.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Error</source>
@@ -59,12 +70,35 @@
         <source>Select audio files to add to the list of files to convert.</source>
         <translation>Choisissez les fichiers audio à ajouter à la liste des fichiers à convertir.</translation>
     </message>
+    <message>
+        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
+        <translation>Choisissez un dossier : ses fichiers audio et ceux de tous ses sous-dossiers sont ajoutés.</translation>
+    </message>
 </context>
 <context>
     <name>ConversionJob</name>
     <message>
         <source>cannot create the folder %1; check that you may write in the destination folder</source>
         <translation>impossible de créer le dossier %1 ; vérifiez que vous pouvez écrire dans le dossier de destination</translation>
+    </message>
+    <message>
+        <source>the converted file was not completely written (%1 of %2 KB); check the disk</source>
+        <translation>le fichier converti n’a pas été entièrement écrit (%1 sur %2 KB) ; vérifiez le disque</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way; rename or move it</source>
+        <translation>un dossier nommé %1 occupe la place du fichier ; renommez-le ou déplacez-le</translation>
+    </message>
+    <message>
+        <source>the old file %1 could not be replaced</source>
+        <translation>l’ancien fichier %1 n’a pas pu être remplacé</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionRun</name>
+    <message>
+        <source>not converted, because the disk is full</source>
+        <translation>non converti, car le disque est plein</translation>
     </message>
 </context>
 <context>
@@ -131,6 +165,25 @@
     <message>
         <source>Last lines of its output:</source>
         <translation>Dernières lignes de sa sortie :</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystem</name>
+    <message>
+        <source>the name is not valid UTF-8; rename the file</source>
+        <translation>le nom n’est pas en UTF-8 valide ; renommez le fichier</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>trop de niveaux de liens symboliques</translation>
     </message>
 </context>
 <context>
@@ -377,6 +430,41 @@
         <source>&amp;Duration</source>
         <translation>&amp;Durée</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Add Folder and Subfolders…</source>
+        <translation>Ajouter un dossier et ses sous-dossiers…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+O</source>
+        <translation>Ctrl+Alt+O</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>only %1 s of %2 s could be read; the file may be damaged</source>
+        <translation>seules %1 s sur %2 s ont pu être lues ; le fichier est peut-être endommagé</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system of the destination</source>
+        <translation>le fichier est trop volumineux pour le système de fichiers de la destination</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system of the temporary folder %1</source>
+        <translation>le fichier est trop volumineux pour le système de fichiers du dossier temporaire %1</translation>
+    </message>
+    <message>
+        <source>the converted file could not be written: %1</source>
+        <translation>le fichier converti n’a pas pu être écrit : %1</translation>
+    </message>
 </context>
 <context>
     <name>PlainFailure</name>
@@ -603,117 +691,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: quavero-cli [OPTIONS] INPUT...
-Converts audio files into one output format with ffmpeg (and sox for the
-speed, gain, treble and bass effects): one output file per input, named
-after it, in the output folder.
-
-An INPUT is an audio file or a folder. A folder adds the files directly in
-it, in name order, whose extension is a format name below in lower case;
-with -r the files of its subfolders too.
-
-Options:
-  -f, --format FMT      the output format (default mp3), one of: %1
-                        (any letter case, with or without the dot: .MP3)
-  -o, --output-dir DIR  the folder the converted files go to, created if
-                        missing (required)
-      --set NAME=VALUE  sets one option of the output format; repeatable.
-                        VALUE is a label of the options dialog, letter case
-                        and spaces forgiven (channels=stereo, quality=0);
-                        speed takes a factor (1.25), gain, treble and bass
-                        whole decibels (-6). Options not set keep their
-                        defaults. --list-formats shows every NAME and VALUE
-  -j, --jobs N          how many files convert at once (default: one per
-                        processor, %2 here)
-  -r, --recursive       a folder INPUT adds the files of its subfolders too
-  -n, --dry-run         prints each ffmpeg and sox command that would run,
-                        one per line, quoted for a POSIX shell, and converts
-                        nothing
-  -q, --quiet           prints no progress and no summary; failures are
-                        still reported
-      --list-formats    prints each format with its options, their NAMEs,
-                        every accepted VALUE and the default (*)
-  -h, --help            prints this help
-      --version         prints the version
-
-An existing output file is replaced; an input file never is (such a file is
-reported as failed). Inputs that would be written to the same output file
-(a.wav and a.flac to mp3) are converted one after the other, in the order
-given, so the last one is what remains.
-
-Exit status:
-  %3    every file was converted
-  %4    at least one file could not be converted (each is listed with the
-       reason; the others are converted), or nothing could start: ffmpeg
-       or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
-  %6  stopped by Ctrl-C: the running conversions are ended, their partial
-       files removed, and the files already converted kept. 130 is 128 plus
-       the number of the interrupt signal, what a shell reports for a
-       command ended by Ctrl-C, so a script can tell a stop from failed
-       files and stop too (143 likewise when stopped by SIGTERM).
-</source>
-        <translation>Usage : quavero-cli [OPTIONS] ENTRÉE...
-Convertit des fichiers audio dans un format de sortie avec ffmpeg (et sox pour
-les effets de vitesse, gain, aigus et graves) : un fichier de sortie par
-entrée, nommé d’après elle, dans le dossier de sortie.
-
-Une ENTRÉE est un fichier audio ou un dossier. Un dossier ajoute les fichiers
-qu’il contient directement, par ordre de nom, dont l’extension est un nom de
-format ci-dessous en minuscules ; avec -r, ceux de ses sous-dossiers aussi.
-
-Options :
-  -f, --format FMT      le format de sortie (mp3 par défaut), parmi : %1
-                        (majuscules ou minuscules, avec ou sans le point :
-                        .MP3)
-  -o, --output-dir DIR  le dossier où vont les fichiers convertis, créé s’il
-                        manque (obligatoire)
-      --set NAME=VALUE  règle une option du format de sortie ; répétable.
-                        VALUE est un libellé (anglais) de la boîte d’options,
-                        sans tenir compte de la casse ni des espaces
-                        (channels=stereo, quality=0) ; speed prend un facteur
-                        (1.25), gain, treble et bass des décibels entiers
-                        (-6). Les options non réglées gardent leur valeur
-                        par défaut. --list-formats montre chaque NAME et
-                        chaque VALUE
-  -j, --jobs N          combien de fichiers sont convertis à la fois (par
-                        défaut : un par processeur, ici %2)
-  -r, --recursive       un dossier en ENTRÉE ajoute aussi les fichiers de ses
-                        sous-dossiers
-  -n, --dry-run         affiche chaque commande ffmpeg et sox qui serait
-                        lancée, une par ligne, échappée pour un shell POSIX,
-                        et ne convertit rien
-  -q, --quiet           n’affiche ni progression ni bilan ; les échecs sont
-                        toujours signalés
-      --list-formats    affiche chaque format avec ses options, leurs NAME,
-                        chaque VALUE accepté et la valeur par défaut (*)
-  -h, --help            affiche cette aide
-      --version         affiche la version
-
-Un fichier de sortie existant est remplacé, un fichier d’entrée jamais (un tel
-fichier est signalé en échec). Les entrées qui seraient écrites dans le même
-fichier de sortie (a.wav et a.flac vers mp3) sont converties l’une après
-l’autre, dans l’ordre donné : c’est la dernière qui reste.
-
-Code de sortie :
-  %3    chaque fichier a été converti
-  %4    au moins un fichier n’a pas pu être converti (chacun est cité avec la
-       raison ; les autres sont convertis), ou rien n’a pu démarrer : ffmpeg
-       ou sox manquant, un dossier de sortie impossible à créer
-  %5    la ligne de commande est erronée ; rien n’a été converti
-  %6  arrêté par Ctrl-C : les conversions en cours sont terminées, leurs
-       fichiers partiels supprimés et les fichiers déjà convertis conservés.
-       130 vaut 128 plus le numéro du signal d’interruption, ce qu’un shell
-       indique pour une commande arrêtée par Ctrl-C : un script distingue
-       ainsi un arrêt de fichiers en échec et peut s’arrêter aussi (143 de
-       même après SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>fichier introuvable</translation>
-    </message>
-    <message>
         <source>not an audio file this program converts: its extension is not one of %1</source>
         <translation>pas un fichier audio que ce programme convertit : son extension n’est pas parmi %1</translation>
     </message>
@@ -775,6 +752,206 @@ Try &apos;quavero-cli --help&apos; for more information.
 Essayez « quavero-cli --help » pour plus d’informations.
 </translation>
     </message>
+    <message>
+        <source>, %1 not converted (the disk is full)</source>
+        <translation>, %1 non converti(s) (le disque est plein)</translation>
+    </message>
+    <message>
+        <source>not converted: %1
+</source>
+        <translation>non converti : %1
+</translation>
+    </message>
+    <message>
+        <source>renamed: %1: saved as %2
+</source>
+        <translation>renommé : %1 : enregistré sous %2
+</translation>
+    </message>
+    <message>
+        <source>warning: %1: converted; %2
+</source>
+        <translation>avertissement : %1 : converti ; %2
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the files directly in
+it, in name order, whose extension is a format name below in lower case;
+with -r the files of its subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too;
+                        their outputs go to the same subfolders below the
+                        output folder, created when missing
+      --flat            with -r, puts every output straight into the output
+                        folder instead of its subfolder
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+  -v, --verbose         for each file that could not be converted, also
+                        prints the ffmpeg and sox commands that ran and the
+                        last 20 lines of their output
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). No output of a run replaces another output of the same
+run: of inputs that would be written to the same output file (a.wav and
+a.flac to mp3), the first in the order given gets the name (a.mp3), the
+others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
+summary names each of them.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Usage : quavero-cli [OPTIONS] ENTRÉE...
+Convertit des fichiers audio dans un format de sortie avec ffmpeg (et sox pour
+les effets de vitesse, gain, aigus et graves) : un fichier de sortie par
+entrée, nommé d’après elle, dans le dossier de sortie.
+
+Une ENTRÉE est un fichier audio ou un dossier. Un dossier ajoute les fichiers
+qu’il contient directement, par ordre de nom, dont l’extension est un nom de
+format ci-dessous en minuscules ; avec -r, ceux de ses sous-dossiers aussi.
+
+Options :
+  -f, --format FMT      le format de sortie (mp3 par défaut), parmi : %1
+                        (majuscules ou minuscules, avec ou sans le point :
+                        .MP3)
+  -o, --output-dir DIR  le dossier où vont les fichiers convertis, créé s’il
+                        manque (obligatoire)
+      --set NAME=VALUE  règle une option du format de sortie ; répétable.
+                        VALUE est un libellé (anglais) de la boîte d’options,
+                        sans tenir compte de la casse ni des espaces
+                        (channels=stereo, quality=0) ; speed prend un facteur
+                        (1.25), gain, treble et bass des décibels entiers
+                        (-6). Les options non réglées gardent leur valeur
+                        par défaut. --list-formats montre chaque NAME et
+                        chaque VALUE
+  -j, --jobs N          combien de fichiers sont convertis à la fois (par
+                        défaut : un par processeur, ici %2)
+  -r, --recursive       un dossier en ENTRÉE ajoute aussi les fichiers de ses
+                        sous-dossiers ; leurs sorties vont dans les mêmes
+                        sous-dossiers du dossier de sortie, créés s’ils
+                        manquent
+      --flat            avec -r, place chaque sortie directement dans le
+                        dossier de sortie au lieu de son sous-dossier
+  -n, --dry-run         affiche chaque commande ffmpeg et sox qui serait
+                        lancée, une par ligne, échappée pour un shell POSIX,
+                        et ne convertit rien
+  -q, --quiet           n’affiche ni progression ni bilan ; les échecs sont
+                        toujours signalés
+  -v, --verbose         pour chaque fichier qui n’a pas pu être converti,
+                        affiche aussi les commandes ffmpeg et sox lancées et
+                        les 20 dernières lignes de leur sortie
+      --list-formats    affiche chaque format avec ses options, leurs NAME,
+                        chaque VALUE accepté et la valeur par défaut (*)
+  -h, --help            affiche cette aide
+      --version         affiche la version
+
+Un fichier de sortie existant est remplacé, un fichier d’entrée jamais (un tel
+fichier est signalé en échec). Aucune sortie d’une conversion ne remplace une
+autre sortie de la même conversion : parmi les entrées qui seraient écrites
+dans le même fichier de sortie (a.wav et a.flac vers mp3), la première dans
+l’ordre donné reçoit le nom (a.mp3), les autres un nom numéroté (a (2).mp3,
+a (3).mp3) qu’aucun fichier ne porte encore, et le bilan les cite toutes.
+
+Code de sortie :
+  %3    chaque fichier a été converti
+  %4    au moins un fichier n’a pas pu être converti (chacun est cité avec la
+       raison ; les autres sont convertis), ou rien n’a pu démarrer : ffmpeg
+       ou sox manquant, un dossier de sortie impossible à créer
+  %5    la ligne de commande est erronée ; rien n’a été converti
+  %6  arrêté par Ctrl-C : les conversions en cours sont terminées, leurs
+       fichiers partiels supprimés et les fichiers déjà convertis conservés.
+       130 vaut 128 plus le numéro du signal d’interruption, ce qu’un shell
+       indique pour une commande arrêtée par Ctrl-C : un script distingue
+       ainsi un arrêt de fichiers en échec et peut s’arrêter aussi (143 de
+       même après SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx   Vorbis comments with every picture
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Balises : les balises de texte et les images de chaque entrée sont copiées
+dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
+  mp3              balises ID3v2.4 avec toutes les images
+  flac, ogg, spx   commentaires Vorbis avec toutes les images
+  m4a              balises MP4 ; images JPEG, PNG, GIF et BMP dans « covr »
+  wma              attributs ASF avec toutes les images (WM/Picture)
+  wav              une liste RIFF INFO et un bloc ID3v2 avec toutes les images
+  aifc, aiff, aif  un bloc ID3v2 avec toutes les images
+  caf, au          les balises de texte que ffmpeg copie
+  ac3, amr, raw    aucune : ces formats ne contiennent pas de balises
+Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
+fichier avec la raison, et il compte quand même comme converti.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RunNotice</name>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>1 file converted.</source>
+        <translation>1 fichier converti.</translation>
+    </message>
+    <message>
+        <source>%1 files converted.</source>
+        <translation>%1 fichiers convertis.</translation>
+    </message>
+    <message>
+        <source>1 file converted, %1 failed.</source>
+        <translation>1 fichier converti, %1 en échec.</translation>
+    </message>
+    <message>
+        <source>%1 files converted, %2 failed.</source>
+        <translation>%1 fichiers convertis, %2 en échec.</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -817,6 +994,199 @@ Essayez « quavero-cli --help » pour plus d’informations.
     <message>
         <source>Check these files and the format options, then convert them again.</source>
         <translation>Vérifiez ces fichiers et les options du format, puis convertissez-les à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1: converted; %2</source>
+        <translation>%1 : converti ; %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Quavero is already running.</source>
+        <translation>Quavero est déjà en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Another Quavero window is open but does not answer. Close it, then start Quavero again.</source>
+        <translation>Une autre fenêtre de Quavero est ouverte mais ne répond pas. Fermez-la, puis relancez Quavero.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TagCopy</name>
+    <message>
+        <source>the tags of the input could not be read</source>
+        <translation>les balises de l’entrée n’ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>there is no room beside the converted file for a tagged copy</source>
+        <translation>il n’y a pas de place à côté du fichier converti pour une copie avec balises</translation>
+    </message>
+    <message>
+        <source>the tagged copy could not take the place of the converted file</source>
+        <translation>la copie avec balises n’a pas pu remplacer le fichier converti</translation>
+    </message>
+    <message>
+        <source>the converted file could not be opened for writing</source>
+        <translation>le fichier converti n’a pas pu être ouvert en écriture</translation>
+    </message>
+    <message>
+        <source>writing them into the converted file failed</source>
+        <translation>leur écriture dans le fichier converti a échoué</translation>
+    </message>
+    <message>
+        <source>the converted file could not be read to add them</source>
+        <translation>le fichier converti n’a pas pu être lu pour les y ajouter</translation>
+    </message>
+    <message>
+        <source>picture not copied: %1</source>
+        <translation>image non copiée : %1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot;</source>
+        <translation>%1 « %2 »</translation>
+    </message>
+    <message>
+        <source>tags not copied: %1</source>
+        <translation>balises non copiées : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG, GIF, BMP or WebP image</source>
+        <translation>%1 n’est pas une image JPEG, PNG, GIF, BMP ou WebP</translation>
+    </message>
+    <message>
+        <source>%1 is a WebP image, which %2 cannot hold</source>
+        <translation>%1 est une image WebP, que %2 ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1 (%2 MB) is too large for %3, which takes at most %4 MB</source>
+        <translation>%1 (%2 MB) dépasse la taille que %3 accepte, au plus %4 MB</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>l’image</translation>
+    </message>
+    <message>
+        <source>file icon</source>
+        <translation>l’icône de fichier</translation>
+    </message>
+    <message>
+        <source>other file icon</source>
+        <translation>l’autre icône de fichier</translation>
+    </message>
+    <message>
+        <source>front cover</source>
+        <translation>la pochette avant</translation>
+    </message>
+    <message>
+        <source>back cover</source>
+        <translation>la pochette arrière</translation>
+    </message>
+    <message>
+        <source>leaflet page</source>
+        <translation>la page du livret</translation>
+    </message>
+    <message>
+        <source>media picture</source>
+        <translation>l’image du support</translation>
+    </message>
+    <message>
+        <source>lead artist picture</source>
+        <translation>la photo de l’artiste principal</translation>
+    </message>
+    <message>
+        <source>artist picture</source>
+        <translation>la photo de l’artiste</translation>
+    </message>
+    <message>
+        <source>conductor picture</source>
+        <translation>la photo du chef d’orchestre</translation>
+    </message>
+    <message>
+        <source>band picture</source>
+        <translation>la photo du groupe</translation>
+    </message>
+    <message>
+        <source>composer picture</source>
+        <translation>la photo du compositeur</translation>
+    </message>
+    <message>
+        <source>lyricist picture</source>
+        <translation>la photo du parolier</translation>
+    </message>
+    <message>
+        <source>recording location picture</source>
+        <translation>la photo du lieu d’enregistrement</translation>
+    </message>
+    <message>
+        <source>picture taken during recording</source>
+        <translation>la photo prise pendant l’enregistrement</translation>
+    </message>
+    <message>
+        <source>picture taken during performance</source>
+        <translation>la photo prise pendant le concert</translation>
+    </message>
+    <message>
+        <source>screen capture</source>
+        <translation>la capture d’écran</translation>
+    </message>
+    <message>
+        <source>picture of a coloured fish</source>
+        <translation>l’image d’un poisson coloré</translation>
+    </message>
+    <message>
+        <source>illustration</source>
+        <translation>l’illustration</translation>
+    </message>
+    <message>
+        <source>band logo</source>
+        <translation>le logo du groupe</translation>
+    </message>
+    <message>
+        <source>publisher logo</source>
+        <translation>le logo de l’éditeur</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Presque terminé</translation>
+    </message>
+    <message>
+        <source>About 1 minute left</source>
+        <translation>Il reste environ 1 minute</translation>
+    </message>
+    <message>
+        <source>About %1 seconds left</source>
+        <translation>Il reste environ %1 secondes</translation>
+    </message>
+    <message>
+        <source>About %1 minutes left</source>
+        <translation>Il reste environ %1 minutes</translation>
+    </message>
+    <message>
+        <source>About 1 hour left</source>
+        <translation>Il reste environ 1 heure</translation>
+    </message>
+    <message>
+        <source>About %1 hours left</source>
+        <translation>Il reste environ %1 heures</translation>
+    </message>
+    <message>
+        <source>About 1 hour %1 minutes left</source>
+        <translation>Il reste environ 1 heure %1 minutes</translation>
+    </message>
+    <message>
+        <source>About %1 hours %2 minutes left</source>
+        <translation>Il reste environ %1 heures %2 minutes</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1524,53 @@ Essayez « quavero-cli --help » pour plus d’informations.
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Conversion de %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the next file…</source>
+        <translation>En attente du fichier suivant…</translation>
+    </message>
+    <message>
+        <source>Estimating the time left…</source>
+        <translation>Estimation du temps restant…</translation>
+    </message>
+</context>
+<context>
+    <name>Window_Preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversions</translation>
+    </message>
+    <message>
+        <source>Files converted at once</source>
+        <translation>Nombre de fichiers convertis à la fois</translation>
+    </message>
+    <message>
+        <source>Convert </source>
+        <translation>Convertir </translation>
+    </message>
+    <message>
+        <source> files at once</source>
+        <translation> fichiers à la fois</translation>
+    </message>
+    <message>
+        <source>Pause 2 seconds between files</source>
+        <translation>Faire une pause de 2 secondes entre les fichiers</translation>
+    </message>
+    <message>
+        <source> file at once</source>
+        <translation> fichier à la fois</translation>
     </message>
 </context>
 <context>
