@@ -36,6 +36,11 @@ public:
     {
         return int(buttons.size()) - 1;
     }
+    int alertWithDetails(const QString &, const QString &, const QString &, const QStringList &buttons,
+                         AlertKind) override
+    {
+        return int(buttons.size()) - 1;
+    }
     QString chooseDestinationFolder(const QString &) override { return destination; }
 };
 
