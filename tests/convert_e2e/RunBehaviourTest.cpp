@@ -149,10 +149,11 @@ TEST_F(WindowRun, RejectedFileIsReportedAndTheRunGoesOn)
     EXPECT_EQ(t.desktop.openedFolders, QStringList{out});
 }
 
-TEST_F(WindowRun, OutputsThatWouldReplaceAnInputAreRefused)
+TEST_F(WindowRun, OutputsThatWouldReplaceAnInputAreRefusedOrNumbered)
 {
-    // a.mp3 converted to .MP3 into its own folder would replace itself;
-    // a.wav converted there would replace a.mp3, another file of the list.
+    // a.mp3 converted to .MP3 into its own folder would replace itself: it
+    // fails. a.wav would write the same a.mp3, another file of the list: it
+    // takes the next free numbered name instead. No input is touched.
     const QString own = addTone(t, out + "/a.mp3");
     const QString other = addTone(t, in + "/a.wav");
     const QByteArray ownHash = hashOf(own);
@@ -161,12 +162,13 @@ TEST_F(WindowRun, OutputsThatWouldReplaceAnInputAreRefused)
     ASSERT_TRUE(convertInto(t, out));
     ASSERT_EQ(t.prompts.alerts.size(), 1);
     const ShownAlert &alert = t.prompts.alerts.at(0);
-    EXPECT_EQ(alert.message, "2 of 2 files could not be converted.");
+    EXPECT_EQ(alert.message, "1 of 2 files could not be converted.");
     EXPECT_TRUE(alert.informative.contains("a.mp3: the output would replace an input file"));
-    EXPECT_TRUE(alert.informative.contains("a.wav: the output would replace an input file"));
-    EXPECT_EQ(alert.buttons, QStringList{"Close"});
+    EXPECT_FALSE(alert.informative.contains("a.wav: the output would replace an input file"));
+    EXPECT_TRUE(alert.informative.contains("a (2).mp3")) << alert.informative.toStdString();
     EXPECT_EQ(hashOf(own), ownHash);
     EXPECT_EQ(hashOf(other), otherHash);
+    EXPECT_GT(sizeOf(out + "/a (2).mp3"), 0);
 }
 
 TEST_F(WindowRun, EffectsOutputOntoAnInputThroughALinkIsRefused)
