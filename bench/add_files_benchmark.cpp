@@ -33,6 +33,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
+using namespace quavero;
+
 namespace {
 // A short MP3 of its own tone and length.
 bool makeTone(const QString &ffmpeg, const QString &path, int i)

@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace quavero;
+
 namespace {
 // Answers the folder chooser with the folder of the round and every alert
 // with "Close", so that a run ends without anyone at the keyboard.

@@ -15,64 +15,8 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Error #0008. Application will exit.</source>
-        <translation>Fehler #0008. Das Programm wird beendet.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>There are no audio files on the list.</source>
-        <translation>Die Liste enthält keine Audiodateien.</translation>
-    </message>
-    <message>
-        <source>There are no audio files on the list. Add audio files to convert.</source>
-        <translation>Die Liste enthält keine Audiodateien. Fügen Sie Audiodateien zum Umwandeln hinzu.</translation>
-    </message>
-    <message>
-        <source>Select an output folder to save the converted audio files.</source>
-        <translation>Wählen Sie einen Ausgabeordner für die umgewandelten Audiodateien.</translation>
-    </message>
-    <message>
-        <source>The preview could not be played.</source>
-        <translation>Die Vorschau konnte nicht abgespielt werden.</translation>
-    </message>
-    <message>
-        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
-        <translation>Das Tonsystem meldete: %1. Prüfen Sie, ob ein Tonausgabegerät angeschlossen ist und funktioniert, und drücken Sie dann erneut auf Abspielen.</translation>
-    </message>
-    <message>
-        <source>Audio file could not be opened.</source>
-        <translation>Die Audiodatei konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>There is no audio file selected.</source>
-        <translation>Es ist keine Audiodatei ausgewählt.</translation>
-    </message>
-    <message>
-        <source>There is no audio file selected. Select one audio file to play.</source>
-        <translation>Es ist keine Audiodatei ausgewählt. Wählen Sie eine Audiodatei zum Abspielen.</translation>
-    </message>
-    <message>
-        <source>There is more than one audio file selected.</source>
-        <translation>Es ist mehr als eine Audiodatei ausgewählt.</translation>
-    </message>
-    <message>
-        <source>There is more than one audio file selected. Select only one audio file to play.</source>
-        <translation>Es ist mehr als eine Audiodatei ausgewählt. Wählen Sie nur eine Audiodatei zum Abspielen.</translation>
-    </message>
-    <message>
         <source>Select audio files to add to the list of files to convert.</source>
         <translation>Wählen Sie Audiodateien, die zur Liste der umzuwandelnden Dateien hinzugefügt werden.</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
-        <translation>Wählen Sie einen Ordner: Seine Audiodateien und die aller seiner Unterordner werden hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -92,13 +36,6 @@
     <message>
         <source>the old file %1 could not be replaced</source>
         <translation>die alte Datei %1 ließ sich nicht ersetzen</translation>
-    </message>
-</context>
-<context>
-    <name>ConversionRun</name>
-    <message>
-        <source>not converted, because the disk is full</source>
-        <translation>nicht umgewandelt, weil das Laufwerk voll ist</translation>
     </message>
 </context>
 <context>
@@ -184,25 +121,6 @@
     <message>
         <source>too many levels of symbolic links</source>
         <translation>zu viele Ebenen symbolischer Verknüpfungen</translation>
-    </message>
-</context>
-<context>
-    <name>FileTableModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>Format</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Dauer</translation>
     </message>
 </context>
 <context>
@@ -1192,17 +1110,6 @@ nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
     </message>
 </context>
 <context>
-    <name>View_Audio_Wave</name>
-    <message>
-        <source>No Audio Loaded</source>
-        <translation>Kein Audio geladen</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Wellenform</translation>
-    </message>
-</context>
-<context>
     <name>Window_AF_AIFF</name>
     <message>
         <source>AIFF Options</source>
@@ -1527,22 +1434,6 @@ nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-    <message>
-        <source>Starting…</source>
-        <translation>Wird gestartet…</translation>
-    </message>
-    <message>
-        <source>Converting %1</source>
-        <translation>Wird umgewandelt: %1</translation>
-    </message>
-    <message>
-        <source>Waiting for the next file…</source>
-        <translation>Warten auf die nächste Datei…</translation>
-    </message>
-    <message>
-        <source>Estimating the time left…</source>
-        <translation>Restzeit wird geschätzt…</translation>
-    </message>
 </context>
 <context>
     <name>Window_Preferences</name>
@@ -1570,10 +1461,6 @@ nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
         <source>Pause 2 seconds between files</source>
         <translation>2 Sekunden Pause zwischen den Dateien</translation>
     </message>
-    <message>
-        <source> file at once</source>
-        <translation> Datei umwandeln</translation>
-    </message>
 </context>
 <context>
     <name>Window_Progress</name>
@@ -1584,6 +1471,132 @@ nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
     <message>
         <source>Adding audio files to the list…</source>
         <translation>Audiodateien werden zur Liste hinzugefügt…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::AppDelegate</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error #0008. Application will exit.</source>
+        <translation>Fehler #0008. Das Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list.</source>
+        <translation>Die Liste enthält keine Audiodateien.</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list. Add audio files to convert.</source>
+        <translation>Die Liste enthält keine Audiodateien. Fügen Sie Audiodateien zum Umwandeln hinzu.</translation>
+    </message>
+    <message>
+        <source>Select an output folder to save the converted audio files.</source>
+        <translation>Wählen Sie einen Ausgabeordner für die umgewandelten Audiodateien.</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
+        <translation>Wählen Sie einen Ordner: Seine Audiodateien und die aller seiner Unterordner werden hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The preview could not be played.</source>
+        <translation>Die Vorschau konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
+        <translation>Das Tonsystem meldete: %1. Prüfen Sie, ob ein Tonausgabegerät angeschlossen ist und funktioniert, und drücken Sie dann erneut auf Abspielen.</translation>
+    </message>
+    <message>
+        <source>Audio file could not be opened.</source>
+        <translation>Die Audiodatei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected.</source>
+        <translation>Es ist keine Audiodatei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected. Select one audio file to play.</source>
+        <translation>Es ist keine Audiodatei ausgewählt. Wählen Sie eine Audiodatei zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected.</source>
+        <translation>Es ist mehr als eine Audiodatei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected. Select only one audio file to play.</source>
+        <translation>Es ist mehr als eine Audiodatei ausgewählt. Wählen Sie nur eine Audiodatei zum Abspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::ConversionRun</name>
+    <message>
+        <source>not converted, because the disk is full</source>
+        <translation>nicht umgewandelt, weil das Laufwerk voll ist</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::FileTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::View_Audio_Wave</name>
+    <message>
+        <source>Waveform</source>
+        <translation>Wellenform</translation>
+    </message>
+    <message>
+        <source>No Audio Loaded</source>
+        <translation>Kein Audio geladen</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Convert</name>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Wird umgewandelt: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the next file…</source>
+        <translation>Warten auf die nächste Datei…</translation>
+    </message>
+    <message>
+        <source>Estimating the time left…</source>
+        <translation>Restzeit wird geschätzt…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Preferences</name>
+    <message>
+        <source> file at once</source>
+        <translation> Datei umwandeln</translation>
+    </message>
+    <message>
+        <source> files at once</source>
+        <translation> Dateien umwandeln</translation>
     </message>
 </context>
 </TS>

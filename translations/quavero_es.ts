@@ -15,64 +15,8 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Error #0008. Application will exit.</source>
-        <translation>Error n.º 0008. La aplicación se cerrará.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>There are no audio files on the list.</source>
-        <translation>La lista no contiene archivos de audio.</translation>
-    </message>
-    <message>
-        <source>There are no audio files on the list. Add audio files to convert.</source>
-        <translation>La lista no contiene archivos de audio. Añada archivos de audio para convertir.</translation>
-    </message>
-    <message>
-        <source>Select an output folder to save the converted audio files.</source>
-        <translation>Elija una carpeta de salida para guardar los archivos de audio convertidos.</translation>
-    </message>
-    <message>
-        <source>The preview could not be played.</source>
-        <translation>No se pudo reproducir la vista previa.</translation>
-    </message>
-    <message>
-        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
-        <translation>El sistema de sonido informó: %1. Compruebe que hay un dispositivo de salida de sonido conectado y funcionando, y pulse Reproducir de nuevo.</translation>
-    </message>
-    <message>
-        <source>Audio file could not be opened.</source>
-        <translation>No se pudo abrir el archivo de audio.</translation>
-    </message>
-    <message>
-        <source>There is no audio file selected.</source>
-        <translation>No hay ningún archivo de audio seleccionado.</translation>
-    </message>
-    <message>
-        <source>There is no audio file selected. Select one audio file to play.</source>
-        <translation>No hay ningún archivo de audio seleccionado. Seleccione un archivo de audio para reproducir.</translation>
-    </message>
-    <message>
-        <source>There is more than one audio file selected.</source>
-        <translation>Hay más de un archivo de audio seleccionado.</translation>
-    </message>
-    <message>
-        <source>There is more than one audio file selected. Select only one audio file to play.</source>
-        <translation>Hay más de un archivo de audio seleccionado. Seleccione solo un archivo de audio para reproducir.</translation>
-    </message>
-    <message>
         <source>Select audio files to add to the list of files to convert.</source>
         <translation>Elija los archivos de audio que se añadirán a la lista de archivos por convertir.</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
-        <translation>Elija una carpeta: se añaden sus archivos de audio y los de todas sus subcarpetas.</translation>
     </message>
 </context>
 <context>
@@ -92,13 +36,6 @@
     <message>
         <source>the old file %1 could not be replaced</source>
         <translation>no se pudo reemplazar el archivo anterior %1</translation>
-    </message>
-</context>
-<context>
-    <name>ConversionRun</name>
-    <message>
-        <source>not converted, because the disk is full</source>
-        <translation>sin convertir, porque el disco está lleno</translation>
     </message>
 </context>
 <context>
@@ -184,25 +121,6 @@
     <message>
         <source>too many levels of symbolic links</source>
         <translation>demasiados niveles de enlaces simbólicos</translation>
-    </message>
-</context>
-<context>
-    <name>FileTableModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>Formato</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Duración</translation>
     </message>
 </context>
 <context>
@@ -1189,17 +1107,6 @@ archivo con el motivo, y sigue contando como convertido.
     </message>
 </context>
 <context>
-    <name>View_Audio_Wave</name>
-    <message>
-        <source>No Audio Loaded</source>
-        <translation>Ningún audio cargado</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Forma de onda</translation>
-    </message>
-</context>
-<context>
     <name>Window_AF_AIFF</name>
     <message>
         <source>AIFF Options</source>
@@ -1524,22 +1431,6 @@ archivo con el motivo, y sigue contando como convertido.
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <source>Starting…</source>
-        <translation>Iniciando…</translation>
-    </message>
-    <message>
-        <source>Converting %1</source>
-        <translation>Convirtiendo %1</translation>
-    </message>
-    <message>
-        <source>Waiting for the next file…</source>
-        <translation>Esperando el siguiente archivo…</translation>
-    </message>
-    <message>
-        <source>Estimating the time left…</source>
-        <translation>Calculando el tiempo restante…</translation>
-    </message>
 </context>
 <context>
     <name>Window_Preferences</name>
@@ -1567,10 +1458,6 @@ archivo con el motivo, y sigue contando como convertido.
         <source>Pause 2 seconds between files</source>
         <translation>Hacer una pausa de 2 segundos entre archivos</translation>
     </message>
-    <message>
-        <source> file at once</source>
-        <translation> archivo a la vez</translation>
-    </message>
 </context>
 <context>
     <name>Window_Progress</name>
@@ -1581,6 +1468,132 @@ archivo con el motivo, y sigue contando como convertido.
     <message>
         <source>Adding audio files to the list…</source>
         <translation>Añadiendo archivos de audio a la lista…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::AppDelegate</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Error #0008. Application will exit.</source>
+        <translation>Error n.º 0008. La aplicación se cerrará.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list.</source>
+        <translation>La lista no contiene archivos de audio.</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list. Add audio files to convert.</source>
+        <translation>La lista no contiene archivos de audio. Añada archivos de audio para convertir.</translation>
+    </message>
+    <message>
+        <source>Select an output folder to save the converted audio files.</source>
+        <translation>Elija una carpeta de salida para guardar los archivos de audio convertidos.</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
+        <translation>Elija una carpeta: se añaden sus archivos de audio y los de todas sus subcarpetas.</translation>
+    </message>
+    <message>
+        <source>The preview could not be played.</source>
+        <translation>No se pudo reproducir la vista previa.</translation>
+    </message>
+    <message>
+        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
+        <translation>El sistema de sonido informó: %1. Compruebe que hay un dispositivo de salida de sonido conectado y funcionando, y pulse Reproducir de nuevo.</translation>
+    </message>
+    <message>
+        <source>Audio file could not be opened.</source>
+        <translation>No se pudo abrir el archivo de audio.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected.</source>
+        <translation>No hay ningún archivo de audio seleccionado.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected. Select one audio file to play.</source>
+        <translation>No hay ningún archivo de audio seleccionado. Seleccione un archivo de audio para reproducir.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected.</source>
+        <translation>Hay más de un archivo de audio seleccionado.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected. Select only one audio file to play.</source>
+        <translation>Hay más de un archivo de audio seleccionado. Seleccione solo un archivo de audio para reproducir.</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::ConversionRun</name>
+    <message>
+        <source>not converted, because the disk is full</source>
+        <translation>sin convertir, porque el disco está lleno</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::FileTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::View_Audio_Wave</name>
+    <message>
+        <source>Waveform</source>
+        <translation>Forma de onda</translation>
+    </message>
+    <message>
+        <source>No Audio Loaded</source>
+        <translation>Ningún audio cargado</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Convert</name>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Convirtiendo %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the next file…</source>
+        <translation>Esperando el siguiente archivo…</translation>
+    </message>
+    <message>
+        <source>Estimating the time left…</source>
+        <translation>Calculando el tiempo restante…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Preferences</name>
+    <message>
+        <source> file at once</source>
+        <translation> archivo a la vez</translation>
+    </message>
+    <message>
+        <source> files at once</source>
+        <translation> archivos a la vez</translation>
     </message>
 </context>
 </TS>

@@ -15,64 +15,8 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Error #0008. Application will exit.</source>
-        <translation>Erreur nº 0008. L’application va se fermer.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>There are no audio files on the list.</source>
-        <translation>La liste ne contient aucun fichier audio.</translation>
-    </message>
-    <message>
-        <source>There are no audio files on the list. Add audio files to convert.</source>
-        <translation>La liste ne contient aucun fichier audio. Ajoutez des fichiers audio à convertir.</translation>
-    </message>
-    <message>
-        <source>Select an output folder to save the converted audio files.</source>
-        <translation>Choisissez un dossier de sortie pour enregistrer les fichiers audio convertis.</translation>
-    </message>
-    <message>
-        <source>The preview could not be played.</source>
-        <translation>L’aperçu n’a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
-        <translation>Le système audio a signalé : %1. Vérifiez qu’un périphérique de sortie audio est branché et fonctionne, puis appuyez de nouveau sur Lire.</translation>
-    </message>
-    <message>
-        <source>Audio file could not be opened.</source>
-        <translation>Le fichier audio n’a pas pu être ouvert.</translation>
-    </message>
-    <message>
-        <source>There is no audio file selected.</source>
-        <translation>Aucun fichier audio n’est sélectionné.</translation>
-    </message>
-    <message>
-        <source>There is no audio file selected. Select one audio file to play.</source>
-        <translation>Aucun fichier audio n’est sélectionné. Sélectionnez un fichier audio à lire.</translation>
-    </message>
-    <message>
-        <source>There is more than one audio file selected.</source>
-        <translation>Plus d’un fichier audio est sélectionné.</translation>
-    </message>
-    <message>
-        <source>There is more than one audio file selected. Select only one audio file to play.</source>
-        <translation>Plus d’un fichier audio est sélectionné. Sélectionnez un seul fichier audio à lire.</translation>
-    </message>
-    <message>
         <source>Select audio files to add to the list of files to convert.</source>
         <translation>Choisissez les fichiers audio à ajouter à la liste des fichiers à convertir.</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
-        <translation>Choisissez un dossier : ses fichiers audio et ceux de tous ses sous-dossiers sont ajoutés.</translation>
     </message>
 </context>
 <context>
@@ -92,13 +36,6 @@
     <message>
         <source>the old file %1 could not be replaced</source>
         <translation>l’ancien fichier %1 n’a pas pu être remplacé</translation>
-    </message>
-</context>
-<context>
-    <name>ConversionRun</name>
-    <message>
-        <source>not converted, because the disk is full</source>
-        <translation>non converti, car le disque est plein</translation>
     </message>
 </context>
 <context>
@@ -184,25 +121,6 @@
     <message>
         <source>too many levels of symbolic links</source>
         <translation>trop de niveaux de liens symboliques</translation>
-    </message>
-</context>
-<context>
-    <name>FileTableModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>Format</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Durée</translation>
     </message>
 </context>
 <context>
@@ -1190,17 +1108,6 @@ fichier avec la raison, et il compte quand même comme converti.
     </message>
 </context>
 <context>
-    <name>View_Audio_Wave</name>
-    <message>
-        <source>No Audio Loaded</source>
-        <translation>Aucun audio chargé</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Forme d’onde</translation>
-    </message>
-</context>
-<context>
     <name>Window_AF_AIFF</name>
     <message>
         <source>AIFF Options</source>
@@ -1525,22 +1432,6 @@ fichier avec la raison, et il compte quand même comme converti.
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>Starting…</source>
-        <translation>Démarrage…</translation>
-    </message>
-    <message>
-        <source>Converting %1</source>
-        <translation>Conversion de %1</translation>
-    </message>
-    <message>
-        <source>Waiting for the next file…</source>
-        <translation>En attente du fichier suivant…</translation>
-    </message>
-    <message>
-        <source>Estimating the time left…</source>
-        <translation>Estimation du temps restant…</translation>
-    </message>
 </context>
 <context>
     <name>Window_Preferences</name>
@@ -1568,10 +1459,6 @@ fichier avec la raison, et il compte quand même comme converti.
         <source>Pause 2 seconds between files</source>
         <translation>Faire une pause de 2 secondes entre les fichiers</translation>
     </message>
-    <message>
-        <source> file at once</source>
-        <translation> fichier à la fois</translation>
-    </message>
 </context>
 <context>
     <name>Window_Progress</name>
@@ -1582,6 +1469,132 @@ fichier avec la raison, et il compte quand même comme converti.
     <message>
         <source>Adding audio files to the list…</source>
         <translation>Ajout des fichiers audio à la liste…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::AppDelegate</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error #0008. Application will exit.</source>
+        <translation>Erreur nº 0008. L’application va se fermer.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list.</source>
+        <translation>La liste ne contient aucun fichier audio.</translation>
+    </message>
+    <message>
+        <source>There are no audio files on the list. Add audio files to convert.</source>
+        <translation>La liste ne contient aucun fichier audio. Ajoutez des fichiers audio à convertir.</translation>
+    </message>
+    <message>
+        <source>Select an output folder to save the converted audio files.</source>
+        <translation>Choisissez un dossier de sortie pour enregistrer les fichiers audio convertis.</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its audio files and those of all its subfolders are added.</source>
+        <translation>Choisissez un dossier : ses fichiers audio et ceux de tous ses sous-dossiers sont ajoutés.</translation>
+    </message>
+    <message>
+        <source>The preview could not be played.</source>
+        <translation>L’aperçu n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The sound system reported: %1. Check that a sound output device is connected and working, then press Play again.</source>
+        <translation>Le système audio a signalé : %1. Vérifiez qu’un périphérique de sortie audio est branché et fonctionne, puis appuyez de nouveau sur Lire.</translation>
+    </message>
+    <message>
+        <source>Audio file could not be opened.</source>
+        <translation>Le fichier audio n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected.</source>
+        <translation>Aucun fichier audio n’est sélectionné.</translation>
+    </message>
+    <message>
+        <source>There is no audio file selected. Select one audio file to play.</source>
+        <translation>Aucun fichier audio n’est sélectionné. Sélectionnez un fichier audio à lire.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected.</source>
+        <translation>Plus d’un fichier audio est sélectionné.</translation>
+    </message>
+    <message>
+        <source>There is more than one audio file selected. Select only one audio file to play.</source>
+        <translation>Plus d’un fichier audio est sélectionné. Sélectionnez un seul fichier audio à lire.</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::ConversionRun</name>
+    <message>
+        <source>not converted, because the disk is full</source>
+        <translation>non converti, car le disque est plein</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::FileTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::View_Audio_Wave</name>
+    <message>
+        <source>Waveform</source>
+        <translation>Forme d’onde</translation>
+    </message>
+    <message>
+        <source>No Audio Loaded</source>
+        <translation>Aucun audio chargé</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Convert</name>
+    <message>
+        <source>Starting…</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Conversion de %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the next file…</source>
+        <translation>En attente du fichier suivant…</translation>
+    </message>
+    <message>
+        <source>Estimating the time left…</source>
+        <translation>Estimation du temps restant…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Preferences</name>
+    <message>
+        <source> file at once</source>
+        <translation> fichier à la fois</translation>
+    </message>
+    <message>
+        <source> files at once</source>
+        <translation> fichiers à la fois</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+namespace quavero {
+
 AppDelegate::AppDelegate(const Services &services, QObject *parent) : QObject(parent), m_services(services)
 {
     timerReEnableToolbar.setSingleShot(true);
@@ -223,3 +225,5 @@ void AppDelegate::Terminate_App()
     if (m_services.exitProcess)
         m_services.exitProcess(0);
 }
+
+} // namespace quavero

@@ -21,6 +21,9 @@ class QAction;
 class QComboBox;
 class QPushButton;
 class QTableView;
+
+namespace quavero {
+
 class MainWindow;
 class View_Audio_Wave;
 class Window_Progress;
@@ -292,3 +295,5 @@ private:
 
     Services m_services;
 };
+
+} // namespace quavero

@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QStyle>
 
+namespace quavero {
+
 namespace {
 // Toolbar icons from the desktop's icon theme where it has them, else from
 // the widget style, so that every item has one on any desktop.
@@ -129,3 +131,5 @@ void AppDelegate::OnMenuAppHomePage() { m_services.desktop->openUrl(webpages::pr
 void AppDelegate::OnMenuCompanyHomePage() { m_services.desktop->openUrl(webpages::homePage()); }
 void AppDelegate::OnMenuPrivacyPolicy() { m_services.desktop->openUrl(webpages::privacyNote()); }
 void AppDelegate::OnMenuSupportTicket() { m_services.desktop->openUrl(webpages::issueTracker()); }
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 
+namespace quavero {
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
@@ -16,3 +18,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
     emit closing();
     QMainWindow::closeEvent(event);
 }
+
+} // namespace quavero

@@ -8,6 +8,8 @@ namespace Ui {
 class MainWindow;
 }
 
+namespace quavero {
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -25,3 +27,5 @@ protected:
 private:
     std::unique_ptr<Ui::MainWindow> m_ui;
 };
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+namespace quavero {
+
 namespace prefkeys {
 inline const QString kOutputFormat = QStringLiteral("DremlockAOF28");
 inline const QString kColorBackground = QStringLiteral("Dremlock_Zentuvo_Color_Background");
@@ -26,3 +28,5 @@ inline QColor spectrum() { return QColor::fromRgbF(0, 1, 0, 1); }
 inline QColor tableBackground() { return QColor::fromRgbF(0.32156863808631897f, 0.32156863808631897f, 0.32156863808631897f, 1.0f); }
 inline QColor tableForeground() { return QColor::fromRgbF(1, 1, 1, 1); }
 } // namespace defaultcolors
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace quavero {
+
 QtServices::QtServices()
 {
     services.preferences = &preferences;
@@ -16,3 +18,5 @@ QtServices::QtServices()
         std::_Exit(status);
     };
 }
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include "platform/QtSound.h"
 #include "platform/core/Preferences.h"
 
+namespace quavero {
+
 class QtServices {
 public:
     // exitProcess ends the process at once: nothing is saved at exit.
@@ -24,3 +26,5 @@ public:
     DBusNotifier notifier;
     Services services;
 };
+
+} // namespace quavero

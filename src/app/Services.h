@@ -4,6 +4,8 @@
 // parts and real ones for the rest.
 #include <functional>
 
+namespace quavero {
+
 class IPreferences;
 class IPrompts;
 class IAppearance;
@@ -30,3 +32,5 @@ struct Services {
     std::function<void(int)> exitProcess;
     RunTimings timings;
 };
+
+} // namespace quavero

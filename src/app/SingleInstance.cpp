@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+namespace quavero {
+
 namespace {
 constexpr int kAnswerMs = 5000;   // a running window answers within this
 constexpr int kStartingMs = 10000; // how long a window that holds the lock may take to listen
@@ -120,3 +122,5 @@ void SingleInstance::onConnection()
         });
     }
 }
+
+} // namespace quavero

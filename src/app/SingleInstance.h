@@ -15,6 +15,8 @@
 
 class QLocalServer;
 
+namespace quavero {
+
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -45,3 +47,5 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
 };
+
+} // namespace quavero

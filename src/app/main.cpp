@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+using namespace quavero;
+
 namespace {
 // The files and folders named on a command line (a file manager's "Open
 // With"), as absolute paths; a log line for each one left out.

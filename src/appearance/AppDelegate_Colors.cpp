@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QTableView>
 
+namespace quavero {
+
 namespace {
 // Ends the dialog's sheet. The dialog is deleted once the button press that
 // led here has been handled.
@@ -143,3 +145,5 @@ QColor AppDelegate::cellTextColor() const
                                                  colorTableBackground);
     return listcolors::legibleText(text, row);
 }
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include "common/core/NumberText.h"
 #include "platform/core/Preferences.h"
 
+namespace quavero {
+
 namespace appearancesettings {
 Loaded load(IPreferences &preferences)
 {
@@ -44,3 +46,5 @@ void storeAlternatingRows(IPreferences &preferences, qint64 value)
     preferences.setString(prefkeys::kAlternatingRows, QString::number(value));
 }
 } // namespace appearancesettings
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+namespace quavero {
+
 class IPreferences;
 
 namespace appearancesettings {
@@ -27,3 +29,5 @@ void storeColor(IPreferences &preferences, const QString &key, const QColor &col
 // The alternating-rows switch as its decimal text ("1" or "0").
 void storeAlternatingRows(IPreferences &preferences, qint64 value);
 } // namespace appearancesettings
+
+} // namespace quavero

@@ -2,8 +2,12 @@
 
 #include "app/PreferenceKeys.h"
 
+namespace quavero {
+
 ColorSettings ColorSettings::restoredDefaults()
 {
     return {defaultcolors::background(), defaultcolors::spectrum(), defaultcolors::tableBackground(),
             defaultcolors::tableForeground(), false};
 }
+
+} // namespace quavero

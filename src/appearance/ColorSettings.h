@@ -4,6 +4,8 @@
 // and the alternating-rows switch.
 #include <QColor>
 
+namespace quavero {
+
 struct ColorSettings {
     QColor background;
     QColor spectrum;
@@ -15,3 +17,5 @@ struct ColorSettings {
     // Restore Defaults shows.
     static ColorSettings restoredDefaults();
 };
+
+} // namespace quavero

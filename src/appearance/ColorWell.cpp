@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace quavero {
+
 ColorWell::ColorWell(QWidget *parent) : QPushButton(parent)
 {
     setAutoDefault(false);
@@ -47,3 +49,5 @@ void ColorWell::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));
 }
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <functional>
 
+namespace quavero {
+
 class ColorWell : public QPushButton {
     Q_OBJECT
 public:
@@ -30,3 +32,5 @@ private:
     QColor m_color = Qt::black;
     Chooser m_chooser;
 };
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace quavero {
+
 namespace appearanceicons {
 QIcon colorsIcon()
 {
@@ -28,3 +30,5 @@ QIcon colorsIcon()
     return icon;
 }
 } // namespace appearanceicons
+
+} // namespace quavero

@@ -3,6 +3,10 @@
 // needs no icon theme.
 #include <QIcon>
 
+namespace quavero {
+
 namespace appearanceicons {
 QIcon colorsIcon();
 } // namespace appearanceicons
+
+} // namespace quavero

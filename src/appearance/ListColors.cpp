@@ -2,6 +2,8 @@
 
 #include <QtMath>
 
+namespace quavero {
+
 namespace {
 // Text below this contrast against its row is taken as unreadable. It is
 // low on purpose: a chosen pair of colours is the user's, only one that
@@ -61,3 +63,5 @@ QColor legibleText(const QColor &text, const QColor &background)
     return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 } // namespace listcolors
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include "appearance/core/ListAppearance.h"
 
+namespace quavero {
+
 namespace listcolors {
 // White, black or the chosen list colour, as the rule says.
 QColor resolve(listappearance::Source source, const QColor &listColor);
@@ -19,3 +21,5 @@ double contrastRatio(const QColor &a, const QColor &b);
 // white row): then black or white, whichever stands out more.
 QColor legibleText(const QColor &text, const QColor &background);
 } // namespace listcolors
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace quavero {
+
 TableRowBackground::TableRowBackground(QAbstractItemView *view, std::function<bool()> isDark, QObject *parent)
     : QObject(parent), m_view(view), m_isDark(std::move(isDark))
 {
@@ -38,3 +40,5 @@ bool TableRowBackground::eventFilter(QObject *watched, QEvent *event)
     painter.fillRect(static_cast<QPaintEvent *>(event)->rect(), fill);
     return false;
 }
+
+} // namespace quavero

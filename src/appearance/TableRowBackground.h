@@ -10,6 +10,8 @@
 
 class QAbstractItemView;
 
+namespace quavero {
+
 class TableRowBackground : public QObject {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ private:
     QPointer<QAbstractItemView> m_view;
     std::function<bool()> m_isDark;
 };
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 #include "platform/Prompts.h"
 #include "ui_Window_Colors.h"
 
+namespace quavero {
+
 Window_Colors::Window_Colors(const ColorSettings &settings, IPrompts &prompts, std::function<void()> onOK,
                              std::function<void()> onCancel, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::Window_Colors>()), m_onOK(std::move(onOK)),
@@ -69,3 +71,5 @@ void Window_Colors::OnOriginal()
     // other choice, Cancel leaves the settings and the store as they were.
     showSettings(ColorSettings::restoredDefaults());
 }
+
+} // namespace quavero

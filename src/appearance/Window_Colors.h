@@ -10,14 +10,17 @@
 
 #include "appearance/ColorSettings.h"
 
-class ColorWell;
-class IPrompts;
 class QCheckBox;
 class QPushButton;
 
 namespace Ui {
 class Window_Colors;
 }
+
+namespace quavero {
+
+class ColorWell;
+class IPrompts;
 
 class Window_Colors : public QDialog {
     Q_OBJECT
@@ -53,3 +56,5 @@ private:
     std::function<void()> m_onOK;
     std::function<void()> m_onCancel;
 };
+
+} // namespace quavero

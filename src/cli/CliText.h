@@ -5,8 +5,12 @@
 // file names stay as they are: scripts type them.
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace cli {
 class Text {
     Q_DECLARE_TR_FUNCTIONS(QuaveroCli)
 };
 } // namespace cli
+
+} // namespace quavero

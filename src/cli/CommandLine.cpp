@@ -7,6 +7,8 @@
 
 #include <QPair>
 
+namespace quavero {
+
 namespace cli {
 namespace {
 constexpr int kMaxJobs = 256;
@@ -265,3 +267,5 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     return parsed;
 }
 } // namespace cli
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 namespace cli {
 struct Request {
     enum class Action { Convert, Help, Version, ListFormats };
@@ -35,3 +37,5 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments);
 // The format names the command line takes: "ac3", "aifc", ... "m4a".
 QStringList formatNames();
 } // namespace cli
+
+} // namespace quavero

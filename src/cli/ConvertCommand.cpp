@@ -22,6 +22,8 @@
 #include <QThread>
 #include <cstdio>
 
+namespace quavero {
+
 namespace cli {
 namespace {
 void print(std::FILE *stream, const QString &text)
@@ -151,3 +153,5 @@ int runConversion(const Request &request)
     return convert(request, inputs.files, destination, work.path(), ffmpeg, sox);
 }
 } // namespace cli
+
+} // namespace quavero

@@ -3,6 +3,10 @@
 // summary; returns the exit status. Needs a QCoreApplication.
 #include "cli/CommandLine.h"
 
+namespace quavero {
+
 namespace cli {
 int runConversion(const Request &request);
 } // namespace cli
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 #include "cli/RunFiles.h"
 #include "platform/core/FileSystem.h"
 
+namespace quavero {
+
 namespace cli {
 DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<InputFile> &files,
                    const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
@@ -41,3 +43,5 @@ DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<In
     return lines;
 }
 } // namespace cli
+
+} // namespace quavero

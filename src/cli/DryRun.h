@@ -10,6 +10,8 @@
 #include "cli/InputFiles.h"
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 namespace cli {
 struct DryRunLines {
     QStringList commands; // for standard output
@@ -20,3 +22,5 @@ DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<In
                    const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
                    const QString &soxPath, bool keepStructure);
 } // namespace cli
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include "filelist/core/DurationText.h"
 #include "filelist/engine/BatchDurationProbe.h"
 
+namespace quavero {
+
 namespace cli {
 DurationProbes::DurationProbes(const QString &ffmpegPath, int atOnce, QObject *parent)
     : QObject(parent), m_ffmpegPath(ffmpegPath), m_atOnce(qMax(1, atOnce))
@@ -62,3 +64,5 @@ void DurationProbes::cancelQueued()
     m_pool.clear();
 }
 } // namespace cli
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 #include <atomic>
 #include <memory>
 
+namespace quavero {
+
 namespace cli {
 class DurationProbes : public QObject {
     Q_OBJECT
@@ -41,3 +43,5 @@ private:
     QThreadPool m_pool;
 };
 } // namespace cli
+
+} // namespace quavero

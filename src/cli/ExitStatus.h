@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quavero {
+
 // What quavero-cli's exit status means.
 namespace cli {
 enum class ExitStatus {
@@ -8,3 +11,5 @@ enum class ExitStatus {
     Interrupted = 130, // Ctrl-C: 128 + SIGINT, as shells report it
 };
 } // namespace cli
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include "formats/core/FormatTable.h"
 #include "formats/core/OptionFields.h"
 
+namespace quavero {
+
 namespace cli {
 namespace {
 constexpr int kIndent = 16;
@@ -63,3 +65,5 @@ QString formatListing()
     return out;
 }
 } // namespace cli
+
+} // namespace quavero

@@ -6,9 +6,13 @@
 
 #include "formats/core/FormatTable.h"
 
+namespace quavero {
+
 namespace cli {
 QString formatListing();
 // The setting under which a format's effects apply ("mode=VBR"); empty when
 // they always or never do.
 QString effectsCondition(EffectsRule rule);
 } // namespace cli
+
+} // namespace quavero

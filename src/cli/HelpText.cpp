@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace cli {
 QString helpText(int processors)
 {
@@ -97,3 +99,5 @@ QString versionText()
     return QStringLiteral("quavero-cli %1\n").arg(QStringLiteral(QUAVERO_VERSION));
 }
 } // namespace cli
+
+} // namespace quavero

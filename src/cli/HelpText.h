@@ -2,8 +2,12 @@
 // The texts of --help and --version.
 #include <QString>
 
+namespace quavero {
+
 namespace cli {
 // processors: the default of -j on this machine, shown in the text.
 QString helpText(int processors);
 QString versionText();
 } // namespace cli
+
+} // namespace quavero

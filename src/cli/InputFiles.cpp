@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <algorithm>
 
+namespace quavero {
+
 namespace cli {
 namespace {
 InputFile namedFile(const QString &path)
@@ -72,3 +74,5 @@ CollectedInputs collectInputs(const QStringList &inputs, bool recursive)
     return collected;
 }
 } // namespace cli
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 namespace cli {
 struct InputFile {
     NodeVideoFile entry; // path parts filled in; duration not yet probed
@@ -24,3 +26,5 @@ struct CollectedInputs {
 
 CollectedInputs collectInputs(const QStringList &inputs, bool recursive);
 } // namespace cli
+
+} // namespace quavero

@@ -3,6 +3,10 @@
 // program does: through the platform's stop-signal watcher.
 #include "platform/core/StopSignals.h"
 
+namespace quavero {
+
 namespace cli {
 using InterruptWatcher = StopSignalWatcher;
 } // namespace cli
+
+} // namespace quavero

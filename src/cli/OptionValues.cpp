@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <cmath>
 
+namespace quavero {
+
 namespace cli {
 namespace {
 // The highest speed factor taken; sox itself takes far more, but a factor past
@@ -117,3 +119,5 @@ QString valueText(const OptionField &field, const FormatRecords &records)
     return QString();
 }
 } // namespace cli
+
+} // namespace quavero

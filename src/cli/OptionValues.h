@@ -9,6 +9,8 @@
 
 #include "formats/core/OptionFields.h"
 
+namespace quavero {
+
 namespace cli {
 // The stored value for text, or false with *error naming what is accepted.
 bool valueFromText(const OptionField &field, const QString &text, double *value, QString *error);
@@ -19,3 +21,5 @@ QString acceptedValues(const OptionField &field);
 // stored position, "1.25" for a speed, "-6" for decibels.
 QString valueText(const OptionField &field, const FormatRecords &records);
 } // namespace cli
+
+} // namespace quavero

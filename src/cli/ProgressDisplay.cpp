@@ -6,6 +6,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace cli {
 namespace {
 constexpr int kRedrawMs = 100; // the live block is redrawn at most ten times a second
@@ -163,3 +165,5 @@ void ProgressDisplay::write(const QString &text)
     std::fflush(m_out);
 }
 } // namespace cli
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 
 #include "convert/core/ProgressParser.h"
 
+namespace quavero {
+
 namespace cli {
 class ProgressDisplay : public QObject {
     Q_OBJECT
@@ -59,3 +61,5 @@ private:
     QTimer m_timer;
 };
 } // namespace cli
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 
 #include <QEventLoop>
 
+namespace quavero {
+
 namespace cli {
 QList<RunEntry> runEntriesFor(const QList<InputFile> &files, const QString &destinationFolder, int formatIndex,
                               bool keepStructure)
@@ -46,6 +48,52 @@ RunSetup setupFor(const BatchSettings &settings, const QList<InputFile> &files)
     setup.pacing.filesAtOnce = settings.jobs;
     return setup;
 }
+
+// One line on the display for an entry that has ended.
+void showEnded(const ConversionRun &run, int index, const QString &name, ProgressDisplay &display)
+{
+    switch (run.state(index)) {
+    case EntryState::Converted:
+        display.converted(index, name, shownPath(run.result(index).finalPath));
+        break;
+    case EntryState::Failed:
+        display.failed(index, name, run.result(index).reason);
+        break;
+    default:
+        display.stopped(index, name);
+        break;
+    }
+}
+
+// What became of each entry once the run has ended, into outcome (whose
+// stop signal is already known).
+void countOutcome(const ConversionRun &run, const QStringList &names, BatchOutcome &outcome)
+{
+    outcome.diskFull = run.stoppedByFullDisk();
+    QList<int> failed;
+    for (int i = 0; i < run.entryCount(); ++i) {
+        switch (run.state(i)) {
+        case EntryState::Converted:
+            ++outcome.converted;
+            if (run.entry(i).renamed)
+                outcome.renamed.append({names.at(i), shownPath(run.result(i).finalPath)});
+            for (const QString &warning : run.result(i).warnings)
+                outcome.warnings.append({names.at(i), warning});
+            break;
+        case EntryState::Failed:
+            ++outcome.failed;
+            failed << i;
+            outcome.failures.append({names.at(i), run.result(i).reason});
+            break;
+        default:
+            ++outcome.notConverted;
+            if (outcome.diskFull && outcome.stopSignal == 0)
+                outcome.notConvertedPaths << names.at(i);
+            break;
+        }
+    }
+    outcome.failureDetails = details::text(rundetails::details(run, failed));
+}
 } // namespace
 
 BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &files, ProgressDisplay &display,
@@ -65,19 +113,8 @@ BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &fil
                      [&](int index) { display.started(index, names.at(index)); });
     QObject::connect(&run, &ConversionRun::entryProgressed, &display,
                      [&](int index) { display.progressed(index, run.reading(index)); });
-    QObject::connect(&run, &ConversionRun::entryFinished, &display, [&](int index) {
-        switch (run.state(index)) {
-        case EntryState::Converted:
-            display.converted(index, names.at(index), shownPath(run.result(index).finalPath));
-            break;
-        case EntryState::Failed:
-            display.failed(index, names.at(index), run.result(index).reason);
-            break;
-        default:
-            display.stopped(index, names.at(index));
-            break;
-        }
-    });
+    QObject::connect(&run, &ConversionRun::entryFinished, &display,
+                     [&](int index) { showEnded(run, index, names.at(index), display); });
     QObject::connect(&run, &ConversionRun::progressChanged, &display,
                      [&] { display.setSecondsLeft(run.progress().secondsLeft); });
     QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, [&](int signalNumber) {
@@ -102,32 +139,9 @@ BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &fil
     if (outcome.stopSignal == 0 && InterruptWatcher::signalled())
         outcome.stopSignal = InterruptWatcher::signalNumber();
 
-    outcome.diskFull = run.stoppedByFullDisk();
-    for (int i = 0; i < run.entryCount(); ++i) {
-        switch (run.state(i)) {
-        case EntryState::Converted:
-            ++outcome.converted;
-            if (run.entry(i).renamed)
-                outcome.renamed.append({names.at(i), shownPath(run.result(i).finalPath)});
-            for (const QString &warning : run.result(i).warnings)
-                outcome.warnings.append({names.at(i), warning});
-            break;
-        case EntryState::Failed:
-            ++outcome.failed;
-            outcome.failures.append({names.at(i), run.result(i).reason});
-            break;
-        default:
-            ++outcome.notConverted;
-            if (outcome.diskFull && outcome.stopSignal == 0)
-                outcome.notConvertedPaths << names.at(i);
-            break;
-        }
-    }
-    QList<int> failed;
-    for (int i = 0; i < run.entryCount(); ++i)
-        if (run.state(i) == EntryState::Failed)
-            failed << i;
-    outcome.failureDetails = details::text(rundetails::details(run, failed));
+    countOutcome(run, names, outcome);
     return outcome;
 }
 } // namespace cli
+
+} // namespace quavero

@@ -14,6 +14,8 @@
 #include "convert/core/RunEntry.h"
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 namespace cli {
 class ProgressDisplay;
 
@@ -41,3 +43,5 @@ QList<RunEntry> runEntriesFor(const QList<InputFile> &files, const QString &dest
 BatchOutcome runFiles(const BatchSettings &settings, const QList<InputFile> &files, ProgressDisplay &display,
                       InterruptWatcher &interrupts);
 } // namespace cli
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+namespace quavero {
+
 namespace cli {
 QString shownPath(const QString &path)
 {
@@ -9,3 +11,5 @@ QString shownPath(const QString &path)
     return relative.startsWith(QLatin1String("..")) ? path : relative;
 }
 } // namespace cli
+
+} // namespace quavero

@@ -3,6 +3,10 @@
 // when it lies below it, else absolute.
 #include <QString>
 
+namespace quavero {
+
 namespace cli {
 QString shownPath(const QString &path);
 } // namespace cli
+
+} // namespace quavero

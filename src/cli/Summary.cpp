@@ -4,6 +4,8 @@
 
 #include <csignal>
 
+namespace quavero {
+
 namespace cli {
 QString summaryText(const BatchOutcome &outcome)
 {
@@ -28,3 +30,5 @@ QString summaryText(const BatchOutcome &outcome)
     return text;
 }
 } // namespace cli
+
+} // namespace quavero

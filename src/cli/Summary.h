@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace cli {
 struct BatchFailure {
     QString path;
@@ -41,3 +43,5 @@ struct BatchOutcome {
 
 QString summaryText(const BatchOutcome &outcome);
 } // namespace cli
+
+} // namespace quavero

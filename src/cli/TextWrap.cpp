@@ -1,5 +1,7 @@
 #include "cli/TextWrap.h"
 
+namespace quavero {
+
 namespace cli {
 QString wrappedList(const QStringList &words, int firstColumn, int indent, int width)
 {
@@ -20,3 +22,5 @@ QString wrappedList(const QStringList &words, int firstColumn, int indent, int w
     return out;
 }
 } // namespace cli
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 #include <csignal>
 #include <cstdio>
 
+using namespace quavero;
+
 namespace {
 void print(std::FILE *stream, const QString &text)
 {

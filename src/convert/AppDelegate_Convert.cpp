@@ -25,6 +25,8 @@
 #include <QThread>
 #include <algorithm>
 
+namespace quavero {
+
 void AppDelegate::setUpConvert()
 {
     // The main window's layout holds the menu item.
@@ -175,3 +177,5 @@ void AppDelegate::OnMenuPreferences()
     windowPreferences->setAttribute(Qt::WA_DeleteOnClose);
     windowPreferences->open();
 }
+
+} // namespace quavero

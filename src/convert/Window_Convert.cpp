@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+namespace quavero {
+
 Window_Convert::Window_Convert(ConversionRun *run, std::function<void()> closeWindow, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::Window_Convert>()), m_run(run),
       m_closeWindow(std::move(closeWindow))
@@ -122,3 +124,5 @@ void Window_Convert::release()
     emit released();
     deleteLater();
 }
+
+} // namespace quavero

@@ -13,11 +13,14 @@
 #include <functional>
 #include <memory>
 
-class ConversionRun;
 class QProgressBar;
 namespace Ui {
 class Window_Convert;
 }
+
+namespace quavero {
+
+class ConversionRun;
 
 class Window_Convert : public QDialog {
     Q_OBJECT
@@ -61,3 +64,5 @@ private:
     bool m_released = false;
     bool m_releaseSent = false;
 };
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 
 #include <QPushButton>
 
+namespace quavero {
+
 Window_Preferences::Window_Preferences(IPreferences *preferences, int processors, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::Window_Preferences>()), m_preferences(preferences)
 {
@@ -38,3 +40,5 @@ void Window_Preferences::accept()
                              runsettings::pauseText(m_ui->checkPauseBetweenFiles->isChecked()));
     QDialog::accept();
 }
+
+} // namespace quavero

@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <memory>
 
-class IPreferences;
 namespace Ui {
 class Window_Preferences;
 }
+
+namespace quavero {
+
+class IPreferences;
 
 class Window_Preferences : public QDialog {
     Q_OBJECT
@@ -25,3 +28,5 @@ private:
     std::unique_ptr<Ui::Window_Preferences> m_ui;
     IPreferences *m_preferences;
 };
+
+} // namespace quavero

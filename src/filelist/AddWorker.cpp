@@ -11,6 +11,8 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+namespace quavero {
+
 AddWorker::AddWorker(VideoFileList &list) : m_list(list) {}
 
 AddWorker::~AddWorker()
@@ -127,3 +129,5 @@ void AddWorker::deliverSteps(int from, int to, int total)
         step(done, total);
     }
 }
+
+} // namespace quavero

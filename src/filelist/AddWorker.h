@@ -15,6 +15,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 class VideoFileList;
 
 class AddWorker : public QObject {
@@ -68,3 +70,5 @@ private:
     bool m_running = false; // main thread only
     Step m_step;
 };
+
+} // namespace quavero

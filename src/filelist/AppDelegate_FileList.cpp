@@ -37,6 +37,8 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+namespace quavero {
+
 namespace {
 const char *const kAddFilesMessage =
     QT_TRANSLATE_NOOP("AppDelegate", "Select audio files to add to the list of files to convert.");
@@ -311,3 +313,5 @@ void AppDelegate::OnUserToolbarClear()
     }
     reloadTable(!clearing);
 }
+
+} // namespace quavero

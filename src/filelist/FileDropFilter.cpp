@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace quavero {
+
 FileDropFilter::FileDropFilter(QWidget *target) : QObject(target)
 {
     target->setAcceptDrops(true);
@@ -51,3 +53,5 @@ bool FileDropFilter::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     }
 }
+
+} // namespace quavero

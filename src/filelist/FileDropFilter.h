@@ -8,6 +8,8 @@
 class QMimeData;
 class QWidget;
 
+namespace quavero {
+
 class FileDropFilter : public QObject {
     Q_OBJECT
 public:
@@ -23,3 +25,5 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+} // namespace quavero

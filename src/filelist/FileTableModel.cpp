@@ -3,6 +3,8 @@
 #include "filelist/core/ColumnSort.h"
 #include "filelist/core/VideoFileList.h"
 
+namespace quavero {
+
 FileTableModel::FileTableModel(const VideoFileList &list, std::function<QColor()> textColour, QObject *parent)
     : QAbstractTableModel(parent), m_list(list), m_textColour(std::move(textColour))
 {
@@ -62,3 +64,5 @@ void FileTableModel::reload()
     m_rows = m_list.snapshot();
     endResetModel();
 }
+
+} // namespace quavero

@@ -13,6 +13,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 class VideoFileList;
 
 class FileTableModel : public QAbstractTableModel {
@@ -38,3 +40,5 @@ private:
     std::function<QColor()> m_textColour;
     QList<NodeVideoFile> m_rows;
 };
+
+} // namespace quavero

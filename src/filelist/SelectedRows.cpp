@@ -4,6 +4,8 @@
 #include <QItemSelectionModel>
 #include <vector>
 
+namespace quavero {
+
 QList<int> selectedRows(const QAbstractItemView *view)
 {
     QList<int> rows;
@@ -22,3 +24,5 @@ QList<int> selectedRows(const QAbstractItemView *view)
             rows << row;
     return rows;
 }
+
+} // namespace quavero

@@ -5,4 +5,8 @@
 
 class QAbstractItemView;
 
+namespace quavero {
+
 QList<int> selectedRows(const QAbstractItemView *view);
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 
+namespace quavero {
+
 Window_Progress::Window_Progress(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::Window_Progress>())
 {
     m_ui->setupUi(this);
@@ -44,3 +46,5 @@ void Window_Progress::closeEvent(QCloseEvent *event)
     else
         event->ignore();
 }
+
+} // namespace quavero

@@ -13,6 +13,8 @@ namespace Ui {
 class Window_Progress;
 }
 
+namespace quavero {
+
 class Window_Progress : public QDialog {
     Q_OBJECT
 public:
@@ -41,3 +43,5 @@ private:
     std::unique_ptr<Ui::Window_Progress> m_ui;
     bool m_ending = false;
 };
+
+} // namespace quavero

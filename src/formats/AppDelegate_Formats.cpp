@@ -22,6 +22,8 @@
 #include <QComboBox>
 #include <QPushButton>
 
+namespace quavero {
+
 namespace {
 // Each record's options dialog: the controller field that holds it while it
 // is open, the controller operation that closes it, and how to make it.
@@ -135,3 +137,5 @@ void AppDelegate::Close_Window_SPX() { endAndRelease(windowSPX); }
 void AppDelegate::Close_Window_WAV() { endAndRelease(windowWAV); }
 void AppDelegate::Close_Window_WMA() { endAndRelease(windowWMA); }
 void AppDelegate::Close_Window_M4A() { endAndRelease(windowM4A); }
+
+} // namespace quavero

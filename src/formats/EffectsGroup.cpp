@@ -3,6 +3,8 @@
 #include "formats/core/EffectSliders.h"
 #include "ui_EffectsGroup.h"
 
+namespace quavero {
+
 namespace es = effectsliders;
 
 EffectsGroup::EffectsGroup(QWidget *parent) : QGroupBox(parent), ui(std::make_unique<Ui::EffectsGroup>())
@@ -64,3 +66,5 @@ void EffectsGroup::OnGainDefault() { ui->sliderGain->setValue(es::kDecibelsNeutr
 void EffectsGroup::OnTrebleDefault() { ui->sliderTreble->setValue(es::kDecibelsNeutral); }
 void EffectsGroup::OnBassDefault() { ui->sliderBass->setValue(es::kDecibelsNeutral); }
 void EffectsGroup::OnSpeedDefault() { ui->sliderSpeed->setValue(es::kSpeedNeutral); }
+
+} // namespace quavero

@@ -9,6 +9,8 @@ namespace Ui {
 class EffectsGroup;
 }
 
+namespace quavero {
+
 class EffectsGroup : public QGroupBox {
     Q_OBJECT
 public:
@@ -35,3 +37,5 @@ public:
 private:
     std::unique_ptr<Ui::EffectsGroup> ui;
 };
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 
+namespace quavero {
+
 FormatOptionsDialog::FormatOptionsDialog(RecordKind record, FormatRecords &records, std::function<void()> onClose,
                                          QWidget *parent)
     : QDialog(parent), m_record(record), m_records(records), m_onClose(std::move(onClose))
@@ -146,3 +148,5 @@ void FormatOptionsDialog::reject()
 {
     OnUserCancel();
 }
+
+} // namespace quavero

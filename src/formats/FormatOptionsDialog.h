@@ -11,9 +11,13 @@
 
 #include "formats/core/FormatTable.h"
 
-class EffectsGroup;
 class QComboBox;
 class QRadioButton;
+
+namespace quavero {
+
+class EffectsGroup;
+
 struct FormatRecords;
 struct OptionField;
 
@@ -85,3 +89,5 @@ private:
     qint64 m_whenNoneOn = 0;
     EffectsGroup *m_effects = nullptr;
 };
+
+} // namespace quavero

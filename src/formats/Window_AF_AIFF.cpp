@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_AIFF.h"
 
+namespace quavero {
+
 Window_AF_AIFF::Window_AF_AIFF(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::AIFF, records, std::move(onClose), parent)
 {
@@ -20,3 +22,5 @@ void Window_AF_AIFF::applyEnableRules()
     // Position 2 of the format list is "Uncompressed".
     Enable_Sox_Options(comboFormat->currentIndex() == 2);
 }
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QPointer>
 
+namespace quavero {
+
 class Window_AF_AIFF : public FormatOptionsDialog {
     Q_OBJECT
 public:
@@ -19,3 +21,5 @@ protected:
 private:
     QPointer<QComboBox> comboFormat;
 };
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_AMR.h"
 
+namespace quavero {
+
 Window_AF_AMR::Window_AF_AMR(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::AMR, records, std::move(onClose), parent)
 {
@@ -9,3 +11,5 @@ Window_AF_AMR::Window_AF_AMR(FormatRecords &records, std::function<void()> onClo
     ui.setupUi(this);
     bindList(ui.comboBitrate, "i_Bitrate");
 }
+
+} // namespace quavero

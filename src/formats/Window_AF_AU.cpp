@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_AU.h"
 
+namespace quavero {
+
 Window_AF_AU::Window_AF_AU(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::AU, records, std::move(onClose), parent)
 {
@@ -12,3 +14,5 @@ Window_AF_AU::Window_AF_AU(FormatRecords &records, std::function<void()> onClose
     bindList(ui.comboChannels, "i_Channels");
     bindEffects(ui.groupEffects);
 }
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_CAF.h"
 
+namespace quavero {
+
 Window_AF_CAF::Window_AF_CAF(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::CAF, records, std::move(onClose), parent)
 {
@@ -11,3 +13,5 @@ Window_AF_CAF::Window_AF_CAF(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboSampleRate, "i_Samplerate");
     bindList(ui.comboChannels, "i_Channels");
 }
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_FLAC.h"
 
+namespace quavero {
+
 Window_AF_FLAC::Window_AF_FLAC(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::FLAC, records, std::move(onClose), parent)
 {
@@ -12,3 +14,5 @@ Window_AF_FLAC::Window_AF_FLAC(FormatRecords &records, std::function<void()> onC
     bindList(ui.comboChannels, "i_Channels");
     bindEffects(ui.groupEffects);
 }
+
+} // namespace quavero

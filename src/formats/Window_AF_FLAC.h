@@ -3,8 +3,12 @@
 // the effects.
 #include "formats/FormatOptionsDialog.h"
 
+namespace quavero {
+
 class Window_AF_FLAC : public FormatOptionsDialog {
     Q_OBJECT
 public:
     Window_AF_FLAC(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };
+
+} // namespace quavero

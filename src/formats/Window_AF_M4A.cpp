@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_M4A.h"
 
+namespace quavero {
+
 Window_AF_M4A::Window_AF_M4A(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::M4A, records, std::move(onClose), parent)
 {
@@ -11,3 +13,5 @@ Window_AF_M4A::Window_AF_M4A(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboChannels, "i_Channels");
     bindList(ui.comboBitrate, "i_Bitrate");
 }
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_MP3.h"
 
+namespace quavero {
+
 Window_AF_MP3::Window_AF_MP3(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::MP3, records, std::move(onClose), parent)
 {
@@ -15,3 +17,5 @@ Window_AF_MP3::Window_AF_MP3(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboSampleRate, "i_SampleRate");
     bindList(ui.comboVolume, "i_Volume");
 }
+
+} // namespace quavero

@@ -3,8 +3,12 @@
 // constant bitrate, channels, sample rate and volume.
 #include "formats/FormatOptionsDialog.h"
 
+namespace quavero {
+
 class Window_AF_MP3 : public FormatOptionsDialog {
     Q_OBJECT
 public:
     Window_AF_MP3(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_OGG.h"
 
+namespace quavero {
+
 Window_AF_OGG::Window_AF_OGG(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::OGG, records, std::move(onClose), parent)
 {
@@ -19,3 +21,5 @@ void Window_AF_OGG::applyEnableRules()
 {
     Enable_Sox_Options(radioVBR->isChecked());
 }
+
+} // namespace quavero

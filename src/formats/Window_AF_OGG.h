@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QRadioButton>
 
+namespace quavero {
+
 class Window_AF_OGG : public FormatOptionsDialog {
     Q_OBJECT
 public:
@@ -18,3 +20,5 @@ protected:
 private:
     QPointer<QRadioButton> radioVBR;
 };
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_RAW.h"
 
+namespace quavero {
+
 Window_AF_RAW::Window_AF_RAW(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::RAW, records, std::move(onClose), parent)
 {
@@ -11,3 +13,5 @@ Window_AF_RAW::Window_AF_RAW(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboSampleRate, "i_Samplerate");
     bindList(ui.comboChannels, "i_Channels");
 }
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_SPX.h"
 
+namespace quavero {
+
 Window_AF_SPX::Window_AF_SPX(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::SPX, records, std::move(onClose), parent)
 {
@@ -18,3 +20,5 @@ Window_AF_SPX::Window_AF_SPX(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboCBRBitrate, "i_CBR_Bitrate");
     bindList(ui.comboVBRBitrate, "i_VBR_Bitrate");
 }
+
+} // namespace quavero

@@ -3,8 +3,12 @@
 // bitrate, variable bitrate), each with its own list.
 #include "formats/FormatOptionsDialog.h"
 
+namespace quavero {
+
 class Window_AF_SPX : public FormatOptionsDialog {
     Q_OBJECT
 public:
     Window_AF_SPX(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_WAV.h"
 
+namespace quavero {
+
 Window_AF_WAV::Window_AF_WAV(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::WAV, records, std::move(onClose), parent)
 {
@@ -12,3 +14,5 @@ Window_AF_WAV::Window_AF_WAV(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboChannels, "i_Channels");
     bindEffects(ui.groupEffects);
 }
+
+} // namespace quavero

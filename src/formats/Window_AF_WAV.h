@@ -3,8 +3,12 @@
 // effects.
 #include "formats/FormatOptionsDialog.h"
 
+namespace quavero {
+
 class Window_AF_WAV : public FormatOptionsDialog {
     Q_OBJECT
 public:
     Window_AF_WAV(FormatRecords &records, std::function<void()> onClose, QWidget *parent = nullptr);
 };
+
+} // namespace quavero

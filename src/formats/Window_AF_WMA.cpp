@@ -2,6 +2,8 @@
 
 #include "ui_Window_AF_WMA.h"
 
+namespace quavero {
+
 Window_AF_WMA::Window_AF_WMA(FormatRecords &records, std::function<void()> onClose, QWidget *parent)
     : FormatOptionsDialog(RecordKind::WMA, records, std::move(onClose), parent)
 {
@@ -13,3 +15,5 @@ Window_AF_WMA::Window_AF_WMA(FormatRecords &records, std::function<void()> onClo
     bindList(ui.comboSampleRate, "i_Samplerate");
     bindList(ui.comboChannels, "i_Channels");
 }
+
+} // namespace quavero

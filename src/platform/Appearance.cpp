@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QPalette>
 
+namespace quavero {
+
 namespace {
 const char *const kPortalService = "org.freedesktop.portal.Desktop";
 const char *const kPortalPath = "/org/freedesktop/portal/desktop";
@@ -102,3 +104,5 @@ bool QtAppearance::eventFilter(QObject *watched, QEvent *event)
         refresh();
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 
 class QDBusVariant;
 
+namespace quavero {
+
 class IAppearance {
 public:
     virtual ~IAppearance() = default;
@@ -66,3 +68,5 @@ private:
     int m_portalScheme = -1;
     bool m_dark = false;
 };
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QDataStream>
 #include <QIODevice>
 
+namespace quavero {
+
 namespace colorarchive {
 namespace {
 constexpr quint32 kMagic = 0x51564331; // "QVC1"
@@ -29,3 +31,5 @@ QColor unarchive(const QByteArray &bytes)
     return color;
 }
 } // namespace colorarchive
+
+} // namespace quavero

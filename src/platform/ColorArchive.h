@@ -3,8 +3,12 @@
 #include <QByteArray>
 #include <QColor>
 
+namespace quavero {
+
 namespace colorarchive {
 QByteArray archive(const QColor &color);
 // An invalid colour when the bytes do not hold an archived colour.
 QColor unarchive(const QByteArray &bytes);
 } // namespace colorarchive
+
+} // namespace quavero

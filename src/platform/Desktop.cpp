@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 
+namespace quavero {
+
 void QtDesktop::openUrl(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
@@ -11,3 +13,5 @@ void QtDesktop::openFolder(const QString &path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
+
+} // namespace quavero

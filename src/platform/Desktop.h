@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace quavero {
+
 class IDesktop {
 public:
     virtual ~IDesktop() = default;
@@ -15,3 +17,5 @@ public:
     void openUrl(const QUrl &url) override;
     void openFolder(const QString &path) override;
 };
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <QDBusMessage>
 #include <QVariantMap>
 
+namespace quavero {
+
 void DBusNotifier::notify(const QString &summary, const QString &body)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -21,3 +23,5 @@ void DBusNotifier::notify(const QString &summary, const QString &body)
             << QStringList() << hints << int(-1);
     bus.send(message);
 }
+
+} // namespace quavero

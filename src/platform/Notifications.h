@@ -5,6 +5,8 @@
 // nothing fails. Tests give a fake that records what was sent.
 #include <QString>
 
+namespace quavero {
+
 class INotifier {
 public:
     virtual ~INotifier() = default;
@@ -17,3 +19,5 @@ public:
     // holds up the program.
     void notify(const QString &summary, const QString &body) override;
 };
+
+} // namespace quavero

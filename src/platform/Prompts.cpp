@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace quavero {
+
 int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons,
                      AlertKind kind)
 {
@@ -53,3 +55,5 @@ QColor QtPrompts::chooseColor(const QColor &initial, const QString &title)
 {
     return QColorDialog::getColor(initial, m_parent, title, QColorDialog::ShowAlphaChannel);
 }
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace quavero {
+
 // How an alert looks: good news, or a problem the user should read.
 enum class AlertKind { Warning, Information };
 
@@ -48,3 +50,5 @@ public:
 private:
     QWidget *m_parent;
 };
+
+} // namespace quavero

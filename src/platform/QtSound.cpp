@@ -8,6 +8,8 @@
 #include <QMediaPlayer>
 #include <QUrl>
 
+namespace quavero {
+
 namespace {
 class QtSound : public ISound {
 public:
@@ -103,3 +105,5 @@ std::unique_ptr<ISound> QtSoundFactory::open(const QString &path)
 {
     return std::make_unique<QtSound>(path, m_requireOutputDevice);
 }
+
+} // namespace quavero

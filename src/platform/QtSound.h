@@ -2,6 +2,8 @@
 // Sound playback through Qt Multimedia (QMediaPlayer with QAudioOutput).
 #include "platform/Sound.h"
 
+namespace quavero {
+
 class QtSoundFactory : public ISoundFactory {
 public:
     // With requireOutputDevice, play() fails when the system lists no sound
@@ -12,3 +14,5 @@ public:
 private:
     bool m_requireOutputDevice;
 };
+
+} // namespace quavero

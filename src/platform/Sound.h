@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+namespace quavero {
+
 class ISound {
 public:
     // Receives the reason when playback fails after play() has returned.
@@ -35,3 +37,5 @@ public:
     // A sound opened on the file at path (by reference).
     virtual std::unique_ptr<ISound> open(const QString &path) = 0;
 };
+
+} // namespace quavero

@@ -24,6 +24,8 @@
 #include <QSet>
 #include <QTableView>
 
+namespace quavero {
+
 namespace {
 QString closeText()
 {
@@ -319,3 +321,5 @@ void AppDelegate::TimerHandleAudioPositionRoutine()
     // Where the sound is, to the millisecond; counted seconds without one.
     i_Seconds_Position = sound ? float(sound->currentTime()) : i_Seconds_Position + 1.0f;
 }
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <QProcess>
 
+namespace quavero {
+
 JoinedChild::JoinedChild(const QString &program, const QStringList &arguments, QObject *parent)
     : QObject(parent), m_process(child::newProcess(this))
 {
@@ -63,3 +65,5 @@ void JoinedChild::end()
     m_run.output += m_process->readAll();
     emit finished();
 }
+
+} // namespace quavero

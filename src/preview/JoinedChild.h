@@ -9,6 +9,8 @@
 
 class QProcess;
 
+namespace quavero {
+
 class JoinedChild : public QObject {
     Q_OBJECT
 public:
@@ -38,3 +40,5 @@ private:
     QString m_partialOutput;
     bool m_ended = false;
 };
+
+} // namespace quavero

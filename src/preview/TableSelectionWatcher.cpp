@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QItemSelectionModel>
 
+namespace quavero {
+
 TableSelectionWatcher::TableSelectionWatcher(QAbstractItemView *view, QObject *parent)
     : QObject(parent), m_view(view)
 {
@@ -34,3 +36,5 @@ void TableSelectionWatcher::attach()
         m_connection = connect(model, &QItemSelectionModel::selectionChanged, this,
                                &TableSelectionWatcher::selectionChanged);
 }
+
+} // namespace quavero

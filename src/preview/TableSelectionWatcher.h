@@ -7,6 +7,8 @@
 class QAbstractItemView;
 class QItemSelectionModel;
 
+namespace quavero {
+
 class TableSelectionWatcher : public QObject {
     Q_OBJECT
 public:
@@ -26,3 +28,5 @@ private:
     QPointer<QItemSelectionModel> m_model;
     QMetaObject::Connection m_connection;
 };
+
+} // namespace quavero

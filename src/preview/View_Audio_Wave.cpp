@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace quavero {
+
 View_Audio_Wave::View_Audio_Wave(QWidget *parent) : QWidget(parent)
 {
     // Every pixel is painted: nothing of the parent needs to show through.
@@ -52,3 +54,5 @@ void View_Audio_Wave::paintEvent(QPaintEvent *event)
     const QPoint corner = placeholderCorner(area.size());
     painter.drawText(corner - QPoint(0, QFontMetrics(font).descent()), tr("No Audio Loaded"));
 }
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace quavero {
+
 class View_Audio_Wave : public QWidget {
     Q_OBJECT
 public:
@@ -31,3 +33,5 @@ private:
     QImage m_picture;
     QString m_shownFile;
 };
+
+} // namespace quavero

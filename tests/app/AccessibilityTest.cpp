@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 QString nameOf(QObject *object)
 {
@@ -139,3 +141,5 @@ TEST_F(AccessibilityTest, TheRunSheetsBarsAreNamedByTheirLabels)
     EXPECT_NE(labelsOf(bars[0]), labelsOf(bars[1]));
     ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
 }
+
+} // namespace quavero

@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 const QStringList kColorKeys{prefkeys::kColorBackground, prefkeys::kColorSpectrum, prefkeys::kColorTableBackground,
                              prefkeys::kColorTableForeground};
@@ -312,3 +314,5 @@ TEST_F(StartupTest, WorkFolderThatCannotBeCreatedShowsFailureAlertAndExitsWithZe
     EXPECT_TRUE(storedsettings::all().isEmpty());
     EXPECT_FALSE(t.app->window->isVisible());
 }
+
+} // namespace quavero

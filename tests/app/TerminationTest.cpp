@@ -10,6 +10,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // Runs the application's event loop until it quits, failing instead of
 // hanging when it never does.
@@ -59,3 +61,5 @@ TEST(Termination, ApplicationTerminationEndsTheProcessEvenWithoutAWindowOnScreen
     quitThroughEventLoop();
     EXPECT_EQ(t.exitStatus, 0);
 }
+
+} // namespace quavero

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 QStringList names(const TestApp &t)
 {
@@ -214,3 +216,5 @@ TEST(WindowCommandsStart, StoredAc3DisablesTheOptionsCommandAtStart)
         EXPECT_EQ(t.window->findChild<QAction *>("menuItemFormatOptions")->isEnabled(), enabled) << stored;
     }
 }
+
+} // namespace quavero

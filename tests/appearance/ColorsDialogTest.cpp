@@ -13,6 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 const QColor kListBackground(10, 20, 30);
 const QColor kListText(200, 150, 100);
@@ -212,3 +214,5 @@ TEST_F(ColorsDialogTest, TextChosenInTheRowColourStaysReadable)
         EXPECT_EQ(stored(prefkeys::kColorTableForeground), c.text);
     }
 }
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using listappearance::Source;
 
 TEST(ListAppearance, TextAndBackgroundFollowTheSwitchAndTheAppearance)
@@ -29,3 +31,5 @@ TEST(ListAppearance, TextAndBackgroundFollowTheSwitchAndTheAppearance)
         EXPECT_EQ(listappearance::showsAlternatingRows(c.rows), c.alternating) << c.rows;
     }
 }
+
+} // namespace quavero

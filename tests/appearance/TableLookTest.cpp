@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace quavero {
+
 class TableLookTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -121,3 +123,5 @@ TEST_F(RestartLookTest, TextStoredInTheRowColourIsNotDrawnInIt)
     EXPECT_EQ(cellText(*t), QColor(Qt::black));
     EXPECT_EQ(t->app->colorTableForeground, QColor(Qt::white)); // the setting itself stays
 }
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
+namespace quavero {
+
 namespace clitest {
 QString cliPath()
 {
@@ -65,3 +67,5 @@ QByteArray decodedSamples(const QString &path)
     return child::runJoined(testenv::ffmpeg(), {"-v", "quiet", "-i", path, "-ac", "1", "-f", "s16le", "-"}).output;
 }
 } // namespace clitest
+
+} // namespace quavero

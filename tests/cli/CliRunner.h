@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace clitest {
 struct CliRun {
     bool finished = false; // false: it did not end within the bound
@@ -30,3 +32,5 @@ QStringList shellWords(const QString &commandLine);
 // The audio of a file decoded to 16-bit mono samples at its own rate.
 QByteArray decodedSamples(const QString &path);
 } // namespace clitest
+
+} // namespace quavero

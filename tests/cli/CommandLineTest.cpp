@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using namespace clitest;
 
 namespace {
@@ -181,3 +183,5 @@ TEST(CliCommandLine, HelpVersionAndFormatListing)
     EXPECT_TRUE(blocks.at(8).contains(QStringLiteral("0 (Highest), 1, 2, 3, 4*,"))) << blocks.at(8).toStdString();
     EXPECT_TRUE(blocks.at(0).contains(QStringLiteral("no options")));
 }
+
+} // namespace quavero

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using namespace clitest;
 
 namespace {
@@ -177,3 +179,5 @@ TEST(CliDryRun, OutputsGetTheirPlannedNamesAndFolders)
               (QStringList{out + "/a.mp3", out + "/a (3).mp3"}));
     EXPECT_FALSE(QFileInfo::exists(out + "/Album A"));
 }
+
+} // namespace quavero

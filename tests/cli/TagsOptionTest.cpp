@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using namespace clitest;
 using namespace taggedinputs;
 
@@ -51,3 +53,5 @@ TEST(CliTags, SummaryNamesFilesConvertedWithoutAllPictures)
     EXPECT_EQ(quiet.out, "");
     EXPECT_TRUE(quiet.err.contains("converted; picture not copied")) << quiet.err.toStdString();
 }
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+namespace quavero {
+
 TEST(LeadingInteger, TakesTheLeadingDecimalIntegerOfAText)
 {
     const struct {
@@ -59,3 +61,5 @@ TEST(ClockSeconds, ReadsHoursMinutesAndSecondsFieldByField)
     for (const auto &c : cases)
         EXPECT_EQ(clockSeconds(QString::fromUtf8(c.text)), c.seconds) << c.text;
 }
+
+} // namespace quavero

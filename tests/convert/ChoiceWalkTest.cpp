@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // What a label names: the run of arguments that must stand in the vector, or,
 // when the run is empty, the option that must be absent.
@@ -267,3 +269,5 @@ TEST(ChoiceList, PositionsOutsideTheListGiveEmptyText)
     EXPECT_EQ(labels::shortSampleRates().labels(), rates.labels().mid(0, 7));
     EXPECT_EQ(labels::shortSampleRates().value(6), "44100");
 }
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(EffectsArguments, NeutralValuesGiveOnlyThePaths)
 {
     EXPECT_EQ(effects::arguments("/work/a001.wav", "/out/a.wav", {}), QStringList({"/work/a001.wav", "/out/a.wav"}));
@@ -43,3 +45,5 @@ TEST(EffectsArguments, ValuesComeFromTheRecordOfTheFormat)
     EXPECT_EQ(effects::valuesFor(7, r).gain, 1);
     EXPECT_EQ(effects::valuesFor(8, r).speed, 1.0f);
 }
+
+} // namespace quavero

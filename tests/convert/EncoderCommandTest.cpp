@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 const QString kWork = QStringLiteral("/work");
 
@@ -204,3 +206,5 @@ TEST(EncoderCommand, EntryWithoutUrlUsesItsPath)
     e.setS_File_Name_Without_Extension("a b");
     EXPECT_EQ(encoder::inputText(e), "file:///m/a b.wav");
 }
+
+} // namespace quavero

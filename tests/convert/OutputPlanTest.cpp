@@ -6,6 +6,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // The final paths of a plan, for short expectations.
 QStringList paths(const QList<PlannedOutput> &plan, const QString &destination = QStringLiteral("/out"),
@@ -95,3 +97,5 @@ TEST(OutputPlan, RelativeFoldersNeverLeadOutOfTheDestination)
     const auto plan = outputplan::plan({{"a", "../../etc"}}, "/out", ".mp3", true, kNothing);
     EXPECT_EQ(paths(plan), QStringList({"/out/a.mp3"}));
 }
+
+} // namespace quavero

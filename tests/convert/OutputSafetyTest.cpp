@@ -5,6 +5,8 @@
 #include <QMap>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 EncoderCommand command(const QString &final, const QString &ffmpegOutput)
 {
@@ -51,3 +53,5 @@ TEST(OutputSafety, ReasonNamesTheProblem)
 {
     EXPECT_EQ(safety::replacesInputReason(), "the output would replace an input file");
 }
+
+} // namespace quavero

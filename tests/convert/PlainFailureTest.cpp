@@ -7,6 +7,8 @@
 #include <csignal>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 FailureContext ffmpegMp3(const QString &input = QStringLiteral("file:///m/a.mp3"))
 {
@@ -164,3 +166,5 @@ TEST(PlainFailure, UnknownMessagesKeepTheProgramsWordsAndSignalsAreNamed)
               "ffmpeg was stopped from outside (signal 15, SIGTERM) before it finished; convert the file again");
     EXPECT_TRUE(plainfailure::fromSignal("ffmpeg", 77, "").reason.contains("(signal 77)"));
 }
+
+} // namespace quavero

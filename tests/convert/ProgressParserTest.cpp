@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using progress::lastTimeField;
 using progress::readChunk;
 using progress::Return_Seconds_From_VOB_Duration_Str;
@@ -67,3 +69,5 @@ TEST(ProgressParser, UnknownDurationIsBusyAndOverrunIsCapped)
     EXPECT_FALSE(progress::percentOf(300, 180).busy);
     EXPECT_EQ(progress::percentOf(1, 3).percent, 33);
 }
+
+} // namespace quavero

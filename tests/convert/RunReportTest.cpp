@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(FailureReason, LastMeaningfulLineSkipsProgressAndClosingLines)
 {
     const QByteArray ffmpeg = "ffmpeg version 5.1\n  built with gcc\n"
@@ -120,3 +122,5 @@ TEST(EntryDetails, TextOfAFailedAndARenamedEntry)
               "Last lines of its output:\n"
               "    sox WARN dither");
 }
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 QByteArray encoded(const char *format, int width, int height, QImage::Format pixels = QImage::Format_RGB32)
 {
@@ -148,3 +150,5 @@ TEST(RunReport, ConvertedFilesWithWarningsAreListedAfterTheFailures)
     EXPECT_TRUE(mixed.informative.endsWith("\n\na.mp3: converted; tags not copied: x"));
     EXPECT_EQ(mixed.openFolderButton, 0);
 }
+
+} // namespace quavero

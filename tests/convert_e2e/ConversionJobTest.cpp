@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <unistd.h>
 
+namespace quavero {
+
 using namespace runsupport;
 
 namespace {
@@ -294,3 +296,5 @@ TEST_F(ConversionJobTest, FullDiskIsSaidAndStopsTheRun)
     EXPECT_TRUE(result.stopsRun);
     EXPECT_TRUE(result.rawMessage.contains("No space left on device")) << result.rawMessage.toStdString();
 }
+
+} // namespace quavero

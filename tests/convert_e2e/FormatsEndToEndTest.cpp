@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace quavero {
+
 using namespace runsupport;
 
 namespace {
@@ -109,3 +111,5 @@ INSTANTIATE_TEST_SUITE_P(EffectsFormats, EffectsEndToEnd,
                                            Expected{9, ".ogg", "vorbis", "44100", "2"},
                                            Expected{12, ".wav", "pcm_u8", "22050", "2"}),
                          nameOf);
+
+} // namespace quavero

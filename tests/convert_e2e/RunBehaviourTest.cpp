@@ -13,6 +13,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+namespace quavero {
+
 using namespace runsupport;
 
 namespace {
@@ -329,3 +331,5 @@ TEST_F(WindowRun, TheDetailsOfAFailedRun)
     EXPECT_LE(lines.size() - 6, 20);
     EXPECT_FALSE(alert.details.contains("good.wav"));
 }
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 
 #include "convert/Window_Convert.h"
 
+namespace quavero {
+
 namespace runsupport {
 // Short pauses so that runs of several files stay fast.
 inline RunTimings quickTimings()
@@ -58,3 +60,5 @@ inline qint64 sizeOf(const QString &path)
     return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;
 }
 } // namespace runsupport
+
+} // namespace quavero

@@ -16,6 +16,8 @@
 #include <QSpinBox>
 #include <QThread>
 
+namespace quavero {
+
 using namespace runsupport;
 
 namespace {
@@ -177,3 +179,5 @@ TEST(RunNoticeText, SaysHowManyWereConvertedAndFailed)
     EXPECT_EQ(runnotice::forRun(0, 3).body, "0 files converted, 3 failed.");
     EXPECT_EQ(runnotice::forRun(0, 3).summary, "Conversion finished");
 }
+
+} // namespace quavero

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 NodeVideoFile entryFor(const QString &name, qint64 seconds, const QString &extension = QStringLiteral("wav"))
 {
@@ -408,3 +410,5 @@ TEST(TimeLeftEstimate, NeedsWorkDoneAndASecondMeasured)
     EXPECT_DOUBLE_EQ(timeleft::fractionDone(30, 120, false, 3, 4), 0.75);
     EXPECT_DOUBLE_EQ(timeleft::fractionDone(0, 0, true, 1, 4), 0.25);
 }
+
+} // namespace quavero

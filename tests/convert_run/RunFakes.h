@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace quavero {
+
 class FakeClock : public RunClock {
 public:
     qint64 now = 0;
@@ -122,3 +124,5 @@ private:
     };
     QList<std::shared_ptr<Seen>> m_seen;
 };
+
+} // namespace quavero

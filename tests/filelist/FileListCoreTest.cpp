@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+namespace quavero {
+
 TEST(SizeText, StepsOf1024WithTwoDecimals)
 {
     const struct {
@@ -304,3 +306,5 @@ TEST(ReportParts, NoPartsWithoutInputZeroAndOnlyAnUnbrokenRun)
     const QStringList two = filelist::reportPartsByInput("Input #0, a:\nInput #1, b:");
     EXPECT_EQ(two, (QStringList{"Input #0, a:\n", "Input #1, b:"}));
 }
+
+} // namespace quavero

@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 QString tones()
 {
@@ -438,3 +440,5 @@ TEST_F(FileListWindowTest, WhileAddingRemoveAndClearChangeNothingAndFurtherAddsQ
     EXPECT_FALSE(app().isAdding());
     EXPECT_EQ(app().windowUniqueProgress, nullptr);
 }
+
+} // namespace quavero

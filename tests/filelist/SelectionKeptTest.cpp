@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 QStringList selectedNames(const TestApp &t)
 {
@@ -143,3 +145,5 @@ TEST(KeptSelection, NothingKeptRestoresNothing)
     kept.restore(selection);
     EXPECT_TRUE(selection.isRowSelected(1, QModelIndex()));
 }
+
+} // namespace quavero

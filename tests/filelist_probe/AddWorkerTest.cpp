@@ -15,6 +15,8 @@
 #include <mutex>
 #include <sys/stat.h>
 
+namespace quavero {
+
 namespace {
 QList<NodeVideoFile> entries(int count)
 {
@@ -114,3 +116,5 @@ TEST(AddWorker, TheRealProbeGivesAFifoAnEmptyDurationAndEnds)
     EXPECT_EQ(list.at(1).s_Duration(), " 00:00:00.5");
     EXPECT_EQ(list.at(1).u_File_Size_Bytes(), quint64(QFileInfo(tone).size()));
 }
+
+} // namespace quavero

@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace {
 QString folder()
 {
@@ -186,3 +188,5 @@ TEST_F(BatchProbeTest, AStalledBatchIsKilledAndItsFilesProbedAloneAndAStopEndsIt
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(probed.result(), (QStringList{"", "", ""}));
 }
+
+} // namespace quavero

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace {
 void touch(const QString &file)
 {
@@ -87,3 +89,5 @@ TEST(FolderTree, AFifoWithAnAcceptedNameIsTakenButNotOpened)
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.path() + "/x.wav").constData(), 0600), 0);
     EXPECT_EQ(relativePaths(filelist::entriesBelow(dir.path()), dir.path()), (QStringList{"a.wav", "x.wav"}));
 }
+
+} // namespace quavero

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // Stands in for probing: takes a varying short while, so the entries complete
 // out of order, and fills in what a probe would.
@@ -120,3 +122,5 @@ TEST(FileListRace, EndingTheControllerWhileAddingStopsTheWorker)
     t.reset();
     SUCCEED();
 }
+
+} // namespace quavero

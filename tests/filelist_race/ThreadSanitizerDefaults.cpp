@@ -1,3 +1,5 @@
+namespace quavero {
+
 // Settings ThreadSanitizer asks the program for at start (other builds never
 // call these functions). They add to what TSAN_OPTIONS and the shared
 // suppression file give.
@@ -9,3 +11,5 @@ extern "C" const char *__tsan_default_suppressions()
 {
     return "race:libQt6Gui\n";
 }
+
+} // namespace quavero

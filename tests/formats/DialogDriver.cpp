@@ -13,6 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace driver {
 void pick(QComboBox *combo, int index)
 {
@@ -92,3 +94,5 @@ QMap<QString, double> recordValues(TestApp &t, RecordKind record)
     return values;
 }
 } // namespace driver
+
+} // namespace quavero

@@ -7,6 +7,9 @@
 
 class QComboBox;
 class QWidget;
+
+namespace quavero {
+
 class TestApp;
 class FormatOptionsDialog;
 enum class RecordKind;
@@ -38,3 +41,5 @@ QMap<QString, QString> snapshot(QWidget *dialog);
 // The fields of a record by field name.
 QMap<QString, double> recordValues(TestApp &t, RecordKind record);
 } // namespace driver
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace es = effectsliders;
 
 TEST(EffectSliders, DecibelsDropTheFractionTowardsZero)
@@ -32,3 +34,5 @@ TEST(EffectSliders, ValueTexts)
     EXPECT_EQ(es::decibelsText(-5), "-5 dB");
     EXPECT_EQ(es::speedText(150), "150 %");
 }
+
+} // namespace quavero

@@ -10,6 +10,8 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 struct EffectsDialog {
     const char *name;
@@ -85,3 +87,5 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, EffectsGroupTest,
                                            EffectsDialog{"OGG", 9}, EffectsDialog{"WAV", 12}),
                          [](const auto &info) { return std::string(info.param.name); });
 } // namespace
+
+} // namespace quavero

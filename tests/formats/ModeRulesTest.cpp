@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 class ModeRulesTest : public ::testing::Test {
 protected:
@@ -139,3 +141,5 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, NoRadioOnTest,
                                                      {"radioQuality", "radioCBR", "radioVBR"}, 2}),
                          [](const auto &info) { return std::string(info.param.name); });
 } // namespace
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using driver::Step;
 using Shown = QMap<QString, QString>;
 
@@ -215,3 +217,5 @@ TEST_P(RoundTripTest, CancelKeepsTheRecordAndOkWritesIt)
 INSTANTIATE_TEST_SUITE_P(Dialogs, RoundTripTest, ::testing::ValuesIn(kRoundTrips),
                          [](const auto &info) { return std::string(info.param.name); });
 } // namespace
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 class OutputFormatSelectionTest : public ::testing::Test {
 protected:
@@ -117,3 +119,5 @@ TEST_F(OutputFormatSelectionTest, EscapeActsAsCancel)
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 2000));
 }
 } // namespace
+
+} // namespace quavero

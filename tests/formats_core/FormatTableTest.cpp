@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(FormatTable, FifteenFormatsInComboOrderWithMp3AsDefault)
 {
     const QStringList items{".AC3", ".AIFC", ".AIFF", ".AIF", ".AMR", ".AU",  ".CAF", ".FLAC",
@@ -50,3 +52,5 @@ TEST(StoredFormat, IsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
     for (const auto &c : cases)
         EXPECT_EQ(formats::indexFromStored(QString::fromUtf8(c.stored)), c.index) << c.stored;
 }
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // The label a record's option shows, through the table of option fields.
 QString labelOf(const FormatRecords &r, RecordKind kind, const char *field)
@@ -100,3 +102,5 @@ TEST(SharedRecord, AifcAiffAndAifReadTheSameRecordAndAc3None)
     for (int index : {1, 2, 3})
         EXPECT_EQ(formats::at(index)->record, RecordKind::AIFF);
 }
+
+} // namespace quavero

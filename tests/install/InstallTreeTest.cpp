@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+namespace quavero {
+
 namespace {
 QString installInto(const QString &prefix)
 {
@@ -111,3 +113,5 @@ TEST(InstallTree, DesktopEntryAndMetadataPassTheirValidators)
     EXPECT_TRUE(meta.started);
     EXPECT_EQ(meta.exitCode, 0) << meta.output.toStdString();
 }
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 bool exists(const QString &path) { return QFileInfo::exists(path); }
 bool isFolder(const QString &path) { return QFileInfo(path).isDir(); }
@@ -73,3 +75,5 @@ TEST(CommandLineFiles, GivenFilesAndFoldersReachTheListThroughTheAddWorker)
     EXPECT_EQ(t.app->arrayVideoFiles.at(0).i_Duration_in_Seconds(), 0); // half a second
     EXPECT_FALSE(t.app->arrayVideoFiles.at(0).s_Duration().isEmpty());
 }
+
+} // namespace quavero

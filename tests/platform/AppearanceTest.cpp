@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // Restores the application palette and GTK_THEME when a test ends.
 class AppearanceTest : public ::testing::Test {
@@ -91,3 +93,5 @@ TEST_F(AppearanceTest, ReadOnceThenAgainOnlyWhenThePaletteOrThePortalSaysSo)
     EXPECT_TRUE(appearance.isDark());
     EXPECT_EQ(portalReads, 1);
 }
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 // Writes an executable (or, when executable is false, a plain) file.
 void makeProgram(const QString &path, bool executable = true)
@@ -81,3 +83,5 @@ TEST(BuildTree, BundledProgramsLieBesideTheBuiltExecutables)
         EXPECT_TRUE(child::canRun(found)) << found.toStdString();
     }
 }
+
+} // namespace quavero

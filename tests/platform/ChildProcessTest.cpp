@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(JoinedRun, ReadsOutputAndErrorToTheEndAndReportsTheExit)
 {
     const JoinedRun run = child::runJoined("/bin/sh", {"-c", "echo to-output; echo to-error >&2; exit 3"});
@@ -67,3 +69,5 @@ TEST(CanRun, TellsProgramsFromOtherFiles)
     EXPECT_FALSE(child::canRun("no-such-program-here"));
     EXPECT_FALSE(child::canRun(""));
 }
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include <QRgba64>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(ColorArchive, DefaultColoursComeBackWithTheirExactComponents)
 {
     const struct {
@@ -54,3 +56,5 @@ TEST(ColorArchive, BytesThatHoldNoArchivedColourGiveAnInvalidColour)
     for (const QByteArray &bytes : {QByteArray(), QByteArray("not a colour"), truncated, otherMagic})
         EXPECT_FALSE(colorarchive::unarchive(bytes).isValid()) << bytes.toHex().toStdString();
 }
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 void touch(const QString &path)
 {
@@ -85,3 +87,5 @@ TEST_F(FileSystemTest, DocumentsFolderIsInTheUsersHome)
 {
     EXPECT_EQ(fs::documentsFolder(), QDir::homePath() + "/Documents");
 }
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 class NotificationService : public QObject {
     Q_OBJECT
@@ -63,5 +65,7 @@ TEST(DesktopNotifications, ReachTheServiceAndNothingFailsWithoutOne)
     bus.kill();
     bus.waitForFinished();
 }
+
+} // namespace quavero
 
 #include "NotificationsTest.moc"

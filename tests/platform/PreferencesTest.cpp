@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 class QtPreferencesTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -39,3 +41,5 @@ TEST_F(QtPreferencesTest, MissingKeyReadsAsEmpty)
     EXPECT_TRUE(prefs.data("Dremlock_Zentuvo_Color_Spectrum").isEmpty());
     EXPECT_FALSE(prefs.contains("Dremlock_Zentuvo_Color_Spectrum"));
 }
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+namespace quavero {
+
 class PlaybackTest : public PreviewFixture {
 protected:
     void SetUp() override
@@ -172,3 +174,5 @@ TEST_F(PlaybackTest, APlaybackFailureReportedLaterStopsPlayback)
     EXPECT_EQ(t->app->i_PlayingStatus, 0);
     EXPECT_EQ(playbackItems(), "YNN YNN");
 }
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(PreviewFiles, WavIsNamedAfterTheEntryWithoutItsLastExtension)
 {
     const struct {
@@ -68,3 +70,5 @@ TEST(PreviewFiles, WavBaseNameIsTheOneTheListShows)
     }
     EXPECT_EQ(preview::wavPath("/work", "/music/a."), "/work/a..wav");
 }
+
+} // namespace quavero

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace quavero {
+
 class PreviewFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -67,3 +69,5 @@ protected:
     std::unique_ptr<TestApp> t;
     QString folder;
 };
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QRegularExpression>
 
+namespace quavero {
+
 namespace {
 bool exists(const QString &path)
 {
@@ -287,3 +289,5 @@ TEST_F(PreviewFixture, ThePaneKeepsTheLastGoodPictureWhileTheNextIsMadeAndWhenIt
     EXPECT_EQ(pane->grab().toImage(), good);
     EXPECT_FALSE(QFileInfo::exists(work("Spectrum0002.png")));
 }
+
+} // namespace quavero

@@ -13,6 +13,8 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+namespace quavero {
+
 namespace {
 // Starts the sound system once. Its client library keeps what it allocated
 // for a failed connection to a sound server (a build machine has none); that
@@ -166,3 +168,5 @@ TEST_F(PreviewFixture, WithTheRealSoundTheEndOfAPreviewStopsPlayback)
     EXPECT_LT(t->app->sound->currentTime(), 0.3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return t->app->i_PlayingStatus == 0; }, 10000));
 }
+
+} // namespace quavero

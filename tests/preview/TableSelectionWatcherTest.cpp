@@ -8,6 +8,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 QStandardItemModel *modelWithRows(int rows, QObject *parent)
 {
@@ -45,3 +47,5 @@ TEST(TableSelectionWatcher, AViewWithoutAModelYetIsFollowedOnceItHasOne)
     table.selectRow(1);
     EXPECT_EQ(changed.size(), 1);
 }
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 bool isRed(QRgb pixel)
 {
@@ -124,3 +126,5 @@ TEST_F(WaveformViewTest, ScreenReadersHearItsNameAndWhatItShows)
     ASSERT_TRUE(view->showPicture(picture, "song.flac"));
     EXPECT_EQ(pane->text(QAccessible::Description), "song.flac");
 }
+
+} // namespace quavero

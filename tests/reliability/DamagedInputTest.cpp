@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using namespace reliability;
 using outputcheck::WriteError;
 
@@ -132,3 +134,5 @@ TEST(DamagedInput, TheSpeedEffectIsNoDamage)
     EXPECT_TRUE(result.ok) << result.reason.toStdString();
     EXPECT_TRUE(result.warnings.isEmpty()) << result.warnings.join(QLatin1Char(' ')).toStdString();
 }
+
+} // namespace quavero

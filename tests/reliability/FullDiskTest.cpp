@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using namespace reliability;
 
 namespace {
@@ -91,3 +93,5 @@ TEST(FullDisk, TheWindowListsTheEntryAsFailedAndKeepsNothingOfIt)
         << t.prompts.alerts[0].informative.toStdString();
     EXPECT_EQ(disk.entries(), QStringList{QStringLiteral("filler")});
 }
+
+} // namespace quavero

@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quavero {
+
 using namespace reliability;
 
 namespace {
@@ -151,3 +153,5 @@ TEST(InputKinds, TheWindowsAddTakesRegularFilesAndNamesTheOthers)
         << alert.informative.toStdString();
     EXPECT_FALSE(alert.informative.contains(QStringLiteral("x.mp3")));
 }
+
+} // namespace quavero

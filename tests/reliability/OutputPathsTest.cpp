@@ -18,6 +18,8 @@
 
 #include <unistd.h>
 
+namespace quavero {
+
 using namespace reliability;
 
 namespace {
@@ -171,3 +173,5 @@ TEST_F(OutputPaths, EntriesConvertingAtOnceNeverShareAnIntermediateFile)
         delete spy;
     }
 }
+
+} // namespace quavero

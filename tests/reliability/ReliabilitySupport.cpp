@@ -17,6 +17,8 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace reliability {
 SmallDisk::SmallDisk(const QString &name, int kilobytes)
     : m_path(testenv::freshFolder(name))
@@ -178,3 +180,5 @@ QString makeFlac(const QString &path, double seconds)
     return testenv::makeTone(path, seconds, 44100, 1);
 }
 } // namespace reliability
+
+} // namespace quavero

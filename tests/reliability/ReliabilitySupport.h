@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <functional>
 
+#include "convert/engine/ConversionJob.h"
+
+namespace quavero {
+
 namespace reliability {
 // A tmpfs of the given size mounted on a fresh folder; unmounted (lazily, if
 // it is still busy) and removed when it goes. Mounting needs root: when it
@@ -58,10 +62,7 @@ QList<qint64> processesWithArgument(const QString &text);
 QByteArray hashOf(const QString &path);
 // A tone of the given length written as FLAC (quick to make, small).
 QString makeFlac(const QString &path, double seconds);
-} // namespace reliability
 
-#include "convert/engine/ConversionJob.h"
-namespace reliability {
 // The result a test gives a job that did not finish in time.
 inline ConversionResult timedOut()
 {
@@ -70,3 +71,5 @@ inline ConversionResult timedOut()
     return result;
 }
 } // namespace reliability
+
+} // namespace quavero

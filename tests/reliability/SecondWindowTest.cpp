@@ -16,6 +16,8 @@
 #include <csignal>
 #include <thread>
 
+namespace quavero {
+
 using namespace reliability;
 
 TEST(SecondWindow, ALaterStartHandsItsFilesToTheRunningOne)
@@ -109,3 +111,5 @@ TEST(SecondWindow, TheRealProgramStartedTwiceEmptiesNothingAndTakesOverAStaleLoc
     EXPECT_EQ(later.process.state(), QProcess::Running);
     EXPECT_TRUE(later.terminate());
 }
+
+} // namespace quavero

@@ -15,6 +15,8 @@
 
 #include <csignal>
 
+namespace quavero {
+
 using namespace reliability;
 
 namespace {
@@ -112,3 +114,5 @@ TEST(Signals, TheWindowOnSigtermStopsTheRunKeepingFinishedFiles)
     EXPECT_FALSE(QFileInfo::exists(partial)) << "the partial output is removed";
     EXPECT_TRUE(processesWithArgument(partial).isEmpty()) << "ffmpeg runs on";
 }
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <functional>
 
+namespace quavero {
+
 namespace testenv {
 // True when command made the controller finish `adds` adds within timeoutMs.
 inline bool addAndWait(AppDelegate &app, const std::function<void()> &command, int adds = 1, int timeoutMs = 60000)
@@ -18,3 +20,5 @@ inline bool addAndWait(AppDelegate &app, const std::function<void()> &command, i
     return true;
 }
 } // namespace testenv
+
+} // namespace quavero

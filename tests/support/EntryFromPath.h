@@ -6,6 +6,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 namespace testentries {
 inline NodeVideoFile entryFor(const QString &path, qint64 durationSeconds = 0)
 {
@@ -20,3 +22,5 @@ inline NodeVideoFile entryFor(const QString &path, qint64 durationSeconds = 0)
     return e;
 }
 } // namespace testentries
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+namespace quavero {
+
 namespace {
 class FakeSound : public ISound {
 public:
@@ -105,3 +107,5 @@ bool FakeSoundFactory::finishPlaying()
 {
     return laterOnNewestSound(*this, [](FakeSound &sound) { sound.reachEnd(); });
 }
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <memory>
 
+namespace quavero {
+
 // One alert as it was shown.
 struct ShownAlert {
     QString message;
@@ -110,3 +112,5 @@ public:
     ISound *current = nullptr;
     int opened = 0;
 };
+
+} // namespace quavero

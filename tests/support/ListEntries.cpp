@@ -7,6 +7,8 @@
 #include <QTableView>
 #include <QUrl>
 
+namespace quavero {
+
 namespace listentries {
 void add(TestApp &t, const QStringList &paths)
 {
@@ -33,3 +35,5 @@ void select(QTableView *table, const QList<int> &rows)
     selection->select(wanted, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 } // namespace listentries
+
+} // namespace quavero

@@ -5,8 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-class TestApp;
 class QTableView;
+
+namespace quavero {
+
+class TestApp;
 
 namespace listentries {
 // Appends an entry for each path (sizes and durations left empty) and
@@ -15,3 +18,5 @@ void add(TestApp &t, const QStringList &paths);
 // Makes exactly these rows the table's selection (none clears it).
 void select(QTableView *table, const QList<int> &rows);
 } // namespace listentries
+
+} // namespace quavero

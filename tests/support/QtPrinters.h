@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <ostream>
 
+namespace quavero {
+
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
@@ -16,3 +18,5 @@ inline void PrintTo(const QStringList &list, std::ostream *out)
         *out << (i ? ", " : "") << '"' << list.at(i).toStdString() << '"';
     *out << '}';
 }
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 
 #include <QSettings>
 
+namespace quavero {
+
 namespace storedsettings {
 namespace {
 QSettings &store()
@@ -46,3 +48,5 @@ void remove(const QString &key)
     settings.sync();
 }
 } // namespace storedsettings
+
+} // namespace quavero

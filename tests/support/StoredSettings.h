@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+namespace quavero {
+
 namespace storedsettings {
 // Every key and value the preferences store holds.
 QMap<QString, QVariant> all();
@@ -16,3 +18,5 @@ void putColor(const QString &key, const QColor &color);
 void put(const QString &key, const QVariant &value);
 void remove(const QString &key);
 } // namespace storedsettings
+
+} // namespace quavero

@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace taggedinputs {
 const char *const kTitle = "春の海";
 const char *const kAlbum = "Fünf Stücke";
@@ -272,3 +274,5 @@ QMap<QString, QString> probedTags(const QString &path)
     return tags;
 }
 } // namespace taggedinputs
+
+} // namespace quavero

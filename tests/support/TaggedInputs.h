@@ -9,6 +9,8 @@
 
 #include "convert/engine/ConversionJob.h"
 
+namespace quavero {
+
 namespace taggedinputs {
 // The tags every tagged input carries.
 extern const char *const kTitle;  // a CJK title
@@ -50,3 +52,5 @@ double decodedSeconds(const QString &path);
 // keys in lower case.
 QMap<QString, QString> probedTags(const QString &path);
 } // namespace taggedinputs
+
+} // namespace quavero

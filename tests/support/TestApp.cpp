@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QFileInfo>
 
+namespace quavero {
+
 TestApp::TestApp() : TestApp(RunTimings{}) {}
 
 TestApp::TestApp(const RunTimings &timings)
@@ -108,3 +110,5 @@ double probeDuration(const QString &path)
     return ok ? d : -1;
 }
 } // namespace testenv
+
+} // namespace quavero

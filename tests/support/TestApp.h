@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace quavero {
+
 class TestApp {
 public:
     // Builds the window and the controller; start() runs start-up.
@@ -49,3 +51,5 @@ QString probe(const QString &path, const QString &entry);
 // Duration in seconds from ffprobe (format duration), -1 when unknown.
 double probeDuration(const QString &path);
 } // namespace testenv
+
+} // namespace quavero

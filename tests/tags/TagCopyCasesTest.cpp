@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 using namespace taggedinputs;
 
 namespace {
@@ -158,3 +160,5 @@ TEST(TagCopyCases, AFinalFileWithTheLongestNameIsTagged)
     EXPECT_FALSE(fieldsOf(longName).isEmpty());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 TEST(TagReport, EndOfRunAlertNamesFilesConvertedWithWarnings)
 {
     testenv::resetHome();
@@ -34,3 +36,5 @@ TEST(TagReport, EndOfRunAlertNamesFilesConvertedWithWarnings)
               "for .FLAC, which takes at most 16.0 MB");
     EXPECT_EQ(alert.kind, AlertKind::Warning);
 }
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 
 #include <tuple>
 
+namespace quavero {
+
 using namespace taggedinputs;
 
 namespace {
@@ -160,3 +162,5 @@ TEST_P(TagTable, TagsAndPicturesArrive)
 
 INSTANTIATE_TEST_SUITE_P(AllFormatsBothRoutes, TagTable,
                          ::testing::Combine(::testing::ValuesIn(kRows), ::testing::Bool()), nameOf);
+
+} // namespace quavero

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 class CommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -150,3 +152,5 @@ TEST_F(CommandsTest, TheFourWebCommandsOpenTheProjectPages)
         EXPECT_EQ(expected.count(url), 1);
     }
 }
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 struct CliRun {
     int exitCode = -1;
@@ -56,3 +58,5 @@ TEST(CommandLineLanguage, FormatListingKeepsTheValuesScriptsType)
     EXPECT_TRUE(german.out.contains("Stereo")) << german.out.toStdString();
     EXPECT_TRUE(german.out.contains("  keine Optionen")) << german.out.toStdString();
 }
+
+} // namespace quavero

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 template <typename T>
 QString textOf(const TestApp &t, const char *name)
@@ -116,3 +118,5 @@ TEST_F(GermanWindowTest, StartUpFailureAlertSpeaksGerman)
     EXPECT_EQ(t.prompts.alerts[0].informative, "Fehler #0008. Das Programm wird beendet.");
     EXPECT_EQ(t.prompts.alerts[0].buttons, QStringList{"Schließen"});
 }
+
+} // namespace quavero

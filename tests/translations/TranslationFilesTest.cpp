@@ -8,6 +8,8 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 const QStringList kLanguages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
 
@@ -167,3 +169,5 @@ TEST(TranslationFiles, SoftwareCentreMetadataListsEveryTranslation)
     for (const QString &language : kLanguages)
         EXPECT_TRUE(QFile::exists(tsPath(language))) << language.toStdString();
 }
+
+} // namespace quavero

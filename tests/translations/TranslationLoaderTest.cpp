@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quavero {
+
 namespace {
 const QString kBuiltTranslations = QStringLiteral(QUAVERO_BINARY_DIR "/bin/translations");
 
@@ -75,3 +77,5 @@ TEST(TranslationLoader, InstalledProgramFindsTheTranslationsBelowItsPrefix)
     EXPECT_EQ(translations::install(*qApp, QLocale(QStringLiteral("es_MX")), folders), "es");
     EXPECT_EQ(addFilesText(), "Añadir archivos");
 }
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include "filelist/core/AcceptedFiles.h"
 #include "formats/core/FormatTable.h"
 
+namespace quavero {
+
 CommandLineFiles sortCommandLineFiles(const QStringList &arguments, bool (*exists)(const QString &),
                                       bool (*isFolder)(const QString &))
 {
@@ -26,3 +28,5 @@ CommandLineFiles sortCommandLineFiles(const QStringList &arguments, bool (*exist
     }
     return result;
 }
+
+} // namespace quavero

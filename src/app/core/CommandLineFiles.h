@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 struct CommandLineFiles {
     QStringList toAdd;    // existing folders and files with an accepted extension
     QStringList skipped;  // one log line per argument left out
@@ -16,3 +18,5 @@ struct CommandLineFiles {
 // answer for a path.
 CommandLineFiles sortCommandLineFiles(const QStringList &arguments, bool (*exists)(const QString &),
                                       bool (*isFolder)(const QString &));
+
+} // namespace quavero

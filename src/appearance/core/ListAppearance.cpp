@@ -1,5 +1,7 @@
 #include "appearance/core/ListAppearance.h"
 
+namespace quavero {
+
 namespace listappearance {
 Source cellText(qint64 alternatingRows, bool dark)
 {
@@ -15,3 +17,5 @@ Source tableBackground(qint64 alternatingRows, bool dark)
     return dark ? Source::Black : Source::White;
 }
 } // namespace listappearance
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 // otherwise it takes the two colours chosen for the list.
 #include <QtGlobal>
 
+namespace quavero {
+
 namespace listappearance {
 // Where a colour of the table comes from.
 enum class Source {
@@ -20,3 +22,5 @@ Source tableBackground(qint64 alternatingRows, bool dark);
 // Whether the table shows alternating row backgrounds.
 inline bool showsAlternatingRows(qint64 alternatingRows) { return alternatingRows == 1; }
 } // namespace listappearance
+
+} // namespace quavero

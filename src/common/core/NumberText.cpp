@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace quavero {
+
 qint64 leadingInteger(QStringView text)
 {
     qsizetype i = 0;
@@ -26,3 +28,5 @@ qint64 clockSeconds(QStringView text)
     const auto field = [text](qsizetype from) { return from < text.size() ? text.mid(from, 2) : QStringView(); };
     return leadingInteger(field(0)) * 3600 + leadingInteger(field(3)) * 60 + leadingInteger(field(6));
 }
+
+} // namespace quavero

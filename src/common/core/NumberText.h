@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace quavero {
+
 // The leading decimal integer of a text: leading white space skipped, an
 // optional sign, then ASCII digits up to the first other character
 // ("12abc" -> 12, " -3" -> -3, "" and "x1" -> 0). Digits of other scripts do
@@ -17,3 +19,5 @@ qint64 leadingInteger(QStringView text);
 // fraction, is ignored. "01:02:03.50" gives 3723. A field with a minus sign
 // makes the total smaller, so the result can be negative.
 qint64 clockSeconds(QStringView text);
+
+} // namespace quavero

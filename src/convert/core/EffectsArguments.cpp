@@ -2,6 +2,8 @@
 
 #include "formats/core/FormatTable.h"
 
+namespace quavero {
+
 namespace effects {
 namespace {
 template <typename Record>
@@ -47,3 +49,5 @@ QStringList arguments(const QString &intermediatePath, const QString &finalPath,
     return a;
 }
 } // namespace effects
+
+} // namespace quavero

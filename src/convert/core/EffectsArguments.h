@@ -7,6 +7,8 @@
 
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 // The four effect settings of one record.
 struct EffectValues {
     float speed = 1.0f;
@@ -25,3 +27,5 @@ EffectValues valuesFor(qint64 formatIndex, const FormatRecords &records);
 // differs from neutral (a speed that is not a number counts as different).
 QStringList arguments(const QString &intermediatePath, const QString &finalPath, const EffectValues &values);
 } // namespace effects
+
+} // namespace quavero

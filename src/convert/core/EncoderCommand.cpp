@@ -5,6 +5,8 @@
 
 #include <QUrl>
 
+namespace quavero {
+
 namespace encoder {
 namespace {
 // The options that pick the encoder and its settings, between the input and
@@ -189,3 +191,5 @@ EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QStri
     return command;
 }
 } // namespace encoder
+
+} // namespace quavero

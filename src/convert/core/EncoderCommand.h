@@ -9,6 +9,8 @@
 #include "filelist/core/NodeVideoFile.h"
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 // Where one entry's output goes: a folder below the destination and a base
 // name. Empty fields mean straight into the destination, under the entry's
 // own base name.
@@ -58,3 +60,5 @@ EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QStri
                      const QString &workFolder, const FormatRecords &records, const OutputName &name = {},
                      int intermediateNumber = 1);
 } // namespace encoder
+
+} // namespace quavero

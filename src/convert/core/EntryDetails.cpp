@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace details {
 namespace {
 // The labels are translated in the context "EntryDetails".
@@ -55,3 +57,5 @@ QString text(const QList<EntryDetails> &entries)
     return blocks.join(QStringLiteral("\n\n"));
 }
 } // namespace details
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 // One program run of an entry.
 struct ProgramOutput {
     QString commandLine;   // program and arguments quoted for a POSIX shell
@@ -34,3 +36,5 @@ QStringList lastLines(const QByteArray &output, int count = kLastLines);
 // The entries one after the other, separated by a blank line.
 QString text(const QList<EntryDetails> &entries);
 } // namespace details
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+namespace quavero {
+
 namespace failure {
 namespace {
 constexpr int kMaxLength = 200;
@@ -41,3 +43,5 @@ QString exitReason(const QString &program, int exitCode, const QByteArray &outpu
     return QStringLiteral("%1 failed: %2").arg(program, line);
 }
 } // namespace failure
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace quavero {
+
 namespace failure {
 // The last line of the output that says something: blank lines, ffmpeg's
 // progress and summary lines and its closing "Conversion failed!" are passed
@@ -15,3 +17,5 @@ QString lastMeaningfulLine(const QByteArray &output);
 // status <n>" when its output says nothing.
 QString exitReason(const QString &program, int exitCode, const QByteArray &output);
 } // namespace failure
+
+} // namespace quavero

@@ -1,5 +1,7 @@
 #include "convert/core/ImageHeader.h"
 
+namespace quavero {
+
 namespace image {
 namespace {
 // Readers that give 0 past the end, so a cut-off header gives a zero size
@@ -155,3 +157,5 @@ ImageHeader readHeader(const QByteArray &data)
     return h;
 }
 } // namespace image
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace quavero {
+
 struct ImageHeader {
     enum Format { Unknown, Jpeg, Png, Gif, Bmp, Webp };
     Format format = Unknown;
@@ -18,3 +20,5 @@ struct ImageHeader {
 namespace image {
 ImageHeader readHeader(const QByteArray &data);
 } // namespace image
+
+} // namespace quavero

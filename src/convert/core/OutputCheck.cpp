@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace quavero {
+
 namespace outputcheck {
 namespace {
 struct Cause {
@@ -121,3 +123,5 @@ QString writeFailureReason(const WriteProblem &problem, const QString &temporary
     return QString();
 }
 } // namespace outputcheck
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+namespace quavero {
+
 namespace outputcheck {
 enum class WriteError {
     None,
@@ -57,3 +59,5 @@ namespace outputcheck {
 // file was the intermediate one in that folder), the reason names that folder.
 QString writeFailureReason(const WriteProblem &problem, const QString &temporaryFolder = QString());
 } // namespace outputcheck
+
+} // namespace quavero

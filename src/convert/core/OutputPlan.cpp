@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QSet>
 
+namespace quavero {
+
 namespace outputplan {
 namespace {
 QString key(const QString &path)
@@ -85,3 +87,5 @@ QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QStr
     return plan(named, destinationFolder, format->extension, keepStructure, exists);
 }
 } // namespace outputplan
+
+} // namespace quavero

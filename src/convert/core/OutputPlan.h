@@ -19,6 +19,8 @@
 #include "convert/core/EncoderCommand.h"
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 struct PlanEntry {
     QString baseName;       // the input's name without its extension
     QString relativeFolder; // its folder below the folder it was added with; "" for none
@@ -50,3 +52,5 @@ QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QStr
                                  qint64 formatIndex, bool keepStructure,
                                  const std::function<bool(const QString &)> &exists);
 } // namespace outputplan
+
+} // namespace quavero

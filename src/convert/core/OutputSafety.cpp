@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+namespace quavero {
+
 namespace safety {
 QString replacesInputReason()
 {
@@ -21,3 +23,5 @@ bool outputReplacesInput(const EncoderCommand &command, const QStringList &input
     return false;
 }
 } // namespace safety
+
+} // namespace quavero

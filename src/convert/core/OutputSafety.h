@@ -8,6 +8,8 @@
 
 #include "convert/core/EncoderCommand.h"
 
+namespace quavero {
+
 namespace safety {
 // The reason given for an entry whose output would replace an input file.
 QString replacesInputReason();
@@ -17,3 +19,5 @@ QString replacesInputReason();
 bool outputReplacesInput(const EncoderCommand &command, const QStringList &inputPaths,
                          const std::function<QString(const QString &)> &canonical);
 } // namespace safety
+
+} // namespace quavero

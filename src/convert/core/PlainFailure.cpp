@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <csignal>
 
+namespace quavero {
+
 namespace plainfailure {
 namespace {
 // The reasons are translated in the context "PlainFailure".
@@ -266,3 +268,5 @@ PlainFailure fromSignal(const QString &program, int signalNumber, const QByteArr
     return failure;
 }
 } // namespace plainfailure
+
+} // namespace quavero

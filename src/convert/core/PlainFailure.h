@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 struct FailureContext {
     QString program;                 // "ffmpeg" or "sox"
     QString input;                   // the input exactly as the program was given it
@@ -31,3 +33,5 @@ PlainFailure fromSignal(const QString &program, int signalNumber, const QByteArr
 // 44100 Hz, channels 2, bitrate 128k".
 QString describeSettings(const QStringList &arguments);
 } // namespace plainfailure
+
+} // namespace quavero

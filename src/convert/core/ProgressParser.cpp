@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <cmath>
 
+namespace quavero {
+
 namespace progress {
 namespace {
 constexpr int kMarkerLength = 5; // "time="
@@ -53,3 +55,5 @@ std::optional<ProgressReading> readChunk(const QByteArray &chunk, quint64 durati
     return percentOf(Return_Seconds_From_VOB_Duration_Str(*field), durationSeconds);
 }
 } // namespace progress
+
+} // namespace quavero

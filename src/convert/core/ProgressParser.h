@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace quavero {
+
 // What the per-file bar shows.
 struct ProgressReading {
     bool busy = false; // the entry's duration is unknown: no percentage
@@ -29,3 +31,5 @@ ProgressReading percentOf(quint64 seconds, quint64 durationSeconds);
 // complete time field.
 std::optional<ProgressReading> readChunk(const QByteArray &chunk, quint64 durationSeconds);
 } // namespace progress
+
+} // namespace quavero

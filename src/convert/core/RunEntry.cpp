@@ -2,6 +2,8 @@
 
 #include "convert/core/OutputPlan.h"
 
+namespace quavero {
+
 namespace runentries {
 QList<RunEntry> fromList(const QList<NodeVideoFile> &entries)
 {
@@ -35,3 +37,5 @@ void planOutputs(QList<RunEntry> &entries, const QString &destinationFolder, qin
     }
 }
 } // namespace runentries
+
+} // namespace quavero

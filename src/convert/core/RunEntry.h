@@ -9,6 +9,8 @@
 #include "convert/core/EncoderCommand.h"
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 struct RunEntry {
     NodeVideoFile entry;
     OutputName output;     // subfolder below the destination ("" for none) and base name of the output
@@ -29,3 +31,5 @@ QList<RunEntry> fromList(const QList<NodeVideoFile> &entries);
 void planOutputs(QList<RunEntry> &entries, const QString &destinationFolder, qint64 formatIndex, bool keepStructure,
                  const std::function<bool(const QString &)> &exists);
 } // namespace runentries
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace runnotice {
 RunNotice forRun(int converted, int failed)
 {
@@ -18,3 +20,5 @@ RunNotice forRun(int converted, int failed)
     return notice;
 }
 } // namespace runnotice
+
+} // namespace quavero

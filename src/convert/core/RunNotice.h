@@ -3,6 +3,8 @@
 // run has ended: how many files were converted and how many failed. Pure.
 #include <QString>
 
+namespace quavero {
+
 struct RunNotice {
     QString summary; // "Conversion finished"
     QString body;    // "3 files converted, 1 failed."
@@ -11,3 +13,5 @@ struct RunNotice {
 namespace runnotice {
 RunNotice forRun(int converted, int failed);
 } // namespace runnotice
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace runreport {
 namespace {
 struct Text {
@@ -63,3 +65,5 @@ RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QLis
     return alert;
 }
 } // namespace runreport
+
+} // namespace quavero

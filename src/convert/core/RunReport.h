@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 struct FailedEntry {
     QString fileName; // the input file's name, "a b.wav"
     QString reason;   // short reason, "ffmpeg failed: ..."
@@ -37,3 +39,5 @@ namespace runreport {
 RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed = {},
                   const QList<ConvertedWithWarning> &warnings = {});
 } // namespace runreport
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace quavero {
+
 namespace runsettings {
 RunSettings fromStored(const QString &filesAtOnce, const QString &pauseBetweenFiles, int processors)
 {
@@ -24,3 +26,5 @@ QString pauseText(bool pause)
     return pause ? QStringLiteral("1") : QStringLiteral("0");
 }
 } // namespace runsettings
+
+} // namespace quavero

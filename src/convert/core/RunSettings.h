@@ -5,6 +5,8 @@
 // ("Quavero_Pause_Between_Files", "1" or "0", "1" when missing). Pure.
 #include <QString>
 
+namespace quavero {
+
 struct RunSettings {
     int filesAtOnce = 1;
     bool pauseBetweenFiles = true;
@@ -17,3 +19,5 @@ RunSettings fromStored(const QString &filesAtOnce, const QString &pauseBetweenFi
 QString filesAtOnceText(int filesAtOnce);
 QString pauseText(bool pause);
 } // namespace runsettings
+
+} // namespace quavero

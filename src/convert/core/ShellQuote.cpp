@@ -1,5 +1,7 @@
 #include "convert/core/ShellQuote.h"
 
+namespace quavero {
+
 namespace shell {
 namespace {
 bool isPlain(QChar c)
@@ -36,3 +38,5 @@ QString commandLine(const QString &program, const QStringList &arguments)
     return words.join(QLatin1Char(' '));
 }
 } // namespace shell
+
+} // namespace quavero

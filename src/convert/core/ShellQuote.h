@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace shell {
 // The word as a shell needs it: unchanged when it holds only characters no
 // shell treats specially, otherwise in single quotes (a single quote inside
@@ -12,3 +14,5 @@ QString quoted(const QString &word);
 // Program and arguments quoted and joined with single spaces.
 QString commandLine(const QString &program, const QStringList &arguments);
 } // namespace shell
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace quavero {
+
 namespace tags {
 namespace {
 // Bytes of a FLAC picture block besides the image, MIME type and description.
@@ -94,3 +96,5 @@ QList<PlannedPicture> notYetThere(const QList<PlannedPicture> &planned, const QL
     return missing;
 }
 } // namespace tags
+
+} // namespace quavero

@@ -11,6 +11,8 @@
 #include "convert/core/TagSet.h"
 #include "convert/core/TagTarget.h"
 
+namespace quavero {
+
 struct PlannedPicture {
     TagPicture picture; // type within 0..20, MIME type from the image itself
     ImageHeader header;
@@ -33,3 +35,5 @@ QList<PlannedPicture> notYetThere(const QList<PlannedPicture> &planned, const QL
 // "tags not copied: <why>"
 QString tagsNotCopied(const QString &why);
 } // namespace tags
+
+} // namespace quavero

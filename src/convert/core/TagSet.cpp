@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace tags {
 namespace {
 struct NumberFields {
@@ -91,3 +93,5 @@ QString pictureName(int type)
     return QCoreApplication::translate("TagCopy", kPictureTypeNames[type]);
 }
 } // namespace tags
+
+} // namespace quavero

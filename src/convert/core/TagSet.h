@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 struct TagPicture {
     // The picture types shared by ID3v2, FLAC, Vorbis comments and WMA.
     enum Type { Other = 0, FileIcon = 1, OtherFileIcon = 2, FrontCover = 3, BackCover = 4, LastKnownType = 20 };
@@ -37,3 +39,5 @@ QMap<QString, QStringList> withNumbers(QMap<QString, QStringList> fields, Number
 // "front cover", "back cover", "picture of type 7": how a report names a picture.
 QString pictureName(int type);
 } // namespace tags
+
+} // namespace quavero

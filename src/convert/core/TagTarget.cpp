@@ -2,6 +2,8 @@
 
 #include "formats/core/FormatTable.h"
 
+namespace quavero {
+
 namespace tags {
 namespace {
 // A FLAC metadata block has a 24-bit length; Vorbis comments carry the same block.
@@ -60,3 +62,5 @@ TagTarget targetFor(qint64 formatIndex)
     return TagTarget{};
 }
 } // namespace tags
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 
 #include "convert/core/TagSet.h"
 
+namespace quavero {
+
 // The kind of file the tag-copy step opens to write the tags.
 enum class TagFile {
     None,         // .AC3, .AMR, .RAW: no tags at all; left untouched
@@ -35,3 +37,5 @@ namespace tags {
 // The target of an output format index 0..14 (None outside).
 TagTarget targetFor(qint64 formatIndex);
 } // namespace tags
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <cmath>
 
+namespace quavero {
+
 namespace timeleft {
 namespace {
 constexpr qint64 kLeastMeasuredMs = 1000;
@@ -47,3 +49,5 @@ QString text(qint64 seconds)
                       : QCoreApplication::translate("TimeLeft", "About %1 hours %2 minutes left").arg(hours).arg(rest);
 }
 } // namespace timeleft
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace quavero {
+
 namespace timeleft {
 // What the run knows when it estimates.
 struct Measure {
@@ -26,3 +28,5 @@ double fractionDone(double audioSecondsDone, double audioSecondsTotal, bool ever
 // "About 1 hour 10 minutes left", "Almost done" (five seconds or less).
 QString text(qint64 seconds);
 } // namespace timeleft
+
+} // namespace quavero

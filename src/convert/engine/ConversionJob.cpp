@@ -16,6 +16,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+namespace quavero {
+
 namespace {
 // What is kept of a long error output: its start (where ffmpeg describes the
 // input) and its end (where it says what went wrong).
@@ -425,3 +427,5 @@ void ConversionJob::stop()
     m_tags->cancel();
     finish(false, QStringLiteral("the conversion was stopped"));
 }
+
+} // namespace quavero

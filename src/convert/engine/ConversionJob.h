@@ -56,6 +56,9 @@
 #include "formats/core/Records.h"
 
 class QProcess;
+
+namespace quavero {
+
 class TagCopyTask;
 struct PlainFailure;
 struct FailureContext;
@@ -85,8 +88,13 @@ struct ConversionResult {
     // same ("only 1.2 s of 5.0 s could be read…", "tags not copied: …").
     QStringList warnings;
 };
-Q_DECLARE_METATYPE(ConversionResult)
-Q_DECLARE_METATYPE(ProgressReading)
+
+} // namespace quavero
+
+Q_DECLARE_METATYPE(quavero::ConversionResult)
+Q_DECLARE_METATYPE(quavero::ProgressReading)
+
+namespace quavero {
 
 class ConversionJob : public QObject {
     Q_OBJECT
@@ -153,3 +161,5 @@ private:
     bool m_finalWritten = false; // ffmpeg or sox of this entry may have written the final path
     quint64 m_generation = 0;    // tells a queued finish of an earlier entry from the current one
 };
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <cmath>
 
+namespace quavero {
+
 ConversionRun::ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr<RunClock> clock, QObject *parent)
     : QObject(parent), m_setup(std::move(setup)), m_jobs(std::move(jobs)),
       m_clock(clock ? std::move(clock) : std::make_unique<QtRunClock>())
@@ -374,3 +376,5 @@ RunProgress ConversionRun::progress() const
     }
     return p;
 }
+
+} // namespace quavero

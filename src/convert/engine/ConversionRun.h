@@ -37,6 +37,8 @@
 #include "convert/engine/RunJob.h"
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 struct RunPacing {
     int firstDelayMs = 0; // from start() to the first step
     int pauseMs = 0;      // from the end of an entry to the next step
@@ -181,3 +183,5 @@ private:
     qint64 m_workedMs = 0;      // time with entries running, up to m_runningSince
     qint64 m_runningSince = -1; // when the running count went above 0
 };
+
+} // namespace quavero

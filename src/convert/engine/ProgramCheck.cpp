@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace quavero {
+
 namespace programs {
 namespace {
 struct Text {
@@ -44,3 +46,5 @@ QString missingInformative(const MissingProgram &missing)
         .arg(missing.name, missing.path, missing.debianPackage);
 }
 } // namespace programs
+
+} // namespace quavero

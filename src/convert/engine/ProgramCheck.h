@@ -6,6 +6,8 @@
 
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 struct MissingProgram {
     QString name;          // "ffmpeg", "sox"
     QString path;          // the path that was tried
@@ -27,3 +29,5 @@ MissingProgram firstMissing(qint64 formatIndex, const FormatRecords &records, co
 QString missingMessage(const MissingProgram &missing);
 QString missingInformative(const MissingProgram &missing);
 } // namespace programs
+
+} // namespace quavero

@@ -1,5 +1,7 @@
 #include "convert/engine/RunClock.h"
 
+namespace quavero {
+
 QtRunClock::QtRunClock()
 {
     m_elapsed.start();
@@ -32,3 +34,5 @@ bool QtRunClock::timerActive() const
 {
     return m_timer.isActive();
 }
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <functional>
 
+namespace quavero {
+
 class RunClock {
 public:
     virtual ~RunClock() = default;
@@ -31,3 +33,5 @@ private:
     QTimer m_timer;
     std::function<void()> m_fire;
 };
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+namespace quavero {
+
 namespace rundetails {
 namespace {
 QString fileName(const QString &path)
@@ -76,3 +78,5 @@ QList<EntryDetails> details(const ConversionRun &run, const QList<int> &indexes)
     return entries;
 }
 } // namespace rundetails
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include "convert/core/EntryDetails.h"
 #include "convert/core/RunReport.h"
 
+namespace quavero {
+
 class ConversionRun;
 
 namespace rundetails {
@@ -28,3 +30,5 @@ QList<ConvertedWithWarning> warnings(const ConversionRun &run);
 // was saved, the commands that ran and the end of their output.
 QList<EntryDetails> details(const ConversionRun &run, const QList<int> &indexes);
 } // namespace rundetails
+
+} // namespace quavero

@@ -1,5 +1,7 @@
 #include "convert/engine/RunJob.h"
 
+namespace quavero {
+
 namespace {
 class ConversionRunJob : public RunJob {
 public:
@@ -37,3 +39,5 @@ RunJobFactory conversionJobs(const QString &ffmpegPath, const QString &soxPath, 
     };
 }
 } // namespace runjobs
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 
 #include "convert/engine/ConversionJob.h"
 
+namespace quavero {
+
 class RunJob {
 public:
     virtual ~RunJob() = default;
@@ -28,3 +30,5 @@ namespace runjobs {
 // Jobs that convert with ffmpeg and sox at these paths; records must outlive them.
 RunJobFactory conversionJobs(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records);
 } // namespace runjobs
+
+} // namespace quavero

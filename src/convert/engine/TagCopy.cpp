@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+namespace quavero {
+
 namespace tagcopy {
 namespace {
 constexpr qint64 kCopyBlock = 1024 * 1024;
@@ -133,3 +135,5 @@ void TagCopyTask::cancel()
     m_cancelled->store(true);
     m_future.waitForFinished();
 }
+
+} // namespace quavero

@@ -16,6 +16,8 @@
 #include <atomic>
 #include <memory>
 
+namespace quavero {
+
 namespace tagcopy {
 // True when the output format keeps tags that this step writes (not for
 // .AC3, .AMR and .RAW, which hold none, nor .CAF and .AU, which keep what
@@ -51,3 +53,5 @@ private:
     std::shared_ptr<std::atomic<bool>> m_cancelled;
     bool m_running = false;
 };
+
+} // namespace quavero

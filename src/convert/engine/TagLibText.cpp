@@ -1,5 +1,7 @@
 #include "convert/engine/TagLibText.h"
 
+namespace quavero {
+
 namespace taglibtext {
 QString toQt(const TagLib::String &s)
 {
@@ -46,3 +48,5 @@ TagLib::PropertyMap toTagLib(const QMap<QString, QStringList> &fields)
     return map;
 }
 } // namespace taglibtext
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <taglib/tpropertymap.h>
 #include <taglib/tstring.h>
 
+namespace quavero {
+
 namespace taglibtext {
 QString toQt(const TagLib::String &s);
 QByteArray toQt(const TagLib::ByteVector &v);
@@ -17,3 +19,5 @@ TagLib::String toTagLib(const QString &s);
 TagLib::ByteVector toTagLib(const QByteArray &a);
 TagLib::PropertyMap toTagLib(const QMap<QString, QStringList> &fields);
 } // namespace taglibtext
+
+} // namespace quavero

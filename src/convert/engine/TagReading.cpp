@@ -17,6 +17,8 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
+namespace quavero {
+
 using namespace TagLib;
 using taglibtext::toQt;
 
@@ -107,3 +109,5 @@ InputTags read(const QString &path)
     return result;
 }
 } // namespace tagread
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 
 #include "convert/core/TagSet.h"
 
+namespace quavero {
+
 struct InputTags {
     bool readable = false; // false: TagLib does not know the file or could not parse it
     TagSet tags;
@@ -15,3 +17,5 @@ InputTags read(const QString &path);
 // True when the file's name ends in an extension TagLib reads (".mp3", ".flac", ...).
 bool isTagLibType(const QString &path);
 } // namespace tagread
+
+} // namespace quavero

@@ -22,6 +22,8 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
+namespace quavero {
+
 using namespace TagLib;
 using taglibtext::toQt;
 using taglibtext::toTagLib;
@@ -239,3 +241,5 @@ QString write(const QString &path, const TagTarget &target, const TagPlan &plan)
                  : QCoreApplication::translate("TagCopy", "the converted file could not be read to add them");
 }
 } // namespace tagwrite
+
+} // namespace quavero

@@ -7,7 +7,11 @@
 #include "convert/core/TagPlan.h"
 #include "convert/core/TagTarget.h"
 
+namespace quavero {
+
 namespace tagwrite {
 // Returns an empty text on success, else why the tags could not be written.
 QString write(const QString &path, const TagTarget &target, const TagPlan &plan);
 } // namespace tagwrite
+
+} // namespace quavero

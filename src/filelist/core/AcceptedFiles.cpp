@@ -3,6 +3,8 @@
 #include "filelist/core/PathParts.h"
 #include "formats/core/FormatTable.h"
 
+namespace quavero {
+
 namespace filelist {
 QStringList acceptedFolderNames(const QStringList &names)
 {
@@ -19,3 +21,5 @@ bool isAcceptedFile(const QString &path)
     return !extension.isEmpty() && formats::acceptedExtensions().contains(extension, Qt::CaseInsensitive);
 }
 } // namespace filelist
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace filelist {
 // The names of a folder listing whose extension is exactly one of the accepted
 // extensions, letter case included (so "b.WAV" is left out), in listing order.
@@ -14,3 +16,5 @@ QStringList acceptedFolderNames(const QStringList &names);
 // filter ignores it.
 bool isAcceptedFile(const QString &path);
 } // namespace filelist
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace quavero {
+
 namespace filelist {
 QString columnText(const NodeVideoFile &entry, int column)
 {
@@ -78,3 +80,5 @@ void ColumnSorter::sort(QList<NodeVideoFile> &entries, int column, bool ascendin
     entries = std::move(sorted);
 }
 } // namespace filelist
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include "filelist/core/NaturalOrder.h"
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 namespace filelist {
 // Name, extension, size, duration.
 constexpr int kColumnCount = 4;
@@ -47,3 +49,5 @@ private:
     QHash<QString, QCollatorSortKey> m_keys;
 };
 } // namespace filelist
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "common/core/NumberText.h"
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 constexpr int kDurationTextLength = 11;
@@ -25,3 +27,5 @@ qint64 secondsFromDurationText(const QString &text)
     return text.isEmpty() ? 0 : clockSeconds(QStringView(text).mid(1));
 }
 } // namespace filelist
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 // length; the list shows the text that follows it and converts it to seconds.
 #include <QString>
 
+namespace quavero {
+
 namespace filelist {
 // The 11 characters that follow the first "Duration:" in the report
 // (" 00:03:25.4" for "Duration: 00:03:25.40, start: ..."). An empty text when
@@ -15,3 +17,5 @@ QString durationTextFromReport(const QString &report);
 // " 01:02:03.0" gives 3723, " N/A, start" and "" give 0.
 qint64 secondsFromDurationText(const QString &text);
 } // namespace filelist
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "filelist/core/PathParts.h"
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 NodeVideoFile entryFor(const QUrl &url, const QString &path)
@@ -28,3 +30,5 @@ NodeVideoFile entryFromFolderAndName(const QString &folder, const QString &name)
     return entryFor(QUrl::fromLocalFile(path), path);
 }
 } // namespace filelist
+
+} // namespace quavero

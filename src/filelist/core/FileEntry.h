@@ -6,9 +6,13 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 namespace filelist {
 // A file chosen in the Add Files panel (or dropped on the list).
 NodeVideoFile entryFromUrl(const QUrl &url);
 // A name listed in a folder chosen with Add Folder (or dropped on the list).
 NodeVideoFile entryFromFolderAndName(const QString &folder, const QString &name);
 } // namespace filelist
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <QAbstractItemModel>
 #include <QItemSelectionModel>
 
+namespace quavero {
+
 KeptSelection KeptSelection::take(const QItemSelectionModel &selection, int keyRole)
 {
     KeptSelection kept;
@@ -54,3 +56,5 @@ void KeptSelection::restore(QItemSelectionModel &selection) const
     if (!rows.isEmpty())
         selection.select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
+
+} // namespace quavero

@@ -10,6 +10,8 @@
 class QAbstractItemModel;
 class QItemSelectionModel;
 
+namespace quavero {
+
 class KeptSelection {
 public:
     // The selection of selection's model, each row known by the data of its
@@ -26,3 +28,5 @@ private:
     QHash<QString, int> m_selected; // key -> how many rows carried it
     QString m_current;
 };
+
+} // namespace quavero

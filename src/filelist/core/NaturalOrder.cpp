@@ -1,5 +1,7 @@
 #include "filelist/core/NaturalOrder.h"
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 QLocale collationLocale(const QLocale &locale)
@@ -29,3 +31,5 @@ QCollatorSortKey NaturalOrder::sortKey(const QString &text) const
     return m_collator.sortKey(text);
 }
 } // namespace filelist
+
+} // namespace quavero

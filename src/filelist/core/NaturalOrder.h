@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QString>
 
+namespace quavero {
+
 namespace filelist {
 class NaturalOrder {
 public:
@@ -25,3 +27,5 @@ private:
     QCollator m_collator;
 };
 } // namespace filelist
+
+} // namespace quavero

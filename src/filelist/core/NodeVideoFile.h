@@ -7,6 +7,8 @@
 
 #include "formats/core/RecordField.h"
 
+namespace quavero {
+
 class NodeVideoFile {
     QV_RECORD_FIELD(QUrl, s_File_URL, setS_File_URL, QUrl())
     QV_RECORD_FIELD(QString, s_File_Path, setS_File_Path, QString())
@@ -24,3 +26,5 @@ class NodeVideoFile {
     // destination.
     QV_RECORD_FIELD(QString, s_Relative_Folder, setS_Relative_Folder, QString())
 };
+
+} // namespace quavero

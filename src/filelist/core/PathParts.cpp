@@ -1,5 +1,7 @@
 #include "filelist/core/PathParts.h"
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 QString withoutTrailingSlashes(const QString &path)
@@ -50,3 +52,5 @@ QString nameWithoutExtension(const QString &name)
     return dot < 0 ? name : name.left(dot);
 }
 } // namespace filelist
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 // ignored, so "/music/a.mp3/" has the same parts as "/music/a.mp3".
 #include <QString>
 
+namespace quavero {
+
 namespace filelist {
 // "a.mp3" of "/music/a.mp3".
 QString lastPathComponent(const QString &path);
@@ -14,3 +16,5 @@ QString pathExtension(const QString &path);
 // "a" of "a.mp3", "archive.tar" of "archive.tar.gz", ".hidden" of ".hidden".
 QString nameWithoutExtension(const QString &name);
 } // namespace filelist
+
+} // namespace quavero

@@ -1,5 +1,7 @@
 #include "filelist/core/ReportParts.h"
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 // The input number of a line starting at `from` that reads "Input #<k>,",
@@ -40,3 +42,5 @@ QStringList reportPartsByInput(const QString &report)
     return parts;
 }
 } // namespace filelist
+
+} // namespace quavero

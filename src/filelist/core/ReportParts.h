@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace filelist {
 // The parts of the inputs 0, 1, 2 ... in order, as many as the report holds
 // in an unbroken run from input 0: part k runs from the start of the line
@@ -15,3 +17,5 @@ namespace filelist {
 // indented, so a tag reading "Input #1, x" cannot cut a part.
 QStringList reportPartsByInput(const QString &report);
 } // namespace filelist
+
+} // namespace quavero

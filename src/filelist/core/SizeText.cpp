@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace quavero {
+
 namespace filelist {
 QString sizeText(quint64 bytes)
 {
@@ -19,3 +21,5 @@ QString sizeText(quint64 bytes)
     return QString::asprintf("%4.2f %s", value, units[unit]);
 }
 } // namespace filelist
+
+} // namespace quavero

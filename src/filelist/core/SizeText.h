@@ -3,8 +3,12 @@
 // as "1.00 KB" and five million bytes as "4.77 MB".
 #include <QString>
 
+namespace quavero {
+
 namespace filelist {
 // Units go "bytes", "KB", "MB", "GB", "TB", then on with "PB" and "EB" for the
 // sizes a 64-bit count can still hold.
 QString sizeText(quint64 bytes);
 } // namespace filelist
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace quavero {
+
 int VideoFileList::count() const
 {
     QMutexLocker lock(&m_mutex);
@@ -63,3 +65,5 @@ void VideoFileList::sort(const std::function<void(QList<NodeVideoFile> &)> &sort
     QMutexLocker lock(&m_mutex);
     sorter(m_entries);
 }
+
+} // namespace quavero

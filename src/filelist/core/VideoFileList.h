@@ -8,6 +8,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 class VideoFileList {
 public:
     int count() const;
@@ -30,3 +32,5 @@ private:
     mutable QMutex m_mutex;
     QList<NodeVideoFile> m_entries;
 };
+
+} // namespace quavero

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace quavero {
+
 namespace filelist {
 QStringList AddCandidates::notAddedLines() const
 {
@@ -50,3 +52,5 @@ void addChosenFile(AddCandidates &candidates, const QString &path)
         candidates.notAdded << NotAdded{path, problem};
 }
 } // namespace filelist
+
+} // namespace quavero

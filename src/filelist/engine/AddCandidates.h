@@ -10,6 +10,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 namespace filelist {
 struct NotAdded {
     QString path;
@@ -30,3 +32,5 @@ void addFolderFiles(AddCandidates &candidates, const QString &folder);
 // A file the user chose or dropped (its extension already accepted).
 void addChosenFile(AddCandidates &candidates, const QString &path);
 } // namespace filelist
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 // True for a regular file (or a link to one); stat() never opens the file, so
@@ -76,3 +78,5 @@ QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths, 
     return texts;
 }
 } // namespace filelist
+
+} // namespace quavero

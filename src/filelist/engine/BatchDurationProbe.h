@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace quavero {
+
 namespace filelist {
 // At most this many inputs go to one ffmpeg.
 constexpr int kProbeBatchLimit = 64;
@@ -34,3 +36,5 @@ struct BatchProbeOptions {
 QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths,
                                const BatchProbeOptions &options = {});
 } // namespace filelist
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "filelist/engine/BatchDurationProbe.h"
 
+namespace quavero {
+
 namespace filelist {
 QString probeDurationText(const QString &ffmpeg, const QString &path)
 {
@@ -10,3 +12,5 @@ QString probeDurationText(const QString &ffmpeg, const QString &path)
     return probeDurationTexts(ffmpeg, {path}).value(0);
 }
 } // namespace filelist
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 // the input; the report's "Duration:" gives the file's length.
 #include <QString>
 
+namespace quavero {
+
 namespace filelist {
 // Runs ffmpeg on path (output and error joined, read to the end; the exit
 // status does not matter) and returns the duration text of its report, or an
@@ -12,3 +14,5 @@ namespace filelist {
 // Safe to call from any thread.
 QString probeDurationText(const QString &ffmpeg, const QString &path);
 } // namespace filelist
+
+} // namespace quavero

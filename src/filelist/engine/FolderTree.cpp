@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <sys/stat.h>
 
+namespace quavero {
+
 namespace filelist {
 namespace {
 struct Walk {
@@ -82,3 +84,5 @@ QList<NodeVideoFile> entriesBelow(const QString &top)
     return walk.entries;
 }
 } // namespace filelist
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 
 #include "filelist/core/NodeVideoFile.h"
 
+namespace quavero {
+
 namespace filelist {
 // New entries (path fields and relative folder set) for the files below top:
 // in each folder its own files first, in natural name order, then each of its
@@ -16,3 +18,5 @@ namespace filelist {
 // Each entry's relative folder is its folder below top ("" for top itself).
 QList<NodeVideoFile> entriesBelow(const QString &top);
 } // namespace filelist
+
+} // namespace quavero

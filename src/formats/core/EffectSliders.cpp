@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quavero {
+
 namespace effectsliders {
 int sliderFromDecibels(qint64 decibels)
 {
@@ -35,3 +37,5 @@ QString speedText(int percent)
     return QStringLiteral("%1 %").arg(percent);
 }
 } // namespace effectsliders
+
+} // namespace quavero

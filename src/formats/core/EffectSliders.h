@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace quavero {
+
 namespace effectsliders {
 // Ranges that sox accepts and that make sense to a listener; the neutral
 // values lie inside them.
@@ -28,3 +30,5 @@ float speedFromSlider(double percent);
 QString decibelsText(int position);
 QString speedText(int percent);
 } // namespace effectsliders
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace quavero {
+
 namespace formats {
 const QVector<OutputFormat> &all()
 {
@@ -54,3 +56,5 @@ const QStringList &acceptedExtensions()
     return list;
 }
 } // namespace formats
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+namespace quavero {
+
 // Which settings record a format reads (None for .AC3).
 enum class RecordKind { None, AIFF, AMR, AU, CAF, FLAC, MP3, OGG, RAW, SPX, WAV, WMA, M4A };
 
@@ -30,3 +32,5 @@ int indexFromName(const QString &name);
 // The accepted input extensions, lower case without the dot, in format order.
 const QStringList &acceptedExtensions();
 } // namespace formats
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace quavero {
+
 // Labels made of words are marked for translation in the context
 // "FormatLabels"; the options dialogs show them translated, while the
 // records and quavero-cli's --set keep these English texts.
@@ -162,3 +164,5 @@ const ChoiceList &bitrateModes()
     return l;
 }
 } // namespace labels
+
+} // namespace quavero

@@ -9,6 +9,8 @@
 #include <QVector>
 #include <initializer_list>
 
+namespace quavero {
+
 struct Choice {
     Choice(const char *label, const char *value, const char *container = "")
         : label(QString::fromUtf8(label)), value(QString::fromUtf8(value)), container(QString::fromUtf8(container))
@@ -61,3 +63,5 @@ const ChoiceList &wavFormats();           // "PCM 8" .. "PCM 32"
 const ChoiceList &wmaVersions();          // "WMA 1", "WMA 2" (radio buttons)
 const ChoiceList &bitrateModes();         // "CBR", "VBR" for the b_VBR flag (0, 1; no value)
 } // namespace labels
+
+} // namespace quavero

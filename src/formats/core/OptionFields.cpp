@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+namespace quavero {
+
 // One option bound to a record member through its getter and setter.
 #define QV_OPTION(name, Record, field, Setter, kind, choices)                                     \
     OptionField                                                                                  \
@@ -113,3 +115,5 @@ const OptionField *byName(RecordKind record, const QString &name)
     return nullptr;
 }
 } // namespace options
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 #include "formats/core/LabelLists.h"
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 enum class OptionKind {
     Position, // index into `choices`
     Flag,     // 0 or 1, the choices name the two states
@@ -36,3 +38,5 @@ const OptionField *byRecordField(RecordKind record, const QString &recordField);
 // The option with the given short name ("channels"), or nullptr.
 const OptionField *byName(RecordKind record, const QString &name);
 } // namespace options
+
+} // namespace quavero

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quavero {
+
 // Declares one setting of a format record: a private member, a getter named
 // after the setting and a setter named "set" + the capitalised name.
 #define QV_RECORD_FIELD(Type, name, Setter, initial) \
@@ -8,3 +11,5 @@ public:                                              \
                                                      \
 private:                                             \
     Type m_##name = initial;
+
+} // namespace quavero

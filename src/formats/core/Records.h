@@ -6,6 +6,8 @@
 
 #include "formats/core/RecordField.h"
 
+namespace quavero {
+
 class Audio_Format_AIFF {
     QV_RECORD_FIELD(qint64, i_Sample_Rate, setI_Sample_Rate, 0)
     QV_RECORD_FIELD(qint64, i_Channels, setI_Channels, 0)
@@ -123,3 +125,5 @@ struct FormatRecords {
 void giveStartValues(FormatRecords &records);
 // A fresh set of records holding the start values.
 FormatRecords startRecords();
+
+} // namespace quavero

@@ -1,5 +1,7 @@
 #include "formats/core/Records.h"
 
+namespace quavero {
+
 // Start values of every record, in the order start-up creates the records.
 void giveStartValues(FormatRecords &r)
 {
@@ -62,3 +64,5 @@ FormatRecords startRecords()
     giveStartValues(records);
     return records;
 }
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+namespace quavero {
+
 namespace formats {
 int indexFromStored(const QString &stored)
 {
@@ -18,3 +20,5 @@ int indexFromStored(const QString &stored)
     return at(index) ? int(index) : kDefaultIndex;
 }
 } // namespace formats
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 // The output format kept in the preferences store, read back at start-up.
 #include <QString>
 
+namespace quavero {
+
 namespace formats {
 // The format index a stored text names. A missing value (empty text) gives
 // .AC3 (0), as an index of 0 would; text that does not start with a number,
@@ -9,3 +11,5 @@ namespace formats {
 // The number is the text's leading integer: " 12 " and "7 (FLAC)" are read.
 int indexFromStored(const QString &stored);
 } // namespace formats
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace quavero {
+
 #ifndef QUAVERO_INSTALLED_RESOURCES
 #define QUAVERO_INSTALLED_RESOURCES "../libexec/quavero/resources"
 #endif
@@ -34,3 +36,5 @@ QString programPath(const QString &name)
     return programPathFrom(name, executableFolder, {});
 }
 } // namespace bundled
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace bundled {
 // The path of the named program, or the bare name when it is nowhere to be
 // found (starting it then fails, which callers report).
@@ -14,3 +16,5 @@ QString programPath(const QString &name);
 // folders instead of the PATH (an empty list searches the PATH).
 QString programPathFrom(const QString &name, const QString &executableFolder, const QStringList &searchFolders);
 } // namespace bundled
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace child {
 void dieWithParent(QProcess &process)
 {
@@ -69,3 +71,5 @@ bool canRun(const QString &program)
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 } // namespace child
+
+} // namespace quavero

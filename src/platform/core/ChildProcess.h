@@ -10,6 +10,8 @@
 class QObject;
 class QProcess;
 
+namespace quavero {
+
 struct JoinedRun {
     bool started = false;   // false: the program could not be started at all
     bool crashed = false;
@@ -34,3 +36,5 @@ QProcess *newProcess(QObject *parent);
 // True when program names an executable file (or one found on the PATH).
 bool canRun(const QString &program);
 } // namespace child
+
+} // namespace quavero

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace fs {
 QString documentsFolder()
 {
@@ -199,3 +201,5 @@ QString canonicalPath(const QString &path)
     return QDir::cleanPath(info.absoluteFilePath());
 }
 } // namespace fs
+
+} // namespace quavero

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quavero {
+
 namespace fs {
 // The user's documents folder, "~" expanded.
 QString documentsFolder();
@@ -43,3 +45,5 @@ qint64 fileSize(const QString &path);
 // path when the file does not exist.
 QString canonicalPath(const QString &path);
 } // namespace fs
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+namespace quavero {
+
 QtPreferences::QtPreferences()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Quavero"), QStringLiteral("Quavero")))
@@ -47,3 +49,5 @@ QString QtPreferences::fileName() const
 {
     return m_settings->fileName();
 }
+
+} // namespace quavero

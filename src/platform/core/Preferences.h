@@ -7,6 +7,8 @@
 
 class QSettings;
 
+namespace quavero {
+
 class IPreferences {
 public:
     virtual ~IPreferences() = default;
@@ -37,3 +39,4 @@ private:
     std::unique_ptr<QSettings> m_settings;
 };
 
+} // namespace quavero

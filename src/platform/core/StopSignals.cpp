@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace quavero {
+
 namespace {
 int g_pipe[2] = {-1, -1};
 volatile std::sig_atomic_t g_signal = 0;
@@ -76,3 +78,5 @@ void StopSignalWatcher::onReadable()
     if (number)
         emit interrupted(number);
 }
+
+} // namespace quavero

@@ -8,6 +8,8 @@
 
 class QSocketNotifier;
 
+namespace quavero {
+
 class StopSignalWatcher : public QObject {
     Q_OBJECT
 public:
@@ -29,3 +31,5 @@ private:
     void onReadable();
     QSocketNotifier *m_notifier = nullptr;
 };
+
+} // namespace quavero

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <syslog.h>
 
+namespace quavero {
+
 namespace syslogline {
 void write(const QString &line)
 {
@@ -11,3 +13,5 @@ void write(const QString &line)
     std::fprintf(stderr, "%s\n", bytes.constData());
 }
 } // namespace syslogline
+
+} // namespace quavero

@@ -3,6 +3,10 @@
 // The text is data, never a format pattern.
 #include <QString>
 
+namespace quavero {
+
 namespace syslogline {
 void write(const QString &line);
 } // namespace syslogline
+
+} // namespace quavero

@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+namespace quavero {
+
 #ifndef QUAVERO_INSTALLED_TRANSLATIONS
 #define QUAVERO_INSTALLED_TRANSLATIONS "../share/quavero/translations"
 #endif
@@ -93,3 +95,5 @@ QString installForUser(QCoreApplication &app)
     return install(app, QLocale::system(), folders(QCoreApplication::applicationDirPath()));
 }
 } // namespace translations
+
+} // namespace quavero

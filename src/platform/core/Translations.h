@@ -11,6 +11,8 @@
 
 class QCoreApplication;
 
+namespace quavero {
+
 namespace translations {
 // The language names to look for, best first, for the interface languages
 // of a locale (QLocale::uiLanguages(), "de-DE" or "de_DE"): each name and
@@ -30,3 +32,5 @@ QString install(QCoreApplication &app, const QLocale &locale, const QStringList 
 // The same for the user's locale and the running executable's folders.
 QString installForUser(QCoreApplication &app);
 } // namespace translations
+
+} // namespace quavero

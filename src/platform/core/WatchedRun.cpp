@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+namespace quavero {
+
 namespace child {
 namespace {
 constexpr int kStopPollMs = 100;
@@ -41,3 +43,5 @@ WatchedRun runWatched(const QString &program, const QStringList &arguments, int 
     return run;
 }
 } // namespace child
+
+} // namespace quavero

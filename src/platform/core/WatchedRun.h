@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace quavero {
+
 struct WatchedRun {
     bool started = false; // false: the program could not be started at all
     bool killed = false;  // ended by the watch (no progress, or asked to stop)
@@ -22,3 +24,5 @@ namespace child {
 WatchedRun runWatched(const QString &program, const QStringList &arguments, int stallMs,
                       const std::function<bool()> &stop = {});
 } // namespace child
+
+} // namespace quavero

@@ -1,5 +1,7 @@
 #include "preview/core/PlaybackControls.h"
 
+namespace quavero {
+
 namespace preview {
 std::optional<PlaybackControls> controlsFor(qint64 status)
 {
@@ -15,3 +17,5 @@ std::optional<PlaybackControls> controlsFor(qint64 status)
     }
 }
 } // namespace preview
+
+} // namespace quavero

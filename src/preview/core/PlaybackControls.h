@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <optional>
 
+namespace quavero {
+
 namespace preview {
 enum PlayingStatus : qint64 { Stopped = 0, Playing = 1, Paused = 2 };
 
@@ -24,3 +26,5 @@ struct PlaybackControls {
 // leaves everything as it is.
 std::optional<PlaybackControls> controlsFor(qint64 status);
 } // namespace preview
+
+} // namespace quavero

@@ -2,6 +2,8 @@
 
 #include "filelist/core/PathParts.h"
 
+namespace quavero {
+
 namespace preview {
 namespace {
 // The entry's base name, as the list gives it.
@@ -51,3 +53,5 @@ QStringList waveformArguments(const QString &input, const QString &picture)
             picture};
 }
 } // namespace preview
+
+} // namespace quavero

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace quavero {
+
 namespace preview {
 // The preview WAV of a list entry: "<work folder>/<base name>.wav", the base
 // name being the one the list gives the entry (filelist::nameWithoutExtension:
@@ -24,3 +26,5 @@ QStringList wavArguments(const QString &input, const QString &wav);
 // ffmpeg drawing the waveform of input, its peaks, into one PNG picture.
 QStringList waveformArguments(const QString &input, const QString &picture);
 } // namespace preview
+
+} // namespace quavero
