@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times adding files to the file list through the same controller path that
 // Add Folder and dropped folders take, and how the table copes with a big list.
 //

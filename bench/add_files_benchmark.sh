@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times adding files to the file list (the code Add Folder and dropped folders
 # run): 600 short files added with lone probes one after the other, lone
 # probes one per core and batched probes, with the ratios; then a folder of

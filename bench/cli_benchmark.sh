@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times quavero-cli against a plain shell loop that runs the same ffmpeg (and
 # sox) commands one after the other, on 24 generated ten-second WAV files:
 # to .MP3, and to .WAV with an effect (the sox stage). The loop's commands are

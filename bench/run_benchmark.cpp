@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a conversion run of the window against quavero-cli on the same files:
 // the window driven offscreen through the controller's Convert command with
 // "Convert 2 files at once" and no pause between files, against

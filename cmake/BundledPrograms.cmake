@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The converter runs ffmpeg and sox as child processes. They are found at
 # configure time and linked into a resources/ folder beside the built
 # executables (build/bin/resources), where the program looks for them first.

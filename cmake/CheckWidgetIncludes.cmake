@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a widget includes the application controller. Only app/ and the
 # AppDelegate_<Subsystem>.cpp files may include app/AppDelegate.h; a widget
 # takes what it shows instead. Run as: cmake -DSOURCE_DIR=<src> -P this file.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The documentation Debian expects in a package: gzip-compressed manual
 # pages, the Debian changelog (changelog.gz, as the version carries no Debian
 # revision) and the machine-readable copyright file. gzip -n leaves out the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the desktop integration (launcher, icons, AppStream metadata),
 # the documentation (cmake/PackageDocs.cmake) and describes the Debian
 # package built with `cpack -G DEB`.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The translations of the program's texts. translations/quavero_<lang>.ts are
 # the sources; the build compiles them with lrelease into
 # build/bin/translations/quavero_<lang>.qm, beside the programs, where both

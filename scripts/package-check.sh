@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from an existing build folder, unpacks it into a
 # throwaway root (no installation on this machine) and checks that it holds
 # the programs, the translations and the desktop integration, declares its

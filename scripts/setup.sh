@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Quavero needs to build, run and test, from Debian's packages.
 # Idempotent: it asks apt only for what is missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test: once as a normal build (with the smoke
 # test of the real program under a virtual X server), once with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the concurrency test of

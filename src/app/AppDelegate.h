@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application controller: owns all application state and wires the main
 // window's commands to the subsystems. Its operations are spread over one .cpp

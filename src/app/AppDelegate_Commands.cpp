@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window commands: the toolbar and menu wiring, the toolbar's enabled
 // state while a preview is prepared, the window's size floor and the web pages.
 #include "app/AppDelegate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window, built from MainWindow.ui. It holds no logic: the
 // application controller reads its controls and reacts to its commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every key of the preferences store, and the default appearance colours.
 #include <QColor>

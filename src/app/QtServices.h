@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services of the desktop program, backed by Qt, wired into one
 // Services value for the application controller.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the application controller needs from the platform, handed in at
 // construction so that tests can give scripted fakes for the modal and audible

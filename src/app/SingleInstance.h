@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One window per user: a second start of the program hands the files it was
 // given to the window that runs and ends, instead of emptying the work folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four web pages of the Help menu. They live under a domain reserved for
 // documentation until the project has its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quavero: a batch audio converter for the Linux desktop.
 #include "app/AppDelegate.h"
 #include "app/core/CommandLineFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours dialog and how the list colours are applied to the file table.
 #include "app/AppDelegate.h"
 

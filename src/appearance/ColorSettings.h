@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five appearance settings the colours dialog edits: the waveform's
 // background and wave colours, the file list's background and text colours

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A colour well: a button showing a colour swatch that opens a colour chooser
 // when pressed and takes the chosen colour.

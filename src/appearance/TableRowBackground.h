@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While the file table shows alternating rows, its rows take the desktop's
 // own light or dark row colours, whatever its background colour is: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours dialog: the waveform's background and wave colours, the file
 // list's background and text colours and the alternating-rows switch. It is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The translation context of quavero-cli's messages and help:
 // cli::Text::tr("…") gives the text in the user's language (English under an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of quavero-cli, read into a request. Pure: it looks at no
 // file and starts nothing, so every mistake is found before any work begins.

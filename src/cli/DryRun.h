@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --dry-run: the ffmpeg and sox commands a conversion would run, one per
 // line, each quoted for a POSIX shell, with the output names and subfolders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Probes the duration of many files at once, off the event loop, with the
 // desktop program's batched duration probe: the files asked for before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of --list-formats: each format, the file extension it writes, and
 // each of its options with its NAME and every VALUE it accepts, the default

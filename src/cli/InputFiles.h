@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list entries an INPUT list names. A file is taken as it is (its
 // extension checked in any letter case, as the file panel does); a folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the VALUE of "--set NAME=VALUE" into what the record stores, and
 // describes what a NAME accepts. A list option takes the label the options

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user sees while files convert. On a terminal, a live block at the
 // bottom: the files done out of all and, once it can be estimated, the time

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Converts the files of a command line through a ConversionRun with up to N
 // files at once and no pauses, showing each step on the progress display, and

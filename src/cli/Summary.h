@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines that end a run: "N converted, M failed", what a stop or a full
 // disk left undone, then each failed file with its reason, each file not

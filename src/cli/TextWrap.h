@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lists of words for an 80-column terminal: joined with ", " and wrapped onto
 // lines that start with the given indent.

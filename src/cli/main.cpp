@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quavero-cli: the converter of the desktop program for terminals and scripts.
 #include "cli/CommandLine.h"
 #include "cli/CliText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Convert command and the end of a run: the checks before the folder
 // chooser, the run and its window, the alert that reports the run, the
 // desktop notification, and the Preferences dialog of the run settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/Window_Convert.h"
 
 #include "convert/core/TimeLeft.h"

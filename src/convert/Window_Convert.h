@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run window: a sheet over the main window that shows what a
 // ConversionRun reports (the overall bar `progress`, "N of M"; the per-file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Edit > Preferences: how a conversion run in the window paces itself. OK
 // stores both settings in the preferences store at once; the next run reads

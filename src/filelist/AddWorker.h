@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The add worker: completes new list entries (duration probe, size) off the
 // main thread and appends them to the list.

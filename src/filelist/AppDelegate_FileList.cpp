@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input file list operations of the controller: Add Files, Add Folder, Add
 // Folder and Subfolders and dropped files (all through one add worker and its
 // progress sheet), the duration probe, the table, sorting by a header click,

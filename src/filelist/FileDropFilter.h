@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets files and folders be dropped on a widget (the file table's viewport):
 // a drag that carries local files is accepted, and the drop hands their paths

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the file table shows: one row per entry of the file list, four columns
 // (name, extension, size text, duration text), every cell in the text colour

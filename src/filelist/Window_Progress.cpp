@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelist/Window_Progress.h"
 
 #include "ui_Window_Progress.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet shown over the main window while files are added: a fixed
 // description and a progress bar that advances one step per file. It cannot be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output format selection: the format combo box, its stored copy, the options
 // button, and opening and closing the format options dialogs.
 #include "app/AppDelegate.h"

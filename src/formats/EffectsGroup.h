@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The effects part of an options dialog: gain, treble, bass and speed sliders,
 // each with its current value beside it and a Default button. The dialogs

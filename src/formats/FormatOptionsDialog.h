@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every format options dialog shares. A dialog declares, in its
 // constructor, which list edits which record field, which radio buttons pick

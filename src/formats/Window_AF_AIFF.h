@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .AIFC, .AIFF and .AIF outputs (one record for the three):
 // sample rate, channels, format, bitrate, and the effects, which apply only

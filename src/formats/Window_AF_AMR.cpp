@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/Window_AF_AMR.h"
 
 #include "ui_Window_AF_AMR.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .AMR output: the bitrate.
 #include "formats/FormatOptionsDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .AU output: codec, sample rate, channels and the effects.
 #include "formats/FormatOptionsDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .CAF output: sample size, sample rate and channels.
 #include "formats/FormatOptionsDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .M4A output: sample rate, channels and bitrate.
 #include "formats/FormatOptionsDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .MP3 output: variable bitrate steered by a quality step or
 // constant bitrate, channels, sample rate and volume.

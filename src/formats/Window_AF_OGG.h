@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .OGG output: variable or constant bitrate, channels, and the
 // effects, which apply only in variable-bitrate mode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .RAW output: sample format, sample rate and channels.
 #include "formats/FormatOptionsDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .SPX output: one of three modes (quality preset, constant
 // bitrate, variable bitrate), each with its own list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the .WAV output: sample size, sample rate, channels and the
 // effects.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's light or dark appearance. It is read once at start and again
 // only when the desktop says it changed; asking for it costs nothing, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A lossless archive of a colour into bytes for the preferences store.
 #include <QByteArray>

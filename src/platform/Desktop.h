@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a web address in the user's browser and a folder in the file browser.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Desktop notifications (the bubble a desktop shows in a corner), sent
 // through the org.freedesktop.Notifications service on the session bus.

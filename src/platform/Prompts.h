@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything that talks to the user modally: alerts, the open panels, the
 // folder chooser and the colour chooser. Tests replace it with a scripted fake.

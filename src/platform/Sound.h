@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing one sound file: play, pause, stop and setting the current time.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preview playback: a selected list entry is converted into a WAV in the work
 // folder, its waveform picture is made, and Play, Pause and Stop act on a
 // sound opened on that WAV.

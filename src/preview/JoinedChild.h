@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One child process with its output and error joined on one pipe that is read
 // to its end, run without blocking the event loop. The preview runs its

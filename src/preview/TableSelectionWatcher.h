@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells when the selection of a table view changes, also after the view was
 // given a new model (which brings a new selection model with it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/View_Audio_Wave.h"
 
 #include <QFontMetrics>

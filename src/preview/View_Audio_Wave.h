@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The waveform pane of the main window: the newest complete waveform picture
 // stretched over the pane, or "No Audio Loaded" in red before any picture

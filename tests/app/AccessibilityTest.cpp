@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the windows: every control of the main window
 // named, the file table and the waveform pane by their own names, the run
 // sheet's bars by their labels, the effect Default buttons and the MP3 lists.

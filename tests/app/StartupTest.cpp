@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the work folder, the stored output format and the appearance
 // settings, driven with the real preferences store in the test's HOME.
 #include "StoredSettings.h"

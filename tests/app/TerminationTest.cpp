@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three ways the program ends: the Quit menu item, closing the main
 // window and the application being told to quit. Each ends the process at
 // once with status 0, asking nothing and writing nothing.

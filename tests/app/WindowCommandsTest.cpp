@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard: the focus order, the menus with their
 // shortcuts, the Sort by menu, and the options command at start.
 #include "ListEntries.h"

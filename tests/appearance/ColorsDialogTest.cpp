@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours dialog: what it shows, what OK, Cancel and Restore Defaults
 // store, and how the file table looks afterwards.
 #include "ListEntries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the table's text and background colours come from.
 #include "appearance/core/ListAppearance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the file table looks like: the desktop's row colours while rows
 // alternate, the chosen list background without them.
 #include "ListEntries.h"

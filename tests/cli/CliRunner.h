@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the built quavero-cli as a user would, and gives back what it printed
 // and its exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of quavero-cli: usage errors (exit 2, the message names
 // what is accepted), how --set VALUEs are matched, and the informative texts.
 #include "CliRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real conversions with ffmpeg and sox through the built quavero-cli.
 #include "CliRunner.h"
 #include "TestApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --dry-run prints the very commands a conversion runs: for every format the
 // builder's vector and the effects stage's, quoted so that a shell gives back
 // the same words; and it converts, creates and deletes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quavero-cli copies tags unless told --no-tags, and its summary names a
 // converted file whose pictures could not all be copied.
 #include "CliRunner.h"

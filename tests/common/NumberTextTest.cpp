@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers read from text: the leading integer of stored preferences and of the
 // fields of ffmpeg's clock texts.
 #include "common/core/NumberText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every position of every list of every format, through the argument builder:
 // the ffmpeg value a position sends is the one its label names. The names are
 // read from the labels here, independently of the choice tables, so a value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sox command of the effects stage.
 #include "QtPrinters.h"
 #include "convert/core/EffectsArguments.h"

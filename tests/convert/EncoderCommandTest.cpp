@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ffmpeg command of one entry: vectors per format, paths, effects flag.
 #include "EntryFromPath.h"
 #include "QtPrinters.h"

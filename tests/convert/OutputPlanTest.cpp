@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the outputs of one run go: numbered names instead of one output of the
 // run replacing another, relative folders kept below the destination.
 #include "QtPrinters.h"

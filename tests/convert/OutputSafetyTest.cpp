@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An output never lands on an input file.
 #include "QtPrinters.h"
 #include "convert/core/OutputSafety.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ffmpeg's and sox's messages turned into reasons a user can act on. The
 // outputs are recorded from ffmpeg 5.1 and SoX 14.4; the conversion tests run
 // the cheap cases for real.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading ffmpeg's "time=" progress lines.
 #include "QtPrinters.h"
 #include "convert/core/ProgressParser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failure reasons, the alert that ends a run and its details.
 #include "QtPrinters.h"
 #include "convert/core/EntryDetails.h"

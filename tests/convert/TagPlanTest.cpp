@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tag-copy step plans for an output: numbers in the output's style,
 // pictures recognised from their bytes, and the ones an output cannot take.
 #include "QtPrinters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-file conversion job on its own, as the command-line tool uses it:
 // failures with their reasons in plain words and their details, stop(), the
 // effects settings read when the effects stage starts, and outputs placed in

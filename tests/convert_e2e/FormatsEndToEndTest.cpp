@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every output format with its start values, converted through the real run
 // with the real ffmpeg and sox, checked with ffprobe; the effects formats
 // once more with a speed of 1.25.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion run as the user meets it: the checks before the folder
 // chooser, Cancel, failures among good files, outputs that would replace an
 // input, and the end-of-run alert.

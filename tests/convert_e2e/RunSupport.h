@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving a conversion run through the real application: entries made from
 // generated files, a scripted destination folder, and waiting for the run's end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run window over a real run: the settings of the Preferences dialog read
 // at each run, several files at once, what the window says while it converts,
 // and the notification at the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a conversion run, checked against the engine with a clock and
 // jobs the test drives: the order and pacing of the entries, Cancel and stop
 // in each state of a run, several files at once, the results and the progress

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock the test moves by hand and jobs the test ends by hand, so that the
 // rules of a conversion run are checked without ffmpeg and without waiting.

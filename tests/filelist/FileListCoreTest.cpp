@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure parts of the file list: size and duration texts, path parts and
 // entries, the folder filter, the natural order and the header-click sort.
 #include "filelist/core/AcceptedFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list in the main window: Add Files, Add Folder and drops with the
 // real ffmpeg on generated files, the progress sheet, the table, header-click
 // sorting, Remove, Clear and the cells' text colour.

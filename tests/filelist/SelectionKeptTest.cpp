@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's selection over reloads: a sort, the end of an add and the
 // colours dialog's OK keep the selected entries selected wherever they moved;
 // Remove and Clear leave nothing selected.

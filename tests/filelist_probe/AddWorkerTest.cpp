@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add worker cuts an add into batches completed at once; whatever order
 // the batches end in, entries are appended and progress steps delivered in
 // the order given. With the real probe a FIFO gets its entry without a hang.

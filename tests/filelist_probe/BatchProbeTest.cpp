@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batched duration probe with the real ffmpeg on generated files: the
 // texts it gives are the lone probe's, whatever the batch holds (tags, a cover
 // picture, chapters, a file ffmpeg cannot open, a FIFO), and a probe that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk of Add Folder and Subfolders over a real folder tree: natural order
 // per folder, files before subfolders, the accepted names only, links to
 // folders left alone (so a link cycle ends), and each entry's relative folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add worker appends from its own thread, with entries completed on a
 // pool of others, while the main thread redraws, reads and sorts the table.
 // Built with ThreadSanitizer, this shows that the appends never overlap the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 namespace quavero {
 
 // Settings ThreadSanitizer asks the program for at start (other builds never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the output format chooser and the options dialogs the way a user
 // does: picking from lists with the keyboard, clicking buttons, moving sliders.

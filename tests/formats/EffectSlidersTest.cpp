@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions between effect sliders and record fields. The sliders hold
 // whole positions, so a fractional position (2.7) reaches the conversion only
 // from code; the conversion itself must still drop the fraction.

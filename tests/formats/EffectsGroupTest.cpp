@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The effects sliders of the five dialogs that have them: ranges, the value
 // shown beside each slider, the Default buttons and the stored speed factor.
 #include "DialogDriver.h"

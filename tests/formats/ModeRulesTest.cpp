@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-button and enable rules of the dialogs that have them.
 #include "DialogDriver.h"
 #include "TestApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every options dialog, driven through its controls: what it shows after a
 // fresh start, and that OK writes what the controls show while Cancel writes
 // nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output format chooser: what a pick stores and enables, which dialog the
 // options button opens for each format, and that the choice outlives a restart.
 #include "DialogDriver.h"

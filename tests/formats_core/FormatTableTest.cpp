@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifteen output formats in combo-box order, the input extensions, and
 // the stored output format read back.
 #include "formats/core/FormatTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings records: what a fresh start gives each option, read through
 // the label lists the dialogs show.
 #include "formats/core/FormatTable.h"

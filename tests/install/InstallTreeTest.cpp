@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `cmake --install` into a temporary prefix puts every file a desktop user and
 // a packager need in its standard place.
 #include "platform/core/ChildProcess.h"

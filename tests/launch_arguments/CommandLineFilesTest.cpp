@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and folders given to the desktop program on its command line.
 #include "TestApp.h"
 #include "app/core/CommandLineFiles.h"

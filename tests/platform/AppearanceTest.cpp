@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop appearance is read once and kept: asking for it never reads it
 // again; a palette change or the portal's change signal make it read anew, and
 // a change (only a change) is passed on.

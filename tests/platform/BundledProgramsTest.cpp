@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the converter finds ffmpeg and sox: beside the executable, then in
 // the installed libexec folder, then on the PATH.
 #include "platform/core/BundledPrograms.h"

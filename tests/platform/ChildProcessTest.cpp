@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Child processes: an argument vector, /dev/null as standard input, joined
 // output read to its end, or separate pipes with notices on the main loop.
 #include "platform/core/ChildProcess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour archive of the preferences store: lossless both ways, and
 // anything else decodes to an invalid colour.
 #include "app/PreferenceKeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and folders: the walk and the deletion never follow a symbolic link.
 #include "platform/core/FileSystem.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop notifications over a private session bus: a bus daemon of the
 // test's own, and a stand-in notification service on it.
 #include "platform/Notifications.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences store.
 #include "platform/core/Preferences.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play, Pause and Stop on a prepared preview, with a sound that records what
 // was asked of it.
 #include "PreviewFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names and argument vectors of the preview's scratch files.
 #include "filelist/core/PathParts.h"
 #include "preview/core/PreviewFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A started application with audio files in its list, for the preview tests.
 #include "ListEntries.h"

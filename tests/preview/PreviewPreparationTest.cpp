@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting one row makes its preview WAV and waveform picture with the real
 // ffmpeg, with the main commands disabled meanwhile.
 #include "PreviewFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt Multimedia sound on real files. Without a sound device the backend
 // plays into a silent sink, where position, pause and seeking still work.
 #include "PreviewFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection of the file table is followed also after the table was given
 // a new model.
 #include "preview/TableSelectionWatcher.h"

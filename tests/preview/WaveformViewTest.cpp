@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The waveform pane: the red placeholder before any picture, then the newest
 // complete picture stretched over the pane.
 #include "TestApp.h"

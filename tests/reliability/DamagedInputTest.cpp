@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging an output by what ffmpeg and sox printed: write errors after which
 // they exit 0, a file shorter than ffmpeg reported, and an input that could be
 // read only in part (a truncated FLAC), which converts with a warning.

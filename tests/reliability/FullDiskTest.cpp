@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full disk, as destination or as the folder of the temporary files: ffmpeg
 // and sox both exit 0 after some failed writes, so these cases run for real
 // on a 200 KB tmpfs. No entry may be reported converted, and no cut-off file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs that are not plain files with plain names: a FIFO (which would block
 // ffmpeg for ever), a link loop, a name in Latin-1, a folder named like an
 // audio file. None is opened; none is skipped without a word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the converted file goes: never through a link, never over a folder,
 // and through an intermediate file whose name fits the file system's limit
 // and is shared by no two entries converting at once.

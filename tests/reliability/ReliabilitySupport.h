@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fault cases need: a small RAM disk that is unmounted whatever
 // happens, the built programs run as a user would, processes found by what

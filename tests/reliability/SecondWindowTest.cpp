@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One window per user: a second start hands its files over and empties
 // nothing; a lock left by a window that ended without a word is taken over.
 #include "QtPrinters.h"

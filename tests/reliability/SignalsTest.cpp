@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending in the middle of a run: the command-line tool on SIGHUP and SIGTERM,
 // the window on SIGTERM, and a parent killed outright. No child may run on,
 // no cut-off output may stay, finished outputs do stay.

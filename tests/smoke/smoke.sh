@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Smoke test of the real program, run inside a virtual X server (xvfb-run):
 #   smoke.sh <quavero> <quavero_x11_window>
 # 1. A first start with a fresh HOME: the main window comes up, the work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small X client for the smoke test:
 //   quavero_x11_window wait <title> <seconds>   waits until a window with that
 //                                               title is on screen (exit 0), or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Waiting for the file list's adds: runs a command that adds files and waits,
 // with a bound, until the add has reported its end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list entry made from a path the way the add command makes it, with a
 // chosen duration (the file need not exist).

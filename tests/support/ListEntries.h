@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Putting entries into the file list and selecting rows of the file table,
 // without the add commands' panels and worker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Direct access to the preferences file of the test's HOME, to prepare a
 // start and to see exactly what a start wrote.

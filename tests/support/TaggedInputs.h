@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Input files for the tag tests, made once per test program with ffmpeg (and
 // TagLib where ffmpeg cannot write what a tagger would), and ways to read

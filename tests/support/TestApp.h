@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application as a test drives it: the real main window, the controller,
 // the real preferences store and files (in the test's private HOME) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared main() of every test executable: a private HOME for the process (so
 // the preferences store and the work folder are the test's own), the
 // offscreen platform unless another was asked for, then the QApplication.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag-copy step where the input or the output is not the usual one: no
 // tags at all, pictures an output cannot take, an output TagLib cannot write,
 // the step turned off; and inputs are never written.

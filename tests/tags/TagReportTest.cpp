@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's run: the end-of-run alert names a file that was converted
 // without all its pictures, and why.
 #include "EntryFromPath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every output format on every route it has (ffmpeg alone; ffmpeg then sox
 // with a speed of 1.25), from a tagged MP3 and a tagged FLAC: which tags and
 // pictures arrive, read back with TagLib and with ffprobe.

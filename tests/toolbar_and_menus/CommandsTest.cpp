@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: the size floor, the toolbar's state while a
 // preview is made, the menu's forwards and the web pages.
 #include "ListEntries.h"

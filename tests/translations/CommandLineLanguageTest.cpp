@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quavero-cli speaks the language of the locale it is started under, and
 // English under C; option names and values stay as typed.
 #include <QProcess>

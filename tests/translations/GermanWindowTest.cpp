@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user with LANG=de_DE.UTF-8 sees it: the toolbar, the
 // menus and an alert in German, while what the program stores stays as it
 // was. Each test runs again in a child process started with that locale (a

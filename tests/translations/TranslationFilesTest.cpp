@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translation sources: every text of the program has a finished
 // translation in each language, and a translation keeps what the program
 // fills in or reacts to (the %1 placeholders, the & of a menu letter).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which translation the programs load for a locale, from the build folder
 // and from an installed prefix, and that English and C load none.
 #include "platform/core/Translations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files and folders named on the desktop program's command line (as a
 // file manager's "Open With" passes them): which of them to add, and a log

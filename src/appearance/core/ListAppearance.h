@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the list's colour settings show in the file table. While rows
 // alternate, the table takes the desktop's own light or dark rows and text;

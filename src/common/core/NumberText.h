@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers read from text the way the C library's strtol reads them, for the
 // places that take numbers from stored preferences and from ffmpeg's reports.

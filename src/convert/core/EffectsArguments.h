@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sox command of the effects stage: it reads the file ffmpeg wrote in the
 // work folder and writes the final file, applying the speed, gain, treble and

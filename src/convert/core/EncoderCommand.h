@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ffmpeg command of one list entry: the argument vector, the path ffmpeg
 // writes, the path the user gets and whether the effects stage (sox) follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user can read about an entry that failed or was saved under
 // another name: the input, the reason, the commands that ran, quoted as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A short reason for a failed run of ffmpeg or sox, taken from the end of its
 // error output. Pure.

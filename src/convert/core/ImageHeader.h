@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an attached picture is, read from its first bytes: the image format,
 // its MIME type and, where the header tells, its size in pixels and colour

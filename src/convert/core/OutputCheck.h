@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Judging what ffmpeg and sox wrote from what they printed. Both can exit 0
 // after a failed write (ffmpeg when the trailer of a short file cannot be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each entry of a run writes its output, decided once for the whole run
 // before the first entry starts, so that entries converted at the same time

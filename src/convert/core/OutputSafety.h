@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An output must never land on an input file of the list: deleting the old
 // output or letting ffmpeg or sox write there would destroy that input. Pure:

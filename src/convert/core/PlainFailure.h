@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why ffmpeg or sox failed, said in plain words with what to do next, read
 // from what the program printed: "not an audio file ffmpeg can read", "no

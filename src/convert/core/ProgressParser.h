@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads ffmpeg's progress lines ("size= 512kB time=00:01:30.50 bitrate=...")
 // from its error output and turns them into the per-file percentage. Pure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of a conversion run as the run was set up: the list entry, the
 // folder below the destination its output goes to and the base name of that

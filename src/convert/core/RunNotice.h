@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop notification that tells a user away from the window that a
 // run has ended: how many files were converted and how many failed. Pure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The alert that ends a conversion run: "Success" when every file was
 // converted, otherwise how many failed and why, file by file. Pure.

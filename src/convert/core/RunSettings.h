@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two run settings of the Preferences dialog as the preferences store
 // holds them: how many files convert at once ("Quavero_Files_At_Once", a

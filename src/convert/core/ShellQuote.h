@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Quoting for a POSIX shell: a command printed this way runs exactly the
 // argument vector it came from when pasted into sh, bash or a script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tag-copy step writes into one output: the input's fields in the
 // output's style, and the pictures the output can take, each with what its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tags and pictures of one audio file, independent of its tag format:
 // text fields under the usual upper-case names (TITLE, ARTIST, TRACKNUMBER,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each output format keeps the tags and pictures copied from the input.
 // Pure: the table the tag-copy step and its documentation follow.

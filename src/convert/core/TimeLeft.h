@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The estimate of the time a conversion run still needs, and how the run
 // window says it ("About 2 minutes left"). Pure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Converts one entry of the input list, asynchronously, on the thread that
 // owns the job (the main loop of the GUI or of the command-line tool):

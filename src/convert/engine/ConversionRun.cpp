@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/engine/ConversionRun.h"
 
 #include "convert/core/EncoderCommand.h"

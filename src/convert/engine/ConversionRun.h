@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One conversion run, for the run window and for quavero-cli alike: the
 // entries as they were when the run began, the folders, the records, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the programs a conversion needs can run, and what to tell the user
 // when one cannot.

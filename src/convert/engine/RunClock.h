@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time a conversion run paces itself by: a clock for the estimate of the
 // time left and one one-shot timer for the next step. Tests give a clock of

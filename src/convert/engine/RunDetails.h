@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the end of a run reports beside its counts, for the window's alert and
 // quavero-cli's summary alike: the entries that could not be converted with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry's conversion as a run drives it. The run's own jobs are
 // ConversionJobs; tests give jobs they end by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tag-copy step at the end of an entry: the input's tags and pictures,
 // read with TagLib, go into the complete final file. The input is only read.

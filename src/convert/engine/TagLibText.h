@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving text, bytes and tag fields between Qt's types and TagLib's.
 #include <QByteArray>

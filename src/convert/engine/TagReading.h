@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the tags and pictures of an input file with TagLib. The file is opened
 // read-only: reading never changes an input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes planned tags and pictures into a converted file with TagLib. The
 // text fields of the file are replaced by the plan's; its pictures too, but

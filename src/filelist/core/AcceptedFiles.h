@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which files an add takes: those whose extension is one of the accepted
 // input extensions ("ac3" ... "m4a").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file table's columns and how a click on a column header sorts the list.
 #include <QHash>

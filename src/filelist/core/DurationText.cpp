@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelist/core/DurationText.h"
 
 #include "common/core/NumberText.h"

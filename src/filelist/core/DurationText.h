@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The duration of an input file as ffmpeg reports it. Running "ffmpeg -i
 // <file>" without an output prints a report whose "Duration:" line gives the

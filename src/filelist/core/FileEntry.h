@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A new list entry for one file, with the fields that come from its path. The
 // add worker fills in the duration and the size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The selected rows and the current row of a list, remembered by a key of
 // each row's entry (its file path), so that the same entries can be selected

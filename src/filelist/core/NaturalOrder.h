@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order a file browser gives names: letter case ignored, runs of digits
 // compared by their value ("track 9" before "Track 10"), letters in the

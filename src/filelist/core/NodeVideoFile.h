@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of the input file list. An entry is complete before it is added
 // to the list and is never changed afterwards, so copies can be read from any

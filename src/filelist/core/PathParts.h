@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of a file path the list shows and works with. A trailing slash is
 // ignored, so "/music/a.mp3/" has the same parts as "/music/a.mp3".

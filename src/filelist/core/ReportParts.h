@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "ffmpeg -i f0 -i f1 ..." reports on each input in turn, each report opening
 // with a line "Input #k, <format>, from '<path>':". Cut apart at those lines,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size column's text: "%4.2f <unit>" in steps of 1024, so 1025 bytes show
 // as "1.00 KB" and five million bytes as "4.77 MB".

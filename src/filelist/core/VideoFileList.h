@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input file list. The add worker appends from a background thread while
 // the main thread reads, sorts and removes; every operation takes one lock, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an add of the window takes: regular files (or links to them) with an
 // accepted extension. A folder named like an audio file is left out without a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelist/engine/BatchDurationProbe.h"
 
 #include "filelist/core/DurationText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The duration probe for many files with one ffmpeg: "ffmpeg -i f1 -i f2 ...",
 // with no output file, reports on every input in turn and ends. Each file's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The duration probe: "ffmpeg -i <file>" with no output file only reports on
 // the input; the report's "Duration:" gives the file's length.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The walk of Add Folder and Subfolders (and of a folder dropped on the list):
 // every accepted file below a folder, at any depth.

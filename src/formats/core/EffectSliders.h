@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the effect sliders of the options dialogs map onto the effect fields of
 // a record: gain, treble and bass are whole decibels, speed is shown in

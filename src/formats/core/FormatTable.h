@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fifteen output formats, in combo-box order. Everything that differs per
 // format and is not an encoder argument lives in this one table.

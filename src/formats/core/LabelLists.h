@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every list the options dialogs show, defined once. Each choice is one entry
 // holding its label together with the ffmpeg value its position sends, so a

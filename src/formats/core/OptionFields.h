@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A description of every option of every record: its short name (used by the
 // command-line tool), its record field, the choice list it picks from, and how

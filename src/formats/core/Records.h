@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve settings records of the output formats. Every list-backed field
 // stores the position of a label in its list (see LabelLists.h), never the

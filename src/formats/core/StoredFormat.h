@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output format kept in the preferences store, read back at start-up.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programs the converter runs, "ffmpeg" and "sox": first from the
 // resources/ folder beside the executable (the build links them there), then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Child processes. Programs get an argument vector, never a shell command
 // line, and always /dev/null as standard input, so a question from a child

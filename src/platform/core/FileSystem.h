@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files and folders. Nothing here follows a symbolic link when deleting or
 // walking: a link is an entry of its own and is removed as a link.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user preferences store: string and data values under fixed keys.
 // Every value is written the moment it changes.

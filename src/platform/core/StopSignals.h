@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Brings the signals that ask the program to end (SIGINT: Ctrl-C, SIGTERM:
 // logout or kill, SIGHUP: the terminal closed or the ssh session dropped)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's translations: quavero_<language>.qm from a translations/
 // folder beside the executable (the build puts them there), then from the

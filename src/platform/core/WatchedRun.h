@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A child whose joined output and error are read as they come, and which is
 // killed when it stops making progress: a program stuck on a file that never

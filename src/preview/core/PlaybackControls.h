@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Play, Pause and Stop commands and the position counter look like
 // in each playing status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the preview's scratch files live in the work folder, and the ffmpeg
 // argument vectors that make them.
