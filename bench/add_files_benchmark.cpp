@@ -42,8 +42,8 @@ bool makeTone(const QString &ffmpeg, const QString &path, int i)
 {
     const QString tone =
         QStringLiteral("sine=frequency=%1:sample_rate=44100:duration=%2").arg(220 + i).arg(1.0 + (i % 5) * 0.5);
-    const JoinedRun run = child::runJoined(
-        ffmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", tone, "-ac", "2", "-c:a", "libmp3lame", "-b:a", "128k", path});
+    const JoinedRun run = child::runJoined(ffmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", tone, "-ac", "2", "-c:a",
+                                                    "libmp3lame", "-b:a", "128k", path});
     return run.exitCode == 0;
 }
 
@@ -109,10 +109,7 @@ double median(QList<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-double msSince(const QElapsedTimer &clock)
-{
-    return clock.nsecsElapsed() / 1e6;
-}
+double msSince(const QElapsedTimer &clock) { return clock.nsecsElapsed() / 1e6; }
 
 int probes(AppDelegate &app, int count, int rounds)
 {

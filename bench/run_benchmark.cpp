@@ -39,8 +39,7 @@ public:
     {
         return int(buttons.size()) - 1;
     }
-    int alertWithDetails(const QString &, const QString &, const QString &, const QStringList &buttons,
-                         AlertKind) override
+    int alertWithDetails(const QString &, const QString &, const QString &, const QStringList &buttons, AlertKind) override
     {
         return int(buttons.size()) - 1;
     }
@@ -55,18 +54,15 @@ bool makeFiles(const QString &ffmpeg, const QString &folder, int count, int seco
     const QList<bool> made = QtConcurrent::blockingMapped(numbers, [&](int i) {
         const QString tone =
             QStringLiteral("sine=frequency=%1:sample_rate=44100:duration=%2").arg(200 + 10 * i).arg(seconds);
-        const JoinedRun run = child::runJoined(
-            ffmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", tone, "-ac", "2", "-c:a", "pcm_s16le",
-                     QStringLiteral("%1/track %2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'))});
+        const JoinedRun run =
+            child::runJoined(ffmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", tone, "-ac", "2", "-c:a", "pcm_s16le",
+                                      QStringLiteral("%1/track %2.wav").arg(folder).arg(i, 2, 10, QLatin1Char('0'))});
         return run.exitCode == 0;
     });
     return !made.contains(false);
 }
 
-int filesIn(const QString &folder)
-{
-    return int(QDir(folder).entryList(QDir::Files).size());
-}
+int filesIn(const QString &folder) { return int(QDir(folder).entryList(QDir::Files).size()); }
 
 QString freshFolder(const QString &path)
 {
@@ -181,8 +177,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "a run did not convert every file\n");
             return 1;
         }
-        std::printf("round %d: window 2 at once, no pause %.2f s; quavero-cli -j 2 %.2f s\n", round,
-                    windowTimes.last(), cliTimes.last());
+        std::printf("round %d: window 2 at once, no pause %.2f s; quavero-cli -j 2 %.2f s\n", round, windowTimes.last(),
+                    cliTimes.last());
         std::fflush(stdout);
     }
     const double seed = timeWindow(app, prompts, *services.preferences, out, 1, true, count);

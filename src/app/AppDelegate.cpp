@@ -181,10 +181,7 @@ void AppDelegate::showMainWindow()
     window->activateWindow();
 }
 
-QString AppDelegate::workFolderPath()
-{
-    return QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/"));
-}
+QString AppDelegate::workFolderPath() { return QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/")); }
 
 void AppDelegate::RemoveAllContentInFolder(const QString &folder)
 {
@@ -208,15 +205,9 @@ void AppDelegate::RemoveAllContentInFolder(const QString &folder)
     }
 }
 
-void AppDelegate::applicationWillTerminate()
-{
-    Terminate_App();
-}
+void AppDelegate::applicationWillTerminate() { Terminate_App(); }
 
-void AppDelegate::windowWillClose()
-{
-    Terminate_App();
-}
+void AppDelegate::windowWillClose() { Terminate_App(); }
 
 void AppDelegate::Terminate_App()
 {

@@ -113,10 +113,7 @@ void AppDelegate::EnableToolbar(bool enabled)
             item->setEnabled(enabled);
 }
 
-void AppDelegate::TimerReEnableToolbarRoutine()
-{
-    EnableToolbar(true);
-}
+void AppDelegate::TimerReEnableToolbarRoutine() { EnableToolbar(true); }
 
 void AppDelegate::OnMenuAddVideos() { OnUserToolbarAddVideos(); }
 void AppDelegate::OnMenuAddFolder() { OnUserToolbarAddFolder(); }

@@ -26,7 +26,10 @@ namespace defaultcolors {
 inline QColor background() { return QColor::fromRgbF(0, 0, 0, 1); }
 inline QColor spectrum() { return QColor::fromRgbF(0, 1, 0, 1); }
 // 82/255 in single precision.
-inline QColor tableBackground() { return QColor::fromRgbF(0.32156863808631897f, 0.32156863808631897f, 0.32156863808631897f, 1.0f); }
+inline QColor tableBackground()
+{
+    return QColor::fromRgbF(0.32156863808631897f, 0.32156863808631897f, 0.32156863808631897f, 1.0f);
+}
 inline QColor tableForeground() { return QColor::fromRgbF(1, 1, 1, 1); }
 } // namespace defaultcolors
 

@@ -13,7 +13,7 @@
 namespace quavero {
 
 namespace {
-constexpr int kAnswerMs = 5000;   // a running window answers within this
+constexpr int kAnswerMs = 5000;    // a running window answers within this
 constexpr int kStartingMs = 10000; // how long a window that holds the lock may take to listen
 const char kGreeting[] = "quavero-open-1";
 
@@ -24,17 +24,13 @@ QString serverNameFor(const QString &workFolder)
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         runtime = QDir::tempPath();
-    const QByteArray hash = QCryptographicHash::hash(QDir::cleanPath(workFolder).toUtf8(), QCryptographicHash::Sha1)
-                                .toHex()
-                                .left(12);
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir::cleanPath(workFolder).toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
     return runtime + QStringLiteral("/quavero-") + QString::fromLatin1(hash) + QStringLiteral(".socket");
 }
 } // namespace
 
-const char *SingleInstance::lockFileName()
-{
-    return ".quavero-window.lock";
-}
+const char *SingleInstance::lockFileName() { return ".quavero-window.lock"; }
 
 SingleInstance::SingleInstance(const QString &workFolder, QObject *parent)
     : QObject(parent), m_workFolder(workFolder), m_serverName(serverNameFor(workFolder))

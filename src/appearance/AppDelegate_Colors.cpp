@@ -34,7 +34,8 @@ void closeSheet(Window_Colors *&dialog)
 
 void AppDelegate::setUpAppearance()
 {
-    new TableRowBackground(tableviewVideoFiles, [this] { return services().appearance->isDark(); }, this);
+    new TableRowBackground(
+        tableviewVideoFiles, [this] { return services().appearance->isDark(); }, this);
     // The appearance is read once and kept; when the desktop changes it, the
     // table is painted again with the colours of the new one.
     if (services().appearance)
@@ -96,8 +97,8 @@ void AppDelegate::applyListBackground()
         return;
     const bool dark = services().appearance->isDark();
     QPalette palette = tableviewVideoFiles->palette();
-    palette.setColor(QPalette::Base,
-                     listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark), colorTableBackground));
+    palette.setColor(QPalette::Base, listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark),
+                                                         colorTableBackground));
     palette.setColor(QPalette::AlternateBase, listcolors::alternateRowBackground(dark));
     tableviewVideoFiles->setPalette(palette);
 }
@@ -123,10 +124,7 @@ void AppDelegate::loadAppearanceSettings()
     colorTableForeground = loaded.tableForeground;
 }
 
-void AppDelegate::Cancel_Window_Colors()
-{
-    closeSheet(windowColors);
-}
+void AppDelegate::Cancel_Window_Colors() { closeSheet(windowColors); }
 
 void AppDelegate::TimerSetAlternatingRowsRoutine()
 {
@@ -140,10 +138,10 @@ QColor AppDelegate::cellTextColor() const
     const QColor text = listcolors::resolve(listappearance::cellText(b_List_Alternating_Rows, dark), colorTableForeground);
     // The rows the text stands on, as the settings make them: the desktop's
     // while rows alternate (see TableRowBackground), else the list background.
-    const QColor row = listappearance::showsAlternatingRows(b_List_Alternating_Rows)
-                           ? listcolors::rowBackground(dark)
-                           : listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark),
-                                                 colorTableBackground);
+    const QColor row =
+        listappearance::showsAlternatingRows(b_List_Alternating_Rows)
+            ? listcolors::rowBackground(dark)
+            : listcolors::resolve(listappearance::tableBackground(b_List_Alternating_Rows, dark), colorTableBackground);
     return listcolors::legibleText(text, row);
 }
 

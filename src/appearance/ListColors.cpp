@@ -11,10 +11,7 @@ namespace {
 // nearly vanishes is replaced.
 constexpr double kLeastContrast = 1.25;
 
-double channelLuminance(double value)
-{
-    return value <= 0.03928 ? value / 12.92 : qPow((value + 0.055) / 1.055, 2.4);
-}
+double channelLuminance(double value) { return value <= 0.03928 ? value / 12.92 : qPow((value + 0.055) / 1.055, 2.4); }
 
 double luminance(const QColor &color)
 {
@@ -38,15 +35,9 @@ QColor resolve(listappearance::Source source, const QColor &listColor)
     return listColor;
 }
 
-QColor rowBackground(bool dark)
-{
-    return dark ? QColor(Qt::black) : QColor(Qt::white);
-}
+QColor rowBackground(bool dark) { return dark ? QColor(Qt::black) : QColor(Qt::white); }
 
-QColor alternateRowBackground(bool dark)
-{
-    return dark ? QColor(0x26, 0x26, 0x28) : QColor(0xf0, 0xf2, 0xf5);
-}
+QColor alternateRowBackground(bool dark) { return dark ? QColor(0x26, 0x26, 0x28) : QColor(0xf0, 0xf2, 0xf5); }
 
 double contrastRatio(const QColor &a, const QColor &b)
 {

@@ -22,9 +22,8 @@ Window_Colors::Window_Colors(const ColorSettings &settings, IPrompts &prompts, s
 
     IPrompts *chooser = &prompts;
     for (ColorWell *well : {colorSpectrumBackground, colorSpectrumForeground, colorListBackground, colorListForeground})
-        well->setChooser([chooser](const QColor &current, const QString &title) {
-            return chooser->chooseColor(current, title);
-        });
+        well->setChooser(
+            [chooser](const QColor &current, const QString &title) { return chooser->chooseColor(current, title); });
 
     connect(m_ui->btnOK, &QPushButton::clicked, this, &Window_Colors::OnOK);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &Window_Colors::OnCancel);
@@ -61,10 +60,7 @@ void Window_Colors::OnCancel()
         m_onCancel();
 }
 
-void Window_Colors::reject()
-{
-    OnCancel();
-}
+void Window_Colors::reject() { OnCancel(); }
 
 void Window_Colors::OnOriginal()
 {

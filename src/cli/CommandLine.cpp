@@ -14,7 +14,21 @@ namespace cli {
 namespace {
 constexpr int kMaxJobs = 256;
 
-enum class Opt { Format, OutputFolder, Set, Jobs, Recursive, Flat, DryRun, Quiet, Verbose, NoTags, ListFormats, Help, Version };
+enum class Opt {
+    Format,
+    OutputFolder,
+    Set,
+    Jobs,
+    Recursive,
+    Flat,
+    DryRun,
+    Quiet,
+    Verbose,
+    NoTags,
+    ListFormats,
+    Help,
+    Version
+};
 
 struct OptionDef {
     Opt opt;

@@ -13,16 +13,16 @@ namespace cli {
 struct Request {
     enum class Action { Convert, Help, Version, ListFormats };
     Action action = Action::Convert;
-    int formatIndex = 8;        // .MP3
+    int formatIndex = 8; // .MP3
     QString outputFolder;
-    QStringList inputs;         // files and folders, as given
+    QStringList inputs; // files and folders, as given
     bool recursive = false;
-    bool flat = false;          // every output straight into the output folder, subfolders not kept
+    bool flat = false; // every output straight into the output folder, subfolders not kept
     bool dryRun = false;
     bool quiet = false;
-    bool verbose = false;       // each failure with its commands and the end of their output
-    bool copyTags = true;       // --no-tags turns it off
-    int jobs = 0;               // 0: one per processor
+    bool verbose = false;                   // each failure with its commands and the end of their output
+    bool copyTags = true;                   // --no-tags turns it off
+    int jobs = 0;                           // 0: one per processor
     FormatRecords records = startRecords(); // the chosen format's record holds the --set values
 };
 

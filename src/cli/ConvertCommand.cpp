@@ -34,15 +34,9 @@ void print(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-void complain(const QString &text)
-{
-    print(stderr, QStringLiteral("quavero-cli: %1\n").arg(text));
-}
+void complain(const QString &text) { print(stderr, QStringLiteral("quavero-cli: %1\n").arg(text)); }
 
-int status(ExitStatus s)
-{
-    return int(s);
-}
+int status(ExitStatus s) { return int(s); }
 
 // Creates the output folder when it is missing; false (and says why) when it
 // cannot be used.
@@ -69,8 +63,8 @@ int convert(const Request &request, const QList<InputFile> &files, const QString
     // Asking each program for its version costs as much as converting a short
     // file, so that is done only when a program is not even there; one that is
     // there but broken shows in the reason of every file it fails.
-    const bool present = child::canRun(ffmpeg) &&
-                         (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(sox));
+    const bool present =
+        child::canRun(ffmpeg) && (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(sox));
     const MissingProgram missing =
         present ? MissingProgram{} : programs::firstMissing(request.formatIndex, request.records, ffmpeg, sox);
     if (!missing.name.isEmpty()) {
@@ -142,9 +136,8 @@ int runConversion(const Request &request)
     const QString sox = bundled::programPath(QStringLiteral("sox"));
 
     if (request.dryRun) {
-        const DryRunLines lines =
-            dryRun(request.formatIndex, request.records, inputs.files, destination, work.path(), ffmpeg, sox,
-                   !request.flat);
+        const DryRunLines lines = dryRun(request.formatIndex, request.records, inputs.files, destination, work.path(),
+                                         ffmpeg, sox, !request.flat);
         if (!lines.commands.isEmpty())
             print(stdout, lines.commands.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         for (const QString &problem : lines.problems)

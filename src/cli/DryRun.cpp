@@ -37,9 +37,8 @@ DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<In
         }
         lines.commands << shell::commandLine(ffmpegPath, command.arguments);
         if (command.effects)
-            lines.commands << shell::commandLine(soxPath,
-                                               effects::arguments(command.ffmpegOutputPath, command.finalPath,
-                                                                  effects::valuesFor(formatIndex, records)));
+            lines.commands << shell::commandLine(soxPath, effects::arguments(command.ffmpegOutputPath, command.finalPath,
+                                                                             effects::valuesFor(formatIndex, records)));
     }
     return lines;
 }

@@ -33,8 +33,8 @@ InputFile namedFile(const QString &path)
 QList<InputFile> folderFiles(const QString &folder, bool recursive)
 {
     QStringList notUtf8;
-    QStringList names = filelist::acceptedFolderNames(recursive ? fs::walk(folder, &notUtf8)
-                                                                : fs::listFolder(folder, &notUtf8));
+    QStringList names =
+        filelist::acceptedFolderNames(recursive ? fs::walk(folder, &notUtf8) : fs::listFolder(folder, &notUtf8));
     // A name that is not UTF-8 is never skipped silently (only its other
     // letters are lost in the decoding: its extension can still be told).
     notUtf8 = filelist::acceptedFolderNames(notUtf8);

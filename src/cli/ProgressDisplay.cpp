@@ -45,10 +45,7 @@ ProgressDisplay::ProgressDisplay(Mode mode, int total, std::FILE *out, QObject *
         m_timer.start();
 }
 
-ProgressDisplay::~ProgressDisplay()
-{
-    close();
-}
+ProgressDisplay::~ProgressDisplay() { close(); }
 
 void ProgressDisplay::started(int id, const QString &name)
 {
@@ -89,10 +86,7 @@ void ProgressDisplay::failed(int id, const QString &name, const QString &reason)
     finishedLine(id, Text::tr("FAILED    %1: %2").arg(name, reason));
 }
 
-void ProgressDisplay::stopped(int id, const QString &name)
-{
-    finishedLine(id, Text::tr("stopped   %1").arg(name));
-}
+void ProgressDisplay::stopped(int id, const QString &name) { finishedLine(id, Text::tr("stopped   %1").arg(name)); }
 
 void ProgressDisplay::finishedLine(int id, const QString &line)
 {

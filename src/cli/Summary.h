@@ -32,14 +32,14 @@ struct BatchWarning {
 struct BatchOutcome {
     int converted = 0;
     int failed = 0;
-    int notConverted = 0;  // stopped, or never started because of a stop or a full disk
-    int stopSignal = 0;    // the signal that stopped the run, 0 when it ran to its end
-    bool diskFull = false; // a full disk ended the run: the rest were not converted
-    QList<BatchFailure> failures; // in list order
+    int notConverted = 0;          // stopped, or never started because of a stop or a full disk
+    int stopSignal = 0;            // the signal that stopped the run, 0 when it ran to its end
+    bool diskFull = false;         // a full disk ended the run: the rest were not converted
+    QList<BatchFailure> failures;  // in list order
     QStringList notConvertedPaths; // when the disk was full, as shown
-    QList<BatchRenamed> renamed;  // in list order
-    QList<BatchWarning> warnings; // in list order
-    QString failureDetails; // for -v: each failure with its commands and the end of their output
+    QList<BatchRenamed> renamed;   // in list order
+    QList<BatchWarning> warnings;  // in list order
+    QString failureDetails;        // for -v: each failure with its commands and the end of their output
 };
 
 QString summaryText(const BatchOutcome &outcome);

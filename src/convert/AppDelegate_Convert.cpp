@@ -52,14 +52,12 @@ void AppDelegate::OnUserToolbarConvert()
     IPrompts &prompts = *m_services.prompts;
     if (arrayVideoFiles.isEmpty()) {
         prompts.alert(tr("There are no audio files on the list."),
-                      tr("There are no audio files on the list. Add audio files to convert."),
-                      {tr("Close")});
+                      tr("There are no audio files on the list. Add audio files to convert."), {tr("Close")});
         return;
     }
     const MissingProgram missing = programs::firstMissing(m_i_Output_Format, records, sffmpegPath, sSoxPath);
     if (!missing.name.isEmpty()) {
-        prompts.alert(programs::missingMessage(missing), programs::missingInformative(missing),
-                      {tr("Close")});
+        prompts.alert(programs::missingMessage(missing), programs::missingInformative(missing), {tr("Close")});
         return;
     }
 
@@ -71,16 +69,16 @@ void AppDelegate::OnUserToolbarConvert()
     s_Folder_Target = folder;
     auto *run = new ConversionRun(conversionSetup(), runjobs::conversionJobs(sffmpegPath, sSoxPath, &records));
     conversionRun = run;
-    windowConvert = new Window_Convert(run, [this] { Close_Window_Convert(); }, window.data());
+    windowConvert = new Window_Convert(
+        run, [this] { Close_Window_Convert(); }, window.data());
     windowConvert->open();
 }
 
 RunSetup AppDelegate::conversionSetup()
 {
     const IPreferences &prefs = *m_services.preferences;
-    const RunSettings settings =
-        runsettings::fromStored(prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles),
-                                QThread::idealThreadCount());
+    const RunSettings settings = runsettings::fromStored(
+        prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles), QThread::idealThreadCount());
     RunSetup setup;
     // Entries added with their subfolders keep them below the destination; no
     // output of the run replaces another.
@@ -143,9 +141,9 @@ void AppDelegate::Close_Window_Convert()
     }
     RunAlert alert = runreport::endOfRun(entryCount, failures, renamed, warnings);
     alert.details = detailsText;
-    const int pressed =
-        m_services.prompts->alertWithDetails(alert.message, alert.informative, alert.details, alert.buttons,
-                                             failures.isEmpty() && warnings.isEmpty() ? AlertKind::Information : AlertKind::Warning);
+    const int pressed = m_services.prompts->alertWithDetails(
+        alert.message, alert.informative, alert.details, alert.buttons,
+        failures.isEmpty() && warnings.isEmpty() ? AlertKind::Information : AlertKind::Warning);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();

@@ -12,8 +12,7 @@
 namespace quavero {
 
 Window_Convert::Window_Convert(ConversionRun *run, std::function<void()> closeWindow, QWidget *parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::Window_Convert>()), m_run(run),
-      m_closeWindow(std::move(closeWindow))
+    : QDialog(parent), m_ui(std::make_unique<Ui::Window_Convert>()), m_run(run), m_closeWindow(std::move(closeWindow))
 {
     m_ui->setupUi(this);
     setWindowModality(Qt::WindowModal);
@@ -40,20 +39,11 @@ void Window_Convert::windowDidLoad()
     m_run->start();
 }
 
-bool Window_Convert::isConvertingEntry() const
-{
-    return m_run->isConvertingEntry();
-}
+bool Window_Convert::isConvertingEntry() const { return m_run->isConvertingEntry(); }
 
-QString Window_Convert::filesText() const
-{
-    return m_ui->labelFiles->text();
-}
+QString Window_Convert::filesText() const { return m_ui->labelFiles->text(); }
 
-QString Window_Convert::timeLeftText() const
-{
-    return m_ui->labelTimeLeft->text();
-}
+QString Window_Convert::timeLeftText() const { return m_ui->labelTimeLeft->text(); }
 
 void Window_Convert::showProgress()
 {
@@ -110,10 +100,7 @@ void Window_Convert::OnUserCancel()
     m_closeWindow();
 }
 
-void Window_Convert::reject()
-{
-    OnUserCancel();
-}
+void Window_Convert::reject() { OnUserCancel(); }
 
 void Window_Convert::release()
 {

@@ -15,9 +15,8 @@ Window_Preferences::Window_Preferences(IPreferences *preferences, int processors
 {
     m_ui->setupUi(this);
     setWindowModality(Qt::WindowModal);
-    const RunSettings stored =
-        runsettings::fromStored(preferences->string(prefkeys::kFilesAtOnce),
-                                preferences->string(prefkeys::kPauseBetweenFiles), processors);
+    const RunSettings stored = runsettings::fromStored(preferences->string(prefkeys::kFilesAtOnce),
+                                                       preferences->string(prefkeys::kPauseBetweenFiles), processors);
     m_ui->spinFilesAtOnce->setRange(1, qMax(1, processors));
     m_ui->spinFilesAtOnce->setValue(stored.filesAtOnce);
     m_ui->checkPauseBetweenFiles->setChecked(stored.pauseBetweenFiles);

@@ -91,9 +91,8 @@ void AddWorker::run(QList<NodeVideoFile> entries, BatchCompleter complete, Pace 
     QList<QFuture<QList<NodeVideoFile>>> batches;
     for (int from = 0; from < total; from += size) {
         const QList<NodeVideoFile> batch = entries.mid(from, size);
-        batches << QtConcurrent::run(&pool, [this, batch, &complete] {
-            return m_cancelled ? batch : complete(batch, m_cancelled);
-        });
+        batches << QtConcurrent::run(
+            &pool, [this, batch, &complete] { return m_cancelled ? batch : complete(batch, m_cancelled); });
     }
 
     // Appended in the given order: wait for batch b before appending it.
@@ -109,8 +108,8 @@ void AddWorker::run(QList<NodeVideoFile> entries, BatchCompleter complete, Pace 
         const int from = appended;
         appended += expected;
         const int to = appended;
-        QMetaObject::invokeMethod(this, [this, from, to, total] { deliverSteps(from, to, total); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, from, to, total] { deliverSteps(from, to, total); }, Qt::QueuedConnection);
     }
     pool.waitForDone();
 }

@@ -69,9 +69,8 @@ void alertNotAdded(AppDelegate &app)
         return;
     const QStringList lines = app.notAddedLines;
     app.notAddedLines.clear();
-    app.services().prompts->alert(
-        QCoreApplication::translate("AddFiles", "Some files were not added."),
-        lines.join(QLatin1Char('\n')), {QCoreApplication::translate("AddFiles", "Close")});
+    app.services().prompts->alert(QCoreApplication::translate("AddFiles", "Some files were not added."),
+                                  lines.join(QLatin1Char('\n')), {QCoreApplication::translate("AddFiles", "Close")});
 }
 } // namespace
 
@@ -81,7 +80,8 @@ void AppDelegate::setUpFileList()
     if (!tableviewVideoFiles)
         return;
     columnSorter = std::make_shared<filelist::ColumnSorter>();
-    fileTableModel = new FileTableModel(arrayVideoFiles, [this] { return cellTextColor(); }, this);
+    fileTableModel = new FileTableModel(
+        arrayVideoFiles, [this] { return cellTextColor(); }, this);
     tableviewVideoFiles->setModel(fileTableModel);
 
     QHeaderView *header = tableviewVideoFiles->horizontalHeader();
@@ -141,24 +141,20 @@ void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
     }
     app.windowUniqueProgress = new Window_Progress(app.window);
     app.windowUniqueProgress->beginSheet(int(entries.size()));
-    AddWorker::BatchCompleter complete = app.addEntryCompleter ? AddWorker::eachWith(app.addEntryCompleter)
-                                                               : AddWorker::probingWith(app.sffmpegPath);
+    AddWorker::BatchCompleter complete =
+        app.addEntryCompleter ? AddWorker::eachWith(app.addEntryCompleter) : AddWorker::probingWith(app.sffmpegPath);
     app.addWorker->start(entries, std::move(complete), AddWorker::Pace{app.addProbeJobs, app.addProbeBatch},
                          [&app](int done, int total) { addStepDidRun(app, done, total); });
 }
 } // namespace
 
-bool AppDelegate::isAdding() const
-{
-    return (addWorker && addWorker->isRunning()) || !pendingAdds.isEmpty();
-}
+bool AppDelegate::isAdding() const { return (addWorker && addWorker->isRunning()) || !pendingAdds.isEmpty(); }
 
 void AppDelegate::OnUserToolbarAddVideos()
 {
     if (isAdding())
         return;
-    const QStringList files =
-        m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
+    const QStringList files = m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
     if (files.isEmpty())
         return;
     filelist::AddCandidates candidates;
@@ -227,10 +223,7 @@ void addOrQueue(AppDelegate &app, const filelist::AddCandidates &candidates)
 }
 } // namespace
 
-void AppDelegate::addPaths(const QStringList &paths)
-{
-    addOrQueue(*this, entriesForPaths(paths, false));
-}
+void AppDelegate::addPaths(const QStringList &paths) { addOrQueue(*this, entriesForPaths(paths, false)); }
 
 void AppDelegate::addDroppedPaths(const QStringList &paths)
 {
@@ -250,10 +243,7 @@ qint64 AppDelegate::Return_Seconds_From_Duration_Str(const QString &duration)
 
 // ---- the table ----
 
-void AppDelegate::refreshTableVideoFiles()
-{
-    reloadTable(true);
-}
+void AppDelegate::refreshTableVideoFiles() { reloadTable(true); }
 
 void AppDelegate::reloadTable(bool keepSelection)
 {
@@ -284,8 +274,8 @@ void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
         m_b_Col3_Ascenging = flags[2];
         m_b_Col4_Ascenging = flags[3];
         if (tableviewVideoFiles)
-            tableviewVideoFiles->horizontalHeader()->setSortIndicator(
-                selectedColumn, *ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+            tableviewVideoFiles->horizontalHeader()->setSortIndicator(selectedColumn, *ascending ? Qt::AscendingOrder
+                                                                                                 : Qt::DescendingOrder);
     }
     refreshTableVideoFiles();
 }

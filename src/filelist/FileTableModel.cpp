@@ -11,10 +11,7 @@ FileTableModel::FileTableModel(const VideoFileList &list, std::function<QColor()
 {
 }
 
-int FileTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_rows.size());
-}
+int FileTableModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 
 int FileTableModel::columnCount(const QModelIndex &parent) const
 {

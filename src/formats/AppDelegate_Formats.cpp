@@ -121,7 +121,8 @@ void AppDelegate::OnUserFormatOptions()
     FormatOptionsDialog *&field = this->*(slot->field);
     endAndRelease(field);
     const auto close = slot->close;
-    field = slot->make(records, [this, close] { (this->*close)(); }, window);
+    field = slot->make(
+        records, [this, close] { (this->*close)(); }, window);
     field->windowDidLoad();
     field->open(); // a sheet: blocks the main window only, returns at once
 }

@@ -44,10 +44,7 @@ void FormatOptionsDialog::bindMode(const char *recordField, const QVector<ModeCh
         connect(m_modeChoices[i].button, &QRadioButton::clicked, this, [this, i] { OnUserMode(m_modeChoices[i]); });
 }
 
-void FormatOptionsDialog::bindEffects(EffectsGroup *group)
-{
-    m_effects = group;
-}
+void FormatOptionsDialog::bindEffects(EffectsGroup *group) { m_effects = group; }
 
 void FormatOptionsDialog::windowDidLoad()
 {
@@ -72,8 +69,7 @@ void FormatOptionsDialog::windowDidLoad()
         list.combo->setCurrentIndex(int(list.field->get(records)));
     if (m_effects)
         m_effects->showValues(float(fieldNamed("f_Speed").get(records)), qint64(fieldNamed("i_Gain").get(records)),
-                              qint64(fieldNamed("i_Treble").get(records)),
-                              qint64(fieldNamed("i_Bass").get(records)));
+                              qint64(fieldNamed("i_Treble").get(records)), qint64(fieldNamed("i_Bass").get(records)));
     applyEnableRules();
 }
 
@@ -130,24 +126,12 @@ void FormatOptionsDialog::OnUserOK()
     m_onClose();
 }
 
-void FormatOptionsDialog::OnUserCancel()
-{
-    m_onClose();
-}
+void FormatOptionsDialog::OnUserCancel() { m_onClose(); }
 
-void FormatOptionsDialog::endSheet()
-{
-    QDialog::done(result());
-}
+void FormatOptionsDialog::endSheet() { QDialog::done(result()); }
 
-void FormatOptionsDialog::accept()
-{
-    OnUserOK();
-}
+void FormatOptionsDialog::accept() { OnUserOK(); }
 
-void FormatOptionsDialog::reject()
-{
-    OnUserCancel();
-}
+void FormatOptionsDialog::reject() { OnUserCancel(); }
 
 } // namespace quavero

@@ -18,9 +18,6 @@ Window_AF_OGG::Window_AF_OGG(FormatRecords &records, std::function<void()> onClo
     bindEffects(ui.groupEffects);
 }
 
-void Window_AF_OGG::applyEnableRules()
-{
-    Enable_Sox_Options(radioVBR->isChecked());
-}
+void Window_AF_OGG::applyEnableRules() { Enable_Sox_Options(radioVBR->isChecked()); }
 
 } // namespace quavero

@@ -44,10 +44,7 @@ int readPortalColorScheme()
     return schemeOf(reply.arguments().first());
 }
 
-int paletteWindowLightness()
-{
-    return QApplication::palette().color(QPalette::Window).lightness();
-}
+int paletteWindowLightness() { return QApplication::palette().color(QPalette::Window).lightness(); }
 } // namespace
 
 namespace appearance {
@@ -68,8 +65,7 @@ QtAppearance::QtAppearance() : QtAppearance(readPortalColorScheme)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected())
         bus.connect(QLatin1String(kPortalService), QLatin1String(kPortalPath), QLatin1String(kPortalInterface),
-                    QStringLiteral("SettingChanged"), this,
-                    SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
+                    QStringLiteral("SettingChanged"), this, SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
 }
 
 QtAppearance::QtAppearance(std::function<int()> readPortal) : m_portalScheme(readPortal())

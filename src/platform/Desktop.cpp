@@ -5,14 +5,8 @@
 
 namespace quavero {
 
-void QtDesktop::openUrl(const QUrl &url)
-{
-    QDesktopServices::openUrl(url);
-}
+void QtDesktop::openUrl(const QUrl &url) { QDesktopServices::openUrl(url); }
 
-void QtDesktop::openFolder(const QString &path)
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void QtDesktop::openFolder(const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 } // namespace quavero

@@ -8,8 +8,7 @@
 
 namespace quavero {
 
-int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons,
-                     AlertKind kind)
+int QtPrompts::alert(const QString &message, const QString &informative, const QStringList &buttons, AlertKind kind)
 {
     return alertWithDetails(message, informative, QString(), buttons, kind);
 }

@@ -21,16 +21,19 @@ public:
         // are handed on from the event loop, with the player as context, so
         // a handler that destroys this sound is safe and a report still
         // queued when it is destroyed is dropped.
-        QObject::connect(&m_player, &QMediaPlayer::errorOccurred, &m_player,
-                         [this](QMediaPlayer::Error, const QString &text) { fail(text); }, Qt::QueuedConnection);
+        QObject::connect(
+            &m_player, &QMediaPlayer::errorOccurred, &m_player,
+            [this](QMediaPlayer::Error, const QString &text) { fail(text); }, Qt::QueuedConnection);
         // Queued for the same reason as the errors.
-        QObject::connect(&m_player, &QMediaPlayer::mediaStatusChanged, &m_player,
-                         [this](QMediaPlayer::MediaStatus status) {
-                             if (status == QMediaPlayer::EndOfMedia && m_endHandler) {
-                                 const EndHandler handler = m_endHandler; // may destroy this sound
-                                 handler();
-                             }
-                         }, Qt::QueuedConnection);
+        QObject::connect(
+            &m_player, &QMediaPlayer::mediaStatusChanged, &m_player,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia && m_endHandler) {
+                    const EndHandler handler = m_endHandler; // may destroy this sound
+                    handler();
+                }
+            },
+            Qt::QueuedConnection);
         // The backend ignores a position set before the file can seek.
         QObject::connect(&m_player, &QMediaPlayer::seekableChanged, &m_player, [this](bool seekable) {
             if (seekable && m_pendingMs >= 0) {

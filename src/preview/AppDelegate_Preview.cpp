@@ -28,10 +28,7 @@
 namespace quavero {
 
 namespace {
-QString closeText()
-{
-    return AppDelegate::tr("Close");
-}
+QString closeText() { return AppDelegate::tr("Close"); }
 
 // Drops a sound that cannot play, shows playback as stopped and says why.
 void stopAfterSoundFailure(AppDelegate &app, const QString &reason)
@@ -96,8 +93,9 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
     QSet<QString> inputs = {fs::canonicalPath(s_Audio_File)};
     for (const NodeVideoFile &entry : arrayVideoFiles.snapshot())
         inputs << fs::canonicalPath(entry.s_File_Path());
-    const QString wav = preview::wavPathSparingInputs(
-        s_Output_Folder, s_Audio_File, [&inputs](const QString &path) { return inputs.contains(fs::canonicalPath(path)); });
+    const QString wav = preview::wavPathSparingInputs(s_Output_Folder, s_Audio_File, [&inputs](const QString &path) {
+        return inputs.contains(fs::canonicalPath(path));
+    });
     fs::remove(wav);
     auto *conversion = new JoinedChild(sffmpegPath, preview::wavArguments(s_Audio_File, wav), this);
     conversion->setPartialOutput(wav);
@@ -130,8 +128,8 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
         s_WAV_File.clear();
         s_WAV_Source.clear();
         Disable_Audio_Play();
-        services().prompts->alert(tr("Audio file could not be opened."),
-                                  tr("Audio file could not be opened."), {closeText()});
+        services().prompts->alert(tr("Audio file could not be opened."), tr("Audio file could not be opened."),
+                                  {closeText()});
         timerReEnableToolbar.start();
         emit previewPrepared(false);
     });
@@ -181,14 +179,13 @@ void AppDelegate::OnUserToolbarPlay()
     const QList<int> rows = selectedRows(tableviewVideoFiles);
     if (rows.isEmpty()) {
         services().prompts->alert(tr("There is no audio file selected."),
-                                  tr("There is no audio file selected. Select one audio file to play."),
-                                  {closeText()});
+                                  tr("There is no audio file selected. Select one audio file to play."), {closeText()});
         return;
     }
     if (rows.size() > 1) {
-        services().prompts->alert(
-            tr("There is more than one audio file selected."),
-            tr("There is more than one audio file selected. Select only one audio file to play."), {closeText()});
+        services().prompts->alert(tr("There is more than one audio file selected."),
+                                  tr("There is more than one audio file selected. Select only one audio file to play."),
+                                  {closeText()});
         return;
     }
     const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
@@ -229,15 +226,9 @@ void AppDelegate::OnUserToolbarPlay()
     Update_UI_After_Audio_Operation();
 }
 
-void AppDelegate::OnUserToolbarPause()
-{
-    Audio_Pause();
-}
+void AppDelegate::OnUserToolbarPause() { Audio_Pause(); }
 
-void AppDelegate::OnUserToolbarStop()
-{
-    Audio_Stop();
-}
+void AppDelegate::OnUserToolbarStop() { Audio_Stop(); }
 
 void AppDelegate::Audio_Pause()
 {
@@ -295,16 +286,16 @@ void AppDelegate::Update_UI_After_Audio_Operation()
 
 void AppDelegate::Disable_Audio_Play()
 {
-    for (QAction *item : {toolbarItemPlay.data(), toolbarItemPause.data(), toolbarItemStop.data(),
-                          menuItemPlay.data(), menuItemPause.data(), menuItemStop.data()})
+    for (QAction *item : {toolbarItemPlay.data(), toolbarItemPause.data(), toolbarItemStop.data(), menuItemPlay.data(),
+                          menuItemPause.data(), menuItemStop.data()})
         setEnabled(item, false);
     enablePlayPause();
 }
 
 void AppDelegate::enablePlayPause()
 {
-    setEnabled(menuItemPlayPause, (menuItemPlay && menuItemPlay->isEnabled()) ||
-                                      (menuItemPause && menuItemPause->isEnabled()));
+    setEnabled(menuItemPlayPause,
+               (menuItemPlay && menuItemPlay->isEnabled()) || (menuItemPause && menuItemPause->isEnabled()));
 }
 
 void AppDelegate::OnMenuPlayPause()

@@ -7,8 +7,7 @@
 
 namespace quavero {
 
-TableSelectionWatcher::TableSelectionWatcher(QAbstractItemView *view, QObject *parent)
-    : QObject(parent), m_view(view)
+TableSelectionWatcher::TableSelectionWatcher(QAbstractItemView *view, QObject *parent) : QObject(parent), m_view(view)
 {
     if (!view)
         return;
@@ -34,8 +33,8 @@ void TableSelectionWatcher::attach()
     disconnect(m_connection);
     m_model = model;
     if (model)
-        m_connection = connect(model, &QItemSelectionModel::selectionChanged, this,
-                               &TableSelectionWatcher::selectionChanged);
+        m_connection =
+            connect(model, &QItemSelectionModel::selectionChanged, this, &TableSelectionWatcher::selectionChanged);
 }
 
 } // namespace quavero

@@ -42,10 +42,7 @@ QStringList labelsOf(QObject *object)
 }
 
 // A control a screen reader can announce: its own name or a label's.
-bool isNamed(QWidget *widget)
-{
-    return !nameOf(widget).trimmed().isEmpty() || !labelsOf(widget).isEmpty();
-}
+bool isNamed(QWidget *widget) { return !nameOf(widget).trimmed().isEmpty() || !labelsOf(widget).isEmpty(); }
 } // namespace
 
 class AccessibilityTest : public ::testing::Test {
@@ -77,8 +74,7 @@ TEST_F(AccessibilityTest, EveryControlOfTheMainWindowIsNamed)
               qobject_cast<QAbstractItemView *>(widget)))
             continue;
         ++controls;
-        EXPECT_TRUE(isNamed(widget))
-            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+        EXPECT_TRUE(isNamed(widget)) << widget->metaObject()->className() << " " << widget->objectName().toStdString();
     }
     EXPECT_GE(controls, 12); // nine toolbar buttons, the table, the box, the button
 }

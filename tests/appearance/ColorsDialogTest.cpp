@@ -114,8 +114,8 @@ TEST_F(ColorsDialogTest, OkStoresEverythingAndAppliesItToTheTable)
         // The row alternation follows a moment later.
         EXPECT_TRUE(t.app->timerSetAlternatingRows.isActive());
         EXPECT_EQ(t.app->tableviewVideoFiles->alternatingRowColors(), !c.alternating);
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return t.app->tableviewVideoFiles->alternatingRowColors() == c.alternating; }, 1000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return t.app->tableviewVideoFiles->alternatingRowColors() == c.alternating; }, 1000));
     }
 }
 

@@ -54,9 +54,10 @@ CliRun runCli(const QStringList &arguments, const QString &tmpDir)
 
 QStringList shellWords(const QString &commandLine)
 {
-    const JoinedRun run = child::runJoined(
-        QStringLiteral("/bin/sh"),
-        {QStringLiteral("-c"), QStringLiteral("set -- %1; for w in \"$@\"; do printf '%s\\0' \"$w\"; done").arg(commandLine)});
+    const JoinedRun run =
+        child::runJoined(QStringLiteral("/bin/sh"),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("set -- %1; for w in \"$@\"; do printf '%s\\0' \"$w\"; done").arg(commandLine)});
     QStringList words = QString::fromUtf8(run.output).split(QChar(0));
     if (!words.isEmpty() && words.last().isEmpty())
         words.removeLast();

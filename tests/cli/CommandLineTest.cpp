@@ -28,7 +28,8 @@ QString touchedInput()
 QList<QStringList> dryRunWords(const QStringList &options)
 {
     const QString input = touchedInput();
-    const CliRun run = runCli(QStringList{"-n", "-o", testenv::freshFolder("cli-args-out")} + options + QStringList{input});
+    const CliRun run =
+        runCli(QStringList{"-n", "-o", testenv::freshFolder("cli-args-out")} + options + QStringList{input});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     QList<QStringList> lines;
     for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
@@ -51,11 +52,13 @@ struct UsageCase {
 
 TEST(CliCommandLine, UsageErrorsExitTwoAndSayWhatIsAccepted)
 {
-    const QString allFormats = QStringLiteral("ac3, aifc, aiff, aif, amr, au, caf, flac, mp3, ogg, raw, spx, wav, wma, m4a");
+    const QString allFormats =
+        QStringLiteral("ac3, aifc, aiff, aif, amr, au, caf, flac, mp3, ogg, raw, spx, wav, wma, m4a");
     const QList<UsageCase> cases{
         {{"-f", "xyz", "-o", "OUT", "IN"}, "unknown format 'xyz'; the formats are: " + allFormats},
         {{"--format=.mp4", "-o", "OUT", "IN"}, "unknown format '.mp4'"},
-        {{"--set", "foo=1", "-o", "OUT", "IN"}, "mp3 has no option 'foo'; its options are: mode, quality, bitrate, channels, rate, volume"},
+        {{"--set", "foo=1", "-o", "OUT", "IN"},
+         "mp3 has no option 'foo'; its options are: mode, quality, bitrate, channels, rate, volume"},
         {{"--set", "channels=quad", "-o", "OUT", "IN"}, "'quad' is not a value of channels; it takes Mono, Stereo"},
         {{"--set", "quality=10", "-o", "OUT", "IN"}, "it takes 0 (Highest), 1, 2, 3, 4, 5, 6, 7, 8, 9 (Lowest)"},
         {{"-f", "ogg", "--set", "bitrate=500", "-o", "OUT", "IN"}, "ogg: '500' is not a value of bitrate"},
@@ -153,8 +156,7 @@ TEST(CliCommandLine, HelpVersionAndFormatListing)
     EXPECT_EQ(help.exitCode, 0);
     for (const char *piece : {"Usage: quavero-cli [OPTIONS] INPUT...", "-f, --format FMT", "-o, --output-dir DIR",
                               "--set NAME=VALUE", "-j, --jobs N", "-r, --recursive", "--flat", "-n, --dry-run", "-q, --quiet",
-                              "-v, --verbose", "a (2).mp3",
-                              "--list-formats", "--version", "130  stopped by Ctrl-C"})
+                              "-v, --verbose", "a (2).mp3", "--list-formats", "--version", "130  stopped by Ctrl-C"})
         EXPECT_TRUE(help.out.contains(QLatin1String(piece))) << piece;
     for (const QString &line : help.out.split(QLatin1Char('\n')))
         EXPECT_LE(line.size(), 79) << line.toStdString();

@@ -87,8 +87,8 @@ TEST(CliConversion, ParallelJobsGiveTheSameFilesAsOneAtATime)
 {
     const QString in = testenv::freshFolder(QStringLiteral("cli-parallel-in"));
     const QStringList inputs = makeTones(in, 5);
-    for (const QStringList &options : {QStringList{"-f", "mp3"},
-                                       QStringList{"-f", "flac", "--set", "speed=1.25", "--set", "bass=3"}}) {
+    for (const QStringList &options :
+         {QStringList{"-f", "mp3"}, QStringList{"-f", "flac", "--set", "speed=1.25", "--set", "bass=3"}}) {
         SCOPED_TRACE(options.join(' ').toStdString());
         const QString one = testenv::freshFolder(QStringLiteral("cli-parallel-1"));
         const QString three = testenv::freshFolder(QStringLiteral("cli-parallel-3"));
@@ -246,10 +246,13 @@ TEST(CliConversion, CtrlCEndsTheRunCleanly)
     process.start();
     ASSERT_TRUE(process.waitForStarted());
     QByteArray seen;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        seen += process.readAllStandardOutput();
-        return seen.contains(QByteArray("[ 1/") + QByteArray::number(kFiles) + "]");
-    }, 60000)) << seen.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            seen += process.readAllStandardOutput();
+            return seen.contains(QByteArray("[ 1/") + QByteArray::number(kFiles) + "]");
+        },
+        60000))
+        << seen.toStdString();
     ::kill(-pid_t(process.processId()), SIGINT);
     // A run that had already ended is caught by the checks below, with its output.
     const bool finished = process.state() == QProcess::NotRunning || process.waitForFinished(30000);

@@ -86,17 +86,17 @@ TEST(CliDryRun, TheBuildersOwnExamples)
 
     const QList<QStringList> cbr =
         linesOf(runCli({"-n", "-o", out, "--set", "mode=CBR", "--set", "bitrate=128", "--set", "volume=150", ab}));
-    EXPECT_EQ(cbr.first().mid(1), (QStringList{"-i", "file://" + music + "/a b.wav", "-codec:a", "libmp3lame", "-b:a",
-                                               "128k", "-ar", "44100", "-af", "volume=0.585938", "-ac", "2",
-                                               out + "/a b.mp3"}));
+    EXPECT_EQ(cbr.first().mid(1),
+              (QStringList{"-i", "file://" + music + "/a b.wav", "-codec:a", "libmp3lame", "-b:a", "128k", "-ar",
+                           "44100", "-af", "volume=0.585938", "-ac", "2", out + "/a b.mp3"}));
 
     const QList<QStringList> ac3 = linesOf(runCli({"-n", "-f", "ac3", "-o", out, song}));
     EXPECT_EQ(ac3.first().mid(1),
               (QStringList{"-i", "file://" + music + "/song.wav", "-acodec", "ac3", "-vn", out + "/song.ac3"}));
 
     // .AU with effects: the sox line applies them in the order speed, gain, treble, bass.
-    const QList<QStringList> au = linesOf(
-        runCli({"-n", "-f", "au", "--set", "speed=1.25", "--set", "gain=-3", "--set", "bass=4", "-o", out, song}));
+    const QList<QStringList> au =
+        linesOf(runCli({"-n", "-f", "au", "--set", "speed=1.25", "--set", "gain=-3", "--set", "bass=4", "-o", out, song}));
     ASSERT_EQ(au.size(), 2);
     EXPECT_TRUE(au.at(1).at(1).endsWith("/song001.au"));
     EXPECT_EQ(au.at(1).mid(2), (QStringList{out + "/song.au", "speed", "1.25", "gain", "-3", "bass", "4"}));
@@ -174,8 +174,7 @@ TEST(CliDryRun, OutputsGetTheirPlannedNamesAndFolders)
     };
     EXPECT_EQ(outputs({"-r", music}),
               (QStringList{out + "/Album A/a.mp3", out + "/Album A/a (2).mp3", out + "/Album B/a.mp3"}));
-    EXPECT_EQ(outputs({"-r", "--flat", music}),
-              (QStringList{out + "/a.mp3", out + "/a (3).mp3", out + "/a (4).mp3"}));
+    EXPECT_EQ(outputs({"-r", "--flat", music}), (QStringList{out + "/a.mp3", out + "/a (3).mp3", out + "/a (4).mp3"}));
     EXPECT_EQ(outputs({music + "/Album A/a.wav", music + "/Album B/a.ogg"}),
               (QStringList{out + "/a.mp3", out + "/a (3).mp3"}));
     EXPECT_FALSE(QFileInfo::exists(out + "/Album A"));

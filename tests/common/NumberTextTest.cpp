@@ -49,15 +49,15 @@ TEST(ClockSeconds, ReadsHoursMinutesAndSecondsFieldByField)
         {"12:34:56", 45296},
         {"01:02:03.50", 3723}, // the fraction is ignored
         {"99:59:59.9", 99 * 3600 + 59 * 60 + 59},
-        {" 1:02:03", 3723},   // a blank before a one-digit field
-        {"100:00:0", 36000},  // three-digit hours are read as their first two digits
+        {" 1:02:03", 3723},  // a blank before a one-digit field
+        {"100:00:0", 36000}, // three-digit hours are read as their first two digits
         {"12:5x:0y", 12 * 3600 + 5 * 60},
         {"N/A spee", 0},
         {"N/A, start", 0},
-        {"00:0", 0},          // fields missing at the end count 0
+        {"00:0", 0}, // fields missing at the end count 0
         {"", 0},
         {"-00:00:0", 0},
-        {"-1:00:00", -3600},  // a signed field lowers the total; callers clamp
+        {"-1:00:00", -3600}, // a signed field lowers the total; callers clamp
     };
     for (const auto &c : cases)
         EXPECT_EQ(clockSeconds(QString::fromUtf8(c.text)), c.seconds) << c.text;

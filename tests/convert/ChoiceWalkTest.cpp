@@ -32,10 +32,7 @@ struct Rule {
     Naming naming;
 };
 
-Named unknown(const QString &label)
-{
-    return {{QStringLiteral("<no name for the label '%1'>").arg(label)}};
-}
+Named unknown(const QString &label) { return {{QStringLiteral("<no name for the label '%1'>").arg(label)}}; }
 
 int bitsIn(const QString &label)
 {
@@ -43,10 +40,7 @@ int bitsIn(const QString &label)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-QString leadingNumber(const QString &label)
-{
-    return label.section(QLatin1Char(' '), 0, 0);
-}
+QString leadingNumber(const QString &label) { return label.section(QLatin1Char(' '), 0, 0); }
 
 // "aLaw", "CCITT A-Law", "G711 aLaw" -> "pcm_alaw"; u-law -> "pcm_mulaw".
 QString lawCodec(const QString &label)
@@ -162,15 +156,13 @@ const QVector<Rule> &rules()
         {K::FLAC, "rate", kAsItIs, option("-ar", itself)},
         {K::FLAC, "channels", kAsItIs, channels},
         {K::MP3, "mode", kAsItIs, modes({{"CBR", {"-b:a"}}, {"VBR", {"-qscale:a"}}})},
-        {K::MP3, "quality", with([](FormatRecords &f) { f.m_AF_MP3.setB_VBR(1); }),
-         option("-qscale:a", leadingNumber)},
+        {K::MP3, "quality", with([](FormatRecords &f) { f.m_AF_MP3.setB_VBR(1); }), option("-qscale:a", leadingNumber)},
         {K::MP3, "bitrate", with([](FormatRecords &f) { f.m_AF_MP3.setB_VBR(0); }), option("-b:a", kilobitsOf)},
         {K::MP3, "channels", kAsItIs, channels},
         {K::MP3, "rate", kAsItIs, option("-ar", itself)},
         {K::MP3, "volume", kAsItIs, mp3Volume},
         {K::OGG, "mode", kAsItIs, modes({{"CBR", {"-b:a"}}, {"VBR", {"-qscale:a"}}})},
-        {K::OGG, "quality", with([](FormatRecords &f) { f.m_AF_OGG.setB_VBR(1); }),
-         option("-qscale:a", leadingNumber)},
+        {K::OGG, "quality", with([](FormatRecords &f) { f.m_AF_OGG.setB_VBR(1); }), option("-qscale:a", leadingNumber)},
         {K::OGG, "bitrate", with([](FormatRecords &f) { f.m_AF_OGG.setB_VBR(0); }), option("-b:a", kilobitsOf)},
         {K::OGG, "channels", kAsItIs, channels},
         {K::RAW, "codec", kAsItIs, rawFormat},
@@ -230,8 +222,7 @@ TEST(ChoiceWalk, EveryPositionSendsTheValueItsLabelNames)
                 rule->mode(records);
                 field.set(records, position);
                 const QStringList arguments =
-                    encoder::build(format.index, entry, QStringLiteral("/out"), QStringLiteral("/work"), records)
-                        .arguments;
+                    encoder::build(format.index, entry, QStringLiteral("/out"), QStringLiteral("/work"), records).arguments;
                 const QString label = field.choices->label(position);
                 const Named named = rule->naming(label);
                 const std::string where = format.item.toStdString() + " " + field.name.toStdString() + " position " +
@@ -239,8 +230,9 @@ TEST(ChoiceWalk, EveryPositionSendsTheValueItsLabelNames)
                 if (named.run.isEmpty())
                     EXPECT_FALSE(arguments.contains(named.absent)) << where << ": " << ::testing::PrintToString(arguments);
                 else
-                    EXPECT_TRUE(containsRun(arguments, named.run)) << where << ": wants " << ::testing::PrintToString(named.run)
-                                                                   << " in " << ::testing::PrintToString(arguments);
+                    EXPECT_TRUE(containsRun(arguments, named.run))
+                        << where << ": wants " << ::testing::PrintToString(named.run) << " in "
+                        << ::testing::PrintToString(arguments);
                 ++walked;
             }
         }

@@ -37,13 +37,12 @@ TEST(OutputSafety, OutputOnAnInputIsRefused)
         const char *ffmpegOutput;
         bool refused;
     } cases[] = {
-        {"/music/a.mp3", "/music/a.mp3", true},      // the entry's own file
-        {"/music/b.wav", "/work/b001.wav", true},    // another input, written by sox
-        {"/out/c.wav", "/work/c001.wav", true},      // an input in the work folder, written by ffmpeg
-        {"/link/a.mp3", "/link/a.mp3", true},        // the same file through a link
-        {"/music//a.mp3", "/music//a.mp3", true},    // doubled separator
-        {"/out/a.mp3", "/out/a.mp3", false},
-        {"/music/a.ogg", "/work/a001.ogg", false},
+        {"/music/a.mp3", "/music/a.mp3", true},   // the entry's own file
+        {"/music/b.wav", "/work/b001.wav", true}, // another input, written by sox
+        {"/out/c.wav", "/work/c001.wav", true},   // an input in the work folder, written by ffmpeg
+        {"/link/a.mp3", "/link/a.mp3", true},     // the same file through a link
+        {"/music//a.mp3", "/music//a.mp3", true}, // doubled separator
+        {"/out/a.mp3", "/out/a.mp3", false},      {"/music/a.ogg", "/work/a001.ogg", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(safety::outputReplacesInput(command(c.finalPath, c.ffmpegOutput), inputs, canonical), c.refused)

@@ -17,8 +17,8 @@ FailureContext ffmpegMp3(const QString &input = QStringLiteral("file:///m/a.mp3"
     c.program = QStringLiteral("ffmpeg");
     c.input = input;
     c.output = QStringLiteral("/out/a.mp3");
-    c.arguments = QStringList{"-i", input, "-codec:a", "libmp3lame", "-b:a", "128k", "-ar", "6000", "-ac", "2",
-                              "/out/a.mp3"};
+    c.arguments =
+        QStringList{"-i", input, "-codec:a", "libmp3lame", "-b:a", "128k", "-ar", "6000", "-ac", "2", "/out/a.mp3"};
     return c;
 }
 
@@ -31,10 +31,11 @@ FailureContext soxWav()
     return c;
 }
 
-const QByteArray kInputDump = "Guessed Channel Layout for Input Stream #0.0 : mono\n"
-                              "Input #0, wav, from 'file:///m/a.wav':\n"
-                              "  Duration: 00:00:00.50, bitrate: 705 kb/s\n"
-                              "  Stream #0:0: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, mono, s16, 705 kb/s\n";
+const QByteArray kInputDump =
+    "Guessed Channel Layout for Input Stream #0.0 : mono\n"
+    "Input #0, wav, from 'file:///m/a.wav':\n"
+    "  Duration: 00:00:00.50, bitrate: 705 kb/s\n"
+    "  Stream #0:0: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, mono, s16, 705 kb/s\n";
 } // namespace
 
 TEST(PlainFailure, InputsFfmpegCannotRead)
@@ -48,9 +49,10 @@ TEST(PlainFailure, InputsFfmpegCannotRead)
     EXPECT_EQ(f.rawLine, "file:///m/a.mp3: Invalid argument");
     EXPECT_FALSE(f.diskFull);
 
-    for (const QByteArray &output : {QByteArray("file:///m/a.mp3: Invalid data found when processing input\n"),
-                                     QByteArray("Stream mapping:\nCannot determine format of input stream 0:0 after EOF\n"
-                                                "Error marking filters as finished\nConversion failed!\n")})
+    for (const QByteArray &output :
+         {QByteArray("file:///m/a.mp3: Invalid data found when processing input\n"),
+          QByteArray("Stream mapping:\nCannot determine format of input stream 0:0 after EOF\n"
+                     "Error marking filters as finished\nConversion failed!\n")})
         EXPECT_TRUE(plainfailure::fromExit(ffmpegMp3(), 1, output).reason.startsWith("not an audio file"))
             << output.constData();
 
@@ -78,16 +80,18 @@ TEST(PlainFailure, MissingFilesAndPermissionsTellInputFromDestination)
               "the destination folder is no longer there; choose it again or another one");
 
     // sox names the side in its own words.
-    EXPECT_EQ(plainfailure::fromExit(soxWav(), 2, "sox FAIL formats: can't open output file `/out/a.wav': "
-                                                  "Permission denied\n")
+    EXPECT_EQ(plainfailure::fromExit(soxWav(), 2,
+                                     "sox FAIL formats: can't open output file `/out/a.wav': "
+                                     "Permission denied\n")
                   .reason,
               "no permission to write in the destination folder; choose another folder or change its permissions");
     // ffmpeg writing the intermediate file names the work folder instead.
     FailureContext intermediate = ffmpegMp3();
     intermediate.output = QStringLiteral("/home/u/Documents/Quavero/a001.wav");
     intermediate.outputInWorkFolder = true;
-    EXPECT_EQ(plainfailure::fromExit(intermediate, 1, kInputDump + "/home/u/Documents/Quavero/a001.wav: "
-                                                                   "Permission denied\n")
+    EXPECT_EQ(plainfailure::fromExit(intermediate, 1,
+                                     kInputDump + "/home/u/Documents/Quavero/a001.wav: "
+                                                  "Permission denied\n")
                   .reason,
               "no permission to write in the work folder /home/u/Documents/Quavero");
 }
@@ -104,16 +108,17 @@ TEST(PlainFailure, FullDiskStopsTheRun)
     EXPECT_TRUE(f.diskFull);
     EXPECT_EQ(f.rawLine, "Error closing file /out/a.mp3: No space left on device");
 
-    const PlainFailure s =
-        plainfailure::fromExit(soxWav(), 2, "sox FAIL sox: `/out/a.wav' error writing output file: No space left on device\n");
+    const PlainFailure s = plainfailure::fromExit(
+        soxWav(), 2, "sox FAIL sox: `/out/a.wav' error writing output file: No space left on device\n");
     EXPECT_TRUE(s.diskFull);
     EXPECT_TRUE(s.reason.startsWith("the destination disk is full"));
 
     FailureContext intermediate = ffmpegMp3();
     intermediate.output = QStringLiteral("/tmp/w/a001.wav");
     intermediate.outputInWorkFolder = true;
-    const PlainFailure w = plainfailure::fromExit(intermediate, 1, "Error writing trailer of /tmp/w/a001.wav: No space "
-                                                                   "left on device\n");
+    const PlainFailure w = plainfailure::fromExit(intermediate, 1,
+                                                  "Error writing trailer of /tmp/w/a001.wav: No space "
+                                                  "left on device\n");
     EXPECT_TRUE(w.diskFull);
     EXPECT_EQ(w.reason, "the disk that holds the work folder /tmp/w is full; free some space on it");
 }
@@ -145,8 +150,9 @@ TEST(PlainFailure, RefusedEncoderSettingsAreNamed)
               "the encoder does not accept the bitrate 128k; choose another bitrate in the format options");
     EXPECT_EQ(plainfailure::fromExit(ffmpegMp3(), 1, kInputDump + "[aac @ 0x1] Unsupported channel layout\n").reason,
               "the encoder does not accept 2 channels; choose other channels in the format options");
-    EXPECT_EQ(plainfailure::fromExit(ffmpegMp3(), 1, "Unrecognized option 'vbr'.\nError splitting the argument list: "
-                                                     "Option not found\n")
+    EXPECT_EQ(plainfailure::fromExit(ffmpegMp3(), 1,
+                                     "Unrecognized option 'vbr'.\nError splitting the argument list: "
+                                     "Option not found\n")
                   .reason,
               "this ffmpeg does not know the option -vbr; install a complete ffmpeg or choose another format");
 }
@@ -158,8 +164,9 @@ TEST(PlainFailure, UnknownMessagesKeepTheProgramsWordsAndSignalsAreNamed)
     EXPECT_EQ(unknown.rawLine, "sox FAIL effect: broken");
     EXPECT_EQ(plainfailure::fromExit(soxWav(), 3, "").reason, "sox failed with exit status 3");
 
-    EXPECT_EQ(plainfailure::fromSignal("ffmpeg", SIGSEGV, "").reason,
-              "ffmpeg crashed (signal 11, SIGSEGV) on this file; the file may be damaged, or try another output format");
+    EXPECT_EQ(
+        plainfailure::fromSignal("ffmpeg", SIGSEGV, "").reason,
+        "ffmpeg crashed (signal 11, SIGSEGV) on this file; the file may be damaged, or try another output format");
     EXPECT_EQ(plainfailure::fromSignal("sox", SIGKILL, "").reason,
               "sox was killed (signal 9, SIGKILL) before it finished, perhaps because memory ran out; convert the "
               "file again");

@@ -18,9 +18,9 @@ TEST(ProgressParser, TimeTextToSeconds)
         const char *text;
         quint64 seconds;
     } cases[] = {
-        {"00:01:30", 90},   {"01:00:05", 3605}, {"N/A spee", 0}, {"-00:00:0", 0},
-        {"100:00:0", 36000}, // three-digit hours are read as their first two digits
-        {" 1:02:03", 3723}, {"-1:00:00", 0},   {"12:34:56", 45296},
+        {"00:01:30", 90},   {"01:00:05", 3605},  {"N/A spee", 0},
+        {"-00:00:0", 0},    {"100:00:0", 36000}, // three-digit hours are read as their first two digits
+        {" 1:02:03", 3723}, {"-1:00:00", 0},     {"12:34:56", 45296},
     };
     for (const auto &c : cases)
         EXPECT_EQ(Return_Seconds_From_VOB_Duration_Str(c.text), c.seconds) << c.text;

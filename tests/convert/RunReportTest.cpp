@@ -52,7 +52,8 @@ TEST(RunReport, EveryFileConvertedIsSuccess)
 
 TEST(RunReport, FailuresAreCountedAndListed)
 {
-    const RunAlert some = runreport::endOfRun(3, {{"bad.wav", "ffmpeg failed: x"}, {"a.mp3", "the output would replace an input file"}});
+    const RunAlert some =
+        runreport::endOfRun(3, {{"bad.wav", "ffmpeg failed: x"}, {"a.mp3", "the output would replace an input file"}});
     EXPECT_EQ(some.message, "2 of 3 files could not be converted.");
     EXPECT_TRUE(some.informative.contains("bad.wav: ffmpeg failed: x"));
     EXPECT_TRUE(some.informative.contains("a.mp3: the output would replace an input file"));
@@ -104,24 +105,23 @@ TEST(EntryDetails, TextOfAFailedAndARenamedEntry)
     renamed.inputPath = "/m/a.flac";
     renamed.savedAs = "/out/a (2).mp3";
     renamed.programs = {{"ffmpeg -i x", {}}, {"sox a b", {"sox WARN dither"}}};
-    EXPECT_EQ(details::text({failed, renamed}),
-              "/m/notes.mp3\n"
-              "Reason: not an audio file ffmpeg can read\n"
-              "Message: file:///m/notes.mp3: Invalid argument\n"
-              "Command:\n"
-              "    /usr/bin/ffmpeg -i file:///m/notes.mp3 '/out/notes (2).mp3'\n"
-              "Last lines of its output:\n"
-              "    [mp3 @ 0x1] Failed to read frame size\n"
-              "    file:///m/notes.mp3: Invalid argument\n"
-              "\n"
-              "/m/a.flac\n"
-              "Saved as /out/a (2).mp3: another file of this run has the same name.\n"
-              "Command:\n"
-              "    ffmpeg -i x\n"
-              "Command:\n"
-              "    sox a b\n"
-              "Last lines of its output:\n"
-              "    sox WARN dither");
+    EXPECT_EQ(details::text({failed, renamed}), "/m/notes.mp3\n"
+                                                "Reason: not an audio file ffmpeg can read\n"
+                                                "Message: file:///m/notes.mp3: Invalid argument\n"
+                                                "Command:\n"
+                                                "    /usr/bin/ffmpeg -i file:///m/notes.mp3 '/out/notes (2).mp3'\n"
+                                                "Last lines of its output:\n"
+                                                "    [mp3 @ 0x1] Failed to read frame size\n"
+                                                "    file:///m/notes.mp3: Invalid argument\n"
+                                                "\n"
+                                                "/m/a.flac\n"
+                                                "Saved as /out/a (2).mp3: another file of this run has the same name.\n"
+                                                "Command:\n"
+                                                "    ffmpeg -i x\n"
+                                                "Command:\n"
+                                                "    sox a b\n"
+                                                "Last lines of its output:\n"
+                                                "    sox WARN dither");
 }
 
 } // namespace quavero

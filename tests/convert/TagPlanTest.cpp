@@ -35,9 +35,8 @@ const QString kFlac = QStringLiteral(".FLAC");
 TEST(TagNumbers, EachStyleReadsTheOther)
 {
     const QMap<QString, QStringList> joined{{"TRACKNUMBER", {"3/12"}}, {"DISCNUMBER", {" 1 / 2 "}}, {"TITLE", {"x"}}};
-    const QMap<QString, QStringList> split{{"TRACKNUMBER", {"3"}}, {"TRACKTOTAL", {"12"}},
-                                           {"DISCNUMBER", {"1"}},  {"DISCTOTAL", {"2"}},
-                                           {"TITLE", {"x"}}};
+    const QMap<QString, QStringList> split{
+        {"TRACKNUMBER", {"3"}}, {"TRACKTOTAL", {"12"}}, {"DISCNUMBER", {"1"}}, {"DISCTOTAL", {"2"}}, {"TITLE", {"x"}}};
     EXPECT_EQ(tags::withNumbers(joined, tags::NumberStyle::Split), split);
     EXPECT_EQ(tags::withNumbers(split, tags::NumberStyle::Joined),
               (QMap<QString, QStringList>{{"TRACKNUMBER", {"3/12"}}, {"DISCNUMBER", {"1/2"}}, {"TITLE", {"x"}}}));
@@ -141,12 +140,14 @@ TEST(TagTargets, FormatsWithoutTagsOrWithFfmpegsAreNotWritten)
 
 TEST(RunReport, ConvertedFilesWithWarningsAreListedAfterTheFailures)
 {
-    const RunAlert ok = runreport::endOfRun(2, {}, {}, {{"a.mp3", "tags not copied: x"}, {"b.wav", "picture not copied: y"}});
+    const RunAlert ok =
+        runreport::endOfRun(2, {}, {}, {{"a.mp3", "tags not copied: x"}, {"b.wav", "picture not copied: y"}});
     EXPECT_EQ(ok.message, "Success");
     EXPECT_EQ(ok.informative, "Audio files were converted successfully.\n\n"
                               "a.mp3: converted; tags not copied: x\n"
                               "b.wav: converted; picture not copied: y");
-    const RunAlert mixed = runreport::endOfRun(2, {{"c.wav", "ffmpeg failed"}}, {{"a.flac", "a (2).mp3"}}, {{"a.mp3", "tags not copied: x"}});
+    const RunAlert mixed = runreport::endOfRun(2, {{"c.wav", "ffmpeg failed"}}, {{"a.flac", "a (2).mp3"}},
+                                               {{"a.mp3", "tags not copied: x"}});
     EXPECT_TRUE(mixed.informative.startsWith("c.wav: ffmpeg failed\n"));
     EXPECT_TRUE(mixed.informative.endsWith("\n\na.mp3: converted; tags not copied: x"));
     EXPECT_EQ(mixed.openFolderButton, 0);

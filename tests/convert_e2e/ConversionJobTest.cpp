@@ -77,8 +77,9 @@ TEST_F(ConversionJobTest, ProgramsThatCannotStartOrCrashAreReported)
     EXPECT_TRUE(r.reason.startsWith("ffmpeg could not be started")) << r.reason.toStdString();
 
     ConversionJob crashing(script("crash", "kill -SEGV $$"), sox, &records);
-    EXPECT_EQ(run(crashing, request(8, tone, 0)).reason,
-              "ffmpeg crashed (signal 11, SIGSEGV) on this file; the file may be damaged, or try another output format");
+    EXPECT_EQ(
+        run(crashing, request(8, tone, 0)).reason,
+        "ffmpeg crashed (signal 11, SIGSEGV) on this file; the file may be damaged, or try another output format");
     ConversionJob killed(script("killed", "kill -KILL $$"), sox, &records);
     EXPECT_TRUE(run(killed, request(8, tone, 0)).reason.startsWith("ffmpeg was killed (signal 9, SIGKILL)"));
 }
@@ -199,8 +200,8 @@ TEST_F(ConversionJobTest, OutputGoesToItsSubfolderUnderItsPlannedName)
     ConversionJob job(ffmpeg, sox, &records);
     const ConversionResult result = run(job, r);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "cannot create the folder " + out +
-                                 "/Album B; check that you may write in the destination folder");
+    EXPECT_EQ(result.reason,
+              "cannot create the folder " + out + "/Album B; check that you may write in the destination folder");
 }
 
 // Real ffmpeg runs that fail, each said in plain words, with the command as
@@ -244,10 +245,9 @@ TEST_F(ConversionJobTest, PermissionsAreSaidForAnOrdinaryUser)
         const QString setpriv = QStandardPaths::findExecutable("setpriv");
         if (setpriv.isEmpty())
             GTEST_SKIP() << "running as root without setpriv: cannot run ffmpeg as an ordinary user";
-        program = script("ffmpeg-as-nobody",
-                         QStringLiteral("exec '%1' --reuid=65534 --regid=65534 --clear-groups '%2' \"$@\"")
-                             .arg(setpriv, ffmpeg)
-                             .toUtf8());
+        program = script(
+            "ffmpeg-as-nobody",
+            QStringLiteral("exec '%1' --reuid=65534 --regid=65534 --clear-groups '%2' \"$@\"").arg(setpriv, ffmpeg).toUtf8());
     }
     QTemporaryDir place; // below the temporary folder, where "nobody" can reach it
     ASSERT_TRUE(place.isValid());

@@ -70,23 +70,17 @@ TEST_P(FormatsEndToEnd, ConvertsWithStartValues)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFormats, FormatsEndToEnd,
-                         ::testing::Values(Expected{0, ".ac3", "ac3", "44100", "2"},
-                                           Expected{1, ".aif", "pcm_alaw", "22050", "2"},
-                                           Expected{2, ".aif", "pcm_alaw", "22050", "2"},
-                                           Expected{3, ".aif", "pcm_alaw", "22050", "2"},
-                                           Expected{4, ".amr", "amr_nb", "8000", "1"},
-                                           Expected{5, ".au", "pcm_s16be", "6000", "2"},
-                                           Expected{6, ".caf", "pcm_s16be", "22050", "2"},
-                                           Expected{7, ".flac", "flac", "22050", "2"},
-                                           Expected{8, ".mp3", "mp3", "44100", "2"},
-                                           Expected{9, ".ogg", "vorbis", "44100", "2"},
-                                           Expected{10, ".raw", "", "", ""},
-                                           Expected{11, ".spx", "speex", "32000", "2"},
-                                           Expected{12, ".wav", "pcm_u8", "22050", "2"},
-                                           Expected{13, ".wma", "wmav1", "11025", "2"},
-                                           Expected{14, ".m4a", "aac", "22050", "2"}),
-                         nameOf);
+INSTANTIATE_TEST_SUITE_P(
+    AllFormats, FormatsEndToEnd,
+    ::testing::Values(Expected{0, ".ac3", "ac3", "44100", "2"}, Expected{1, ".aif", "pcm_alaw", "22050", "2"},
+                      Expected{2, ".aif", "pcm_alaw", "22050", "2"}, Expected{3, ".aif", "pcm_alaw", "22050", "2"},
+                      Expected{4, ".amr", "amr_nb", "8000", "1"}, Expected{5, ".au", "pcm_s16be", "6000", "2"},
+                      Expected{6, ".caf", "pcm_s16be", "22050", "2"}, Expected{7, ".flac", "flac", "22050", "2"},
+                      Expected{8, ".mp3", "mp3", "44100", "2"}, Expected{9, ".ogg", "vorbis", "44100", "2"},
+                      Expected{10, ".raw", "", "", ""}, Expected{11, ".spx", "speex", "32000", "2"},
+                      Expected{12, ".wav", "pcm_u8", "22050", "2"}, Expected{13, ".wma", "wmav1", "11025", "2"},
+                      Expected{14, ".m4a", "aac", "22050", "2"}),
+    nameOf);
 
 // A speed of 1.25 makes two seconds last 1.6; the intermediate file stays in
 // the work folder.

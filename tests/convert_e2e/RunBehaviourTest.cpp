@@ -323,10 +323,10 @@ TEST_F(WindowRun, TheDetailsOfAFailedRun)
                            "holds audio");
     EXPECT_EQ(lines.at(2), "Message: file://" + notes.fileName() + ": Invalid argument");
     EXPECT_EQ(lines.at(3), "Command:");
-    EXPECT_EQ(lines.at(4), "    " + shell::commandLine(t.app->sffmpegPath,
-                                                       encoder::build(8, testentries::entryFor(notes.fileName()), out,
-                                                                      t.app->s_Output_Folder, t.app->records)
-                                                           .arguments));
+    EXPECT_EQ(lines.at(4),
+              "    " + shell::commandLine(t.app->sffmpegPath, encoder::build(8, testentries::entryFor(notes.fileName()),
+                                                                             out, t.app->s_Output_Folder, t.app->records)
+                                                                  .arguments));
     EXPECT_EQ(lines.at(5), "Last lines of its output:");
     EXPECT_EQ(lines.last(), "    file://" + notes.fileName() + ": Invalid argument");
     EXPECT_LE(lines.size() - 6, 20);

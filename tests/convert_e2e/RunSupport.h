@@ -17,10 +17,7 @@ namespace quavero {
 
 namespace runsupport {
 // Short pauses so that runs of several files stay fast.
-inline RunTimings quickTimings()
-{
-    return RunTimings{10, 50};
-}
+inline RunTimings quickTimings() { return RunTimings{10, 50}; }
 
 // A generated tone added to the list.
 inline QString addTone(TestApp &t, const QString &path, double seconds = 0.5)
@@ -56,10 +53,7 @@ protected:
     QString in, out;
 };
 
-inline qint64 sizeOf(const QString &path)
-{
-    return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;
-}
+inline qint64 sizeOf(const QString &path) { return QFileInfo(path).exists() ? QFileInfo(path).size() : -1; }
 } // namespace runsupport
 
 } // namespace quavero

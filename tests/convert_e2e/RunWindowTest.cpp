@@ -128,9 +128,14 @@ TEST_F(RunWindow, SeveralFilesAtOnceConvertEveryFileAndReportTheFailure)
 
     ASSERT_EQ(t.prompts.alerts.size(), 1);
     EXPECT_EQ(t.prompts.alerts.at(0).message, "1 of 4 files could not be converted.");
-    EXPECT_TRUE(t.prompts.alerts.at(0).informative.startsWith("bad.wav: ")) << t.prompts.alerts.at(0).informative.toStdString();
+    EXPECT_TRUE(t.prompts.alerts.at(0).informative.startsWith("bad.wav: "))
+        << t.prompts.alerts.at(0).informative.toStdString();
     for (const QString name : {"a", "c", "d"})
-        EXPECT_NEAR(testenv::probeDuration(out + "/" + name + ".mp3"), name == QLatin1String("a") ? 3 : name == QLatin1String("c") ? 1 : 2, 0.1);
+        EXPECT_NEAR(testenv::probeDuration(out + "/" + name + ".mp3"),
+                    name == QLatin1String("a")   ? 3
+                    : name == QLatin1String("c") ? 1
+                                                 : 2,
+                    0.1);
     // The main window was not active: the desktop says how it went.
     EXPECT_EQ(t.notifier.sent, QStringList{"Conversion finished: 3 files converted, 1 failed."});
 }
@@ -148,7 +153,8 @@ TEST_F(RunWindow, TheWindowSaysWhichFileConvertsAndHowLongIsLeft)
     EXPECT_EQ(sheet->filesText(), "Starting…");
     ASSERT_TRUE(QTest::qWaitFor([&] { return sheet->filesText() == "Converting first long.wav"; }, 10000))
         << sheet->filesText().toStdString();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet->timeLeftText().startsWith("About") || sheet->timeLeftText() == "Almost done"; }, 30000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return sheet->timeLeftText().startsWith("About") || sheet->timeLeftText() == "Almost done"; }, 30000))
         << sheet->timeLeftText().toStdString();
     QPointer<Window_Convert> watched = sheet;
     sheet->OnUserCancel();

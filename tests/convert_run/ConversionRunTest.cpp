@@ -116,11 +116,11 @@ TEST_F(RunTest, SeveralAtOnceFinishingOutOfOrderKeepResultsInListOrder)
     makeRun(5, cliPacing(2)).start();
     QList<int> finishedOrder;
     QObject::connect(run.get(), &ConversionRun::entryFinished, [&](int index) { finishedOrder << index; });
-    jobs.end(1, false, "b is broken");  // starts c
-    jobs.end(2);                        // starts d
+    jobs.end(1, false, "b is broken"); // starts c
+    jobs.end(2);                       // starts d
     EXPECT_EQ(run->progress().done, 2);
     EXPECT_EQ(run->progress().running, (QList<int>{0, 3}));
-    jobs.end(3, false, "d is broken");  // starts e
+    jobs.end(3, false, "d is broken"); // starts e
     jobs.end(4);
     EXPECT_EQ(finished->count(), 0);
     jobs.end(0);

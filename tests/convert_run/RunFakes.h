@@ -13,7 +13,7 @@ namespace quavero {
 class FakeClock : public RunClock {
 public:
     qint64 now = 0;
-    qint64 due = -1; // when the pending timer fires; -1 when none is pending
+    qint64 due = -1;    // when the pending timer fires; -1 when none is pending
     QList<int> started; // every interval the timer was started with
 
     qint64 nowMs() const override { return now; }

@@ -42,8 +42,7 @@ TEST(DurationText, ElevenCharactersAfterTheMarkerAndWholeSeconds)
         const char *text;
         qint64 seconds;
     } cases[] = {
-        {"Input #0, wav, from 'a.wav':\n  Duration: 01:02:03.04, start: 0.000000, bitrate: 1411 kb/s\n", " 01:02:03.0",
-         3723},
+        {"Input #0, wav, from 'a.wav':\n  Duration: 01:02:03.04, start: 0.000000, bitrate: 1411 kb/s\n", " 01:02:03.0", 3723},
         {"  Duration: 00:03:25.40, start: 0.025057, bitrate: 128 kb/s", " 00:03:25.4", 205},
         {"  Duration: N/A, start: 0.000000, bitrate: N/A", " N/A, start", 0},
         // The first marker counts.
@@ -213,8 +212,8 @@ TEST(ColumnSort, KeptKeysGiveTheSameOrderAsComparingAfterTheListChanged)
     for (int round = 0; round < 3; ++round) {
         sorter.sort(entries, filelist::NameColumn, round % 2 == 0);
         for (qsizetype i = 1; i < entries.size(); ++i) {
-            const int c = order.compare(entries[i - 1].s_File_Name_Without_Extension(),
-                                        entries[i].s_File_Name_Without_Extension());
+            const int c =
+                order.compare(entries[i - 1].s_File_Name_Without_Extension(), entries[i].s_File_Name_Without_Extension());
             EXPECT_TRUE(round % 2 == 0 ? c <= 0 : c >= 0) << round << " at " << i;
         }
         entries.removeFirst();

@@ -23,15 +23,9 @@
 namespace quavero {
 
 namespace {
-QString tones()
-{
-    return QDir::homePath() + QStringLiteral("/tones");
-}
+QString tones() { return QDir::homePath() + QStringLiteral("/tones"); }
 
-QString tone(const QString &name)
-{
-    return tones() + QLatin1Char('/') + name;
-}
+QString tone(const QString &name) { return tones() + QLatin1Char('/') + name; }
 
 void writeText(const QString &path, const QByteArray &text)
 {
@@ -105,9 +99,8 @@ protected:
         const struct {
             const char *name;
             double seconds;
-        } files[] = {{"Track 10.wav", 2.5}, {"track 9.wav", 1.0}, {"Intro.wav", 0.5},
-                     {"f0.wav", 0.2},       {"f1.wav", 0.3},     {"f2.wav", 0.4},
-                     {"f3.wav", 0.6},       {"f4.wav", 0.7}};
+        } files[] = {{"Track 10.wav", 2.5}, {"track 9.wav", 1.0}, {"Intro.wav", 0.5}, {"f0.wav", 0.2},
+                     {"f1.wav", 0.3},       {"f2.wav", 0.4},      {"f3.wav", 0.6},    {"f4.wav", 0.7}};
         for (const auto &f : files)
             ASSERT_FALSE(testenv::makeTone(tone(QString::fromUtf8(f.name)), f.seconds).isEmpty()) << f.name;
     }
@@ -255,8 +248,7 @@ TEST_F(FileListWindowTest, HeaderClicksSortAlternatelyAndLaterAddsAppendAtTheEnd
 
 TEST_F(FileListWindowTest, RemoveTakesTheSelectedRowsAndClearEmptiesTheList)
 {
-    t->prompts.fileAnswers.enqueue(
-        {tone("f0.wav"), tone("f1.wav"), tone("f2.wav"), tone("f3.wav"), tone("f4.wav")});
+    t->prompts.fileAnswers.enqueue({tone("f0.wav"), tone("f1.wav"), tone("f2.wav"), tone("f3.wav"), tone("f4.wav")});
     ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnUserToolbarAddVideos(); }));
 
     app().OnUserToolbarRemove(); // nothing selected: nothing removed
@@ -367,8 +359,7 @@ TEST_F(FileListWindowTest, AddFolderAndSubfoldersFromTheFileMenuWalksTheTree)
         relative << entry.s_Relative_Folder();
         EXPECT_EQ(entry.s_Duration(), " 00:00:00.2");
     }
-    EXPECT_EQ(paths, (QStringList{"intro.wav", "Disc 2/9.wav", "Disc 2/10.wav", "Disc 2/Bonus/01.wav",
-                                  "Disc 10/02.wav"}));
+    EXPECT_EQ(paths, (QStringList{"intro.wav", "Disc 2/9.wav", "Disc 2/10.wav", "Disc 2/Bonus/01.wav", "Disc 10/02.wav"}));
     EXPECT_EQ(relative, (QStringList{"", "Disc 2", "Disc 2", "Disc 2/Bonus", "Disc 10"}));
 
     // Add Folder on the same folder stays one level deep, without relative folders.
@@ -390,7 +381,8 @@ TEST_F(FileListWindowTest, AFifoNamedLikeAudioGetsAnEntryAndTheAddEnds)
     ASSERT_TRUE(QFile::copy(tone("f3.wav"), folder + "/a.wav"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder + "/x.wav").constData(), 0600), 0);
     t->prompts.addFolderAnswers.enqueue(folder);
-    ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnUserToolbarAddFolder(); }, 1, 15000));
+    ASSERT_TRUE(testenv::addAndWait(
+        app(), [&] { app().OnUserToolbarAddFolder(); }, 1, 15000));
     ASSERT_EQ(app().arrayVideoFiles.count(), 2);
     for (const NodeVideoFile &entry : app().arrayVideoFiles.snapshot()) {
         if (entry.s_File_Name_Without_Extension() == QLatin1String("x")) {
@@ -431,7 +423,7 @@ TEST_F(FileListWindowTest, WhileAddingRemoveAndClearChangeNothingAndFurtherAddsQ
             ASSERT_TRUE(app().isAdding());
             app().OnUserToolbarClear();
             app().OnUserToolbarRemove();
-            app().OnUserToolbarAddVideos(); // no panel over the sheet
+            app().OnUserToolbarAddVideos();   // no panel over the sheet
             app().addPaths({tone("f0.txt")}); // nothing to add, queued all the same
             app().addPaths({tone("f4.wav")});
         },

@@ -106,9 +106,8 @@ TEST(AddWorker, TheRealProbeGivesAFifoAnEmptyDurationAndEnds)
     AddWorker worker(list);
     bool finished = false;
     worker.start({filelist::entryFromFolderAndName(folder, "x.wav"), filelist::entryFromFolderAndName(folder, "a.wav")},
-                 AddWorker::probingWith(testenv::ffmpeg()), AddWorker::Pace{}, [&](int done, int total) {
-                     finished = done == total;
-                 });
+                 AddWorker::probingWith(testenv::ffmpeg()), AddWorker::Pace{},
+                 [&](int done, int total) { finished = done == total; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 15000)) << "the add hung on the FIFO";
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.at(0).s_Duration(), "");

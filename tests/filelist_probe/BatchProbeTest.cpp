@@ -24,15 +24,9 @@
 namespace quavero {
 
 namespace {
-QString folder()
-{
-    return QDir::homePath() + QStringLiteral("/probe");
-}
+QString folder() { return QDir::homePath() + QStringLiteral("/probe"); }
 
-QString path(const QString &name)
-{
-    return folder() + QLatin1Char('/') + name;
-}
+QString path(const QString &name) { return folder() + QLatin1Char('/') + name; }
 
 bool ffmpegMakes(const QStringList &arguments)
 {
@@ -80,9 +74,8 @@ protected:
                                  "-metadata", "artist=Input #1, nobody", path("tagged.flac")}));
         // A cover picture.
         ASSERT_TRUE(ffmpegMakes({"-f", "lavfi", "-i", "color=red:s=32x32:d=1", "-frames:v", "1", path("cover.png")}));
-        ASSERT_TRUE(ffmpegMakes({"-i", path("song.mp3"), "-i", path("cover.png"), "-map", "0", "-map", "1", "-c",
-                                 "copy", "-id3v2_version", "3", "-disposition:v", "attached_pic",
-                                 path("with cover.mp3")}));
+        ASSERT_TRUE(ffmpegMakes({"-i", path("song.mp3"), "-i", path("cover.png"), "-map", "0", "-map", "1", "-c", "copy",
+                                 "-id3v2_version", "3", "-disposition:v", "attached_pic", path("with cover.mp3")}));
         // Chapters.
         writeFile(path("chapters.txt"), ";FFMETADATA1\ntitle=Chaptered\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\n"
                                         "END=1000\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\n"
@@ -95,9 +88,8 @@ protected:
 
     QStringList realFiles() const
     {
-        return {path("plain.wav"),      path("song.mp3"),     path("tagged.flac"),
-                path("with cover.mp3"), path("chapters.m4a"), path("voice.ogg"),
-                path("second.wav")};
+        return {path("plain.wav"),    path("song.mp3"),  path("tagged.flac"), path("with cover.mp3"),
+                path("chapters.m4a"), path("voice.ogg"), path("second.wav")};
     }
 };
 
@@ -122,8 +114,8 @@ TEST_F(BatchProbeTest, BatchedTextsAreTheLoneProbesTexts)
 
 TEST_F(BatchProbeTest, AFileFfmpegCannotOpenGetsItsLoneTextAndTheBatchGoesOn)
 {
-    const QStringList files{path("plain.wav"), path("broken.wav"), path("song.mp3"), path("missing.wav"),
-                            path("broken.wav"), path("voice.ogg"), path("broken.wav")};
+    const QStringList files{path("plain.wav"),  path("broken.wav"), path("song.mp3"),  path("missing.wav"),
+                            path("broken.wav"), path("voice.ogg"),  path("broken.wav")};
     QStringList lone;
     for (const QString &file : files)
         lone << (QFileInfo(file).isFile() ? loneText(file) : QString());
@@ -143,8 +135,9 @@ TEST_F(BatchProbeTest, AFifoIsNeverOpenedAndTheProbeEnds)
     const QString fifo = path("x.wav");
     QFile::remove(fifo);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFuture<QStringList> probed = QtConcurrent::run(
-        [fifo] { return filelist::probeDurationTexts(testenv::ffmpeg(), {path("plain.wav"), fifo, path("song.mp3")}); });
+    QFuture<QStringList> probed = QtConcurrent::run([fifo] {
+        return filelist::probeDurationTexts(testenv::ffmpeg(), {path("plain.wav"), fifo, path("song.mp3")});
+    });
     QElapsedTimer bound;
     bound.start();
     while (!probed.isFinished() && bound.elapsed() < 15000)

@@ -39,9 +39,9 @@ TEST(FolderTree, NaturalOrderPerFolderFilesFirstAndRelativeFolders)
 {
     QTemporaryDir dir;
     const QString top = dir.path() + "/Artist";
-    for (const char *name : {"Track 10.mp3", "track 9.mp3", "intro.flac", "b.WAV", "notes.txt", ".hidden.ogg",
-                             "Disc 10/a.mp3", "Disc 2/Live/z.wav", "Disc 2/Live/Y.wav", "Disc 2/b.mp3",
-                             "x.mp3/inside.mp3", "empty/readme.txt"})
+    for (const char *name :
+         {"Track 10.mp3", "track 9.mp3", "intro.flac", "b.WAV", "notes.txt", ".hidden.ogg", "Disc 10/a.mp3",
+          "Disc 2/Live/z.wav", "Disc 2/Live/Y.wav", "Disc 2/b.mp3", "x.mp3/inside.mp3", "empty/readme.txt"})
         touch(top + "/" + QString::fromUtf8(name));
 
     const QList<NodeVideoFile> entries = filelist::entriesBelow(top);
@@ -68,7 +68,7 @@ TEST(FolderTree, LinksToFoldersAreNotFollowedSoACycleEnds)
     touch(top + "/a.mp3");
     touch(top + "/sub/b.mp3");
     touch(dir.path() + "/elsewhere/c.mp3");
-    symlinkTo(top, top + "/sub/back to top");     // a cycle
+    symlinkTo(top, top + "/sub/back to top");                   // a cycle
     symlinkTo(dir.path() + "/elsewhere", top + "/outside.mp3"); // a link to a folder, named like a file
     symlinkTo(top + "/a.mp3", top + "/sub/link.mp3");           // a link to a file is taken
     symlinkTo(top + "/gone.mp3", top + "/dangling.mp3");        // a link to nothing is taken by its name

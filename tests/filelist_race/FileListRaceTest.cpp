@@ -95,7 +95,6 @@ TEST(FileListRace, AddsWhileTheTableIsRedrawnAndSorted)
     EXPECT_GT(counted, 0);
     ASSERT_EQ(app.arrayVideoFiles.count(), 2 + chosen.size());
     EXPECT_EQ(table->model()->rowCount(), 2 + chosen.size());
-
 }
 
 TEST(FileListRace, WithoutSortsEntriesArriveInTheChosenOrder)

@@ -8,9 +8,6 @@ namespace quavero {
 // Qt's own internals that ThreadSanitizer cannot see through, beyond Qt Core:
 // the GUI library hands image work to its own thread pool and synchronises
 // through Qt Core's uninstrumented atomics.
-extern "C" const char *__tsan_default_suppressions()
-{
-    return "race:libQt6Gui\n";
-}
+extern "C" const char *__tsan_default_suppressions() { return "race:libQt6Gui\n"; }
 
 } // namespace quavero

@@ -25,10 +25,7 @@ void pick(QComboBox *combo, int index)
     EXPECT_EQ(combo->currentIndex(), index) << combo->objectName().toStdString();
 }
 
-void pickFormat(TestApp &t, int formatIndex)
-{
-    pick(t.app->comboboxOutputFormat, formatIndex);
-}
+void pickFormat(TestApp &t, int formatIndex) { pick(t.app->comboboxOutputFormat, formatIndex); }
 
 FormatOptionsDialog *openOptions(TestApp &t, int formatIndex)
 {

@@ -136,11 +136,11 @@ TEST_P(NoRadioOnTest, OkStoresTheFallbackMode)
     EXPECT_EQ(mode->get(t.app->records), c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, NoRadioOnTest,
-                         ::testing::Values(NoRadioOn{"WMA", 13, "i_WMA_Format", {"radioWMA1", "radioWMA2"}, 1},
-                                           NoRadioOn{"SPX", 11, "i_Quality_VBR_CBR",
-                                                     {"radioQuality", "radioCBR", "radioVBR"}, 2}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, NoRadioOnTest,
+    ::testing::Values(NoRadioOn{"WMA", 13, "i_WMA_Format", {"radioWMA1", "radioWMA2"}, 1},
+                      NoRadioOn{"SPX", 11, "i_Quality_VBR_CBR", {"radioQuality", "radioCBR", "radioVBR"}, 2}),
+    [](const auto &info) { return std::string(info.param.name); });
 } // namespace
 
 } // namespace quavero

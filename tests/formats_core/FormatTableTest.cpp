@@ -34,9 +34,8 @@ TEST(FormatTable, NamesFindTheirFormatWhateverTheirCase)
 
 TEST(FormatTable, AcceptedInputExtensions)
 {
-    EXPECT_EQ(formats::acceptedExtensions(),
-              QStringList({"ac3", "aifc", "aiff", "aif", "amr", "au", "caf", "flac", "mp3", "ogg", "raw", "spx",
-                           "wav", "wma", "m4a"}));
+    EXPECT_EQ(formats::acceptedExtensions(), QStringList({"ac3", "aifc", "aiff", "aif", "amr", "au", "caf", "flac",
+                                                          "mp3", "ogg", "raw", "spx", "wav", "wma", "m4a"}));
 }
 
 TEST(StoredFormat, IsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
@@ -45,10 +44,24 @@ TEST(StoredFormat, IsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
         const char *stored;
         int index;
     } cases[] = {
-        {"", 0},    {"  ", 0},    {"0", 0},          {"3", 3},      {"14", 14},
-        {" 12 ", 12}, {"7 (FLAC)", 7}, {"+5", 5},    {"15", 8},     {"-1", 8},
-        {"1000", 8}, {"99999999999999999999999", 8}, {"-99999999999999999999999", 8},
-        {"abc", 8}, {".MP3", 8},  {"\xd9\xa3", 8} /* an Arabic-Indic three */, {"-", 8}, {"- 3", 8},
+        {"", 0},
+        {"  ", 0},
+        {"0", 0},
+        {"3", 3},
+        {"14", 14},
+        {" 12 ", 12},
+        {"7 (FLAC)", 7},
+        {"+5", 5},
+        {"15", 8},
+        {"-1", 8},
+        {"1000", 8},
+        {"99999999999999999999999", 8},
+        {"-99999999999999999999999", 8},
+        {"abc", 8},
+        {".MP3", 8},
+        {"\xd9\xa3", 8} /* an Arabic-Indic three */,
+        {"-", 8},
+        {"- 3", 8},
     };
     for (const auto &c : cases)
         EXPECT_EQ(formats::indexFromStored(QString::fromUtf8(c.stored)), c.index) << c.stored;

@@ -15,8 +15,8 @@ namespace quavero {
 namespace {
 QString installInto(const QString &prefix)
 {
-    const JoinedRun run = child::runJoined(QStringLiteral("cmake"),
-                                           {"--install", QStringLiteral(QUAVERO_BINARY_DIR), "--prefix", prefix});
+    const JoinedRun run =
+        child::runJoined(QStringLiteral("cmake"), {"--install", QStringLiteral(QUAVERO_BINARY_DIR), "--prefix", prefix});
     return run.exitCode == 0 ? QString() : QString::fromUtf8(run.output);
 }
 // What a symbolic link holds, as written (QFileInfo only gives it resolved).
@@ -62,8 +62,8 @@ TEST(InstallTree, HasProgramsDesktopIntegrationAndBundledPrograms)
         EXPECT_TRUE(link.isSymLink()) << tool.toStdString();
         EXPECT_TRUE(QFileInfo(link.symLinkTarget()).isExecutable()) << tool.toStdString();
         const QString target = linkText(link.filePath());
-        EXPECT_TRUE(!target.isEmpty() && QDir::isRelativePath(target)) << tool.toStdString() << " -> "
-                                                                       << target.toStdString();
+        EXPECT_TRUE(!target.isEmpty() && QDir::isRelativePath(target))
+            << tool.toStdString() << " -> " << target.toStdString();
     }
 }
 
@@ -71,9 +71,9 @@ TEST(InstallTree, ManualPagesAndChangelogAreGzipped)
 {
     QTemporaryDir prefix;
     ASSERT_TRUE(installInto(prefix.path()).isEmpty());
-    for (const QString &relative : {QStringLiteral("share/man/man1/quavero.1.gz"),
-                                    QStringLiteral("share/man/man1/quavero-cli.1.gz"),
-                                    QStringLiteral("share/doc/quavero/changelog.gz")}) {
+    for (const QString &relative :
+         {QStringLiteral("share/man/man1/quavero.1.gz"), QStringLiteral("share/man/man1/quavero-cli.1.gz"),
+          QStringLiteral("share/doc/quavero/changelog.gz")}) {
         // gzip -t checks the whole stream; the text must be the page, not an empty file.
         const JoinedRun test = child::runJoined(QStringLiteral("gzip"), {"-t", prefix.filePath(relative)});
         EXPECT_EQ(test.exitCode, 0) << relative.toStdString() << test.output.toStdString();
@@ -82,9 +82,9 @@ TEST(InstallTree, ManualPagesAndChangelogAreGzipped)
     }
     // man itself reads the new page without a complaint from groff.
     for (const QString &name : {QStringLiteral("quavero.1.gz"), QStringLiteral("quavero-cli.1.gz")}) {
-        const JoinedRun page = child::runJoined(
-            QStringLiteral("env"), {"LC_ALL=C.UTF-8", "MANWIDTH=80", "man", "--warnings", "-E", "UTF-8", "-l",
-                                    prefix.filePath(QStringLiteral("share/man/man1/") + name)});
+        const JoinedRun page =
+            child::runJoined(QStringLiteral("env"), {"LC_ALL=C.UTF-8", "MANWIDTH=80", "man", "--warnings", "-E", "UTF-8",
+                                                     "-l", prefix.filePath(QStringLiteral("share/man/man1/") + name)});
         EXPECT_EQ(page.exitCode, 0) << page.output.toStdString();
         EXPECT_TRUE(page.output.contains("SYNOPSIS")) << page.output.toStdString();
         EXPECT_FALSE(page.output.contains("troff:")) << page.output.toStdString();
@@ -98,8 +98,7 @@ TEST(InstallTree, InstalledCommandLineToolRunsFromThePrefix)
     const JoinedRun run = child::runJoined(prefix.filePath("bin/quavero-cli"), {"--version"});
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(QString::fromUtf8(run.output).contains(QStringLiteral(QUAVERO_VERSION)))
-        << run.output.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(run.output).contains(QStringLiteral(QUAVERO_VERSION))) << run.output.toStdString();
 }
 
 TEST(InstallTree, DesktopEntryAndMetadataPassTheirValidators)
@@ -109,8 +108,9 @@ TEST(InstallTree, DesktopEntryAndMetadataPassTheirValidators)
                                                {data + QStringLiteral("org.example.Quavero.desktop")});
     EXPECT_TRUE(desktop.started);
     EXPECT_EQ(desktop.exitCode, 0) << desktop.output.toStdString();
-    const JoinedRun meta = child::runJoined(
-        QStringLiteral("appstreamcli"), {"validate", "--no-net", data + QStringLiteral("org.example.Quavero.metainfo.xml")});
+    const JoinedRun meta =
+        child::runJoined(QStringLiteral("appstreamcli"),
+                         {"validate", "--no-net", data + QStringLiteral("org.example.Quavero.metainfo.xml")});
     EXPECT_TRUE(meta.started);
     EXPECT_EQ(meta.exitCode, 0) << meta.output.toStdString();
 }

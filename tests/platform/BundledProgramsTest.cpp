@@ -57,8 +57,8 @@ TEST_F(BundledProgramsTest, ResourcesBesideExecutableComeFirstThenLibexecThenPat
 
 TEST_F(BundledProgramsTest, SkipsWhatCannotRunAndFallsBackToTheBareName)
 {
-    makeProgram(bin + "/resources/sox", false);                    // not executable
-    QDir().mkpath(libexec + "/sox");                               // a folder, not a program
+    makeProgram(bin + "/resources/sox", false);                       // not executable
+    QDir().mkpath(libexec + "/sox");                                  // a folder, not a program
     QFile::link(root.filePath("missing"), bin + "/resources/ffmpeg"); // a dangling link
     EXPECT_EQ(find("sox"), "sox");
     EXPECT_EQ(find("ffmpeg"), "ffmpeg");

@@ -38,8 +38,10 @@ TEST(ColorArchive, DefaultColoursComeBackWithTheirExactComponents)
 TEST(ColorArchive, AnyColourSurvivesTheRoundTrip)
 {
     const QColor colors[] = {
-        QColor::fromRgba64(1, 65534, 12345, 32768), QColor::fromRgbF(0.1f, 0.2f, 0.3f, 0.0f),
-        QColor::fromHsv(300, 10, 200, 7),           QColor::fromCmykF(0.1f, 0.2f, 0.3f, 0.4f),
+        QColor::fromRgba64(1, 65534, 12345, 32768),
+        QColor::fromRgbF(0.1f, 0.2f, 0.3f, 0.0f),
+        QColor::fromHsv(300, 10, 200, 7),
+        QColor::fromCmykF(0.1f, 0.2f, 0.3f, 0.4f),
         QColor(Qt::transparent),
     };
     for (const QColor &color : colors) {

@@ -41,10 +41,12 @@ TEST(DesktopNotifications, ReachTheServiceAndNothingFailsWithoutOne)
     bus.start(daemon, {"--session", "--nofork", "--print-address=1"});
     ASSERT_TRUE(bus.waitForStarted());
     QByteArray address;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        address += bus.readAllStandardOutput();
-        return address.contains('\n');
-    }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            address += bus.readAllStandardOutput();
+            return address.contains('\n');
+        },
+        10000));
     // The notifier uses the session bus: this one, from its first use on.
     qputenv("DBUS_SESSION_BUS_ADDRESS", address.trimmed());
 
@@ -59,8 +61,8 @@ TEST(DesktopNotifications, ReachTheServiceAndNothingFailsWithoutOne)
 
     notifier.notify("Conversion finished", "3 files converted, 1 failed.");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.received.isEmpty(); }, 10000));
-    EXPECT_EQ(recorder.received,
-              QStringList{QCoreApplication::applicationName() + "|Conversion finished|3 files converted, 1 failed.|-1"});
+    EXPECT_EQ(recorder.received, QStringList{QCoreApplication::applicationName() +
+                                             "|Conversion finished|3 files converted, 1 failed.|-1"});
 
     QDBusConnection::disconnectFromBus("service");
     bus.kill();

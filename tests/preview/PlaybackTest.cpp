@@ -29,7 +29,9 @@ TEST_F(PlaybackTest, PlayAsksForExactlyOneSelectedRow)
         const char *informative;
     } cases[] = {
         {2, {}, "There is no audio file selected.", "There is no audio file selected. Select one audio file to play."},
-        {2, {0, 1}, "There is more than one audio file selected.",
+        {2,
+         {0, 1},
+         "There is more than one audio file selected.",
          "There is more than one audio file selected. Select only one audio file to play."},
         {0, {}, "There is no audio file selected.", "There is no audio file selected. Select one audio file to play."},
     };

@@ -13,10 +13,8 @@ TEST(PreviewFiles, WavIsNamedAfterTheEntryWithoutItsLastExtension)
         const char *entry;
         const char *wav;
     } cases[] = {
-        {"/music/Track 01.mp3", "/work/Track 01.wav"},
-        {"/music/live.at.home.flac", "/work/live.at.home.wav"},
-        {"/music/.hidden", "/work/.hidden.wav"},
-        {"/music/noext", "/work/noext.wav"},
+        {"/music/Track 01.mp3", "/work/Track 01.wav"}, {"/music/live.at.home.flac", "/work/live.at.home.wav"},
+        {"/music/.hidden", "/work/.hidden.wav"},       {"/music/noext", "/work/noext.wav"},
         {"/music/song.wav", "/work/song.wav"},
     };
     for (const auto &c : cases)
@@ -42,11 +40,8 @@ TEST(PreviewFiles, PicturesAreNumberedWithAtLeastFourDigits)
         int number;
         const char *path;
     } cases[] = {
-        {0, "/work/Spectrum0000.png"},
-        {2, "/work/Spectrum0002.png"},
-        {9999, "/work/Spectrum9999.png"},
-        {10000, "/work/Spectrum10000.png"},
-        {123456, "/work/Spectrum123456.png"},
+        {0, "/work/Spectrum0000.png"},      {2, "/work/Spectrum0002.png"},        {9999, "/work/Spectrum9999.png"},
+        {10000, "/work/Spectrum10000.png"}, {123456, "/work/Spectrum123456.png"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(preview::spectrumPicturePath("/work", c.number), c.path) << c.number;
@@ -58,8 +53,8 @@ TEST(PreviewFiles, ArgumentVectorsPassPathsAsSingleArguments)
     EXPECT_EQ(preview::wavArguments(input, "/work/a b.wav"),
               QStringList({"-i", input, "-acodec", "pcm_s16le", "-ar", "44100", "-ac", "2", "/work/a b.wav"}));
     EXPECT_EQ(preview::waveformArguments("/work/a b.wav", "/work/Spectrum0000.png"),
-              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5:filter=peak", "-vframes", "1",
-                           "/work/Spectrum0000.png"}));
+              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5:filter=peak",
+                           "-vframes", "1", "/work/Spectrum0000.png"}));
 }
 
 TEST(PreviewFiles, WavBaseNameIsTheOneTheListShows)

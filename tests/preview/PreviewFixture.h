@@ -44,8 +44,8 @@ protected:
 
     QList<QAction *> mainCommands() const
     {
-        return {t->app->toolbarItemAdd, t->app->toolbarItemFolder, t->app->toolbarItemRemove,
-                t->app->toolbarItemClear, t->app->toolbarItemConvert};
+        return {t->app->toolbarItemAdd, t->app->toolbarItemFolder, t->app->toolbarItemRemove, t->app->toolbarItemClear,
+                t->app->toolbarItemConvert};
     }
     bool mainCommandsEnabled(bool enabled) const
     {
@@ -58,9 +58,9 @@ protected:
     QString playbackItems() const
     {
         QString text;
-        const QList<QAction *> items = {t->app->toolbarItemPlay,  t->app->toolbarItemPause, t->app->toolbarItemStop,
-                                        nullptr,                  t->app->menuItemPlay,     t->app->menuItemPause,
-                                        t->app->menuItemStop};
+        const QList<QAction *> items = {
+            t->app->toolbarItemPlay, t->app->toolbarItemPause, t->app->toolbarItemStop, nullptr,
+            t->app->menuItemPlay,    t->app->menuItemPause,    t->app->menuItemStop};
         for (QAction *item : items)
             text += item ? QLatin1Char(item->isEnabled() ? 'Y' : 'N') : QLatin1Char(' ');
         return text;

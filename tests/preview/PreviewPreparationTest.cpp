@@ -16,10 +16,7 @@
 namespace quavero {
 
 namespace {
-bool exists(const QString &path)
-{
-    return QFileInfo(path).isFile();
-}
+bool exists(const QString &path) { return QFileInfo(path).isFile(); }
 
 // A file named like audio that holds none; its path, or "" when it cannot be written.
 QString notAudio(const QString &path)
@@ -204,7 +201,7 @@ TEST_F(PreviewFixture, ThePictureOfALongFileShowsItsWaveformNotAFlatLine)
     // the picture's height above and below the middle line.
     const QString noise = folder + "/noise.wav";
     ASSERT_EQ(child::runJoined(testenv::ffmpeg(), {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                                    "anoisesrc=d=60:c=pink:a=0.5", "-ac", "2", noise})
+                                                   "anoisesrc=d=60:c=pink:a=0.5", "-ac", "2", noise})
                   .exitCode,
               0);
     listentries::add(*t, {noise});

@@ -15,10 +15,7 @@
 namespace quavero {
 
 namespace {
-bool isRed(QRgb pixel)
-{
-    return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
-}
+bool isRed(QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
 QRect redArea(const QImage &image)
 {

@@ -40,7 +40,8 @@ TEST(FullDisk, AFullDestinationFailsEveryRouteAndLeavesNoPartialFile)
     for (const Route &route : kRoutes) {
         SCOPED_TRACE(route.format);
         disk.fillLeaving(8);
-        const ProgramRun run = runCli({QStringLiteral("-f"), QLatin1String(route.format), QStringLiteral("-o"), disk.path(), tone});
+        const ProgramRun run =
+            runCli({QStringLiteral("-f"), QLatin1String(route.format), QStringLiteral("-o"), disk.path(), tone});
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, 1) << run.out.toStdString() << run.err.toStdString();
         EXPECT_TRUE(run.out.contains(QStringLiteral("the destination disk is full"))) << run.out.toStdString();
@@ -58,12 +59,13 @@ TEST(FullDisk, AFullTemporaryFolderFailsTheSoxRouteAndSaysWhichDisk)
     const QString tone = testenv::makeTone(in + QStringLiteral("/tone.wav"), 3.0);
     ASSERT_FALSE(tone.isEmpty());
     disk.fillLeaving(16);
-    const ProgramRun run = runCli({QStringLiteral("-f"), QStringLiteral("wav"), QStringLiteral("-o"), out, tone}, disk.path());
+    const ProgramRun run =
+        runCli({QStringLiteral("-f"), QStringLiteral("wav"), QStringLiteral("-o"), out, tone}, disk.path());
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.out.contains(QRegularExpression(QStringLiteral("the disk that holds the work folder ") +
-                                                    QRegularExpression::escape(disk.path()) +
-                                                    QStringLiteral("\\S* is full"))))
+    EXPECT_TRUE(
+        run.out.contains(QRegularExpression(QStringLiteral("the disk that holds the work folder ") +
+                                            QRegularExpression::escape(disk.path()) + QStringLiteral("\\S* is full"))))
         << run.out.toStdString();
     EXPECT_TRUE(QDir(out).isEmpty()) << "nothing was converted";
     EXPECT_EQ(disk.entries(), QStringList{QStringLiteral("filler")}) << "the temporary folder is removed";

@@ -108,9 +108,8 @@ TEST(InputKinds, ALatin1NameIsAFailureNotASilentSkip)
     // Named on the command line (the shell passes the bytes as they are) and
     // met in a folder.
     const QProcessEnvironment env = environment();
-    for (const QString &line :
-         {QStringLiteral("exec '%1' -o '%2' \"%3/$(printf 'caf\\351.mp3')\"").arg(cliPath(), out, in),
-          QStringLiteral("exec '%1' -o '%2' '%3'").arg(cliPath(), out, in)}) {
+    for (const QString &line : {QStringLiteral("exec '%1' -o '%2' \"%3/$(printf 'caf\\351.mp3')\"").arg(cliPath(), out, in),
+                                QStringLiteral("exec '%1' -o '%2' '%3'").arg(cliPath(), out, in)}) {
         SCOPED_TRACE(line.toStdString());
         const ProgramRun run = runShell(line, env);
         ASSERT_TRUE(run.finished);

@@ -21,8 +21,7 @@
 namespace quavero {
 
 namespace reliability {
-SmallDisk::SmallDisk(const QString &name, int kilobytes)
-    : m_path(testenv::freshFolder(name))
+SmallDisk::SmallDisk(const QString &name, int kilobytes) : m_path(testenv::freshFolder(name))
 {
     const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
     if (::mount("tmpfs", QFile::encodeName(m_path).constData(), "tmpfs", 0, options.constData()) == 0)
@@ -70,15 +69,9 @@ QString built(const char *name)
 }
 } // namespace
 
-QString cliPath()
-{
-    return built("quavero-cli");
-}
+QString cliPath() { return built("quavero-cli"); }
 
-QString windowPath()
-{
-    return built("quavero");
-}
+QString windowPath() { return built("quavero"); }
 
 QProcessEnvironment environment(const QString &home, const QString &tmpDir)
 {
@@ -176,10 +169,7 @@ QByteArray hashOf(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
 }
 
-QString makeFlac(const QString &path, double seconds)
-{
-    return testenv::makeTone(path, seconds, 44100, 1);
-}
+QString makeFlac(const QString &path, double seconds) { return testenv::makeTone(path, seconds, 44100, 1); }
 } // namespace reliability
 
 } // namespace quavero

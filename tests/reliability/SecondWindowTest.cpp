@@ -71,8 +71,7 @@ public:
     bool terminate()
     {
         ::kill(pid_t(process.processId()), SIGTERM);
-        return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
+        return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
     QProcess process;
 };

@@ -65,8 +65,7 @@ TEST(Signals, TheCommandLineStopsCleanlyOnSighupAndSigterm)
         EXPECT_EQ(run.process.exitCode(), 128 + number);
         EXPECT_FALSE(QFileInfo::exists(run.output)) << "the partial output is removed";
         EXPECT_TRUE(QDir(run.tmp).isEmpty()) << "the temporary folder is removed";
-        EXPECT_TRUE(waitFor([&run] { return processesWithArgument(run.output).isEmpty(); }, 10000))
-            << "ffmpeg runs on";
+        EXPECT_TRUE(waitFor([&run] { return processesWithArgument(run.output).isEmpty(); }, 10000)) << "ffmpeg runs on";
     }
 }
 

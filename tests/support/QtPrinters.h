@@ -7,10 +7,7 @@
 
 namespace quavero {
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 inline void PrintTo(const QStringList &list, std::ostream *out)
 {

@@ -43,8 +43,8 @@ QString folder()
 {
     static const QString path = [] {
         const QString build = qEnvironmentVariable("QUAVERO_TEST_BINARY_DIR");
-        const QString p = (build.isEmpty() ? QDir::homePath() : build + QStringLiteral("/test-inputs")) +
-                          QStringLiteral("/tags-1");
+        const QString p =
+            (build.isEmpty() ? QDir::homePath() : build + QStringLiteral("/test-inputs")) + QStringLiteral("/tags-1");
         QDir().mkpath(p);
         return p;
     }();
@@ -86,25 +86,31 @@ QStringList tagArguments()
     return {"-metadata", QStringLiteral("title=%1").arg(QString::fromUtf8(kTitle)),
             "-metadata", QStringLiteral("album=%1").arg(QString::fromUtf8(kAlbum)),
             "-metadata", QStringLiteral("artist=%1").arg(QString::fromUtf8(kArtist)),
-            "-metadata", "album_artist=Various Artists", "-metadata", "date=2021", "-metadata", "genre=Jazz",
-            "-metadata", "track=3/12", "-metadata", "disc=1/2", "-metadata", QString::fromUtf8("composer=Béla Bartók"),
+            "-metadata", "album_artist=Various Artists",
+            "-metadata", "date=2021",
+            "-metadata", "genre=Jazz",
+            "-metadata", "track=3/12",
+            "-metadata", "disc=1/2",
+            "-metadata", QString::fromUtf8("composer=Béla Bartók"),
             "-metadata", "comment=Recorded live"};
 }
 
 // One second of a tone with the tags, and a cover as an attached picture.
 bool encode(const QString &path, const QStringList &codec, const char *coverKind)
 {
-    QStringList args{"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-i", coverFile(coverKind),
-                     "-map", "0", "-map", "1"};
-    args << codec << "-c:v" << "copy" << "-disposition:v" << "attached_pic" << "-metadata:s:v" << "comment=Cover (front)";
+    QStringList args{"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-i", coverFile(coverKind), "-map",
+                     "0",  "-map",  "1"};
+    args << codec << "-c:v"
+         << "copy"
+         << "-disposition:v"
+         << "attached_pic"
+         << "-metadata:s:v"
+         << "comment=Cover (front)";
     args << tagArguments() << path;
     return ffmpeg(args);
 }
 
-TagLib::ByteVector bytes(const QByteArray &a)
-{
-    return TagLib::ByteVector(a.constData(), unsigned(a.size()));
-}
+TagLib::ByteVector bytes(const QByteArray &a) { return TagLib::ByteVector(a.constData(), unsigned(a.size())); }
 
 void addApic(TagLib::ID3v2::Tag *tag, TagLib::ID3v2::AttachedPictureFrame::Type type, const char *mime,
              const char *description, const QByteArray &data)
@@ -136,8 +142,7 @@ QString mp3()
 {
     static const QString path = made(QStringLiteral("tagged.mp3"), [](const QString &p) {
         return encode(p, {"-c:a", "libmp3lame"}, "jpg") && addPictures(p, [](TagLib::ID3v2::Tag *tag) {
-                   addApic(tag, TagLib::ID3v2::AttachedPictureFrame::BackCover, "image/png", "Back side",
-                           cover("png"));
+                   addApic(tag, TagLib::ID3v2::AttachedPictureFrame::BackCover, "image/png", "Back side", cover("png"));
                });
     });
     return path;
@@ -177,8 +182,7 @@ QString mp3WithBadPictures()
         QByteArray huge = cover("png");
         huge.append(QByteArray(17 * 1024 * 1024, '\0'));
         return addPictures(p, [&huge](TagLib::ID3v2::Tag *tag) {
-            addApic(tag, TagLib::ID3v2::AttachedPictureFrame::Artist, "image/jpeg", "Not a picture",
-                    QByteArray(5000, 'x'));
+            addApic(tag, TagLib::ID3v2::AttachedPictureFrame::Artist, "image/jpeg", "Not a picture", QByteArray(5000, 'x'));
             addApic(tag, TagLib::ID3v2::AttachedPictureFrame::Illustration, "image/png", "Poster", huge);
         });
     });
@@ -221,8 +225,8 @@ QMap<QString, QStringList> fieldsOf(const QString &path)
 namespace {
 QJsonArray probedStreams(const QString &path, QJsonObject *format)
 {
-    const JoinedRun run = child::runJoined(
-        QStringLiteral("ffprobe"), {"-v", "quiet", "-show_streams", "-show_format", "-of", "json", path});
+    const JoinedRun run = child::runJoined(QStringLiteral("ffprobe"),
+                                           {"-v", "quiet", "-show_streams", "-show_format", "-of", "json", path});
     const QJsonObject root = QJsonDocument::fromJson(run.output).object();
     if (format)
         *format = root.value("format").toObject();

@@ -14,8 +14,8 @@ namespace quavero {
 
 namespace taggedinputs {
 // The tags every tagged input carries.
-extern const char *const kTitle;  // a CJK title
-extern const char *const kAlbum;  // "Fünf Stücke"
+extern const char *const kTitle; // a CJK title
+extern const char *const kAlbum; // "Fünf Stücke"
 extern const char *const kArtist;
 
 // An MP3 with ID3v2 tags, a 320x240 JPEG front cover and a PNG back cover

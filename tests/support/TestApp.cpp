@@ -37,26 +37,16 @@ TestApp::~TestApp()
     window.reset();
 }
 
-bool TestApp::start()
-{
-    return app->applicationDidFinishLaunching();
-}
+bool TestApp::start() { return app->applicationDidFinishLaunching(); }
 
 namespace testenv {
-QString documentsFolder()
-{
-    return fs::documentsFolder();
-}
+QString documentsFolder() { return fs::documentsFolder(); }
 
-QString workFolder()
-{
-    return QDir::cleanPath(documentsFolder() + QStringLiteral("/Quavero"));
-}
+QString workFolder() { return QDir::cleanPath(documentsFolder() + QStringLiteral("/Quavero")); }
 
 void resetHome()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quavero"),
-                       QStringLiteral("Quavero"));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quavero"), QStringLiteral("Quavero"));
     settings.clear();
     settings.sync();
     if (fs::exists(workFolder()))
@@ -66,10 +56,10 @@ void resetHome()
 QString makeTone(const QString &path, double seconds, int rate, int channels)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const JoinedRun run = child::runJoined(
-        ffmpeg(), {"-v", "error", "-y", "-f", "lavfi", "-i",
-                   QStringLiteral("sine=frequency=440:sample_rate=%1:duration=%2").arg(rate).arg(seconds), "-ac",
-                   QString::number(channels), path});
+    const JoinedRun run =
+        child::runJoined(ffmpeg(), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                    QStringLiteral("sine=frequency=440:sample_rate=%1:duration=%2").arg(rate).arg(seconds),
+                                    "-ac", QString::number(channels), path});
     return run.exitCode == 0 ? path : QString();
 }
 
@@ -82,30 +72,23 @@ QString freshFolder(const QString &name)
     return path;
 }
 
-QString ffmpeg()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-}
+QString ffmpeg() { return QStandardPaths::findExecutable(QStringLiteral("ffmpeg")); }
 
-QString sox()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("sox"));
-}
+QString sox() { return QStandardPaths::findExecutable(QStringLiteral("sox")); }
 
 QString probe(const QString &path, const QString &entry)
 {
-    const JoinedRun run = child::runJoined(
-        QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                                    QStringLiteral("stream=") + entry, "-of", "default=noprint_wrappers=1:nokey=1",
-                                    path});
+    const JoinedRun run =
+        child::runJoined(QStringLiteral("ffprobe"),
+                         {"-v", "error", "-select_streams", "a:0", "-show_entries", QStringLiteral("stream=") + entry,
+                          "-of", "default=noprint_wrappers=1:nokey=1", path});
     return QString::fromUtf8(run.output).trimmed();
 }
 
 double probeDuration(const QString &path)
 {
-    const JoinedRun run = child::runJoined(
-        QStringLiteral("ffprobe"),
-        {"-v", "error", "-show_entries", "format=duration", "-of", "default=noprint_wrappers=1:nokey=1", path});
+    const JoinedRun run = child::runJoined(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration",
+                                                                       "-of", "default=noprint_wrappers=1:nokey=1", path});
     bool ok = false;
     const double d = QString::fromUtf8(run.output).trimmed().toDouble(&ok);
     return ok ? d : -1;

@@ -108,7 +108,8 @@ TEST(TagCopyCases, UnreadableInputTagsAreReported)
     f.write("fLaC but nothing more");
     f.close();
     const QByteArray before = hashOf(output);
-    EXPECT_EQ(tagcopy::copy(broken, output, 8), QStringList{"tags not copied: the tags of the input could not be read"});
+    EXPECT_EQ(tagcopy::copy(broken, output, 8),
+              QStringList{"tags not copied: the tags of the input could not be read"});
     EXPECT_EQ(hashOf(output), before);
     // Formats TagLib does not read at all (.au, .caf, ...) are no failure.
     EXPECT_TRUE(tagcopy::copy(folder + "/tone.au", output, 8).isEmpty());

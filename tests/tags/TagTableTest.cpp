@@ -56,10 +56,7 @@ FormatRecords recordsFor(Route route)
     return r;
 }
 
-bool fromMp3(const std::tuple<Row, bool> &param)
-{
-    return std::get<1>(param);
-}
+bool fromMp3(const std::tuple<Row, bool> &param) { return std::get<1>(param); }
 
 std::string nameOf(const ::testing::TestParamInfo<std::tuple<Row, bool>> &info)
 {
@@ -150,7 +147,8 @@ TEST_P(TagTable, TagsAndPicturesArrive)
         ASSERT_EQ(byType.keys(), expected == 2 ? QList<int>({0, 3}) : QList<int>({3}));
     } else {
         ASSERT_EQ(byType.keys(), expected == 2 ? QList<int>({3, 4}) : QList<int>({3}));
-        EXPECT_EQ(probedTypes, expected == 2 ? QStringList({"Cover (back)", "Cover (front)"}) : QStringList{"Cover (front)"});
+        EXPECT_EQ(probedTypes,
+                  expected == 2 ? QStringList({"Cover (back)", "Cover (front)"}) : QStringList{"Cover (front)"});
     }
     if (expected == 2 && row.format != 14) {
         EXPECT_EQ(byType.value(TagPicture::BackCover).description, "Back side");

@@ -47,11 +47,8 @@ TEST(WindowSize, NeverBelowEightHundredByThreeHundredForty)
         QSizeF proposed;
         QSizeF used;
     } cases[] = {
-        {{600, 200}, {800, 340}},
-        {{900, 300}, {900, 340}},
-        {{1000, 700}, {1000, 700}},
-        {{799.5, 340}, {800, 340}},
-        {{5000, 4000}, {5000, 4000}},
+        {{600, 200}, {800, 340}},   {{900, 300}, {900, 340}},     {{1000, 700}, {1000, 700}},
+        {{799.5, 340}, {800, 340}}, {{5000, 4000}, {5000, 4000}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(AppDelegate::windowWillResize(c.proposed), c.used) << c.proposed.width() << "x" << c.proposed.height();
@@ -82,7 +79,7 @@ TEST_F(CommandsTest, EnableToolbarTouchesOnlyTheFiveMainCommands)
 TEST_F(CommandsTest, ItemsHaveIcons)
 {
     for (QAction *item : mainCommands() + QList<QAction *>{item("toolbarItemPlay"), item("toolbarItemPause"),
-                                                            item("toolbarItemStop"), item("toolbarItemColors")})
+                                                           item("toolbarItemStop"), item("toolbarItemColors")})
         EXPECT_FALSE(item->icon().isNull()) << item->objectName().toStdString();
 }
 

@@ -39,8 +39,9 @@ TEST(CommandLineLanguage, HelpAndErrorsFollowTheLocale)
     EXPECT_EQ(french.exitCode, 2);
     EXPECT_TRUE(french.out.contains("option inconnue « --bogus »")) << french.out.toStdString();
 
-    const CliRun spanish = cliUnder(QStringLiteral("es_ES.UTF-8"), {QStringLiteral("-f"), QStringLiteral("xyz"),
-                                                                QStringLiteral("-o"), QStringLiteral("/tmp"), QStringLiteral("a.wav")});
+    const CliRun spanish =
+        cliUnder(QStringLiteral("es_ES.UTF-8"), {QStringLiteral("-f"), QStringLiteral("xyz"), QStringLiteral("-o"),
+                                                 QStringLiteral("/tmp"), QStringLiteral("a.wav")});
     EXPECT_EQ(spanish.exitCode, 2);
     EXPECT_TRUE(spanish.out.contains("formato desconocido 'xyz'")) << spanish.out.toStdString();
 

@@ -22,8 +22,7 @@
 namespace quavero {
 
 namespace {
-template <typename T>
-QString textOf(const TestApp &t, const char *name)
+template <typename T> QString textOf(const TestApp &t, const char *name)
 {
     T *child = t.window->findChild<T *>(QLatin1String(name));
     return child ? child->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
@@ -32,10 +31,7 @@ QString textOf(const TestApp &t, const char *name)
 const char *const kSessionMarker = "QUAVERO_TEST_GERMAN_SESSION";
 
 // True in the child process that runs with the German locale.
-bool inGermanSession()
-{
-    return qEnvironmentVariableIsSet(kSessionMarker);
-}
+bool inGermanSession() { return qEnvironmentVariableIsSet(kSessionMarker); }
 
 // Runs the named test of this suite in a child with LANG=de_DE.UTF-8 and
 // no other locale variable, and fails when it fails.

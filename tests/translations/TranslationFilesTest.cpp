@@ -98,10 +98,7 @@ bool hasMnemonic(const QString &text)
     return pattern.match(text).hasMatch();
 }
 
-QString where(const Message &m)
-{
-    return m.context + QStringLiteral(" / \"") + m.source + QStringLiteral("\"");
-}
+QString where(const Message &m) { return m.context + QStringLiteral(" / \"") + m.source + QStringLiteral("\""); }
 } // namespace
 
 TEST(TranslationFiles, EachLanguageHasEveryMessageFinished)
@@ -116,8 +113,8 @@ TEST(TranslationFiles, EachLanguageHasEveryMessageFinished)
         QStringList keys;
         for (const Message &m : ts.messages) {
             keys << m.context + QLatin1Char('\x1f') + m.source;
-            EXPECT_TRUE(m.type.isEmpty()) << language.toStdString() << ": " << m.type.toStdString() << " "
-                                          << where(m).toStdString();
+            EXPECT_TRUE(m.type.isEmpty())
+                << language.toStdString() << ": " << m.type.toStdString() << " " << where(m).toStdString();
             for (const QString &text : m.translations)
                 EXPECT_FALSE(text.trimmed().isEmpty()) << language.toStdString() << ": empty " << where(m).toStdString();
         }

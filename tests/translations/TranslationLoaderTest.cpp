@@ -17,10 +17,7 @@ namespace quavero {
 namespace {
 const QString kBuiltTranslations = QStringLiteral(QUAVERO_BINARY_DIR "/bin/translations");
 
-QString addFilesText()
-{
-    return QCoreApplication::translate("MainWindow", "Add Files");
-}
+QString addFilesText() { return QCoreApplication::translate("MainWindow", "Add Files"); }
 } // namespace
 
 TEST(TranslationLoader, CandidateLanguagesStopAtTheFirstEnglishOrCLanguage)
@@ -69,7 +66,8 @@ TEST(TranslationLoader, InstalledProgramFindsTheTranslationsBelowItsPrefix)
     ASSERT_TRUE(prefix.isValid());
     ASSERT_TRUE(QDir().mkpath(prefix.filePath("bin")));
     ASSERT_TRUE(QDir().mkpath(prefix.filePath("share/quavero/translations")));
-    ASSERT_TRUE(QFile::copy(kBuiltTranslations + "/quavero_es.qm", prefix.filePath("share/quavero/translations/quavero_es.qm")));
+    ASSERT_TRUE(QFile::copy(kBuiltTranslations + "/quavero_es.qm",
+                            prefix.filePath("share/quavero/translations/quavero_es.qm")));
 
     const QStringList folders = translations::folders(prefix.filePath("bin"));
     ASSERT_EQ(folders.size(), 2);

@@ -9,8 +9,8 @@
 namespace quavero {
 
 struct CommandLineFiles {
-    QStringList toAdd;    // existing folders and files with an accepted extension
-    QStringList skipped;  // one log line per argument left out
+    QStringList toAdd;   // existing folders and files with an accepted extension
+    QStringList skipped; // one log line per argument left out
 };
 
 // arguments are the program's arguments without the program name. An

@@ -7,8 +7,7 @@ namespace quavero {
 
 namespace effects {
 namespace {
-template <typename Record>
-EffectValues of(const Record &r)
+template <typename Record> EffectValues of(const Record &r)
 {
     return {r.f_Speed(), r.i_Gain(), r.i_Treble(), r.i_Bass()};
 }

@@ -20,8 +20,10 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
         return {"-acodec", "ac3"};
     case RecordKind::AIFF: {
         const Audio_Format_AIFF &f = r.m_AF_AIFF;
-        QStringList a{"-f", "aiff", "-ab", kilobits().value(f.i_Bitrate()), "-ar",
-                      sampleRates().value(f.i_Sample_Rate()), "-ac", channels().value(f.i_Channels())};
+        QStringList a{"-f",  "aiff",
+                      "-ab", kilobits().value(f.i_Bitrate()),
+                      "-ar", sampleRates().value(f.i_Sample_Rate()),
+                      "-ac", channels().value(f.i_Channels())};
         const QString codec = aiffFormats().value(f.i_Format());
         if (!codec.isEmpty())
             a << "-codec:a" << codec;
@@ -31,18 +33,24 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
         return {"-ar", "8000", "-ac", "1", "-ab", amrBitrates().value(r.m_AF_AMR.i_Bitrate())};
     case RecordKind::AU: {
         const Audio_Format_AU &f = r.m_AF_AU;
-        return {"-ar", sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()), "-codec:a",
-                auCodecs().value(f.i_Codec())};
+        return {"-ar",      sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()),
+                "-codec:a", auCodecs().value(f.i_Codec())};
     }
     case RecordKind::CAF: {
         const Audio_Format_CAF &f = r.m_AF_CAF;
-        return {"-ar", sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()), "-codec:a",
-                cafSampleSizes().value(f.i_Sample_Size())};
+        return {"-ar",      sampleRates().value(f.i_Samplerate()),    "-ac", channels().value(f.i_Channels()),
+                "-codec:a", cafSampleSizes().value(f.i_Sample_Size())};
     }
     case RecordKind::FLAC: {
         const Audio_Format_FLAC &f = r.m_AF_FLAC;
-        return {"-ar", sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels()), "-acodec",
-                "flac", "-compression_level", flacCompression().value(f.i_Compression_Level())};
+        return {"-ar",
+                sampleRates().value(f.i_Samplerate()),
+                "-ac",
+                channels().value(f.i_Channels()),
+                "-acodec",
+                "flac",
+                "-compression_level",
+                flacCompression().value(f.i_Compression_Level())};
     }
     case RecordKind::MP3: {
         const Audio_Format_MP3 &f = r.m_AF_MP3;
@@ -70,8 +78,8 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
     }
     case RecordKind::RAW: {
         const Audio_Format_RAW &f = r.m_AF_RAW;
-        return {"-f", rawFormats().container(f.i_Format()), "-acodec", rawFormats().value(f.i_Format()), "-ar",
-                sampleRates().value(f.i_Samplerate()), "-ac", channels().value(f.i_Channels())};
+        return {"-f",  rawFormats().container(f.i_Format()),  "-acodec", rawFormats().value(f.i_Format()),
+                "-ar", sampleRates().value(f.i_Samplerate()), "-ac",     channels().value(f.i_Channels())};
     }
     case RecordKind::SPX: {
         const Audio_Format_SPX &f = r.m_AF_SPX;
@@ -87,18 +95,18 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
     }
     case RecordKind::WAV: {
         const Audio_Format_WAV &f = r.m_AF_WAV;
-        return {"-acodec", wavFormats().value(f.i_Format()), "-ar", sampleRates().value(f.i_Samplerate()), "-ac",
-                channels().value(f.i_Channels())};
+        return {"-acodec", wavFormats().value(f.i_Format()), "-ar", sampleRates().value(f.i_Samplerate()),
+                "-ac",     channels().value(f.i_Channels())};
     }
     case RecordKind::WMA: {
         const Audio_Format_WMA &f = r.m_AF_WMA;
         return {"-codec:a", wmaVersions().value(f.i_WMA_Format()), "-ar", shortSampleRates().value(f.i_Samplerate()),
-                "-ac", channels().value(f.i_Channels())};
+                "-ac",      channels().value(f.i_Channels())};
     }
     case RecordKind::M4A: {
         const Audio_Format_M4A &f = r.m_AF_M4A;
-        return {"-ab", kilobits().value(f.i_Bitrate()), "-ar", sampleRates().value(f.i_Sample_Rate()), "-ac",
-                channels().value(f.i_Channels())};
+        return {"-ab", kilobits().value(f.i_Bitrate()), "-ar", sampleRates().value(f.i_Sample_Rate()),
+                "-ac", channels().value(f.i_Channels())};
     }
     }
     return {};
@@ -108,10 +116,7 @@ QStringList formatArguments(RecordKind kind, const FormatRecords &r)
 // container either rejects it or would gain a video track, so they drop it.
 // The tag-copy step puts the input's own pictures into those that hold them
 // (FLAC included: ffmpeg would turn a JPEG cover into a PNG, which sox drops).
-bool dropsVideo(RecordKind kind)
-{
-    return kind != RecordKind::MP3;
-}
+bool dropsVideo(RecordKind kind) { return kind != RecordKind::MP3; }
 } // namespace
 
 bool effectsFollow(qint64 formatIndex, const FormatRecords &records)
@@ -180,9 +185,9 @@ EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QStri
     command.effects = effectsFollow(formatIndex, records);
     command.finalFolder = outputFolder(destinationFolder, name.subfolder);
     command.finalPath = finalPath(command.finalFolder, baseName, format->extension);
-    command.ffmpegOutputPath =
-        command.effects ? intermediatePath(workFolder, baseName, format->extension, intermediateNumber)
-                        : command.finalPath;
+    command.ffmpegOutputPath = command.effects
+                                   ? intermediatePath(workFolder, baseName, format->extension, intermediateNumber)
+                                   : command.finalPath;
 
     command.arguments << "-i" << inputText(entry);
     command.arguments << formatArguments(format->record, records);

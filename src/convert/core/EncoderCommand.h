@@ -44,8 +44,7 @@ constexpr int kMaxNameBytes = 255;
 // shortened at its end, so that the name stays within kMaxNameBytes.
 QString intermediateName(const QString &baseName, const QString &extension, int number = 1);
 // The work folder joined with the intermediate name.
-QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension,
-                         int number = 1);
+QString intermediatePath(const QString &workFolder, const QString &baseName, const QString &extension, int number = 1);
 
 // The input element: the entry's file URL as text with every percent escape
 // decoded ("file:///music/100% live.wav"); ffmpeg opens it through "file:".

@@ -12,10 +12,7 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(EntryDetails)
 };
 
-QString indented(const QString &line)
-{
-    return QStringLiteral("    ") + line;
-}
+QString indented(const QString &line) { return QStringLiteral("    ") + line; }
 } // namespace
 
 QStringList lastLines(const QByteArray &output, int count)

@@ -7,34 +7,13 @@ namespace image {
 namespace {
 // Readers that give 0 past the end, so a cut-off header gives a zero size
 // instead of reading outside the data.
-quint32 byteAt(const QByteArray &d, qsizetype i)
-{
-    return i >= 0 && i < d.size() ? quint32(quint8(d.at(i))) : 0;
-}
-quint32 be16(const QByteArray &d, qsizetype i)
-{
-    return byteAt(d, i) << 8 | byteAt(d, i + 1);
-}
-quint32 be32(const QByteArray &d, qsizetype i)
-{
-    return be16(d, i) << 16 | be16(d, i + 2);
-}
-quint32 le16(const QByteArray &d, qsizetype i)
-{
-    return byteAt(d, i) | byteAt(d, i + 1) << 8;
-}
-quint32 le24(const QByteArray &d, qsizetype i)
-{
-    return le16(d, i) | byteAt(d, i + 2) << 16;
-}
-quint32 le32(const QByteArray &d, qsizetype i)
-{
-    return le16(d, i) | le16(d, i + 2) << 16;
-}
-int clampedSize(qint64 v)
-{
-    return v < 0 || v > 1000000 ? 0 : int(v);
-}
+quint32 byteAt(const QByteArray &d, qsizetype i) { return i >= 0 && i < d.size() ? quint32(quint8(d.at(i))) : 0; }
+quint32 be16(const QByteArray &d, qsizetype i) { return byteAt(d, i) << 8 | byteAt(d, i + 1); }
+quint32 be32(const QByteArray &d, qsizetype i) { return be16(d, i) << 16 | be16(d, i + 2); }
+quint32 le16(const QByteArray &d, qsizetype i) { return byteAt(d, i) | byteAt(d, i + 1) << 8; }
+quint32 le24(const QByteArray &d, qsizetype i) { return le16(d, i) | byteAt(d, i + 2) << 16; }
+quint32 le32(const QByteArray &d, qsizetype i) { return le16(d, i) | le16(d, i + 2) << 16; }
+int clampedSize(qint64 v) { return v < 0 || v > 1000000 ? 0 : int(v); }
 
 void readPng(const QByteArray &d, ImageHeader &h)
 {
@@ -44,12 +23,24 @@ void readPng(const QByteArray &d, ImageHeader &h)
     h.height = clampedSize(be32(d, 20));
     const int bits = int(byteAt(d, 24));
     switch (byteAt(d, 25)) { // colour type: channels per pixel
-    case 0: h.depth = bits; break;
-    case 2: h.depth = bits * 3; break;
-    case 3: h.depth = bits; h.colours = 1 << qMin(bits, 8); break;
-    case 4: h.depth = bits * 2; break;
-    case 6: h.depth = bits * 4; break;
-    default: break;
+    case 0:
+        h.depth = bits;
+        break;
+    case 2:
+        h.depth = bits * 3;
+        break;
+    case 3:
+        h.depth = bits;
+        h.colours = 1 << qMin(bits, 8);
+        break;
+    case 4:
+        h.depth = bits * 2;
+        break;
+    case 6:
+        h.depth = bits * 4;
+        break;
+    default:
+        break;
     }
 }
 

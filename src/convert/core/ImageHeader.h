@@ -14,8 +14,8 @@ struct ImageHeader {
     QString mimeType; // "image/jpeg"; empty when Unknown
     int width = 0;    // 0 when the header does not tell
     int height = 0;
-    int depth = 0;    // bits per pixel
-    int colours = 0;  // palette size for indexed images, else 0
+    int depth = 0;   // bits per pixel
+    int colours = 0; // palette size for indexed images, else 0
 };
 
 namespace image {

@@ -24,11 +24,8 @@ constexpr Cause kCauses[] = {
 };
 // Lines that tell of a failed write without naming a cause.
 constexpr const char *kFailedWrites[] = {
-    "Error writing trailer",
-    "Error closing file",
-    "av_interleaved_write_frame()",
-    "error writing output file",
-    "Error muxing a packet",
+    "Error writing trailer",     "Error closing file",    "av_interleaved_write_frame()",
+    "error writing output file", "Error muxing a packet",
 };
 
 double seconds(const QRegularExpressionMatch &m)
@@ -87,10 +84,7 @@ std::optional<double> writtenSeconds(const QByteArray &output)
     return last;
 }
 
-bool durationIsEstimate(const QByteArray &output)
-{
-    return output.contains("Estimating duration from bitrate");
-}
+bool durationIsEstimate(const QByteArray &output) { return output.contains("Estimating duration from bitrate"); }
 
 QString shortOutputWarning(double written, double expected)
 {

@@ -10,15 +10,9 @@ namespace quavero {
 
 namespace outputplan {
 namespace {
-QString key(const QString &path)
-{
-    return QDir::cleanPath(path).toCaseFolded();
-}
+QString key(const QString &path) { return QDir::cleanPath(path).toCaseFolded(); }
 
-QString numbered(const QString &baseName, int number)
-{
-    return QStringLiteral("%1 (%2)").arg(baseName).arg(number);
-}
+QString numbered(const QString &baseName, int number) { return QStringLiteral("%1 (%2)").arg(baseName).arg(number); }
 } // namespace
 
 QString safeSubfolder(const QString &relativeFolder)
@@ -31,9 +25,8 @@ QString safeSubfolder(const QString &relativeFolder)
     return clean;
 }
 
-QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destinationFolder,
-                          const QString &extension, bool keepStructure,
-                          const std::function<bool(const QString &)> &exists)
+QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destinationFolder, const QString &extension,
+                          bool keepStructure, const std::function<bool(const QString &)> &exists)
 {
     QList<PlannedOutput> planned;
     planned.reserve(entries.size());
@@ -70,9 +63,8 @@ QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destin
     return planned;
 }
 
-QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder,
-                                 qint64 formatIndex, bool keepStructure,
-                                 const std::function<bool(const QString &)> &exists)
+QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder, qint64 formatIndex,
+                                 bool keepStructure, const std::function<bool(const QString &)> &exists)
 {
     QList<PlanEntry> named;
     named.reserve(entries.size());

@@ -42,16 +42,14 @@ QString safeSubfolder(const QString &relativeFolder);
 // format's (".mp3"); keepStructure puts each entry in its relative folder
 // below the destination, otherwise every output goes straight into it.
 // exists tells whether anything is at a path now.
-QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destinationFolder,
-                          const QString &extension, bool keepStructure,
-                          const std::function<bool(const QString &)> &exists);
+QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destinationFolder, const QString &extension,
+                          bool keepStructure, const std::function<bool(const QString &)> &exists);
 
 // The same for list entries converted to the output format formatIndex: each
 // entry's base name and relative folder. Nothing is planned for an unknown
 // format (every entry keeps its own name).
-QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder,
-                                 qint64 formatIndex, bool keepStructure,
-                                 const std::function<bool(const QString &)> &exists);
+QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder, qint64 formatIndex,
+                                 bool keepStructure, const std::function<bool(const QString &)> &exists);
 } // namespace outputplan
 
 } // namespace quavero

@@ -6,10 +6,7 @@
 namespace quavero {
 
 namespace safety {
-QString replacesInputReason()
-{
-    return QStringLiteral("the output would replace an input file");
-}
+QString replacesInputReason() { return QStringLiteral("the output would replace an input file"); }
 
 bool outputReplacesInput(const EncoderCommand &command, const QStringList &inputPaths,
                          const std::function<QString(const QString &)> &canonical)

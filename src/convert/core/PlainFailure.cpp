@@ -106,7 +106,7 @@ QString refusedOption(const QStringList &lines, const FailureContext &context)
         QRegularExpressionMatch m = unknownOption.match(line);
         if (m.hasMatch())
             return Text::tr("this ffmpeg does not know the option -%1; install a complete ffmpeg or choose another "
-                      "format")
+                            "format")
                 .arg(m.captured(1));
         m = badValue.match(line);
         if (m.hasMatch())
@@ -145,10 +145,7 @@ bool unreadableInput(const QStringList &lines, const FailureContext &context)
     return false;
 }
 
-QString folderOf(const QString &path)
-{
-    return QFileInfo(path).path();
-}
+QString folderOf(const QString &path) { return QFileInfo(path).path(); }
 
 QString explain(const QStringList &lines, const FailureContext &context, const QByteArray &output, bool *diskFull)
 {
@@ -167,7 +164,7 @@ QString explain(const QStringList &lines, const FailureContext &context, const Q
         if (context.outputInWorkFolder)
             return Text::tr("no permission to write in the work folder %1").arg(folderOf(context.output));
         return Text::tr("no permission to write in the destination folder; choose another folder or change its "
-                  "permissions");
+                        "permissions");
     }
     const QString missing = lineWith(lines, {"No such file or directory"});
     if (!missing.isEmpty()) {
@@ -180,7 +177,8 @@ QString explain(const QStringList &lines, const FailureContext &context, const Q
         if (foundNoAudio(output))
             return Text::tr("the file holds no audio; there is nothing to convert");
         if (unreadableInput(lines, context))
-            return Text::tr("not an audio file ffmpeg can read; check that the file is complete and really holds audio");
+            return Text::tr(
+                "not an audio file ffmpeg can read; check that the file is complete and really holds audio");
         const QString option = refusedOption(lines, context);
         if (!option.isEmpty())
             return option;
@@ -191,18 +189,30 @@ QString explain(const QStringList &lines, const FailureContext &context, const Q
 const char *signalName(int signalNumber)
 {
     switch (signalNumber) {
-    case SIGHUP: return "SIGHUP";
-    case SIGINT: return "SIGINT";
-    case SIGQUIT: return "SIGQUIT";
-    case SIGILL: return "SIGILL";
-    case SIGABRT: return "SIGABRT";
-    case SIGBUS: return "SIGBUS";
-    case SIGFPE: return "SIGFPE";
-    case SIGKILL: return "SIGKILL";
-    case SIGSEGV: return "SIGSEGV";
-    case SIGPIPE: return "SIGPIPE";
-    case SIGTERM: return "SIGTERM";
-    default: return nullptr;
+    case SIGHUP:
+        return "SIGHUP";
+    case SIGINT:
+        return "SIGINT";
+    case SIGQUIT:
+        return "SIGQUIT";
+    case SIGILL:
+        return "SIGILL";
+    case SIGABRT:
+        return "SIGABRT";
+    case SIGBUS:
+        return "SIGBUS";
+    case SIGFPE:
+        return "SIGFPE";
+    case SIGKILL:
+        return "SIGKILL";
+    case SIGSEGV:
+        return "SIGSEGV";
+    case SIGPIPE:
+        return "SIGPIPE";
+    case SIGTERM:
+        return "SIGTERM";
+    default:
+        return nullptr;
     }
 }
 } // namespace
@@ -245,24 +255,24 @@ PlainFailure fromSignal(const QString &program, int signalNumber, const QByteArr
     PlainFailure failure;
     failure.rawLine = failure::lastMeaningfulLine(output);
     const char *name = signalName(signalNumber);
-    const QString signal = name ? QStringLiteral("%1, %2").arg(signalNumber).arg(QLatin1String(name))
-                                : QString::number(signalNumber);
+    const QString signal =
+        name ? QStringLiteral("%1, %2").arg(signalNumber).arg(QLatin1String(name)) : QString::number(signalNumber);
     switch (signalNumber) {
     case SIGKILL:
         failure.reason = Text::tr("%1 was killed (signal %2) before it finished, perhaps because memory ran out; "
-                            "convert the file again")
+                                  "convert the file again")
                              .arg(program, signal);
         break;
     case SIGHUP:
     case SIGINT:
     case SIGQUIT:
     case SIGTERM:
-        failure.reason = Text::tr("%1 was stopped from outside (signal %2) before it finished; convert the file again")
-                             .arg(program, signal);
+        failure.reason =
+            Text::tr("%1 was stopped from outside (signal %2) before it finished; convert the file again").arg(program, signal);
         break;
     default:
         failure.reason = Text::tr("%1 crashed (signal %2) on this file; the file may be damaged, or try another "
-                            "output format")
+                                  "output format")
                              .arg(program, signal);
         break;
     }

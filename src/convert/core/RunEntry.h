@@ -14,10 +14,10 @@ namespace quavero {
 
 struct RunEntry {
     NodeVideoFile entry;
-    OutputName output;     // subfolder below the destination ("" for none) and base name of the output
-    bool renamed = false;  // numbered, because another entry of the run has the same output name
-    QString problem;       // why it cannot be converted at all; empty when fine
-    bool ready = true;     // false until its duration is known (the run waits for it)
+    OutputName output;    // subfolder below the destination ("" for none) and base name of the output
+    bool renamed = false; // numbered, because another entry of the run has the same output name
+    QString problem;      // why it cannot be converted at all; empty when fine
+    bool ready = true;    // false until its duration is known (the run waits for it)
 };
 
 namespace runentries {

@@ -16,8 +16,9 @@ QString renamedLines(const QList<RenamedEntry> &renamed)
 {
     if (renamed.isEmpty())
         return QString();
-    QStringList lines{QString(), QString(), Text::tr("Saved under another name, because another file of this run has the "
-                                          "same name:")};
+    QStringList lines{QString(), QString(),
+                      Text::tr("Saved under another name, because another file of this run has the "
+                               "same name:")};
     for (const RenamedEntry &r : renamed)
         lines << Text::tr("%1: saved as %2").arg(r.fileName, r.savedAs);
     return lines.join(QLatin1Char('\n'));

@@ -29,7 +29,7 @@ struct ConvertedWithWarning {
 struct RunAlert {
     QString message;
     QString informative;
-    QStringList buttons;      // "Open Output Folder" (when anything was converted), "Close"
+    QStringList buttons;       // "Open Output Folder" (when anything was converted), "Close"
     int openFolderButton = -1; // index of "Open Output Folder", -1 when not offered
     QString details;           // "Show Details…": the failed and renamed entries; empty for none
 };

@@ -17,15 +17,9 @@ RunSettings fromStored(const QString &filesAtOnce, const QString &pauseBetweenFi
     return settings;
 }
 
-QString filesAtOnceText(int filesAtOnce)
-{
-    return QString::number(filesAtOnce);
-}
+QString filesAtOnceText(int filesAtOnce) { return QString::number(filesAtOnce); }
 
-QString pauseText(bool pause)
-{
-    return pause ? QStringLiteral("1") : QStringLiteral("0");
-}
+QString pauseText(bool pause) { return pause ? QStringLiteral("1") : QStringLiteral("0"); }
 } // namespace runsettings
 
 } // namespace quavero

@@ -12,10 +12,7 @@ namespace {
 // Bytes of a FLAC picture block besides the image, MIME type and description.
 constexpr qint64 kPictureBlockFields = 32;
 
-QString megabytes(qint64 bytes)
-{
-    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
-}
+QString megabytes(qint64 bytes) { return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1); }
 
 QString pictureNotCopied(const QString &why)
 {
@@ -25,9 +22,9 @@ QString pictureNotCopied(const QString &why)
 QString theName(const TagPicture &p)
 {
     const QString described = p.description.trimmed();
-    return described.isEmpty() ? QCoreApplication::translate("TagCopy", "the %1").arg(pictureName(p.type))
-                               : QCoreApplication::translate("TagCopy", "the %1 \"%2\"")
-                                     .arg(pictureName(p.type), described);
+    return described.isEmpty()
+               ? QCoreApplication::translate("TagCopy", "the %1").arg(pictureName(p.type))
+               : QCoreApplication::translate("TagCopy", "the %1 \"%2\"").arg(pictureName(p.type), described);
 }
 
 qint64 blockSize(const TagPicture &p)
@@ -52,14 +49,12 @@ TagPlan plan(const TagSet &input, const TagTarget &target, const QString &format
             p.type = TagPicture::Other;
         if (planned.header.format == ImageHeader::Unknown) {
             result.warnings << pictureNotCopied(
-                QCoreApplication::translate("TagCopy", "%1 is not a JPEG, PNG, GIF, BMP or WebP image")
-                    .arg(theName(p)));
+                QCoreApplication::translate("TagCopy", "%1 is not a JPEG, PNG, GIF, BMP or WebP image").arg(theName(p)));
             continue;
         }
         if (planned.header.format == ImageHeader::Webp && !target.webpPictures) {
             result.warnings << pictureNotCopied(
-                QCoreApplication::translate("TagCopy", "%1 is a WebP image, which %2 cannot hold")
-                    .arg(theName(p), formatName));
+                QCoreApplication::translate("TagCopy", "%1 is a WebP image, which %2 cannot hold").arg(theName(p), formatName));
             continue;
         }
         p.mimeType = planned.header.mimeType;

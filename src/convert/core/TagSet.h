@@ -15,9 +15,9 @@ struct TagPicture {
     // The picture types shared by ID3v2, FLAC, Vorbis comments and WMA.
     enum Type { Other = 0, FileIcon = 1, OtherFileIcon = 2, FrontCover = 3, BackCover = 4, LastKnownType = 20 };
     int type = FrontCover;
-    QString mimeType;    // as the input declares it; may be wrong or empty
+    QString mimeType; // as the input declares it; may be wrong or empty
     QString description;
-    QByteArray data;     // the image file's bytes
+    QByteArray data; // the image file's bytes
 };
 
 struct TagSet {

@@ -28,8 +28,8 @@ struct TagTarget {
     // Largest picture the format takes, counted as FLAC counts a picture
     // block (the image with its MIME type, description and 32 bytes of fields).
     qint64 maxPictureBytes = 0;
-    bool typedPictures = true;  // type and description are kept (MP4 keeps neither)
-    bool webpPictures = true;   // MP4 names only JPEG, PNG, GIF and BMP pictures
+    bool typedPictures = true;     // type and description are kept (MP4 keeps neither)
+    bool webpPictures = true;      // MP4 names only JPEG, PNG, GIF and BMP pictures
     bool keepsFfmpegCover = false; // .MP3: ffmpeg has copied the cover already
     bool writes() const { return file != TagFile::None && file != TagFile::KeptByFfmpeg; }
 };

@@ -10,9 +10,9 @@ namespace quavero {
 namespace timeleft {
 // What the run knows when it estimates.
 struct Measure {
-    qint64 workedMs = 0;       // time so far during which at least one file converted
-    double fractionDone = 0;   // 0..1 of the run's work
-    qint64 pausesLeftMs = 0;   // pauses still to come between files
+    qint64 workedMs = 0;     // time so far during which at least one file converted
+    double fractionDone = 0; // 0..1 of the run's work
+    qint64 pausesLeftMs = 0; // pauses still to come between files
 };
 
 // The seconds left, or nothing while too little is known: no work done yet,

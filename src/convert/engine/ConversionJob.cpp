@@ -50,10 +50,8 @@ PlainFailure endProblem(const FailureContext &context, int exitCode, int exitSta
 }
 } // namespace
 
-ConversionJob::ConversionJob(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records,
-                             QObject *parent)
-    : QObject(parent), m_ffmpegPath(ffmpegPath), m_soxPath(soxPath), m_records(records),
-      m_tags(new TagCopyTask(this))
+ConversionJob::ConversionJob(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records, QObject *parent)
+    : QObject(parent), m_ffmpegPath(ffmpegPath), m_soxPath(soxPath), m_records(records), m_tags(new TagCopyTask(this))
 {
     connect(m_tags, &TagCopyTask::finished, this, [this](const QStringList &warnings) {
         m_warnings << warnings;
@@ -90,12 +88,11 @@ EncoderCommand ConversionJob::commandFor(const ConversionRequest &request) const
     for (int number = 1;; ++number) {
         EncoderCommand command = encoder::build(request.formatIndex, request.entry, request.destinationFolder,
                                                 request.workFolder, *m_records, request.output, number);
-        const bool taken = command.effects && std::any_of(runningJobs().cbegin(), runningJobs().cend(),
-                                                          [&command](const ConversionJob *other) {
-                                                              return other->m_command.effects &&
-                                                                     other->m_command.ffmpegOutputPath ==
-                                                                         command.ffmpegOutputPath;
-                                                          });
+        const bool taken =
+            command.effects &&
+            std::any_of(runningJobs().cbegin(), runningJobs().cend(), [&command](const ConversionJob *other) {
+                return other->m_command.effects && other->m_command.ffmpegOutputPath == command.ffmpegOutputPath;
+            });
         if (!taken)
             return command;
     }
@@ -126,9 +123,8 @@ void ConversionJob::start(const ConversionRequest &request)
     // is not UTF-8 cannot be opened at all. A file that is gone is ffmpeg's to
     // report.
     const QString input = request.entry.s_File_Path();
-    const QString inputProblem = fs::exists(input) || input.contains(QChar::ReplacementCharacter)
-                                     ? fs::regularFileProblem(input)
-                                     : QString();
+    const QString inputProblem =
+        fs::exists(input) || input.contains(QChar::ReplacementCharacter) ? fs::regularFileProblem(input) : QString();
     if (!inputProblem.isEmpty()) {
         finishLater(false, inputProblem);
         return;
@@ -207,8 +203,7 @@ void ConversionJob::onFfmpegFinished(int exitCode, int exitStatus)
     context.output = m_command.ffmpegOutputPath;
     context.outputInWorkFolder = m_command.effects;
     context.arguments = m_command.arguments;
-    PlainFailure problem = exitStatus == QProcess::CrashExit ? PlainFailure{}
-                                                             : ffmpegOutputProblem(context, exitCode);
+    PlainFailure problem = exitStatus == QProcess::CrashExit ? PlainFailure{} : ffmpegOutputProblem(context, exitCode);
     if (problem.reason.isEmpty())
         problem = endProblem(context, exitCode, exitStatus, m_errorOutput);
     // The alert names the file already: ffmpeg's "<input>: " prefix is dropped.
@@ -234,9 +229,8 @@ PlainFailure ConversionJob::ffmpegOutputProblem(const FailureContext &context, i
     const qint64 size = fs::fileSize(m_command.ffmpegOutputPath);
     PlainFailure failure;
     if (reported && size >= 0 && !outputcheck::sizeMatchesReport(size, *reported))
-        failure.reason = Text::tr("the converted file was not completely written (%1 of %2 KB); check the disk")
-                             .arg(size / 1024)
-                             .arg(*reported);
+        failure.reason =
+            Text::tr("the converted file was not completely written (%1 of %2 KB); check the disk").arg(size / 1024).arg(*reported);
     return failure;
 }
 
@@ -247,8 +241,8 @@ PlainFailure ConversionJob::writeFailure(const FailureContext &context, int exit
     // failed writes in their own words.
     PlainFailure failure = plainfailure::fromExit(context, exitCode == 0 ? 1 : exitCode, output);
     if (write.kind != outputcheck::WriteError::DiskFull && write.kind != outputcheck::WriteError::QuotaUsedUp)
-        failure.reason = outputcheck::writeFailureReason(write, context.outputInWorkFolder ? m_request.workFolder
-                                                                                        : QString());
+        failure.reason =
+            outputcheck::writeFailureReason(write, context.outputInWorkFolder ? m_request.workFolder : QString());
     if (failure.rawLine.isEmpty())
         failure.rawLine = write.line;
     return failure;

@@ -68,20 +68,20 @@ struct WriteProblem;
 }
 
 struct ConversionRequest {
-    qint64 formatIndex = 0;       // 0..14, the output format
-    NodeVideoFile entry;          // the file to convert (URL, base name, duration)
-    QString destinationFolder;    // where the final file goes (an absolute path)
-    OutputName output;            // subfolder (created when missing) and base name; empty: the entry's own
-    QString workFolder;           // where intermediate files for sox go
-    QStringList inputPaths;       // every input file of the list: none is ever written
-    bool copyTags = true;         // the input's tags and pictures go into the final file
+    qint64 formatIndex = 0;    // 0..14, the output format
+    NodeVideoFile entry;       // the file to convert (URL, base name, duration)
+    QString destinationFolder; // where the final file goes (an absolute path)
+    OutputName output;         // subfolder (created when missing) and base name; empty: the entry's own
+    QString workFolder;        // where intermediate files for sox go
+    QStringList inputPaths;    // every input file of the list: none is ever written
+    bool copyTags = true;      // the input's tags and pictures go into the final file
 };
 
 struct ConversionResult {
     bool ok = false;
-    QString reason;    // why it failed: a short text for the user; empty when ok
-    QString finalPath; // the file the entry was (or would have been) converted to
-    QString rawMessage; // the program's own words behind reason, for the details
+    QString reason;        // why it failed: a short text for the user; empty when ok
+    QString finalPath;     // the file the entry was (or would have been) converted to
+    QString rawMessage;    // the program's own words behind reason, for the details
     bool stopsRun = false; // no space left: every further entry would fail the same way
     // ffmpeg, then sox when it ran: the command lines and the end of their output.
     QList<ProgramOutput> programs;
@@ -150,8 +150,8 @@ private:
     QPointer<QProcess> m_ffmpeg;
     QPointer<QProcess> m_sox;
     TagCopyTask *m_tags;
-    QStringList m_warnings;     // of the current entry, for its result
-    QByteArray m_errorOutput;   // ffmpeg's error output: its start and its end when it is long
+    QStringList m_warnings;   // of the current entry, for its result
+    QByteArray m_errorOutput; // ffmpeg's error output: its start and its end when it is long
     QByteArray m_soxOutput;
     QStringList m_soxArguments;
     QString m_rawMessage;

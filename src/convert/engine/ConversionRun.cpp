@@ -20,9 +20,8 @@ ConversionRun::ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr
         Item &item = m_items[size_t(i)];
         item.entry = m_setup.entries.at(i);
         if (m_setup.records) {
-            const EncoderCommand command =
-                encoder::build(m_setup.formatIndex, item.entry.entry, m_setup.destinationFolder, m_setup.workFolder,
-                               *m_setup.records, item.entry.output);
+            const EncoderCommand command = encoder::build(m_setup.formatIndex, item.entry.entry, m_setup.destinationFolder,
+                                                          m_setup.workFolder, *m_setup.records, item.entry.output);
             if (command.valid) {
                 item.writes = QStringList{command.finalPath, command.ffmpegOutputPath};
                 item.writes.removeDuplicates();
@@ -37,10 +36,7 @@ ConversionRun::ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr
 // killed by their own destructors.
 ConversionRun::~ConversionRun() = default;
 
-bool ConversionRun::stopPending() const
-{
-    return m_stopPending && m_stopPending();
-}
+bool ConversionRun::stopPending() const { return m_stopPending && m_stopPending(); }
 
 void ConversionRun::start()
 {
@@ -225,7 +221,8 @@ void ConversionRun::retire(std::unique_ptr<RunJob> job)
         return;
     m_retired.push_back(std::move(job));
     if (m_retired.size() == 1)
-        QMetaObject::invokeMethod(this, [this] { m_retired.clear(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { m_retired.clear(); }, Qt::QueuedConnection);
 }
 
 void ConversionRun::entryReady(int index, const QString &durationText, qint64 seconds)
@@ -368,8 +365,8 @@ RunProgress ConversionRun::progress() const
     if (isActive() && !b_Cancel) {
         timeleft::Measure measure;
         measure.workedMs = workedMs();
-        measure.fractionDone = timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, everyDurationKnown,
-                                                      filesDone, p.total);
+        measure.fractionDone =
+            timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, everyDurationKnown, filesDone, p.total);
         const int atOnce = m_setup.pacing.filesAtOnce;
         measure.pausesLeftMs = qint64((waiting + atOnce - 1) / atOnce) * m_setup.pacing.pauseMs;
         if (const auto seconds = timeleft::estimate(measure))

@@ -72,9 +72,9 @@ struct RunProgress {
     int failed = 0;
     double audioSecondsDone = 0;
     double audioSecondsTotal = 0;
-    QList<int> running;   // the running entries, in the order they started
-    int meanPercent = 0;  // of the running entries that can tell a percentage
-    bool busy = false;    // files run but none can tell its percentage
+    QList<int> running;      // the running entries, in the order they started
+    int meanPercent = 0;     // of the running entries that can tell a percentage
+    bool busy = false;       // files run but none can tell its percentage
     qint64 secondsLeft = -1; // -1 until it can be estimated
 };
 
@@ -82,8 +82,7 @@ class ConversionRun : public QObject {
     Q_OBJECT
 public:
     // clock: the main loop's when none is given.
-    ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr<RunClock> clock = {},
-                  QObject *parent = nullptr);
+    ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr<RunClock> clock = {}, QObject *parent = nullptr);
     ~ConversionRun() override;
 
     // Begins the run: the first step after the first delay. Entries with a

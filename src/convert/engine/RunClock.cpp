@@ -14,10 +14,7 @@ QtRunClock::QtRunClock()
     });
 }
 
-qint64 QtRunClock::nowMs() const
-{
-    return m_elapsed.elapsed();
-}
+qint64 QtRunClock::nowMs() const { return m_elapsed.elapsed(); }
 
 void QtRunClock::startTimer(int ms, std::function<void()> fire)
 {
@@ -26,14 +23,8 @@ void QtRunClock::startTimer(int ms, std::function<void()> fire)
     m_timer.start(qMax(0, ms));
 }
 
-void QtRunClock::stopTimer()
-{
-    m_timer.stop();
-}
+void QtRunClock::stopTimer() { m_timer.stop(); }
 
-bool QtRunClock::timerActive() const
-{
-    return m_timer.isActive();
-}
+bool QtRunClock::timerActive() const { return m_timer.isActive(); }
 
 } // namespace quavero

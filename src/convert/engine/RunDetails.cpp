@@ -9,10 +9,7 @@ namespace quavero {
 
 namespace rundetails {
 namespace {
-QString fileName(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
+QString fileName(const QString &path) { return QFileInfo(path).fileName(); }
 } // namespace
 
 QList<int> unconverted(const ConversionRun &run)

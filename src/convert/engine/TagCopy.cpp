@@ -22,10 +22,7 @@ namespace tagcopy {
 namespace {
 constexpr qint64 kCopyBlock = 1024 * 1024;
 
-bool isCancelled(const std::atomic<bool> *cancelled)
-{
-    return cancelled && cancelled->load();
-}
+bool isCancelled(const std::atomic<bool> *cancelled) { return cancelled && cancelled->load(); }
 
 // Copies the final file into the open temporary file, block by block.
 bool copyInto(const QString &from, QFile &to, const std::atomic<bool> *cancelled)
@@ -45,19 +42,12 @@ bool copyInto(const QString &from, QFile &to, const std::atomic<bool> *cancelled
     return to.flush();
 }
 
-QString why(const char *text)
-{
-    return tags::tagsNotCopied(QCoreApplication::translate("TagCopy", text));
-}
+QString why(const char *text) { return tags::tagsNotCopied(QCoreApplication::translate("TagCopy", text)); }
 } // namespace
 
-bool applies(qint64 formatIndex)
-{
-    return tags::targetFor(formatIndex).writes();
-}
+bool applies(qint64 formatIndex) { return tags::targetFor(formatIndex).writes(); }
 
-QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
-                 const std::atomic<bool> *cancelled)
+QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex, const std::atomic<bool> *cancelled)
 {
     const TagTarget target = tags::targetFor(formatIndex);
     if (!target.writes())
@@ -106,10 +96,7 @@ TagCopyTask::TagCopyTask(QObject *parent) : QObject(parent)
     });
 }
 
-TagCopyTask::~TagCopyTask()
-{
-    cancel();
-}
+TagCopyTask::~TagCopyTask() { cancel(); }
 
 void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint64 formatIndex)
 {

@@ -10,10 +10,7 @@ QString toQt(const TagLib::String &s)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-QByteArray toQt(const TagLib::ByteVector &v)
-{
-    return QByteArray(v.data(), qsizetype(v.size()));
-}
+QByteArray toQt(const TagLib::ByteVector &v) { return QByteArray(v.data(), qsizetype(v.size())); }
 
 QMap<QString, QStringList> toQt(const TagLib::PropertyMap &map)
 {
@@ -27,10 +24,7 @@ QMap<QString, QStringList> toQt(const TagLib::PropertyMap &map)
     return fields;
 }
 
-TagLib::String toTagLib(const QString &s)
-{
-    return TagLib::String(s.toUtf8().constData(), TagLib::String::UTF8);
-}
+TagLib::String toTagLib(const QString &s) { return TagLib::String(s.toUtf8().constData(), TagLib::String::UTF8); }
 
 TagLib::ByteVector toTagLib(const QByteArray &a)
 {

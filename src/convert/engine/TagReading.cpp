@@ -32,8 +32,7 @@ void addId3v2Pictures(const ID3v2::Tag *tag, QList<TagPicture> &out)
     for (ID3v2::Frame *frame : tag->frameList("APIC")) {
         const auto *apic = dynamic_cast<const ID3v2::AttachedPictureFrame *>(frame);
         if (apic)
-            out << TagPicture{int(apic->type()), toQt(apic->mimeType()), toQt(apic->description()),
-                              toQt(apic->picture())};
+            out << TagPicture{int(apic->type()), toQt(apic->mimeType()), toQt(apic->description()), toQt(apic->picture())};
     }
 }
 

@@ -37,9 +37,8 @@ struct InfoField {
     const char *key;
 };
 constexpr InfoField kInfoFields[] = {
-    {"INAM", "TITLE"},     {"IART", "ARTIST"},   {"IPRD", "ALBUM"},     {"ICMT", "COMMENT"},
-    {"IGNR", "GENRE"},     {"ICRD", "DATE"},     {"IPRT", "TRACKNUMBER"}, {"ICOP", "COPYRIGHT"},
-    {"ILNG", "LANGUAGE"},  {"ITCH", "ENCODEDBY"},
+    {"INAM", "TITLE"}, {"IART", "ARTIST"},      {"IPRD", "ALBUM"},     {"ICMT", "COMMENT"},  {"IGNR", "GENRE"},
+    {"ICRD", "DATE"},  {"IPRT", "TRACKNUMBER"}, {"ICOP", "COPYRIGHT"}, {"ILNG", "LANGUAGE"}, {"ITCH", "ENCODEDBY"},
 };
 
 FLAC::Picture *flacPicture(const PlannedPicture &planned)
@@ -81,8 +80,8 @@ QList<TagPicture> apicPictures(const ID3v2::Tag *tag)
 // the pictures already there stay and only the missing ones are added.
 void fillId3v2(ID3v2::Tag *tag, const TagPlan &plan, bool keepPictures)
 {
-    const QList<PlannedPicture> pictures = keepPictures ? tags::notYetThere(plan.pictures, apicPictures(tag))
-                                                        : plan.pictures;
+    const QList<PlannedPicture> pictures =
+        keepPictures ? tags::notYetThere(plan.pictures, apicPictures(tag)) : plan.pictures;
     // A copy of TagLib's list would share its ownership of the frames: plain pointers.
     std::vector<ID3v2::Frame *> frames;
     for (ID3v2::Frame *frame : tag->frameList())
@@ -126,11 +125,20 @@ void fillMp4(MP4::Tag *tag, const TagPlan &plan)
     MP4::CoverArtList covers;
     for (const PlannedPicture &p : plan.pictures) {
         switch (p.header.format) {
-        case ImageHeader::Jpeg: covers.append(MP4::CoverArt(MP4::CoverArt::JPEG, toTagLib(p.picture.data))); break;
-        case ImageHeader::Png: covers.append(MP4::CoverArt(MP4::CoverArt::PNG, toTagLib(p.picture.data))); break;
-        case ImageHeader::Gif: covers.append(MP4::CoverArt(MP4::CoverArt::GIF, toTagLib(p.picture.data))); break;
-        case ImageHeader::Bmp: covers.append(MP4::CoverArt(MP4::CoverArt::BMP, toTagLib(p.picture.data))); break;
-        default: break; // the plan leaves out what MP4 cannot name
+        case ImageHeader::Jpeg:
+            covers.append(MP4::CoverArt(MP4::CoverArt::JPEG, toTagLib(p.picture.data)));
+            break;
+        case ImageHeader::Png:
+            covers.append(MP4::CoverArt(MP4::CoverArt::PNG, toTagLib(p.picture.data)));
+            break;
+        case ImageHeader::Gif:
+            covers.append(MP4::CoverArt(MP4::CoverArt::GIF, toTagLib(p.picture.data)));
+            break;
+        case ImageHeader::Bmp:
+            covers.append(MP4::CoverArt(MP4::CoverArt::BMP, toTagLib(p.picture.data)));
+            break;
+        default:
+            break; // the plan leaves out what MP4 cannot name
         }
     }
     if (!covers.isEmpty())
@@ -155,8 +163,7 @@ void fillAsf(ASF::Tag *tag, const TagPlan &plan)
 }
 
 // An Ogg stream of Vorbis or Speex: the pictures go into its comment.
-template <class OggFile>
-bool fillAndSaveOgg(IOStream *stream, const TagPlan &plan, bool *valid)
+template <class OggFile> bool fillAndSaveOgg(IOStream *stream, const TagPlan &plan, bool *valid)
 {
     OggFile f(stream, false);
     if (!(*valid = f.isValid() && f.tag()))

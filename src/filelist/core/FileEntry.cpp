@@ -19,10 +19,7 @@ NodeVideoFile entryFor(const QUrl &url, const QString &path)
 }
 } // namespace
 
-NodeVideoFile entryFromUrl(const QUrl &url)
-{
-    return entryFor(url, url.toLocalFile());
-}
+NodeVideoFile entryFromUrl(const QUrl &url) { return entryFor(url, url.toLocalFile()); }
 
 NodeVideoFile entryFromFolderAndName(const QString &folder, const QString &name)
 {

@@ -41,8 +41,7 @@ void KeptSelection::restore(QItemSelectionModel &selection) const
                 --found.value();
                 take = true;
             }
-            if (!current.isValid() && !m_current.isEmpty() && key == m_current &&
-                (take || !m_selected.contains(key)))
+            if (!current.isValid() && !m_current.isEmpty() && key == m_current && (take || !m_selected.contains(key)))
                 current = model->index(row, 0);
         }
         if (take && runStart < 0)

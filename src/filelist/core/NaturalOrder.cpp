@@ -22,15 +22,9 @@ NaturalOrder::NaturalOrder(const QLocale &locale) : m_collator(collationLocale(l
     m_collator.setIgnorePunctuation(false);
 }
 
-int NaturalOrder::compare(const QString &a, const QString &b) const
-{
-    return m_collator.compare(a, b);
-}
+int NaturalOrder::compare(const QString &a, const QString &b) const { return m_collator.compare(a, b); }
 
-QCollatorSortKey NaturalOrder::sortKey(const QString &text) const
-{
-    return m_collator.sortKey(text);
-}
+QCollatorSortKey NaturalOrder::sortKey(const QString &text) const { return m_collator.sortKey(text); }
 } // namespace filelist
 
 } // namespace quavero

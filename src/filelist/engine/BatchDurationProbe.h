@@ -34,8 +34,7 @@ struct BatchProbeOptions {
 // what the lone probe gives), and a new process goes on after it. A process
 // that stalls is killed and the files it had not reported on are probed
 // alone, each with the same stall bound. Blocks; safe from any thread.
-QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths,
-                               const BatchProbeOptions &options = {});
+QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths, const BatchProbeOptions &options = {});
 } // namespace filelist
 
 } // namespace quavero

@@ -6,25 +6,13 @@
 namespace quavero {
 
 namespace effectsliders {
-int sliderFromDecibels(qint64 decibels)
-{
-    return int(decibels);
-}
+int sliderFromDecibels(qint64 decibels) { return int(decibels); }
 
-qint64 decibelsFromSlider(double position)
-{
-    return qint64(std::trunc(position));
-}
+qint64 decibelsFromSlider(double position) { return qint64(std::trunc(position)); }
 
-int sliderFromSpeed(float factor)
-{
-    return int(std::lround(double(factor) * 100.0));
-}
+int sliderFromSpeed(float factor) { return int(std::lround(double(factor) * 100.0)); }
 
-float speedFromSlider(double percent)
-{
-    return float(percent / 100.0);
-}
+float speedFromSlider(double percent) { return float(percent / 100.0); }
 
 QString decibelsText(int position)
 {
@@ -33,10 +21,7 @@ QString decibelsText(int position)
     return QStringLiteral("%1 dB").arg(position);
 }
 
-QString speedText(int percent)
-{
-    return QStringLiteral("%1 %").arg(percent);
-}
+QString speedText(int percent) { return QStringLiteral("%1 %").arg(percent); }
 } // namespace effectsliders
 
 } // namespace quavero

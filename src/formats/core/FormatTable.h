@@ -14,11 +14,11 @@ enum class RecordKind { None, AIFF, AMR, AU, CAF, FLAC, MP3, OGG, RAW, SPX, WAV,
 enum class EffectsRule { Never, Always, WhenAiffUncompressed, WhenOggVbr };
 
 struct OutputFormat {
-    int index;             // position in the combo box, 0..14
-    QString item;          // ".MP3"
-    QString extension;     // ".mp3": what the output file name ends with
+    int index;         // position in the combo box, 0..14
+    QString item;      // ".MP3"
+    QString extension; // ".mp3": what the output file name ends with
     RecordKind record;
-    QString recordName;    // "MP3": dialog Window_AF_<name>, record Audio_Format_<name>
+    QString recordName; // "MP3": dialog Window_AF_<name>, record Audio_Format_<name>
     EffectsRule effects;
 };
 

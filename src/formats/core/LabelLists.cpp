@@ -40,10 +40,7 @@ QString ChoiceList::container(qint64 position) const
     return c ? c->container : QString();
 }
 
-ChoiceList ChoiceList::first(int count) const
-{
-    return ChoiceList(m_choices.mid(0, count));
-}
+ChoiceList ChoiceList::first(int count) const { return ChoiceList(m_choices.mid(0, count)); }
 
 namespace labels {
 const ChoiceList &sampleRates()
@@ -60,7 +57,8 @@ const ChoiceList &shortSampleRates()
 }
 const ChoiceList &channels()
 {
-    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Mono"), "1"}, {QT_TRANSLATE_NOOP("FormatLabels", "Stereo"), "2"}};
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Mono"), "1"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "Stereo"), "2"}};
     return l;
 }
 const ChoiceList &kilobits()
@@ -87,7 +85,9 @@ const ChoiceList &tenStepQuality()
 }
 const ChoiceList &aiffFormats()
 {
-    static const ChoiceList l{{"CCITT A-Law", "pcm_alaw"}, {"CCITT U-Law", "pcm_mulaw"}, {QT_TRANSLATE_NOOP("FormatLabels", "Uncompressed"), ""}};
+    static const ChoiceList l{{"CCITT A-Law", "pcm_alaw"},
+                              {"CCITT U-Law", "pcm_mulaw"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "Uncompressed"), ""}};
     return l;
 }
 const ChoiceList &amrBitrates()
@@ -117,9 +117,15 @@ const ChoiceList &mp3Volumes()
 {
     // The labels are levels on a scale where 256 leaves the volume as it is;
     // ffmpeg's volume filter wants the factor level / 256.
-    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Do not alter volume"), ""},   {"255", "volume=0.996094"}, {"225", "volume=0.878906"},
-                              {"200", "volume=0.78125"},     {"180", "volume=0.703125"}, {"150", "volume=0.585938"},
-                              {"100", "volume=0.390625"},    {"50", "volume=0.195313"},  {"0", "volume=0"}};
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Do not alter volume"), ""},
+                              {"255", "volume=0.996094"},
+                              {"225", "volume=0.878906"},
+                              {"200", "volume=0.78125"},
+                              {"180", "volume=0.703125"},
+                              {"150", "volume=0.585938"},
+                              {"100", "volume=0.390625"},
+                              {"50", "volume=0.195313"},
+                              {"0", "volume=0"}};
     return l;
 }
 const ChoiceList &rawFormats()
@@ -133,9 +139,17 @@ const ChoiceList &rawFormats()
 }
 const ChoiceList &spxQualityPresets()
 {
-    static const ChoiceList l{{"0 (Lowest)", "0"}, {"1", "1"}, {"2", "2"}, {"3", "3"},
-                              {"4", "4"},          {"5", "5"}, {"6", "6"}, {"7", "7"},
-                              {"8", "8"},          {"9", "9"}, {"10 (Highest)", "10"}};
+    static const ChoiceList l{{"0 (Lowest)", "0"},
+                              {"1", "1"},
+                              {"2", "2"},
+                              {"3", "3"},
+                              {"4", "4"},
+                              {"5", "5"},
+                              {"6", "6"},
+                              {"7", "7"},
+                              {"8", "8"},
+                              {"9", "9"},
+                              {"10 (Highest)", "10"}};
     return l;
 }
 const ChoiceList &spxBitrates()

@@ -44,25 +44,25 @@ private:
 };
 
 namespace labels {
-const ChoiceList &sampleRates();          // 12: "6000" .. "192000", each sends itself
-const ChoiceList &shortSampleRates();     // 7: "6000" .. "44100" (WMA)
-const ChoiceList &channels();             // "Mono" sends "1", "Stereo" "2"
-const ChoiceList &kilobits();             // 16: "16k" .. "256k", each sends itself (AIFF, M4A)
-const ChoiceList &wholeNumberBitrates();  // 16: "8" .. "320", sending "8k" .. "320k" (MP3, OGG)
-const ChoiceList &tenStepQuality();       // "0 (Highest)" .. "9 (Lowest)", sending "0" .. "9"
-const ChoiceList &aiffFormats();          // "CCITT A-Law", "CCITT U-Law", "Uncompressed" (no codec)
-const ChoiceList &amrBitrates();          // "4.75" .. "12.2", sending "4.75k" .. "12.2k"
-const ChoiceList &auCodecs();             // "PCM 16 bit", "PCM 8 bit", "aLaw", "uLaw"
-const ChoiceList &cafSampleSizes();       // "16", "32" bits
-const ChoiceList &flacCompression();      // "0 (fastest)" .. "8 (best)", sending "0" .. "8"
-const ChoiceList &mp3Volumes();           // "Do not alter volume" (no filter), "255" .. "0" as "volume=<label/256>"
-const ChoiceList &rawFormats();           // "PCM 8" .. "G711 aLaw": codec and container
-const ChoiceList &spxQualityPresets();    // "0 (Lowest)" .. "10 (Highest)", sending "0" .. "10"
-const ChoiceList &spxBitrates();          // "8", "16", "32", sending "8k" .. "32k"
-const ChoiceList &spxModes();             // "Quality", "CBR", "VBR" (radio buttons; no value)
-const ChoiceList &wavFormats();           // "PCM 8" .. "PCM 32"
-const ChoiceList &wmaVersions();          // "WMA 1", "WMA 2" (radio buttons)
-const ChoiceList &bitrateModes();         // "CBR", "VBR" for the b_VBR flag (0, 1; no value)
+const ChoiceList &sampleRates();         // 12: "6000" .. "192000", each sends itself
+const ChoiceList &shortSampleRates();    // 7: "6000" .. "44100" (WMA)
+const ChoiceList &channels();            // "Mono" sends "1", "Stereo" "2"
+const ChoiceList &kilobits();            // 16: "16k" .. "256k", each sends itself (AIFF, M4A)
+const ChoiceList &wholeNumberBitrates(); // 16: "8" .. "320", sending "8k" .. "320k" (MP3, OGG)
+const ChoiceList &tenStepQuality();      // "0 (Highest)" .. "9 (Lowest)", sending "0" .. "9"
+const ChoiceList &aiffFormats();         // "CCITT A-Law", "CCITT U-Law", "Uncompressed" (no codec)
+const ChoiceList &amrBitrates();         // "4.75" .. "12.2", sending "4.75k" .. "12.2k"
+const ChoiceList &auCodecs();            // "PCM 16 bit", "PCM 8 bit", "aLaw", "uLaw"
+const ChoiceList &cafSampleSizes();      // "16", "32" bits
+const ChoiceList &flacCompression();     // "0 (fastest)" .. "8 (best)", sending "0" .. "8"
+const ChoiceList &mp3Volumes();          // "Do not alter volume" (no filter), "255" .. "0" as "volume=<label/256>"
+const ChoiceList &rawFormats();          // "PCM 8" .. "G711 aLaw": codec and container
+const ChoiceList &spxQualityPresets();   // "0 (Lowest)" .. "10 (Highest)", sending "0" .. "10"
+const ChoiceList &spxBitrates();         // "8", "16", "32", sending "8k" .. "32k"
+const ChoiceList &spxModes();            // "Quality", "CBR", "VBR" (radio buttons; no value)
+const ChoiceList &wavFormats();          // "PCM 8" .. "PCM 32"
+const ChoiceList &wmaVersions();         // "WMA 1", "WMA 2" (radio buttons)
+const ChoiceList &bitrateModes();        // "CBR", "VBR" for the b_VBR flag (0, 1; no value)
 } // namespace labels
 
 } // namespace quavero

@@ -6,10 +6,10 @@
 namespace quavero {
 
 // One option bound to a record member through its getter and setter.
-#define QV_OPTION(name, Record, field, Setter, kind, choices)                                     \
-    OptionField                                                                                  \
-    {                                                                                            \
-        name, #field, kind, choices, [](const FormatRecords &r) { return double(r.Record.field()); }, \
+#define QV_OPTION(name, Record, field, Setter, kind, choices)                                               \
+    OptionField                                                                                             \
+    {                                                                                                       \
+        name, #field, kind, choices, [](const FormatRecords &r) { return double(r.Record.field()); },       \
             [](FormatRecords &r, double v) { r.Record.Setter(static_cast<decltype(r.Record.field())>(v)); } \
     }
 
@@ -29,21 +29,20 @@ QHash<int, QVector<OptionField>> makeTable()
         QV_OPTION("rate", m_AF_AIFF, i_Sample_Rate, setI_Sample_Rate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_AIFF, i_Channels, setI_Channels, K::Position, &labels::channels()),
         QV_OPTION("codec", m_AF_AIFF, i_Format, setI_Format, K::Position, &labels::aiffFormats()),
-        QV_OPTION("bitrate", m_AF_AIFF, i_Bitrate, setI_Bitrate, K::Position, &labels::kilobits()),
-        QV_EFFECTS(m_AF_AIFF)};
+        QV_OPTION("bitrate", m_AF_AIFF, i_Bitrate, setI_Bitrate, K::Position, &labels::kilobits()), QV_EFFECTS(m_AF_AIFF)};
     t[int(RecordKind::AMR)] = {
         QV_OPTION("bitrate", m_AF_AMR, i_Bitrate, setI_Bitrate, K::Position, &labels::amrBitrates())};
     t[int(RecordKind::AU)] = {
         QV_OPTION("codec", m_AF_AU, i_Codec, setI_Codec, K::Position, &labels::auCodecs()),
         QV_OPTION("rate", m_AF_AU, i_Samplerate, setI_Samplerate, K::Position, &labels::sampleRates()),
-        QV_OPTION("channels", m_AF_AU, i_Channels, setI_Channels, K::Position, &labels::channels()),
-        QV_EFFECTS(m_AF_AU)};
+        QV_OPTION("channels", m_AF_AU, i_Channels, setI_Channels, K::Position, &labels::channels()), QV_EFFECTS(m_AF_AU)};
     t[int(RecordKind::CAF)] = {
         QV_OPTION("bits", m_AF_CAF, i_Sample_Size, setI_Sample_Size, K::Position, &labels::cafSampleSizes()),
         QV_OPTION("rate", m_AF_CAF, i_Samplerate, setI_Samplerate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_CAF, i_Channels, setI_Channels, K::Position, &labels::channels())};
     t[int(RecordKind::FLAC)] = {
-        QV_OPTION("compression", m_AF_FLAC, i_Compression_Level, setI_Compression_Level, K::Position, &labels::flacCompression()),
+        QV_OPTION("compression", m_AF_FLAC, i_Compression_Level, setI_Compression_Level, K::Position,
+                  &labels::flacCompression()),
         QV_OPTION("rate", m_AF_FLAC, i_Samplerate, setI_Samplerate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_FLAC, i_Channels, setI_Channels, K::Position, &labels::channels()),
         QV_EFFECTS(m_AF_FLAC)};

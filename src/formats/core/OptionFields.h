@@ -23,8 +23,8 @@ enum class OptionKind {
 };
 
 struct OptionField {
-    QString name;          // short name: "quality", "bitrate", "rate" ...
-    QString recordField;   // field of the record: "i_VBR_Quality"
+    QString name;        // short name: "quality", "bitrate", "rate" ...
+    QString recordField; // field of the record: "i_VBR_Quality"
     OptionKind kind;
     const ChoiceList *choices; // the list shown (Position, Flag); nullptr otherwise
     std::function<double(const FormatRecords &)> get;

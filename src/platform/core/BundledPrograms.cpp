@@ -32,8 +32,7 @@ QString programPathFrom(const QString &name, const QString &executableFolder, co
 
 QString programPath(const QString &name)
 {
-    const QString executableFolder =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString executableFolder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     return programPathFrom(name, executableFolder, {});
 }
 } // namespace bundled

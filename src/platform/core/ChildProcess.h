@@ -14,10 +14,10 @@ class QProcess;
 namespace quavero {
 
 struct JoinedRun {
-    bool started = false;   // false: the program could not be started at all
+    bool started = false; // false: the program could not be started at all
     bool crashed = false;
     int exitCode = -1;
-    QByteArray output;      // standard output and standard error, joined
+    QByteArray output; // standard output and standard error, joined
 };
 
 namespace child {

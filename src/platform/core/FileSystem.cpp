@@ -36,10 +36,7 @@ bool isFolder(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool createFolderWithParents(const QString &path)
-{
-    return QDir().mkpath(path) && QFileInfo(path).isDir();
-}
+bool createFolderWithParents(const QString &path) { return QDir().mkpath(path) && QFileInfo(path).isDir(); }
 
 namespace {
 // The names in a folder as the file system stores them (bytes), "." and ".."
@@ -70,10 +67,7 @@ bool isUtf8(const QByteArray &name)
 // A name the file system gave in bytes that are not UTF-8 comes out of the
 // decoding with replacement characters, and encoding it again names another
 // file: nothing is found under it.
-bool undecodable(const QString &path)
-{
-    return path.contains(QChar::ReplacementCharacter) && !exists(path);
-}
+bool undecodable(const QString &path) { return path.contains(QChar::ReplacementCharacter) && !exists(path); }
 
 // Walks folder (relative paths from prefix), a folder before its contents,
 // links to folders not entered. Names that are not UTF-8 go to *notUtf8 when
@@ -126,7 +120,8 @@ bool removeEntry(const QByteArray &path, QString *error)
             ok = removeEntry(path + '/' + QFile::encodeName(name), error) && ok;
         if (::rmdir(path.constData()) != 0) {
             if (error)
-                *error = QStringLiteral("%1: %2").arg(QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(errno)));
+                *error =
+                    QStringLiteral("%1: %2").arg(QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
         return ok;
@@ -141,10 +136,7 @@ bool removeEntry(const QByteArray &path, QString *error)
 }
 } // namespace
 
-bool remove(const QString &path, QString *error)
-{
-    return removeEntry(QFile::encodeName(path), error);
-}
+bool remove(const QString &path, QString *error) { return removeEntry(QFile::encodeName(path), error); }
 
 bool isLink(const QString &path)
 {

@@ -6,17 +6,14 @@
 namespace quavero {
 
 QtPreferences::QtPreferences()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("Quavero"), QStringLiteral("Quavero")))
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quavero"),
+                                             QStringLiteral("Quavero")))
 {
 }
 
 QtPreferences::~QtPreferences() = default;
 
-QString QtPreferences::string(const QString &key) const
-{
-    return m_settings->value(key).toString();
-}
+QString QtPreferences::string(const QString &key) const { return m_settings->value(key).toString(); }
 
 void QtPreferences::setString(const QString &key, const QString &value)
 {
@@ -24,10 +21,7 @@ void QtPreferences::setString(const QString &key, const QString &value)
     m_settings->sync();
 }
 
-QByteArray QtPreferences::data(const QString &key) const
-{
-    return m_settings->value(key).toByteArray();
-}
+QByteArray QtPreferences::data(const QString &key) const { return m_settings->value(key).toByteArray(); }
 
 void QtPreferences::setData(const QString &key, const QByteArray &value)
 {
@@ -35,10 +29,7 @@ void QtPreferences::setData(const QString &key, const QByteArray &value)
     m_settings->sync();
 }
 
-bool QtPreferences::contains(const QString &key) const
-{
-    return m_settings->contains(key);
-}
+bool QtPreferences::contains(const QString &key) const { return m_settings->contains(key); }
 
 void QtPreferences::remove(const QString &key)
 {
@@ -46,9 +37,6 @@ void QtPreferences::remove(const QString &key)
     m_settings->sync();
 }
 
-QString QtPreferences::fileName() const
-{
-    return m_settings->fileName();
-}
+QString QtPreferences::fileName() const { return m_settings->fileName(); }
 
 } // namespace quavero

@@ -37,8 +37,7 @@ void install(int number)
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 } // namespace
 
-StopSignalWatcher::StopSignalWatcher(QObject *parent)
-    : QObject(parent)
+StopSignalWatcher::StopSignalWatcher(QObject *parent) : QObject(parent)
 {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return; // without the pipe Ctrl-C keeps its default effect
@@ -60,15 +59,9 @@ StopSignalWatcher::~StopSignalWatcher()
     }
 }
 
-bool StopSignalWatcher::signalled()
-{
-    return g_signal != 0;
-}
+bool StopSignalWatcher::signalled() { return g_signal != 0; }
 
-int StopSignalWatcher::signalNumber()
-{
-    return g_signal;
-}
+int StopSignalWatcher::signalNumber() { return g_signal; }
 
 void StopSignalWatcher::onReadable()
 {

@@ -13,8 +13,7 @@ namespace {
 constexpr int kStopPollMs = 100;
 } // namespace
 
-WatchedRun runWatched(const QString &program, const QStringList &arguments, int stallMs,
-                      const std::function<bool()> &stop)
+WatchedRun runWatched(const QString &program, const QStringList &arguments, int stallMs, const std::function<bool()> &stop)
 {
     WatchedRun run;
     QProcess process;

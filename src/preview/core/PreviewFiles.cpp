@@ -8,10 +8,7 @@ namespace quavero {
 namespace preview {
 namespace {
 // The entry's base name, as the list gives it.
-QString baseNameOf(const QString &path)
-{
-    return filelist::nameWithoutExtension(filelist::lastPathComponent(path));
-}
+QString baseNameOf(const QString &path) { return filelist::nameWithoutExtension(filelist::lastPathComponent(path)); }
 } // namespace
 
 QString wavPath(const QString &workFolder, const QString &entryPath)
@@ -36,8 +33,15 @@ QString spectrumPicturePath(const QString &workFolder, int number)
 
 QStringList wavArguments(const QString &input, const QString &wav)
 {
-    return {QStringLiteral("-i"), input, QStringLiteral("-acodec"), QStringLiteral("pcm_s16le"),
-            QStringLiteral("-ar"), QStringLiteral("44100"), QStringLiteral("-ac"), QStringLiteral("2"), wav};
+    return {QStringLiteral("-i"),
+            input,
+            QStringLiteral("-acodec"),
+            QStringLiteral("pcm_s16le"),
+            QStringLiteral("-ar"),
+            QStringLiteral("44100"),
+            QStringLiteral("-ac"),
+            QStringLiteral("2"),
+            wav};
 }
 
 QStringList waveformArguments(const QString &input, const QString &picture)
