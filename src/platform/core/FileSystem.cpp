@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -179,6 +180,50 @@ qint64 fileSize(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return qint64(st.st_size);
+}
+
+namespace {
+QString systemError(const QString &path, int error)
+{
+    return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// fsync on a descriptor opened with flags; folders are opened read-only.
+bool flushOpened(const QString &path, int flags, QString *error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0) {
+        if (error)
+            *error = systemError(path, errno);
+        return false;
+    }
+    const bool flushed = ::fsync(fd) == 0;
+    const int fsyncError = errno;
+    ::close(fd);
+    if (!flushed && error)
+        *error = systemError(path, fsyncError);
+    return flushed;
+}
+} // namespace
+
+bool flushFile(const QString &path, QString *error) { return flushOpened(path, O_RDONLY, error); }
+
+bool publish(const QString &temporaryPath, const QString &finalPath, QString *error)
+{
+    // Renamed before it is known to be on the disk, a power loss could leave
+    // an empty or partial file under the final name.
+    if (!flushFile(temporaryPath, error))
+        return false;
+    if (::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(finalPath).constData()) != 0) {
+        if (error)
+            *error = systemError(finalPath, errno);
+        return false;
+    }
+    // The rename is done and the file complete; flushing the folder makes the
+    // new entry durable. Some file systems (network shares, FUSE) cannot flush
+    // a folder and say so: the file is published all the same.
+    flushOpened(QFileInfo(finalPath).absolutePath(), O_RDONLY | O_DIRECTORY, nullptr);
+    return true;
 }
 
 QString canonicalPath(const QString &path)

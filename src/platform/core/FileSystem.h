@@ -42,6 +42,16 @@ QString regularFileProblem(const QString &path);
 QString notUtf8Reason();
 // Size in bytes; -1 when it cannot be read.
 qint64 fileSize(const QString &path);
+// Flushes the file at path to the disk (fsync). On failure returns false and
+// describes the failure in *error.
+bool flushFile(const QString &path, QString *error = nullptr);
+// Publishes a finished temporary file under its final name: flushes it to the
+// disk, renames it over finalPath, which is replaced as a whole (a reader
+// finds the old file or the new one, never a part), then flushes the folder
+// so that the new name survives a power loss. The two paths must lie in one
+// folder. On failure finalPath is as it was, the temporary file stays for the
+// caller to remove, and *error says what failed.
+bool publish(const QString &temporaryPath, const QString &finalPath, QString *error = nullptr);
 // The canonical path (links and "..", "." resolved), or the cleaned absolute
 // path when the file does not exist.
 QString canonicalPath(const QString &path);
