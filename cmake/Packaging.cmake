@@ -32,7 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Programs and plugins that are run or loaded at run time, which the shared
 # library scan cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "ffmpeg, libavcodec-extra, sox, libsox-fmt-all, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "ffmpeg, libavcodec-extra, sox, libsox-fmt-all, libqt6sql6-sqlite, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # Qt's own texts (the buttons of its dialogs) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The programs go into the package stripped; their debug information goes

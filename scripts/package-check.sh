@@ -15,7 +15,7 @@ deb=$(ls -t "$build"/quavero_*.deb | head -n 1)
 echo "package: $deb ($(stat -c %s "$deb") bytes)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in ffmpeg libavcodec-extra sox libsox-fmt-all libqt6widgets6 libqt6multimedia6 gstreamer1.0-plugins-good; do
+for needed in ffmpeg libavcodec-extra sox libsox-fmt-all libqt6sql6-sqlite libqt6widgets6 libqt6multimedia6 gstreamer1.0-plugins-good; do
     if ! grep -q "$needed" <<<"$depends"; then
         echo "the package does not depend on $needed: $depends" >&2
         exit 1
