@@ -128,7 +128,9 @@ bool LibraryRecord::check()
             refusal = RecordTrouble::Newer;
         }
     }
-    if (!ours && !(applicationId == 0 && empty)) {
+    // An empty database (a new file, or one another run is making now) is
+    // made into a record.
+    if (!ours && !(empty && (applicationId == 0 || applicationId == kApplicationId))) {
         m_problem = mirror::describe(refusal, m_path);
         m_state = RecordState::Unusable;
         return false;
