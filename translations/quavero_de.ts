@@ -143,6 +143,96 @@
     </message>
 </context>
 <context>
+    <name>Freshness</name>
+    <message>
+        <source>up to date</source>
+        <translation>aktuell</translation>
+    </message>
+    <message>
+        <source>up to date (the output is newer than its input)</source>
+        <translation>aktuell (die Ausgabe ist neuer als ihre Eingabe)</translation>
+    </message>
+    <message>
+        <source>not converted yet</source>
+        <translation>noch nicht umgewandelt</translation>
+    </message>
+    <message>
+        <source>the input changed</source>
+        <translation>die Eingabe hat sich geändert</translation>
+    </message>
+    <message>
+        <source>the settings changed</source>
+        <translation>die Einstellungen haben sich geändert</translation>
+    </message>
+    <message>
+        <source>the output was made from another input</source>
+        <translation>die Ausgabe wurde aus einer anderen Eingabe erstellt</translation>
+    </message>
+    <message>
+        <source>the output is older than its input</source>
+        <translation>die Ausgabe ist älter als ihre Eingabe</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRecord</name>
+    <message>
+        <source>This run converts as if there were no record and removes nothing.</source>
+        <translation>Dieser Durchgang wandelt um, als gäbe es kein Register, und entfernt nichts.</translation>
+    </message>
+    <message>
+        <source>The library record %1 is damaged.</source>
+        <translation>Das Bibliotheksregister %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Move the file away to let the next run start a new record.</source>
+        <translation>Verschieben Sie die Datei, damit der nächste Durchgang ein neues Register beginnt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a library record of this program.</source>
+        <translation>%1 ist kein Bibliotheksregister dieses Programms.</translation>
+    </message>
+    <message>
+        <source>Move or rename that file to keep a record in this folder.</source>
+        <translation>Verschieben oder benennen Sie diese Datei um, um in diesem Ordner ein Register zu führen.</translation>
+    </message>
+    <message>
+        <source>The library record %1 was written by a newer version of this program.</source>
+        <translation>Das Bibliotheksregister %1 wurde von einer neueren Version dieses Programms geschrieben.</translation>
+    </message>
+    <message>
+        <source>Update the program to use it.</source>
+        <translation>Aktualisieren Sie das Programm, um es zu verwenden.</translation>
+    </message>
+    <message>
+        <source>The library record %1 cannot be opened.</source>
+        <translation>Das Bibliotheksregister %1 lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Check that you may read and write the destination folder.</source>
+        <translation>Prüfen Sie, ob Sie den Zielordner lesen und beschreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>The library record %1 cannot be written: the disk is full or read-only.</source>
+        <translation>Das Bibliotheksregister %1 lässt sich nicht schreiben: Der Datenträger ist voll oder schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The next run converts again what this one could not note. Free some space.</source>
+        <translation>Der nächste Durchgang wandelt erneut um, was dieser nicht vermerken konnte. Schaffen Sie Platz.</translation>
+    </message>
+    <message>
+        <source>Another run kept the library record %1 busy for too long, so this run could not note what it did. The next run checks those files again.</source>
+        <translation>Ein anderer Durchgang hat das Bibliotheksregister %1 zu lange belegt, daher konnte dieser Durchgang nicht vermerken, was er getan hat. Der nächste Durchgang prüft diese Dateien erneut.</translation>
+    </message>
+    <message>
+        <source>The library record cannot be used because the SQLite driver of Qt is missing.</source>
+        <translation>Das Bibliotheksregister kann nicht verwendet werden, weil der SQLite-Treiber von Qt fehlt.</translation>
+    </message>
+    <message>
+        <source>Install the package libqt6sql6-sqlite.</source>
+        <translation>Installieren Sie das Paket libqt6sql6-sqlite.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>
@@ -363,6 +453,13 @@
     <message>
         <source>Preferences…</source>
         <translation>Einstellungen…</translation>
+    </message>
+</context>
+<context>
+    <name>OrphanRemoval</name>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -848,6 +945,33 @@ kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
 Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
 nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
 </translation>
+    </message>
+</context>
+<context>
+    <name>RecordedPath</name>
+    <message>
+        <source>the path is empty</source>
+        <translation>der Pfad ist leer</translation>
+    </message>
+    <message>
+        <source>the path is absolute, not below the destination folder</source>
+        <translation>der Pfad ist absolut, nicht unterhalb des Zielordners</translation>
+    </message>
+    <message>
+        <source>the path leads out of the destination folder</source>
+        <translation>der Pfad führt aus dem Zielordner hinaus</translation>
+    </message>
+    <message>
+        <source>the path is not written as a plain relative path</source>
+        <translation>der Pfad ist kein einfacher relativer Pfad</translation>
+    </message>
+    <message>
+        <source>the path names the record itself</source>
+        <translation>der Pfad nennt das Register selbst</translation>
+    </message>
+    <message>
+        <source>the path goes through a symbolic link</source>
+        <translation>der Pfad führt über eine symbolische Verknüpfung</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,96 @@
     </message>
 </context>
 <context>
+    <name>Freshness</name>
+    <message>
+        <source>up to date</source>
+        <translation>actualizado</translation>
+    </message>
+    <message>
+        <source>up to date (the output is newer than its input)</source>
+        <translation>actualizado (la salida es más reciente que su entrada)</translation>
+    </message>
+    <message>
+        <source>not converted yet</source>
+        <translation>aún no convertido</translation>
+    </message>
+    <message>
+        <source>the input changed</source>
+        <translation>la entrada ha cambiado</translation>
+    </message>
+    <message>
+        <source>the settings changed</source>
+        <translation>los ajustes han cambiado</translation>
+    </message>
+    <message>
+        <source>the output was made from another input</source>
+        <translation>la salida se hizo a partir de otra entrada</translation>
+    </message>
+    <message>
+        <source>the output is older than its input</source>
+        <translation>la salida es más antigua que su entrada</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRecord</name>
+    <message>
+        <source>This run converts as if there were no record and removes nothing.</source>
+        <translation>Esta conversión se hace como si no hubiera registro y no elimina nada.</translation>
+    </message>
+    <message>
+        <source>The library record %1 is damaged.</source>
+        <translation>El registro de la biblioteca %1 está dañado.</translation>
+    </message>
+    <message>
+        <source>Move the file away to let the next run start a new record.</source>
+        <translation>Mueva el archivo a otro lugar para que la próxima conversión empiece un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a library record of this program.</source>
+        <translation>%1 no es un registro de biblioteca de este programa.</translation>
+    </message>
+    <message>
+        <source>Move or rename that file to keep a record in this folder.</source>
+        <translation>Mueva o cambie el nombre de ese archivo para llevar un registro en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>The library record %1 was written by a newer version of this program.</source>
+        <translation>El registro de la biblioteca %1 lo escribió una versión más reciente de este programa.</translation>
+    </message>
+    <message>
+        <source>Update the program to use it.</source>
+        <translation>Actualice el programa para usarlo.</translation>
+    </message>
+    <message>
+        <source>The library record %1 cannot be opened.</source>
+        <translation>No se puede abrir el registro de la biblioteca %1.</translation>
+    </message>
+    <message>
+        <source>Check that you may read and write the destination folder.</source>
+        <translation>Compruebe que puede leer y escribir en la carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>The library record %1 cannot be written: the disk is full or read-only.</source>
+        <translation>No se puede escribir el registro de la biblioteca %1: el disco está lleno o es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The next run converts again what this one could not note. Free some space.</source>
+        <translation>La próxima conversión volverá a convertir lo que esta no pudo anotar. Libere espacio.</translation>
+    </message>
+    <message>
+        <source>Another run kept the library record %1 busy for too long, so this run could not note what it did. The next run checks those files again.</source>
+        <translation>Otra conversión mantuvo ocupado el registro de la biblioteca %1 demasiado tiempo, así que esta no pudo anotar lo que hizo. La próxima conversión volverá a comprobar esos archivos.</translation>
+    </message>
+    <message>
+        <source>The library record cannot be used because the SQLite driver of Qt is missing.</source>
+        <translation>No se puede usar el registro de la biblioteca porque falta el controlador SQLite de Qt.</translation>
+    </message>
+    <message>
+        <source>Install the package libqt6sql6-sqlite.</source>
+        <translation>Instale el paquete libqt6sql6-sqlite.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>
@@ -363,6 +453,13 @@
     <message>
         <source>Preferences…</source>
         <translation>Preferencias…</translation>
+    </message>
+</context>
+<context>
+    <name>OrphanRemoval</name>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>No se pudo eliminar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -845,6 +942,33 @@ su salida (la entrada solo se lee); --no-tags no copia ninguna.
 Una imagen que una salida no puede contener se omite; el resumen nombra el
 archivo con el motivo, y sigue contando como convertido.
 </translation>
+    </message>
+</context>
+<context>
+    <name>RecordedPath</name>
+    <message>
+        <source>the path is empty</source>
+        <translation>la ruta está vacía</translation>
+    </message>
+    <message>
+        <source>the path is absolute, not below the destination folder</source>
+        <translation>la ruta es absoluta, no está dentro de la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>the path leads out of the destination folder</source>
+        <translation>la ruta sale de la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>the path is not written as a plain relative path</source>
+        <translation>la ruta no está escrita como una ruta relativa simple</translation>
+    </message>
+    <message>
+        <source>the path names the record itself</source>
+        <translation>la ruta nombra el propio registro</translation>
+    </message>
+    <message>
+        <source>the path goes through a symbolic link</source>
+        <translation>la ruta pasa por un enlace simbólico</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,96 @@
     </message>
 </context>
 <context>
+    <name>Freshness</name>
+    <message>
+        <source>up to date</source>
+        <translation>à jour</translation>
+    </message>
+    <message>
+        <source>up to date (the output is newer than its input)</source>
+        <translation>à jour (la sortie est plus récente que son entrée)</translation>
+    </message>
+    <message>
+        <source>not converted yet</source>
+        <translation>pas encore converti</translation>
+    </message>
+    <message>
+        <source>the input changed</source>
+        <translation>l’entrée a changé</translation>
+    </message>
+    <message>
+        <source>the settings changed</source>
+        <translation>les réglages ont changé</translation>
+    </message>
+    <message>
+        <source>the output was made from another input</source>
+        <translation>la sortie a été faite à partir d’une autre entrée</translation>
+    </message>
+    <message>
+        <source>the output is older than its input</source>
+        <translation>la sortie est plus ancienne que son entrée</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryRecord</name>
+    <message>
+        <source>This run converts as if there were no record and removes nothing.</source>
+        <translation>Cette conversion se fait comme s’il n’y avait pas de registre et ne supprime rien.</translation>
+    </message>
+    <message>
+        <source>The library record %1 is damaged.</source>
+        <translation>Le registre de la bibliothèque %1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>Move the file away to let the next run start a new record.</source>
+        <translation>Déplacez ce fichier pour que la prochaine conversion commence un nouveau registre.</translation>
+    </message>
+    <message>
+        <source>%1 is not a library record of this program.</source>
+        <translation>%1 n’est pas un registre de bibliothèque de ce programme.</translation>
+    </message>
+    <message>
+        <source>Move or rename that file to keep a record in this folder.</source>
+        <translation>Déplacez ou renommez ce fichier pour tenir un registre dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>The library record %1 was written by a newer version of this program.</source>
+        <translation>Le registre de la bibliothèque %1 a été écrit par une version plus récente de ce programme.</translation>
+    </message>
+    <message>
+        <source>Update the program to use it.</source>
+        <translation>Mettez le programme à jour pour l’utiliser.</translation>
+    </message>
+    <message>
+        <source>The library record %1 cannot be opened.</source>
+        <translation>Le registre de la bibliothèque %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>Check that you may read and write the destination folder.</source>
+        <translation>Vérifiez que vous pouvez lire et écrire dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>The library record %1 cannot be written: the disk is full or read-only.</source>
+        <translation>Le registre de la bibliothèque %1 ne peut pas être écrit : le disque est plein ou en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The next run converts again what this one could not note. Free some space.</source>
+        <translation>La prochaine conversion refera ce que celle-ci n’a pas pu noter. Libérez de l’espace.</translation>
+    </message>
+    <message>
+        <source>Another run kept the library record %1 busy for too long, so this run could not note what it did. The next run checks those files again.</source>
+        <translation>Une autre conversion a occupé le registre de la bibliothèque %1 trop longtemps : celle-ci n’a donc pas pu noter ce qu’elle a fait. La prochaine conversion vérifiera de nouveau ces fichiers.</translation>
+    </message>
+    <message>
+        <source>The library record cannot be used because the SQLite driver of Qt is missing.</source>
+        <translation>Le registre de la bibliothèque ne peut pas être utilisé, car le pilote SQLite de Qt est absent.</translation>
+    </message>
+    <message>
+        <source>Install the package libqt6sql6-sqlite.</source>
+        <translation>Installez le paquet libqt6sql6-sqlite.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>
@@ -363,6 +453,13 @@
     <message>
         <source>Preferences…</source>
         <translation>Préférences…</translation>
+    </message>
+</context>
+<context>
+    <name>OrphanRemoval</name>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 n’a pas pu être supprimé : %2</translation>
     </message>
 </context>
 <context>
@@ -846,6 +943,33 @@ dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
 Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
 fichier avec la raison, et il compte quand même comme converti.
 </translation>
+    </message>
+</context>
+<context>
+    <name>RecordedPath</name>
+    <message>
+        <source>the path is empty</source>
+        <translation>le chemin est vide</translation>
+    </message>
+    <message>
+        <source>the path is absolute, not below the destination folder</source>
+        <translation>le chemin est absolu, pas sous le dossier de destination</translation>
+    </message>
+    <message>
+        <source>the path leads out of the destination folder</source>
+        <translation>le chemin sort du dossier de destination</translation>
+    </message>
+    <message>
+        <source>the path is not written as a plain relative path</source>
+        <translation>le chemin n’est pas écrit comme un simple chemin relatif</translation>
+    </message>
+    <message>
+        <source>the path names the record itself</source>
+        <translation>le chemin désigne le registre lui-même</translation>
+    </message>
+    <message>
+        <source>the path goes through a symbolic link</source>
+        <translation>le chemin passe par un lien symbolique</translation>
     </message>
 </context>
 <context>
