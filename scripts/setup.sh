@@ -13,7 +13,7 @@ packages=(
   xvfb xauth x11-utils libx11-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file lintian
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
-  libqt6sql6-sqlite libebur128-dev libcue-dev libuchardet-dev
+  libqt6sql6-sqlite libebur128-dev libcue-dev libuchardet-dev libflac-dev
   flac lame vorbis-tools opus-tools mp3val loudgain shntool cuetools espeak-ng
   parallel openssh-server slurmctld slurmd munge
 )
