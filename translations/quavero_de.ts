@@ -39,6 +39,61 @@
     </message>
 </context>
 <context>
+    <name>CueSheet</name>
+    <message>
+        <source>the sheet cannot be read (%1); check that the file is there and that you may read it</source>
+        <translation>das Cue-Sheet lässt sich nicht lesen (%1); prüfen Sie, ob die Datei da ist und ob Sie sie lesen dürfen</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a CUE sheet; check that it is the sheet of an album image</source>
+        <translation>die Datei ist viel zu groß für ein Cue-Sheet; prüfen Sie, ob es das Cue-Sheet eines Album-Abbilds ist</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s text is in no encoding Quavero can read; save it as UTF-8 and add it again</source>
+        <translation>der Text des Cue-Sheets ist in keiner Kodierung, die Quavero lesen kann; speichern Sie es als UTF-8 und fügen Sie es erneut hinzu</translation>
+    </message>
+    <message>
+        <source>this is not a CUE sheet Quavero can read; check that it has FILE, TRACK and INDEX lines</source>
+        <translation>dies ist kein Cue-Sheet, das Quavero lesen kann; prüfen Sie, ob es FILE-, TRACK- und INDEX-Zeilen enthält</translation>
+    </message>
+    <message>
+        <source>the file holds no CUE sheet; add the sheet&apos;s .cue file instead</source>
+        <translation>die Datei enthält kein Cue-Sheet; fügen Sie stattdessen die .cue-Datei des Cue-Sheets hinzu</translation>
+    </message>
+    <message>
+        <source>the sheet lists no audio track; there is nothing to convert</source>
+        <translation>das Cue-Sheet nennt keinen Audio-Titel; es gibt nichts umzuwandeln</translation>
+    </message>
+    <message>
+        <source>track %1 lies in no file, as the sheet has no FILE line before it; add that line to the sheet</source>
+        <translation>Titel %1 liegt in keiner Datei, da das Cue-Sheet davor keine FILE-Zeile hat; fügen Sie diese Zeile dem Cue-Sheet hinzu</translation>
+    </message>
+    <message>
+        <source>track %1 has no INDEX 01 line, so where it starts is unknown; add that line to the sheet</source>
+        <translation>Titel %1 hat keine INDEX-01-Zeile, daher ist sein Beginn unbekannt; fügen Sie diese Zeile dem Cue-Sheet hinzu</translation>
+    </message>
+    <message>
+        <source>track %1 does not start after the track before it in %2; correct the INDEX 01 times in the sheet</source>
+        <translation>Titel %1 beginnt in %2 nicht nach dem Titel davor; berichtigen Sie die INDEX-01-Zeiten im Cue-Sheet</translation>
+    </message>
+    <message>
+        <source>the sheet names %1, which is not in its folder; put the file beside the sheet or correct the sheet&apos;s FILE line</source>
+        <translation>das Cue-Sheet nennt %1, das nicht in seinem Ordner liegt; legen Sie die Datei neben das Cue-Sheet oder berichtigen Sie seine FILE-Zeile</translation>
+    </message>
+    <message>
+        <source>%1, which the sheet names, cannot be read as audio; check that it is a complete audio file</source>
+        <translation>%1, das das Cue-Sheet nennt, lässt sich nicht als Audio lesen; prüfen Sie, ob es eine vollständige Audiodatei ist</translation>
+    </message>
+    <message>
+        <source>track %1 starts after the end of %2; check that the sheet belongs to this file</source>
+        <translation>Titel %1 beginnt nach dem Ende von %2; prüfen Sie, ob das Cue-Sheet zu dieser Datei gehört</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Titel %1</translation>
+    </message>
+</context>
+<context>
     <name>EffectsGroup</name>
     <message>
         <source>Effects</source>

@@ -39,6 +39,61 @@
     </message>
 </context>
 <context>
+    <name>CueSheet</name>
+    <message>
+        <source>the sheet cannot be read (%1); check that the file is there and that you may read it</source>
+        <translation>no se puede leer la hoja CUE (%1); compruebe que el archivo existe y que tiene permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a CUE sheet; check that it is the sheet of an album image</source>
+        <translation>el archivo es demasiado grande para una hoja CUE; compruebe que es la hoja de una imagen de álbum</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s text is in no encoding Quavero can read; save it as UTF-8 and add it again</source>
+        <translation>el texto de la hoja CUE no está en ninguna codificación que Quavero pueda leer; guárdela como UTF-8 y añádala de nuevo</translation>
+    </message>
+    <message>
+        <source>this is not a CUE sheet Quavero can read; check that it has FILE, TRACK and INDEX lines</source>
+        <translation>no es una hoja CUE que Quavero pueda leer; compruebe que tiene líneas FILE, TRACK e INDEX</translation>
+    </message>
+    <message>
+        <source>the file holds no CUE sheet; add the sheet&apos;s .cue file instead</source>
+        <translation>el archivo no contiene ninguna hoja CUE; añada en su lugar el archivo .cue de la hoja</translation>
+    </message>
+    <message>
+        <source>the sheet lists no audio track; there is nothing to convert</source>
+        <translation>la hoja CUE no contiene ninguna pista de audio; no hay nada que convertir</translation>
+    </message>
+    <message>
+        <source>track %1 lies in no file, as the sheet has no FILE line before it; add that line to the sheet</source>
+        <translation>la pista %1 no está en ningún archivo, porque la hoja CUE no tiene una línea FILE antes de ella; añada esa línea a la hoja</translation>
+    </message>
+    <message>
+        <source>track %1 has no INDEX 01 line, so where it starts is unknown; add that line to the sheet</source>
+        <translation>la pista %1 no tiene línea INDEX 01, así que se desconoce dónde empieza; añada esa línea a la hoja</translation>
+    </message>
+    <message>
+        <source>track %1 does not start after the track before it in %2; correct the INDEX 01 times in the sheet</source>
+        <translation>la pista %1 no empieza después de la pista anterior en %2; corrija los tiempos INDEX 01 de la hoja</translation>
+    </message>
+    <message>
+        <source>the sheet names %1, which is not in its folder; put the file beside the sheet or correct the sheet&apos;s FILE line</source>
+        <translation>la hoja CUE nombra %1, que no está en su carpeta; ponga el archivo junto a la hoja o corrija su línea FILE</translation>
+    </message>
+    <message>
+        <source>%1, which the sheet names, cannot be read as audio; check that it is a complete audio file</source>
+        <translation>%1, que nombra la hoja CUE, no se puede leer como audio; compruebe que es un archivo de audio completo</translation>
+    </message>
+    <message>
+        <source>track %1 starts after the end of %2; check that the sheet belongs to this file</source>
+        <translation>la pista %1 empieza después del final de %2; compruebe que la hoja CUE corresponde a este archivo</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Pista %1</translation>
+    </message>
+</context>
+<context>
     <name>EffectsGroup</name>
     <message>
         <source>Effects</source>

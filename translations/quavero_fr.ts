@@ -39,6 +39,61 @@
     </message>
 </context>
 <context>
+    <name>CueSheet</name>
+    <message>
+        <source>the sheet cannot be read (%1); check that the file is there and that you may read it</source>
+        <translation>la feuille CUE ne peut pas être lue (%1) ; vérifiez que le fichier existe et que vous pouvez le lire</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a CUE sheet; check that it is the sheet of an album image</source>
+        <translation>le fichier est bien trop grand pour une feuille CUE ; vérifiez qu’il s’agit de la feuille d’une image d’album</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s text is in no encoding Quavero can read; save it as UTF-8 and add it again</source>
+        <translation>le texte de la feuille CUE n’est dans aucun codage que Quavero sait lire ; enregistrez-la en UTF-8 et ajoutez-la de nouveau</translation>
+    </message>
+    <message>
+        <source>this is not a CUE sheet Quavero can read; check that it has FILE, TRACK and INDEX lines</source>
+        <translation>ce n’est pas une feuille CUE que Quavero sait lire ; vérifiez qu’elle contient des lignes FILE, TRACK et INDEX</translation>
+    </message>
+    <message>
+        <source>the file holds no CUE sheet; add the sheet&apos;s .cue file instead</source>
+        <translation>le fichier ne contient aucune feuille CUE ; ajoutez plutôt le fichier .cue de la feuille</translation>
+    </message>
+    <message>
+        <source>the sheet lists no audio track; there is nothing to convert</source>
+        <translation>la feuille CUE ne contient aucune piste audio ; il n’y a rien à convertir</translation>
+    </message>
+    <message>
+        <source>track %1 lies in no file, as the sheet has no FILE line before it; add that line to the sheet</source>
+        <translation>la piste %1 ne se trouve dans aucun fichier, car la feuille CUE n’a pas de ligne FILE avant elle ; ajoutez cette ligne à la feuille</translation>
+    </message>
+    <message>
+        <source>track %1 has no INDEX 01 line, so where it starts is unknown; add that line to the sheet</source>
+        <translation>la piste %1 n’a pas de ligne INDEX 01, son début est donc inconnu ; ajoutez cette ligne à la feuille</translation>
+    </message>
+    <message>
+        <source>track %1 does not start after the track before it in %2; correct the INDEX 01 times in the sheet</source>
+        <translation>la piste %1 ne commence pas après la piste précédente dans %2 ; corrigez les temps INDEX 01 de la feuille</translation>
+    </message>
+    <message>
+        <source>the sheet names %1, which is not in its folder; put the file beside the sheet or correct the sheet&apos;s FILE line</source>
+        <translation>la feuille CUE nomme %1, qui n’est pas dans son dossier ; placez le fichier à côté de la feuille ou corrigez sa ligne FILE</translation>
+    </message>
+    <message>
+        <source>%1, which the sheet names, cannot be read as audio; check that it is a complete audio file</source>
+        <translation>%1, que nomme la feuille CUE, ne peut pas être lu comme de l’audio ; vérifiez qu’il s’agit d’un fichier audio complet</translation>
+    </message>
+    <message>
+        <source>track %1 starts after the end of %2; check that the sheet belongs to this file</source>
+        <translation>la piste %1 commence après la fin de %2 ; vérifiez que la feuille CUE correspond à ce fichier</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Piste %1</translation>
+    </message>
+</context>
+<context>
     <name>EffectsGroup</name>
     <message>
         <source>Effects</source>
