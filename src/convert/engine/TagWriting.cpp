@@ -236,17 +236,22 @@ bool fillAndSave(IOStream *stream, const TagTarget &target, const TagPlan &plan,
 }
 } // namespace
 
-QString write(const QString &path, const TagTarget &target, const TagPlan &plan)
+QString writeThrough(const QString &path, const SaveTags &save)
 {
     const QByteArray name = QFile::encodeName(path);
     FileStream stream(name.constData(), false);
     if (!stream.isOpen() || stream.readOnly())
         return QCoreApplication::translate("TagCopy", "the converted file could not be opened for writing");
     bool valid = false;
-    if (fillAndSave(&stream, target, plan, &valid))
+    if (save(&stream, &valid))
         return QString();
     return valid ? QCoreApplication::translate("TagCopy", "writing them into the converted file failed")
                  : QCoreApplication::translate("TagCopy", "the converted file could not be read to add them");
+}
+
+QString write(const QString &path, const TagTarget &target, const TagPlan &plan)
+{
+    return writeThrough(path, [&](IOStream *stream, bool *valid) { return fillAndSave(stream, target, plan, valid); });
 }
 } // namespace tagwrite
 
