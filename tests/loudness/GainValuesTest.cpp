@@ -133,6 +133,9 @@ TEST(GainValues, EachFormatKeepsItsFieldsWhereItCan)
     };
     for (const auto &row : rows)
         EXPECT_EQ(containerForFormat(formats::indexFromName(row.format)), row.container) << row.format;
+    EXPECT_FALSE(takesGainTags(GainContainer::None));
+    EXPECT_TRUE(takesGainTags(GainContainer::Wav));
+    EXPECT_EQ(noGainTagsNote(".AMR"), ".AMR files hold no loudness tags: none were written");
     EXPECT_EQ(styleOf(GainContainer::None), GainStyle::None);
     EXPECT_EQ(styleOf(GainContainer::OggOpus), GainStyle::R128);
     EXPECT_EQ(styleOf(GainContainer::Mp4), GainStyle::ReplayGain);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loudness/core/GainContainer.h"
 
+#include <QCoreApplication>
+
 namespace quavero {
 
 namespace loudness {
@@ -42,6 +44,12 @@ GainStyle styleOf(GainContainer container)
     default:
         return GainStyle::ReplayGain;
     }
+}
+bool takesGainTags(GainContainer container) { return container != GainContainer::None; }
+
+QString noGainTagsNote(const QString &formatItem)
+{
+    return QCoreApplication::translate("Loudness", "%1 files hold no loudness tags: none were written").arg(formatItem);
 }
 } // namespace loudness
 

@@ -2,7 +2,7 @@
 #pragma once
 // Where an output keeps its loudness tags, and which kind it takes: the
 // ReplayGain 2.0 fields, or for Ogg Opus the R128 gains of RFC 7845.
-#include <QtGlobal>
+#include <QString>
 
 #include "convert/core/TagTarget.h"
 
@@ -34,6 +34,11 @@ GainContainer containerFor(TagFile file);
 // The container of an output format index (None outside 0..14).
 GainContainer containerForFormat(qint64 formatIndex);
 GainStyle styleOf(GainContainer container);
+// False for formats that hold no loudness tags: nothing is written into them.
+bool takesGainTags(GainContainer container);
+// The summary's one line for a run whose format holds no loudness tags
+// (formatItem ".AMR").
+QString noGainTagsNote(const QString &formatItem);
 } // namespace loudness
 
 } // namespace quavero
