@@ -288,6 +288,37 @@
     </message>
 </context>
 <context>
+    <name>Loudness</name>
+    <message>
+        <source>%1 files hold no loudness tags: none were written</source>
+        <translation>%1-Dateien haben keine Lautheits-Tags: Es wurden keine geschrieben</translation>
+    </message>
+    <message>
+        <source>too short to measure</source>
+        <translation>zu kurz zum Messen</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>still</translation>
+    </message>
+    <message>
+        <source>the loudness could not be measured</source>
+        <translation>die Lautheit konnte nicht gemessen werden</translation>
+    </message>
+    <message>
+        <source>reached %1 LUFS of %2: peak limit</source>
+        <translation>%1 LUFS von %2 erreicht: Spitzenpegelgrenze</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be started to measure the loudness; check that ffmpeg is installed</source>
+        <translation>ffmpeg konnte zum Messen der Lautheit nicht gestartet werden; prüfen Sie, ob ffmpeg installiert ist</translation>
+    </message>
+    <message>
+        <source>the audio of %1 could not be decoded to measure its loudness; see the details</source>
+        <translation>der Ton von %1 konnte zum Messen der Lautheit nicht dekodiert werden; siehe die Details</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>

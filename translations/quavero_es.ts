@@ -288,6 +288,37 @@
     </message>
 </context>
 <context>
+    <name>Loudness</name>
+    <message>
+        <source>%1 files hold no loudness tags: none were written</source>
+        <translation>Los archivos %1 no admiten etiquetas de sonoridad: no se escribió ninguna</translation>
+    </message>
+    <message>
+        <source>too short to measure</source>
+        <translation>demasiado corto para medirlo</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silencio</translation>
+    </message>
+    <message>
+        <source>the loudness could not be measured</source>
+        <translation>no se pudo medir la sonoridad</translation>
+    </message>
+    <message>
+        <source>reached %1 LUFS of %2: peak limit</source>
+        <translation>se alcanzaron %1 LUFS de %2: límite de pico</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be started to measure the loudness; check that ffmpeg is installed</source>
+        <translation>no se pudo iniciar ffmpeg para medir la sonoridad; compruebe que ffmpeg está instalado</translation>
+    </message>
+    <message>
+        <source>the audio of %1 could not be decoded to measure its loudness; see the details</source>
+        <translation>no se pudo decodificar el audio de %1 para medir su sonoridad; consulte los detalles</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>

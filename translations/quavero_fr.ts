@@ -288,6 +288,37 @@
     </message>
 </context>
 <context>
+    <name>Loudness</name>
+    <message>
+        <source>%1 files hold no loudness tags: none were written</source>
+        <translation>Les fichiers %1 ne peuvent pas contenir de balises de sonie : aucune n’a été écrite</translation>
+    </message>
+    <message>
+        <source>too short to measure</source>
+        <translation>trop court pour être mesuré</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silencieux</translation>
+    </message>
+    <message>
+        <source>the loudness could not be measured</source>
+        <translation>la sonie n’a pas pu être mesurée</translation>
+    </message>
+    <message>
+        <source>reached %1 LUFS of %2: peak limit</source>
+        <translation>%1 LUFS atteints sur %2 : limite de crête</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be started to measure the loudness; check that ffmpeg is installed</source>
+        <translation>ffmpeg n’a pas pu être lancé pour mesurer la sonie ; vérifiez que ffmpeg est installé</translation>
+    </message>
+    <message>
+        <source>the audio of %1 could not be decoded to measure its loudness; see the details</source>
+        <translation>l’audio de %1 n’a pas pu être décodé pour mesurer sa sonie ; voir les détails</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quavero</source>
