@@ -3,88 +3,15 @@
 
 #include "cli/CliText.h"
 
-#include <QRegularExpression>
-#include <cmath>
+#include "formats/core/OptionText.h"
 
 namespace quavero {
 
 namespace cli {
-namespace {
-// The highest speed factor taken; sox itself takes far more, but a factor past
-// this is a typing mistake rather than a wish.
-constexpr double kMaxSpeed = 100.0;
-constexpr qint64 kMaxDecibels = 100;
-
-QString squeezed(const QString &text)
-{
-    QString out;
-    for (const QChar c : text)
-        if (!c.isSpace())
-            out += c.toLower();
-    return out;
-}
-
-// The spellings a label answers to: itself, without a trailing remark in
-// brackets, and with or without a trailing "k".
-QStringList spellingsOf(const QString &label)
-{
-    static const QRegularExpression remark(QStringLiteral("\\s*\\([^)]*\\)\\s*$"));
-    QStringList forms{squeezed(label)};
-    QString bare = label;
-    bare.remove(remark);
-    forms << squeezed(bare);
-    for (const QString &f : QStringList(forms)) {
-        if (f.endsWith(QLatin1Char('k')))
-            forms << f.chopped(1);
-        else if (!f.isEmpty() && f.back().isDigit())
-            forms << f + QLatin1Char('k');
-    }
-    forms.removeDuplicates();
-    return forms;
-}
-
-QString decibelText(const QString &text)
-{
-    QString t = text.trimmed();
-    if (t.endsWith(QLatin1String("db"), Qt::CaseInsensitive))
-        t.chop(2);
-    return t.trimmed();
-}
-} // namespace
-
 bool valueFromText(const OptionField &field, const QString &text, double *value, QString *error)
 {
-    switch (field.kind) {
-    case OptionKind::Position:
-    case OptionKind::Flag: {
-        const QString wanted = squeezed(text);
-        for (int i = 0; field.choices && i < field.choices->size(); ++i) {
-            if (!wanted.isEmpty() && spellingsOf(field.choices->label(i)).contains(wanted)) {
-                *value = i;
-                return true;
-            }
-        }
-        break;
-    }
-    case OptionKind::Speed: {
-        bool ok = false;
-        const double factor = text.trimmed().toDouble(&ok);
-        if (ok && std::isfinite(factor) && factor > 0.0 && factor <= kMaxSpeed) {
-            *value = factor;
-            return true;
-        }
-        break;
-    }
-    case OptionKind::Decibels: {
-        bool ok = false;
-        const qint64 db = decibelText(text).toLongLong(&ok);
-        if (ok && db >= -kMaxDecibels && db <= kMaxDecibels) {
-            *value = double(db);
-            return true;
-        }
-        break;
-    }
-    }
+    if (options::valueFromText(field, text, value))
+        return true;
     *error = Text::tr("'%1' is not a value of %2; it takes %3").arg(text, field.name, acceptedValues(field));
     return false;
 }
@@ -96,29 +23,14 @@ QString acceptedValues(const OptionField &field)
     case OptionKind::Flag:
         return field.choices ? field.choices->labels().join(QLatin1String(", ")) : QString();
     case OptionKind::Speed:
-        return Text::tr("a factor such as 1.25 (above 0, up to %1)").arg(kMaxSpeed);
+        return Text::tr("a factor such as 1.25 (above 0, up to %1)").arg(options::kMaxSpeed);
     case OptionKind::Decibels:
-        return Text::tr("whole decibels, %1 to %2, such as -6 or 3").arg(-kMaxDecibels).arg(kMaxDecibels);
+        return Text::tr("whole decibels, %1 to %2, such as -6 or 3").arg(-options::kMaxDecibels).arg(options::kMaxDecibels);
     }
     return QString();
 }
 
-QString valueText(const OptionField &field, const FormatRecords &records)
-{
-    const double v = field.get(records);
-    switch (field.kind) {
-    case OptionKind::Position:
-    case OptionKind::Flag: {
-        const qint64 i = qint64(v);
-        return (field.choices && field.choices->at(i)) ? field.choices->label(i) : QString::number(i);
-    }
-    case OptionKind::Speed:
-        return QString::asprintf("%.2f", v);
-    case OptionKind::Decibels:
-        return QString::number(qint64(v));
-    }
-    return QString();
-}
+QString valueText(const OptionField &field, const FormatRecords &records) { return options::textOf(field, records); }
 } // namespace cli
 
 } // namespace quavero

@@ -3,7 +3,8 @@
 // Turns the VALUE of "--set NAME=VALUE" into what the record stores, and
 // describes what a NAME accepts. A list option takes the label the options
 // dialog shows, with letter case and spaces forgiven, and also without its
-// remark in brackets ("0 (Highest)" or "0") or its "k" ("128k" or "128").
+// remark in brackets ("0 (Highest)" or "0") or its "k" ("128k" or "128")
+// (options::valueFromText).
 // speed takes a factor, gain, treble and bass take whole decibels.
 #include <QString>
 #include <QStringList>
