@@ -2,11 +2,10 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CliText.h"
-#include "cli/OptionValues.h"
+#include "cli/LineSettings.h"
 #include "formats/core/FormatTable.h"
-#include "formats/core/OptionFields.h"
-
-#include <QPair>
+#include "naming/core/NameTemplate.h"
+#include "presets/core/BuiltinPresets.h"
 
 namespace quavero {
 
@@ -18,6 +17,9 @@ enum class Opt {
     Format,
     OutputFolder,
     Set,
+    Name,
+    Preset,
+    SavePreset,
     Jobs,
     Recursive,
     Flat,
@@ -26,6 +28,7 @@ enum class Opt {
     Verbose,
     NoTags,
     ListFormats,
+    ListPresets,
     Help,
     Version
 };
@@ -43,6 +46,9 @@ const QVector<OptionDef> &knownOptions()
         {Opt::Format, QLatin1Char('f'), QStringLiteral("format"), true},
         {Opt::OutputFolder, QLatin1Char('o'), QStringLiteral("output-dir"), true},
         {Opt::Set, QChar(), QStringLiteral("set"), true},
+        {Opt::Name, QChar(), QStringLiteral("name"), true},
+        {Opt::Preset, QChar(), QStringLiteral("preset"), true},
+        {Opt::SavePreset, QChar(), QStringLiteral("save-preset"), true},
         {Opt::Jobs, QLatin1Char('j'), QStringLiteral("jobs"), true},
         {Opt::Recursive, QLatin1Char('r'), QStringLiteral("recursive"), false},
         {Opt::Flat, QChar(), QStringLiteral("flat"), false},
@@ -51,6 +57,7 @@ const QVector<OptionDef> &knownOptions()
         {Opt::Verbose, QLatin1Char('v'), QStringLiteral("verbose"), false},
         {Opt::NoTags, QChar(), QStringLiteral("no-tags"), false},
         {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
+        {Opt::ListPresets, QChar(), QStringLiteral("list-presets"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
         {Opt::Version, QChar(), QStringLiteral("version"), false},
     };
@@ -83,10 +90,13 @@ QString spelling(const OptionDef &s)
 // format of a --set, the required folder) come after.
 class Reader {
 public:
+    explicit Reader(const QList<Preset> &presets) : m_presets(presets) {}
+
     Request request;
     QString error;
-    QString formatText = QStringLiteral("mp3");
-    QVector<QPair<QString, QString>> settings; // NAME, VALUE in command-line order
+    QStringList warnings;
+    LineChoices line;
+    QString saveName; // --save-preset NAME
     bool sawAction = false;
 
     void read(const QStringList &args)
@@ -107,6 +117,8 @@ public:
     }
 
 private:
+    const QList<Preset> &m_presets;
+
     void readLong(const QString &body, const QStringList &args, int &i)
     {
         const int eq = body.indexOf(QLatin1Char('='));
@@ -158,7 +170,7 @@ private:
     {
         switch (s.opt) {
         case Opt::Format:
-            formatText = value;
+            line.formatText = value;
             break;
         case Opt::OutputFolder:
             if (value.isEmpty())
@@ -171,9 +183,24 @@ private:
                 error = Text::tr("--set takes NAME=VALUE (for example --set quality=2), not '%1'").arg(value);
                 return;
             }
-            settings.append({value.left(eq).trimmed(), value.mid(eq + 1)});
+            line.settings.append({value.left(eq).trimmed(), value.mid(eq + 1)});
             break;
         }
+        case Opt::Name: {
+            const naming::ParsedTemplate parsed = naming::parseTemplate(value);
+            if (!parsed.ok())
+                error = QStringLiteral("--name: ") + parsed.error;
+            request.nameTemplate = value;
+            line.templateGiven = true;
+            break;
+        }
+        case Opt::Preset:
+            error = usePreset(m_presets, value, line, request, warnings);
+            break;
+        case Opt::SavePreset:
+            saveName = value;
+            action(Request::Action::SavePreset);
+            break;
         case Opt::Jobs: {
             bool ok = false;
             const int n = value.trimmed().toInt(&ok);
@@ -187,6 +214,7 @@ private:
             break;
         case Opt::Flat:
             request.flat = true;
+            line.foldersGiven = true;
             break;
         case Opt::DryRun:
             request.dryRun = true;
@@ -199,9 +227,13 @@ private:
             break;
         case Opt::NoTags:
             request.copyTags = false;
+            line.tagsGiven = true;
             break;
         case Opt::ListFormats:
             action(Request::Action::ListFormats);
+            break;
+        case Opt::ListPresets:
+            action(Request::Action::ListPresets);
             break;
         case Opt::Help:
             action(Request::Action::Help);
@@ -212,7 +244,8 @@ private:
         }
     }
 
-    // The first of --help, --version and --list-formats decides.
+    // The first of --help, --version, --list-formats, --list-presets and
+    // --save-preset decides.
     void action(Request::Action a)
     {
         if (!sawAction)
@@ -221,29 +254,6 @@ private:
     }
 };
 
-QString applySettings(Request &request, const QVector<QPair<QString, QString>> &settings)
-{
-    const OutputFormat *format = formats::at(request.formatIndex);
-    const QString fmt = format->item.mid(1).toLower();
-    const QVector<OptionField> &fields = options::fieldsOf(format->record);
-    for (const auto &[name, value] : settings) {
-        if (fields.isEmpty())
-            return Text::tr("%1 has no options, so --set %2 cannot apply").arg(fmt, name);
-        const OptionField *field = options::byName(format->record, name);
-        if (!field) {
-            QStringList names;
-            for (const OptionField &f : fields)
-                names << f.name;
-            return Text::tr("%1 has no option '%2'; its options are: %3").arg(fmt, name, names.join(QLatin1String(", ")));
-        }
-        double stored = 0;
-        QString why;
-        if (!valueFromText(*field, value, &stored, &why))
-            return QStringLiteral("%1: %2").arg(fmt, why);
-        field->set(request.records, stored);
-    }
-    return QString();
-}
 } // namespace
 
 QStringList formatNames()
@@ -255,27 +265,38 @@ QStringList formatNames()
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
-    Reader reader;
+    return parseCommandLine(arguments, presets::builtIn());
+}
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments, const QList<Preset> &presets)
+{
+    Reader reader(presets);
     reader.read(arguments);
     ParsedCommandLine parsed;
     parsed.request = reader.request;
-    if (reader.sawAction)
+    parsed.warnings = reader.warnings;
+    Request &r = parsed.request;
+    // Saving a preset checks the line as a conversion would; the other
+    // actions ignore the rest of it.
+    const bool saving = r.action == Request::Action::SavePreset;
+    if (reader.sawAction && !saving)
         return parsed;
     if (!reader.error.isEmpty()) {
         parsed.error = reader.error;
         return parsed;
     }
-    Request &r = parsed.request;
-    r.formatIndex = formats::indexFromName(reader.formatText);
+    r.formatIndex = formats::indexFromName(reader.line.formatText);
     if (r.formatIndex < 0) {
         parsed.error = Text::tr("unknown format '%1'; the formats are: %2")
-                           .arg(reader.formatText, formatNames().join(QLatin1String(", ")));
+                           .arg(reader.line.formatText, formatNames().join(QLatin1String(", ")));
         return parsed;
     }
-    parsed.error = applySettings(r, reader.settings);
+    parsed.error = applySettings(r, reader.line, parsed.warnings);
     if (!parsed.ok())
         return parsed;
-    if (r.outputFolder.isEmpty())
+    if (saving)
+        r.presetToSave = presetFromLine(reader.saveName, r, reader.line);
+    else if (r.outputFolder.isEmpty())
         parsed.error = Text::tr("no output folder: name one with -o DIR");
     else if (r.inputs.isEmpty())
         parsed.error = Text::tr("nothing to convert: name at least one audio file or folder");

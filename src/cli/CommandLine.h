@@ -6,12 +6,13 @@
 #include <QStringList>
 
 #include "formats/core/Records.h"
+#include "presets/core/Preset.h"
 
 namespace quavero {
 
 namespace cli {
 struct Request {
-    enum class Action { Convert, Help, Version, ListFormats };
+    enum class Action { Convert, Help, Version, ListFormats, ListPresets, SavePreset };
     Action action = Action::Convert;
     int formatIndex = 8; // .MP3
     QString outputFolder;
@@ -24,16 +25,22 @@ struct Request {
     bool copyTags = true;                   // --no-tags turns it off
     int jobs = 0;                           // 0: one per processor
     FormatRecords records = startRecords(); // the chosen format's record holds the --set values
+    QString nameTemplate; // --name or the preset's, checked to be a usable template; "" names outputs after inputs
+    QString presetName;   // the preset --preset named, as its list spells it; "" for none
+    Preset presetToSave;  // SavePreset: the format and what the line set
 };
 
 struct ParsedCommandLine {
     Request request;
-    QString error; // empty when the command line is usable
+    QString error;        // empty when the command line is usable
+    QStringList warnings; // what was left out of a preset, and why
     bool ok() const { return error.isEmpty(); }
 };
 
-// arguments: the command line without the program name.
+// arguments: the command line without the program name; presets: the
+// presets --preset can name (the built-in ones when not given).
 ParsedCommandLine parseCommandLine(const QStringList &arguments);
+ParsedCommandLine parseCommandLine(const QStringList &arguments, const QList<Preset> &presets);
 
 // The format names the command line takes: "ac3", "aifc", ... "m4a".
 QStringList formatNames();

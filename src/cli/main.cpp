@@ -6,6 +6,8 @@
 #include "cli/ExitStatus.h"
 #include "cli/FormatListing.h"
 #include "cli/HelpText.h"
+#include "cli/PresetCommands.h"
+#include "platform/core/Preferences.h"
 #include "platform/core/Translations.h"
 
 #include <QCoreApplication>
@@ -34,7 +36,20 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(QUAVERO_VERSION));
     translations::installForUser(app);
 
-    const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments().mid(1));
+    // The presets live in the settings file the window uses too.
+    QtPreferences preferences;
+    PresetStore store(preferences);
+    const PresetList presets = store.load();
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const cli::ParsedCommandLine parsed = cli::parseCommandLine(arguments, presets.presets);
+    const bool usesPresets = parsed.request.action == cli::Request::Action::ListPresets ||
+                             parsed.request.action == cli::Request::Action::SavePreset ||
+                             !parsed.request.presetName.isEmpty();
+    QStringList warnings = parsed.warnings;
+    if (usesPresets)
+        warnings = presets.warnings + warnings;
+    for (const QString &warning : warnings)
+        print(stderr, QStringLiteral("quavero-cli: %1\n").arg(warning));
     if (!parsed.ok()) {
         print(stderr, cli::Text::tr("quavero-cli: %1\nTry 'quavero-cli --help' for more information.\n").arg(parsed.error));
         return int(cli::ExitStatus::UsageError);
@@ -49,8 +64,21 @@ int main(int argc, char *argv[])
     case cli::Request::Action::ListFormats:
         print(stdout, cli::formatListing());
         return 0;
+    case cli::Request::Action::ListPresets:
+        print(stdout, cli::presetListing(presets));
+        return 0;
+    case cli::Request::Action::SavePreset:
+        return cli::savePreset(store, parsed.request);
     case cli::Request::Action::Convert:
         break;
+    }
+    // Runs name their outputs after the inputs until the run plan takes the
+    // template; a template must not be dropped without a word.
+    if (!parsed.request.nameTemplate.isEmpty()) {
+        print(stderr, cli::Text::tr("quavero-cli: this version cannot yet name converted files with a template "
+                                    "(%1); leave out --name, or use a preset without one\n")
+                          .arg(parsed.request.nameTemplate));
+        return int(cli::ExitStatus::UsageError);
     }
     return cli::runConversion(parsed.request);
 }
