@@ -90,7 +90,20 @@ QString helpText(int processors)
                     "  caf, au          the text tags ffmpeg copies\n"
                     "  ac3, amr, raw    none: these formats hold no tags\n"
                     "A picture an output cannot take is left out; the summary names the file\n"
-                    "with the reason, and it still counts as converted.\n");
+                    "with the reason, and it still counts as converted.\n") +
+           Text::tr("\n"
+                    "Presets: a preset is a name for a format with its options (the effects\n"
+                    "among them) and the run settings (tags, folders kept or flat). They live in\n"
+                    "the desktop program's settings file, so both programs have the same ones.\n"
+                    "      --preset NAME       uses the preset: its format, and every option of\n"
+                    "                          that format as the preset sets it or, where it\n"
+                    "                          sets none, as the default. Options given after it\n"
+                    "                          override it. NAME may leave out the remark in\n"
+                    "                          brackets (--preset phone)\n"
+                    "      --save-preset NAME  saves the format and the options given on the same\n"
+                    "                          line as a preset, replacing a saved one of that\n"
+                    "                          name, and converts nothing\n"
+                    "      --list-presets      prints every preset with what it holds\n");
 }
 
 QString versionText() { return QStringLiteral("quavero-cli %1\n").arg(QStringLiteral(QUAVERO_VERSION)); }

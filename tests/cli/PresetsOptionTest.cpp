@@ -100,6 +100,10 @@ TEST_F(CliPresets, SavedPresetsAreSharedThroughTheSettingsFile)
         << again.out.toStdString();
     EXPECT_TRUE(QDir(m_out).isEmpty());
 
+    const CliRun help = runCli({"--help"});
+    for (const char *piece : {"--preset NAME", "--save-preset NAME", "--list-presets"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(piece))) << piece;
+
     const CliRun list = runCli({"--list-presets"});
     EXPECT_EQ(list.exitCode, 0);
     EXPECT_TRUE(list.out.startsWith("Built-in presets:\n  Phone (MP3, VBR quality 2)\n      mp3: mode=VBR, "
@@ -133,6 +137,20 @@ TEST_F(CliPresets, MistakesEndWithExitStatusTwoAndChangeNothing)
         EXPECT_TRUE(run.err.contains(QLatin1String(c.expected))) << run.err.toStdString();
     }
     EXPECT_FALSE(storedsettings::all().contains(PresetStore::kKey));
+    EXPECT_TRUE(QDir(m_out).isEmpty());
+}
+
+TEST_F(CliPresets, APresetKeepsItsNameTemplate)
+{
+    const CliRun save = runCli({"-f", "flac", "--name", "{albumartist}/[{album}/]{track:02} {title}", "--flat",
+                                "--save-preset", "Library"});
+    EXPECT_EQ(save.exitCode, 0) << save.err.toStdString();
+    EXPECT_EQ(save.out, "Saved the preset 'Library': flac; names {albumartist}/[{album}/]{track:02} {title}; "
+                        "folders=flat\n");
+    // A run does not drop a template it cannot apply yet without a word: it refuses it.
+    const CliRun run = runCli({"--preset", "library", "-o", m_out, m_input});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("cannot yet name converted files with a template")) << run.err.toStdString();
     EXPECT_TRUE(QDir(m_out).isEmpty());
 }
 
