@@ -124,11 +124,14 @@ TEST(NameTemplate, BracketsLeaveOutPartsWithEmptyFieldsAndOtherEmptyFieldsFallBa
         named("{album}/{title}", sparse, QStringLiteral("Live/2019"), naming::baseNameBudget(".mp3"), false);
     EXPECT_TRUE(flat.fellBack);
     EXPECT_EQ(flat.relativePath(), "track01");
+    EXPECT_EQ(naming::fallBackReason(flat), "named after the input: it has no {album}");
+    EXPECT_EQ(naming::fallBackReason(named("{title}", sparse)), "");
 
     // A title of dots and spaces leaves no name at all.
     const NamedOutput dots = named("{title}", tagsOf({{"TITLE", " ... "}}));
     EXPECT_TRUE(dots.fellBack);
     EXPECT_EQ(dots.emptyField, "");
+    EXPECT_EQ(naming::fallBackReason(dots), "named after the input: the template gave it an empty name");
     // A value of spaces only is no value.
     EXPECT_EQ(named("{title}", tagsOf({{"TITLE", "   "}})).emptyField, "title");
 }

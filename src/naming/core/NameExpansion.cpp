@@ -3,6 +3,8 @@
 
 #include "naming/core/SafeName.h"
 
+#include <QCoreApplication>
+
 namespace quavero {
 
 namespace naming {
@@ -95,6 +97,14 @@ NamedOutput nameFor(const NameTemplate &nameTemplate, const NameFields &fields, 
         return fallBack(fields, keepStructure, QString());
     out.subfolder = folders.join(QLatin1Char('/'));
     return out;
+}
+QString fallBackReason(const NamedOutput &output)
+{
+    if (!output.fellBack)
+        return QString();
+    if (output.emptyField.isEmpty())
+        return QCoreApplication::translate("NameTemplate", "named after the input: the template gave it an empty name");
+    return QCoreApplication::translate("NameTemplate", "named after the input: it has no {%1}").arg(output.emptyField);
 }
 } // namespace naming
 

@@ -28,6 +28,10 @@ namespace naming {
 // (baseNameBudget). When the template falls back, the output is the input's
 // base name, in its relative folder when keepStructure is set.
 NamedOutput nameFor(const NameTemplate &nameTemplate, const NameFields &fields, int baseNameBytes, bool keepStructure);
+
+// Why an output kept its input's name, for a run's summary: "named after the
+// input: it has no album". Empty when the template named it.
+QString fallBackReason(const NamedOutput &output);
 } // namespace naming
 
 } // namespace quavero
