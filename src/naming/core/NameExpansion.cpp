@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "naming/core/NameExpansion.h"
 
+#include "naming/core/NamingText.h"
 #include "naming/core/SafeName.h"
-
-#include <QCoreApplication>
 
 namespace quavero {
 
@@ -103,8 +102,8 @@ QString fallBackReason(const NamedOutput &output)
     if (!output.fellBack)
         return QString();
     if (output.emptyField.isEmpty())
-        return QCoreApplication::translate("NameTemplate", "named after the input: the template gave it an empty name");
-    return QCoreApplication::translate("NameTemplate", "named after the input: it has no {%1}").arg(output.emptyField);
+        return Text::tr("named after the input: the template gave it an empty name");
+    return Text::tr("named after the input: it has no {%1}").arg(output.emptyField);
 }
 } // namespace naming
 

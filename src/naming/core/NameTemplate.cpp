@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "naming/core/NameTemplate.h"
 
-#include <QCoreApplication>
+#include "naming/core/NamingText.h"
 
 namespace quavero {
 
 namespace naming {
 namespace {
 constexpr int kMaxWidth = 9;
-
-QString tr(const char *text) { return QCoreApplication::translate("NameTemplate", text); }
 
 // Reads the template from left to right; a bracket part is read by the same
 // loop one level deeper and ends at its "]".
@@ -58,7 +56,7 @@ struct Reader {
                 if (!readField(pieces))
                     return false;
             } else if (c == QLatin1Char('}')) {
-                return fail(tr("'}' at position %1 has no '{' before it").arg(position(at)), position(at));
+                return fail(Text::tr("'}' at position %1 has no '{' before it").arg(position(at)), position(at));
             } else if (c == QLatin1Char('[')) {
                 TemplatePiece optional;
                 optional.kind = TemplatePiece::Kind::Optional;
@@ -68,7 +66,7 @@ struct Reader {
                 pieces.push_back(std::move(optional));
             } else if (c == QLatin1Char(']')) {
                 if (depth == 0)
-                    return fail(tr("']' at position %1 has no '[' before it").arg(position(at)), position(at));
+                    return fail(Text::tr("']' at position %1 has no '[' before it").arg(position(at)), position(at));
                 ++at;
                 return true;
             } else if (c == QLatin1Char('/')) {
@@ -82,16 +80,16 @@ struct Reader {
             }
         }
         if (depth > 0)
-            return fail(tr("'[' at position %1 has no ']' after it").arg(position(openedAt)), position(openedAt));
+            return fail(Text::tr("'[' at position %1 has no ']' after it").arg(position(openedAt)), position(openedAt));
         return true;
     }
 
     bool readEscape(std::vector<TemplatePiece> &pieces)
     {
         if (at + 1 >= text.size())
-            return fail(
-                tr("'\\' at position %1 ends the template; it makes the character after it plain text").arg(position(at)),
-                position(at));
+            return fail(Text::tr("'\\' at position %1 ends the template; it makes the character after it plain text")
+                            .arg(position(at)),
+                        position(at));
         const qsizetype length = charLength(at + 1);
         addText(pieces, text.mid(at + 1, length));
         at += 1 + length;
@@ -106,7 +104,7 @@ struct Reader {
         while (close < text.size() && !QStringLiteral("{}[]/").contains(text.at(close)))
             ++close;
         if (close >= text.size() || text.at(close) != QLatin1Char('}'))
-            return fail(tr("'{' at position %1 has no '}' after it").arg(where), where);
+            return fail(Text::tr("'{' at position %1 has no '}' after it").arg(where), where);
         const QString body = text.mid(opened + 1, close - opened - 1);
         const qsizetype colon = body.indexOf(QLatin1Char(':'));
         const QString name = colon < 0 ? body : body.left(colon);
@@ -114,15 +112,16 @@ struct Reader {
         piece.kind = TemplatePiece::Kind::Field;
         if (!fieldFromName(name, &piece.field)) {
             const QString all = QStringLiteral("{%1}").arg(fieldNames().join(QLatin1String("}, {")));
-            return fail(tr("unknown field {%1} at position %2; the fields are: %3").arg(name).arg(where).arg(all), where);
+            return fail(Text::tr("unknown field {%1} at position %2; the fields are: %3").arg(name).arg(where).arg(all),
+                        where);
         }
         if (colon >= 0) {
             const QString width = body.mid(colon + 1).trimmed();
             bool ok = false;
             piece.width = width.toInt(&ok);
             if (!ok || width.isEmpty() || !width.at(0).isDigit() || piece.width < 1 || piece.width > kMaxWidth)
-                return fail(tr("{%1} at position %2: after ':' comes a number of digits from 1 to %3, such as "
-                               "{track:02}")
+                return fail(Text::tr("{%1} at position %2: after ':' comes a number of digits from 1 to %3, such as "
+                                     "{track:02}")
                                 .arg(body)
                                 .arg(where)
                                 .arg(kMaxWidth),
@@ -139,7 +138,7 @@ ParsedTemplate parseTemplate(const QString &text)
 {
     ParsedTemplate parsed;
     if (text.trimmed().isEmpty()) {
-        parsed.error = tr("the template is empty; write one such as {artist}/{title}");
+        parsed.error = Text::tr("the template is empty; write one such as {artist}/{title}");
         parsed.position = 1;
         return parsed;
     }
@@ -152,12 +151,12 @@ ParsedTemplate parseTemplate(const QString &text)
     }
     if (pieces.front().kind == TemplatePiece::Kind::Folder) {
         parsed.position = 1;
-        parsed.error = tr("'/' at position 1 starts the template; names are made inside the output folder");
+        parsed.error = Text::tr("'/' at position 1 starts the template; names are made inside the output folder");
         return parsed;
     }
     if (pieces.back().kind == TemplatePiece::Kind::Folder) {
         parsed.position = reader.position(text.size() - 1);
-        parsed.error = tr("'/' at position %1 ends the template; the last part names the file").arg(parsed.position);
+        parsed.error = Text::tr("'/' at position %1 ends the template; the last part names the file").arg(parsed.position);
         return parsed;
     }
     parsed.nameTemplate.m_text = text;
