@@ -542,6 +542,57 @@
     </message>
 </context>
 <context>
+    <name>NameTemplate</name>
+    <message>
+        <source>named after the input: the template gave it an empty name</source>
+        <translation>nach der Eingabe benannt: die Vorlage ergab einen leeren Namen</translation>
+    </message>
+    <message>
+        <source>named after the input: it has no {%1}</source>
+        <translation>nach der Eingabe benannt: sie hat kein {%1}</translation>
+    </message>
+    <message>
+        <source>&apos;}&apos; at position %1 has no &apos;{&apos; before it</source>
+        <translation>&apos;}&apos; an Position %1 hat kein &apos;{&apos; davor</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; at position %1 has no &apos;[&apos; before it</source>
+        <translation>&apos;]&apos; an Position %1 hat kein &apos;[&apos; davor</translation>
+    </message>
+    <message>
+        <source>&apos;[&apos; at position %1 has no &apos;]&apos; after it</source>
+        <translation>&apos;[&apos; an Position %1 hat kein &apos;]&apos; danach</translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; at position %1 ends the template; it makes the character after it plain text</source>
+        <translation>&apos;\&apos; an Position %1 beendet die Vorlage; es macht das Zeichen danach zu reinem Text</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; at position %1 has no &apos;}&apos; after it</source>
+        <translation>&apos;{&apos; an Position %1 hat kein &apos;}&apos; danach</translation>
+    </message>
+    <message>
+        <source>unknown field {%1} at position %2; the fields are: %3</source>
+        <translation>unbekanntes Feld {%1} an Position %2; die Felder sind: %3</translation>
+    </message>
+    <message>
+        <source>{%1} at position %2: after &apos;:&apos; comes a number of digits from 1 to %3, such as {track:02}</source>
+        <translation>{%1} an Position %2: nach &apos;:&apos; folgt eine Stellenzahl von 1 bis %3, etwa {track:02}</translation>
+    </message>
+    <message>
+        <source>the template is empty; write one such as {artist}/{title}</source>
+        <translation>die Vorlage ist leer; schreiben Sie eine wie {artist}/{title}</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; at position 1 starts the template; names are made inside the output folder</source>
+        <translation>&apos;/&apos; an Position 1 beginnt die Vorlage; Namen entstehen im Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; at position %1 ends the template; the last part names the file</source>
+        <translation>&apos;/&apos; an Position %1 beendet die Vorlage; der letzte Teil benennt die Datei</translation>
+    </message>
+</context>
+<context>
     <name>OrphanRemoval</name>
     <message>
         <source>%1 could not be removed: %2</source>
@@ -664,6 +715,89 @@
     <message>
         <source>%1 crashed (signal %2) on this file; the file may be damaged, or try another output format</source>
         <translation>%1 ist bei dieser Datei abgestürzt (Signal %2); die Datei ist vielleicht beschädigt, oder versuchen Sie ein anderes Ausgabeformat</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Phone (MP3, VBR quality 2)</source>
+        <translation>Telefon (MP3, VBR-Qualität 2)</translation>
+    </message>
+    <message>
+        <source>Archive (FLAC, same as input)</source>
+        <translation>Archiv (FLAC, wie die Eingabe)</translation>
+    </message>
+    <message>
+        <source>CD quality (WAV, 16 bit, 44,100 Hz)</source>
+        <translation>CD-Qualität (WAV, 16 Bit, 44.100 Hz)</translation>
+    </message>
+    <message>
+        <source>Speech (Opus, 32 kbit/s, mono)</source>
+        <translation>Sprache (Opus, 32 kbit/s, mono)</translation>
+    </message>
+    <message>
+        <source>Speech (MP3, 64 kbit/s, mono)</source>
+        <translation>Sprache (MP3, 64 kbit/s, mono)</translation>
+    </message>
+    <message>
+        <source>the stored presets cannot be read; they are kept as they are, and saving a preset starts a new list</source>
+        <translation>die gespeicherten Voreinstellungen lassen sich nicht lesen; sie bleiben, wie sie sind, und das Speichern einer Voreinstellung beginnt eine neue Liste</translation>
+    </message>
+    <message>
+        <source>stored preset %1 has no name or no format; it is left out</source>
+        <translation>die gespeicherte Voreinstellung %1 hat keinen Namen oder kein Format; sie wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; is for the format &apos;%2&apos;, which this version does not have</source>
+        <translation>die Voreinstellung &apos;%1&apos; ist für das Format &apos;%2&apos;, das diese Version nicht hat</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: %2 has no option &apos;%3&apos; in this version; it is left out</source>
+        <translation>Voreinstellung &apos;%1&apos;: %2 hat in dieser Version keine Option &apos;%3&apos;; sie wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: &apos;%2&apos; is not a value of %3 in this version; it is left out</source>
+        <translation>Voreinstellung &apos;%1&apos;: &apos;%2&apos; ist in dieser Version kein Wert von %3; er wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: its name template is left out: %2</source>
+        <translation>Voreinstellung &apos;%1&apos;: ihre Namensvorlage wird ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: the run setting &apos;%2&apos; is not known to this version; it is left out</source>
+        <translation>Voreinstellung &apos;%1&apos;: die Umwandlungseinstellung &apos;%2&apos; kennt diese Version nicht; sie wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: &apos;%2&apos; is not a value of %3; it is left out</source>
+        <translation>Voreinstellung &apos;%1&apos;: &apos;%2&apos; ist kein Wert von %3; er wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>names from the inputs</source>
+        <translation>Namen der Eingaben</translation>
+    </message>
+    <message>
+        <source>names %1</source>
+        <translation>Namen %1</translation>
+    </message>
+    <message>
+        <source>the saved preset &apos;%1&apos; has the name of a built-in preset; it is left out</source>
+        <translation>die gespeicherte Voreinstellung &apos;%1&apos; hat den Namen einer eingebauten Voreinstellung; sie wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>a preset needs a name of letters, digits or signs, not &apos;%1&apos;</source>
+        <translation>eine Voreinstellung braucht einen Namen aus Buchstaben, Ziffern oder Zeichen, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the name of a built-in preset; choose another name</source>
+        <translation>&apos;%1&apos; ist der Name einer eingebauten Voreinstellung; wählen Sie einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>a saved preset is already named &apos;%1&apos;; choose another name</source>
+        <translation>eine gespeicherte Voreinstellung heißt schon &apos;%1&apos;; wählen Sie einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>no saved preset is named &apos;%1&apos;</source>
+        <translation>keine gespeicherte Voreinstellung heißt &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1164,89 @@ kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
   ac3, amr, raw    keine: Diese Formate enthalten keine Tags
 Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
 nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
+</translation>
+    </message>
+    <message>
+        <source>
+Presets: a preset is a name for a format with its options (the effects
+among them) and the run settings (tags, folders kept or flat). They live in
+the desktop program&apos;s settings file, so both programs have the same ones.
+      --preset NAME       uses the preset: its format, and every option of
+                          that format as the preset sets it or, where it
+                          sets none, as the default. Options given after it
+                          override it. NAME may leave out the remark in
+                          brackets (--preset phone)
+      --save-preset NAME  saves the format and the options given on the same
+                          line as a preset, replacing a saved one of that
+                          name, and converts nothing
+      --list-presets      prints every preset with what it holds
+</source>
+        <translation>
+Voreinstellungen: Eine Voreinstellung ist ein Name für ein Format mit seinen
+Optionen (darunter die Effekte) und den Umwandlungseinstellungen (Tags,
+Ordner behalten oder flach). Sie liegen in der Einstellungsdatei des
+Desktop-Programms, so haben beide Programme dieselben.
+      --preset NAME       nutzt die Voreinstellung: ihr Format und jede Option
+                          dieses Formats, wie die Voreinstellung sie setzt
+                          oder, wo sie keine setzt, mit dem Standardwert.
+                          Danach angegebene Optionen gehen ihr vor. NAME darf
+                          die Bemerkung in Klammern weglassen (--preset phone)
+      --save-preset NAME  speichert das Format und die Optionen derselben
+                          Zeile als Voreinstellung, ersetzt eine gespeicherte
+                          dieses Namens und wandelt nichts um
+      --list-presets      zeigt jede Voreinstellung mit ihrem Inhalt
+</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos;; the presets are: %2</source>
+        <translation>unbekannte Voreinstellung &apos;%1&apos;; die Voreinstellungen sind: %2</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; is for %2, but the format is %3: its options are left out</source>
+        <translation>die Voreinstellung &apos;%1&apos; ist für %2, das Format ist aber %3: ihre Optionen werden ausgelassen</translation>
+    </message>
+    <message>
+        <source>Built-in presets:
+</source>
+        <translation>Eingebaute Voreinstellungen:
+</translation>
+    </message>
+    <message>
+        <source>
+Saved presets:
+</source>
+        <translation>
+Gespeicherte Voreinstellungen:
+</translation>
+    </message>
+    <message>
+        <source>  none yet: save one with --save-preset NAME
+</source>
+        <translation>  noch keine: speichern Sie eine mit --save-preset NAME
+</translation>
+    </message>
+    <message>
+        <source>Replaced the preset &apos;%1&apos;: %2
+</source>
+        <translation>Voreinstellung &apos;%1&apos; ersetzt: %2
+</translation>
+    </message>
+    <message>
+        <source>Saved the preset &apos;%1&apos;: %2
+</source>
+        <translation>Voreinstellung &apos;%1&apos; gespeichert: %2
+</translation>
+    </message>
+    <message>
+        <source>Nothing was converted; use it with --preset &quot;%1&quot;.
+</source>
+        <translation>Nichts wurde umgewandelt; nutzen Sie sie mit --preset &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>quavero-cli: this version cannot yet name converted files with a template (%1); leave out --name, or use a preset without one
+</source>
+        <translation>quavero-cli: diese Version kann umgewandelte Dateien noch nicht nach einer Vorlage benennen (%1); lassen Sie --name weg, oder nutzen Sie eine Voreinstellung ohne Vorlage
 </translation>
     </message>
 </context>

@@ -542,6 +542,57 @@
     </message>
 </context>
 <context>
+    <name>NameTemplate</name>
+    <message>
+        <source>named after the input: the template gave it an empty name</source>
+        <translation>con el nombre de la entrada: la plantilla le daba un nombre vacío</translation>
+    </message>
+    <message>
+        <source>named after the input: it has no {%1}</source>
+        <translation>con el nombre de la entrada: no tiene {%1}</translation>
+    </message>
+    <message>
+        <source>&apos;}&apos; at position %1 has no &apos;{&apos; before it</source>
+        <translation>&apos;}&apos; en la posición %1 no tiene &apos;{&apos; delante</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; at position %1 has no &apos;[&apos; before it</source>
+        <translation>&apos;]&apos; en la posición %1 no tiene &apos;[&apos; delante</translation>
+    </message>
+    <message>
+        <source>&apos;[&apos; at position %1 has no &apos;]&apos; after it</source>
+        <translation>&apos;[&apos; en la posición %1 no tiene &apos;]&apos; detrás</translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; at position %1 ends the template; it makes the character after it plain text</source>
+        <translation>&apos;\&apos; en la posición %1 termina la plantilla; convierte el carácter siguiente en texto literal</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; at position %1 has no &apos;}&apos; after it</source>
+        <translation>&apos;{&apos; en la posición %1 no tiene &apos;}&apos; detrás</translation>
+    </message>
+    <message>
+        <source>unknown field {%1} at position %2; the fields are: %3</source>
+        <translation>campo desconocido {%1} en la posición %2; los campos son: %3</translation>
+    </message>
+    <message>
+        <source>{%1} at position %2: after &apos;:&apos; comes a number of digits from 1 to %3, such as {track:02}</source>
+        <translation>{%1} en la posición %2: tras &apos;:&apos; va un número de cifras de 1 a %3, como {track:02}</translation>
+    </message>
+    <message>
+        <source>the template is empty; write one such as {artist}/{title}</source>
+        <translation>la plantilla está vacía; escriba una como {artist}/{title}</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; at position 1 starts the template; names are made inside the output folder</source>
+        <translation>&apos;/&apos; en la posición 1 empieza la plantilla; los nombres se crean dentro de la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; at position %1 ends the template; the last part names the file</source>
+        <translation>&apos;/&apos; en la posición %1 termina la plantilla; la última parte da nombre al archivo</translation>
+    </message>
+</context>
+<context>
     <name>OrphanRemoval</name>
     <message>
         <source>%1 could not be removed: %2</source>
@@ -664,6 +715,89 @@
     <message>
         <source>%1 crashed (signal %2) on this file; the file may be damaged, or try another output format</source>
         <translation>%1 falló (señal %2) con este archivo; puede que esté dañado, o pruebe otro formato de salida</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Phone (MP3, VBR quality 2)</source>
+        <translation>Teléfono (MP3, calidad VBR 2)</translation>
+    </message>
+    <message>
+        <source>Archive (FLAC, same as input)</source>
+        <translation>Archivo (FLAC, igual que la entrada)</translation>
+    </message>
+    <message>
+        <source>CD quality (WAV, 16 bit, 44,100 Hz)</source>
+        <translation>Calidad de CD (WAV, 16 bits, 44.100 Hz)</translation>
+    </message>
+    <message>
+        <source>Speech (Opus, 32 kbit/s, mono)</source>
+        <translation>Voz (Opus, 32 kbit/s, mono)</translation>
+    </message>
+    <message>
+        <source>Speech (MP3, 64 kbit/s, mono)</source>
+        <translation>Voz (MP3, 64 kbit/s, mono)</translation>
+    </message>
+    <message>
+        <source>the stored presets cannot be read; they are kept as they are, and saving a preset starts a new list</source>
+        <translation>los preajustes guardados no se pueden leer; se conservan tal como están, y guardar un preajuste empieza una lista nueva</translation>
+    </message>
+    <message>
+        <source>stored preset %1 has no name or no format; it is left out</source>
+        <translation>el preajuste guardado %1 no tiene nombre o no tiene formato; se omite</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; is for the format &apos;%2&apos;, which this version does not have</source>
+        <translation>el preajuste &apos;%1&apos; es para el formato &apos;%2&apos;, que esta versión no tiene</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: %2 has no option &apos;%3&apos; in this version; it is left out</source>
+        <translation>preajuste &apos;%1&apos;: %2 no tiene la opción &apos;%3&apos; en esta versión; se omite</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: &apos;%2&apos; is not a value of %3 in this version; it is left out</source>
+        <translation>preajuste &apos;%1&apos;: &apos;%2&apos; no es un valor de %3 en esta versión; se omite</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: its name template is left out: %2</source>
+        <translation>preajuste &apos;%1&apos;: se omite su plantilla de nombres: %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: the run setting &apos;%2&apos; is not known to this version; it is left out</source>
+        <translation>preajuste &apos;%1&apos;: esta versión no conoce el ajuste de conversión &apos;%2&apos;; se omite</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: &apos;%2&apos; is not a value of %3; it is left out</source>
+        <translation>preajuste &apos;%1&apos;: &apos;%2&apos; no es un valor de %3; se omite</translation>
+    </message>
+    <message>
+        <source>names from the inputs</source>
+        <translation>nombres de las entradas</translation>
+    </message>
+    <message>
+        <source>names %1</source>
+        <translation>nombres %1</translation>
+    </message>
+    <message>
+        <source>the saved preset &apos;%1&apos; has the name of a built-in preset; it is left out</source>
+        <translation>el preajuste guardado &apos;%1&apos; tiene el nombre de un preajuste incorporado; se omite</translation>
+    </message>
+    <message>
+        <source>a preset needs a name of letters, digits or signs, not &apos;%1&apos;</source>
+        <translation>un preajuste necesita un nombre de letras, cifras o signos, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the name of a built-in preset; choose another name</source>
+        <translation>&apos;%1&apos; es el nombre de un preajuste incorporado; elija otro nombre</translation>
+    </message>
+    <message>
+        <source>a saved preset is already named &apos;%1&apos;; choose another name</source>
+        <translation>ya hay un preajuste guardado llamado &apos;%1&apos;; elija otro nombre</translation>
+    </message>
+    <message>
+        <source>no saved preset is named &apos;%1&apos;</source>
+        <translation>ningún preajuste guardado se llama &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1161,89 @@ su salida (la entrada solo se lee); --no-tags no copia ninguna.
   ac3, amr, raw    ninguna: estos formatos no admiten etiquetas
 Una imagen que una salida no puede contener se omite; el resumen nombra el
 archivo con el motivo, y sigue contando como convertido.
+</translation>
+    </message>
+    <message>
+        <source>
+Presets: a preset is a name for a format with its options (the effects
+among them) and the run settings (tags, folders kept or flat). They live in
+the desktop program&apos;s settings file, so both programs have the same ones.
+      --preset NAME       uses the preset: its format, and every option of
+                          that format as the preset sets it or, where it
+                          sets none, as the default. Options given after it
+                          override it. NAME may leave out the remark in
+                          brackets (--preset phone)
+      --save-preset NAME  saves the format and the options given on the same
+                          line as a preset, replacing a saved one of that
+                          name, and converts nothing
+      --list-presets      prints every preset with what it holds
+</source>
+        <translation>
+Preajustes: un preajuste es un nombre para un formato con sus opciones (entre
+ellas los efectos) y los ajustes de conversión (etiquetas, carpetas
+conservadas o planas). Están en el archivo de ajustes del programa de
+escritorio, así que ambos programas tienen los mismos.
+      --preset NAME       usa el preajuste: su formato, y cada opción de ese
+                          formato tal como la fija el preajuste o, donde no
+                          fija ninguna, su valor por omisión. Las opciones
+                          dadas después prevalecen. NAME puede omitir la nota
+                          entre paréntesis (--preset phone)
+      --save-preset NAME  guarda el formato y las opciones de la misma línea
+                          como preajuste, reemplaza uno guardado con ese
+                          nombre, y no convierte nada
+      --list-presets      muestra cada preajuste con lo que contiene
+</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos;; the presets are: %2</source>
+        <translation>preajuste desconocido &apos;%1&apos;; los preajustes son: %2</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; is for %2, but the format is %3: its options are left out</source>
+        <translation>el preajuste &apos;%1&apos; es para %2, pero el formato es %3: se omiten sus opciones</translation>
+    </message>
+    <message>
+        <source>Built-in presets:
+</source>
+        <translation>Preajustes incorporados:
+</translation>
+    </message>
+    <message>
+        <source>
+Saved presets:
+</source>
+        <translation>
+Preajustes guardados:
+</translation>
+    </message>
+    <message>
+        <source>  none yet: save one with --save-preset NAME
+</source>
+        <translation>  ninguno todavía: guarde uno con --save-preset NAME
+</translation>
+    </message>
+    <message>
+        <source>Replaced the preset &apos;%1&apos;: %2
+</source>
+        <translation>Preajuste &apos;%1&apos; reemplazado: %2
+</translation>
+    </message>
+    <message>
+        <source>Saved the preset &apos;%1&apos;: %2
+</source>
+        <translation>Preajuste &apos;%1&apos; guardado: %2
+</translation>
+    </message>
+    <message>
+        <source>Nothing was converted; use it with --preset &quot;%1&quot;.
+</source>
+        <translation>No se convirtió nada; úselo con --preset &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>quavero-cli: this version cannot yet name converted files with a template (%1); leave out --name, or use a preset without one
+</source>
+        <translation>quavero-cli: esta versión aún no puede nombrar los archivos convertidos con una plantilla (%1); omita --name, o use un preajuste sin plantilla
 </translation>
     </message>
 </context>

@@ -542,6 +542,57 @@
     </message>
 </context>
 <context>
+    <name>NameTemplate</name>
+    <message>
+        <source>named after the input: the template gave it an empty name</source>
+        <translation>nommé d’après l’entrée : le modèle lui donnait un nom vide</translation>
+    </message>
+    <message>
+        <source>named after the input: it has no {%1}</source>
+        <translation>nommé d’après l’entrée : elle n’a pas de {%1}</translation>
+    </message>
+    <message>
+        <source>&apos;}&apos; at position %1 has no &apos;{&apos; before it</source>
+        <translation>« } » à la position %1 n’a pas de « { » avant lui</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; at position %1 has no &apos;[&apos; before it</source>
+        <translation>« ] » à la position %1 n’a pas de « [ » avant lui</translation>
+    </message>
+    <message>
+        <source>&apos;[&apos; at position %1 has no &apos;]&apos; after it</source>
+        <translation>« [ » à la position %1 n’a pas de « ] » après lui</translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; at position %1 ends the template; it makes the character after it plain text</source>
+        <translation>« \ » à la position %1 termine le modèle ; il fait du caractère suivant du texte simple</translation>
+    </message>
+    <message>
+        <source>&apos;{&apos; at position %1 has no &apos;}&apos; after it</source>
+        <translation>« { » à la position %1 n’a pas de « } » après lui</translation>
+    </message>
+    <message>
+        <source>unknown field {%1} at position %2; the fields are: %3</source>
+        <translation>champ inconnu {%1} à la position %2 ; les champs sont : %3</translation>
+    </message>
+    <message>
+        <source>{%1} at position %2: after &apos;:&apos; comes a number of digits from 1 to %3, such as {track:02}</source>
+        <translation>{%1} à la position %2 : après « : » vient un nombre de chiffres de 1 à %3, comme {track:02}</translation>
+    </message>
+    <message>
+        <source>the template is empty; write one such as {artist}/{title}</source>
+        <translation>le modèle est vide ; écrivez-en un comme {artist}/{title}</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; at position 1 starts the template; names are made inside the output folder</source>
+        <translation>« / » à la position 1 commence le modèle ; les noms sont créés dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; at position %1 ends the template; the last part names the file</source>
+        <translation>« / » à la position %1 termine le modèle ; la dernière partie nomme le fichier</translation>
+    </message>
+</context>
+<context>
     <name>OrphanRemoval</name>
     <message>
         <source>%1 could not be removed: %2</source>
@@ -664,6 +715,89 @@
     <message>
         <source>%1 crashed (signal %2) on this file; the file may be damaged, or try another output format</source>
         <translation>%1 a planté (signal %2) sur ce fichier ; le fichier est peut-être endommagé, ou essayez un autre format de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Phone (MP3, VBR quality 2)</source>
+        <translation>Téléphone (MP3, qualité VBR 2)</translation>
+    </message>
+    <message>
+        <source>Archive (FLAC, same as input)</source>
+        <translation>Archive (FLAC, comme l’entrée)</translation>
+    </message>
+    <message>
+        <source>CD quality (WAV, 16 bit, 44,100 Hz)</source>
+        <translation>Qualité CD (WAV, 16 bits, 44 100 Hz)</translation>
+    </message>
+    <message>
+        <source>Speech (Opus, 32 kbit/s, mono)</source>
+        <translation>Parole (Opus, 32 kbit/s, mono)</translation>
+    </message>
+    <message>
+        <source>Speech (MP3, 64 kbit/s, mono)</source>
+        <translation>Parole (MP3, 64 kbit/s, mono)</translation>
+    </message>
+    <message>
+        <source>the stored presets cannot be read; they are kept as they are, and saving a preset starts a new list</source>
+        <translation>les préréglages enregistrés ne peuvent pas être lus ; ils sont conservés tels quels, et enregistrer un préréglage commence une nouvelle liste</translation>
+    </message>
+    <message>
+        <source>stored preset %1 has no name or no format; it is left out</source>
+        <translation>le préréglage enregistré %1 n’a pas de nom ou pas de format ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; is for the format &apos;%2&apos;, which this version does not have</source>
+        <translation>le préréglage « %1 » est pour le format « %2 », que cette version n’a pas</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: %2 has no option &apos;%3&apos; in this version; it is left out</source>
+        <translation>préréglage « %1 » : %2 n’a pas d’option « %3 » dans cette version ; elle est ignorée</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: &apos;%2&apos; is not a value of %3 in this version; it is left out</source>
+        <translation>préréglage « %1 » : « %2 » n’est pas une valeur de %3 dans cette version ; elle est ignorée</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: its name template is left out: %2</source>
+        <translation>préréglage « %1 » : son modèle de nom est ignoré : %2</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: the run setting &apos;%2&apos; is not known to this version; it is left out</source>
+        <translation>préréglage « %1 » : cette version ne connaît pas le réglage de conversion « %2 » ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>preset &apos;%1&apos;: &apos;%2&apos; is not a value of %3; it is left out</source>
+        <translation>préréglage « %1 » : « %2 » n’est pas une valeur de %3 ; elle est ignorée</translation>
+    </message>
+    <message>
+        <source>names from the inputs</source>
+        <translation>noms des entrées</translation>
+    </message>
+    <message>
+        <source>names %1</source>
+        <translation>noms %1</translation>
+    </message>
+    <message>
+        <source>the saved preset &apos;%1&apos; has the name of a built-in preset; it is left out</source>
+        <translation>le préréglage enregistré « %1 » porte le nom d’un préréglage intégré ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>a preset needs a name of letters, digits or signs, not &apos;%1&apos;</source>
+        <translation>un préréglage a besoin d’un nom fait de lettres, de chiffres ou de signes, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the name of a built-in preset; choose another name</source>
+        <translation>« %1 » est le nom d’un préréglage intégré ; choisissez un autre nom</translation>
+    </message>
+    <message>
+        <source>a saved preset is already named &apos;%1&apos;; choose another name</source>
+        <translation>un préréglage enregistré s’appelle déjà « %1 » ; choisissez un autre nom</translation>
+    </message>
+    <message>
+        <source>no saved preset is named &apos;%1&apos;</source>
+        <translation>aucun préréglage enregistré ne s’appelle « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1162,90 @@ dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
   ac3, amr, raw    aucune : ces formats ne contiennent pas de balises
 Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
 fichier avec la raison, et il compte quand même comme converti.
+</translation>
+    </message>
+    <message>
+        <source>
+Presets: a preset is a name for a format with its options (the effects
+among them) and the run settings (tags, folders kept or flat). They live in
+the desktop program&apos;s settings file, so both programs have the same ones.
+      --preset NAME       uses the preset: its format, and every option of
+                          that format as the preset sets it or, where it
+                          sets none, as the default. Options given after it
+                          override it. NAME may leave out the remark in
+                          brackets (--preset phone)
+      --save-preset NAME  saves the format and the options given on the same
+                          line as a preset, replacing a saved one of that
+                          name, and converts nothing
+      --list-presets      prints every preset with what it holds
+</source>
+        <translation>
+Préréglages : un préréglage est un nom pour un format avec ses options (dont
+les effets) et les réglages de conversion (étiquettes, dossiers gardés ou à
+plat). Ils sont dans le fichier de réglages du programme de bureau, donc les
+deux programmes ont les mêmes.
+      --preset NAME       utilise le préréglage : son format, et chaque option
+                          de ce format telle que le préréglage la règle ou,
+                          s’il n’en règle pas, sa valeur par défaut. Les
+                          options données après lui l’emportent. NAME peut
+                          omettre la remarque entre parenthèses (--preset
+                          phone)
+      --save-preset NAME  enregistre le format et les options de la même ligne
+                          comme préréglage, remplace un préréglage enregistré
+                          de ce nom, et ne convertit rien
+      --list-presets      affiche chaque préréglage avec son contenu
+</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos;; the presets are: %2</source>
+        <translation>préréglage inconnu « %1 » ; les préréglages sont : %2</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; is for %2, but the format is %3: its options are left out</source>
+        <translation>le préréglage « %1 » est pour %2, mais le format est %3 : ses options sont ignorées</translation>
+    </message>
+    <message>
+        <source>Built-in presets:
+</source>
+        <translation>Préréglages intégrés :
+</translation>
+    </message>
+    <message>
+        <source>
+Saved presets:
+</source>
+        <translation>
+Préréglages enregistrés :
+</translation>
+    </message>
+    <message>
+        <source>  none yet: save one with --save-preset NAME
+</source>
+        <translation>  aucun pour l’instant : enregistrez-en un avec --save-preset NAME
+</translation>
+    </message>
+    <message>
+        <source>Replaced the preset &apos;%1&apos;: %2
+</source>
+        <translation>Préréglage « %1 » remplacé : %2
+</translation>
+    </message>
+    <message>
+        <source>Saved the preset &apos;%1&apos;: %2
+</source>
+        <translation>Préréglage « %1 » enregistré : %2
+</translation>
+    </message>
+    <message>
+        <source>Nothing was converted; use it with --preset &quot;%1&quot;.
+</source>
+        <translation>Rien n’a été converti ; utilisez-le avec --preset &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>quavero-cli: this version cannot yet name converted files with a template (%1); leave out --name, or use a preset without one
+</source>
+        <translation>quavero-cli : cette version ne sait pas encore nommer les fichiers convertis d’après un modèle (%1) ; omettez --name, ou utilisez un préréglage sans modèle
 </translation>
     </message>
 </context>
