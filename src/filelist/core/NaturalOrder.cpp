@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelist/core/NaturalOrder.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace quavero {
 
 namespace filelist {
@@ -25,6 +29,22 @@ NaturalOrder::NaturalOrder(const QLocale &locale) : m_collator(collationLocale(l
 int NaturalOrder::compare(const QString &a, const QString &b) const { return m_collator.compare(a, b); }
 
 QCollatorSortKey NaturalOrder::sortKey(const QString &text) const { return m_collator.sortKey(text); }
+
+QStringList NaturalOrder::sorted(QStringList names) const
+{
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (const QString &name : std::as_const(names))
+        keyed.emplace_back(sortKey(name), name);
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int c = a.first.compare(b.first);
+        return c != 0 ? c < 0 : a.second < b.second;
+    });
+    names.clear();
+    for (const auto &k : keyed)
+        names << k.second;
+    return names;
+}
 } // namespace filelist
 
 } // namespace quavero

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace quavero {
 
@@ -23,6 +24,11 @@ public:
     // A key whose comparison with another key's gives the same answer as
     // compare() of their texts, but much faster: for sorting many texts.
     QCollatorSortKey sortKey(const QString &text) const;
+
+    // The names sorted in this order; names it finds equal ("a.mp3" and
+    // "A.mp3") by their code points, so that the result never depends on the
+    // order they came in.
+    QStringList sorted(QStringList names) const;
 
 private:
     QCollator m_collator;

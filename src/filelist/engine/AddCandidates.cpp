@@ -3,6 +3,7 @@
 
 #include "filelist/core/AcceptedFiles.h"
 #include "filelist/core/FileEntry.h"
+#include "filelist/core/NaturalOrder.h"
 #include "platform/core/FileSystem.h"
 
 #include <QFileInfo>
@@ -22,7 +23,9 @@ QStringList AddCandidates::notAddedLines() const
 void addFolderFiles(AddCandidates &candidates, const QString &folder)
 {
     QStringList notUtf8;
-    const QStringList names = acceptedFolderNames(fs::listFolder(folder, &notUtf8));
+    // The order Add Folder and Subfolders gives the files of each folder.
+    const NaturalOrder order;
+    const QStringList names = order.sorted(acceptedFolderNames(fs::listFolder(folder, &notUtf8)));
     for (const QString &name : names) {
         const NodeVideoFile entry = entryFromFolderAndName(folder, name);
         if (QFileInfo(entry.s_File_Path()).isDir())
@@ -37,7 +40,7 @@ void addFolderFiles(AddCandidates &candidates, const QString &folder)
     }
     // Only the letters outside ASCII are lost in the decoding: the extension
     // can still be told.
-    for (const QString &name : acceptedFolderNames(notUtf8))
+    for (const QString &name : order.sorted(acceptedFolderNames(notUtf8)))
         candidates.notAdded << NotAdded{folder + QLatin1Char('/') + name, fs::notUtf8Reason()};
 }
 

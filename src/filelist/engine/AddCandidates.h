@@ -28,7 +28,8 @@ struct AddCandidates {
 };
 
 // The files directly in folder whose name ends exactly in an accepted
-// extension, in listing order.
+// extension, in natural order (filelist::NaturalOrder), as the walk of a
+// folder with its subfolders lists each folder's own files.
 void addFolderFiles(AddCandidates &candidates, const QString &folder);
 // A file the user chose or dropped (its extension already accepted).
 void addChosenFile(AddCandidates &candidates, const QString &path);

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QSet>
-#include <algorithm>
 #include <sys/stat.h>
 
 namespace quavero {
@@ -19,22 +18,6 @@ struct Walk {
     NaturalOrder order;
     QSet<QPair<quint64, quint64>> seen; // device and inode of the folders walked
     QList<NodeVideoFile> entries;
-
-    // Names in natural order; names that compare equal in it by their code points.
-    void sortNames(QStringList &names) const
-    {
-        std::vector<std::pair<QCollatorSortKey, QString>> keyed;
-        keyed.reserve(names.size());
-        for (const QString &name : names)
-            keyed.emplace_back(order.sortKey(name), name);
-        std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-            const int c = a.first.compare(b.first);
-            return c != 0 ? c < 0 : a.second < b.second;
-        });
-        names.clear();
-        for (const auto &k : keyed)
-            names << k.second;
-    }
 
     void folder(const QString &path, const QString &relative)
     {
@@ -64,9 +47,8 @@ struct Walk {
                 continue;
             files << name;
         }
-        files = acceptedFolderNames(files);
-        sortNames(files);
-        sortNames(folders);
+        files = order.sorted(acceptedFolderNames(files));
+        folders = order.sorted(folders);
         for (const QString &name : files) {
             NodeVideoFile entry = entryFromFolderAndName(path, name);
             entry.setS_Relative_Folder(relative);
