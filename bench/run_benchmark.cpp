@@ -48,7 +48,7 @@ public:
     {
         return int(buttons.size()) - 1;
     }
-    QString chooseDestinationFolder(const QString &) override
+    QString chooseDestinationFolder(const QString &, const QString &) override
     {
         chosen.start();
         return destination;

@@ -87,9 +87,10 @@ public:
     void OnUserToolbarAddVideos();
     void OnUserToolbarAddFolder();
     void OnMenuAddFolderAndSubfolders();
-    // Adds files and folders as Add Files / Add Folder would (command line).
+    // Adds files given on the command line as Add Files would, and folders
+    // with all their subfolders, as Add Folder and Subfolders would.
     void addPaths(const QStringList &paths);
-    // The same for dropped files and folders, but folders with all their subfolders.
+    // The same for dropped files and folders.
     void addDroppedPaths(const QStringList &paths);
     QString GetMediaFileDuration(const QString &path);
     static qint64 Return_Seconds_From_Duration_Str(const QString &duration);

@@ -16,6 +16,14 @@ inline const QString kColorTableForeground = QStringLiteral("Dremlock_Zentuvo_Co
 // How a conversion run in the window paces itself (Edit > Preferences).
 inline const QString kFilesAtOnce = QStringLiteral("Quavero_Files_At_Once");
 inline const QString kPauseBetweenFiles = QStringLiteral("Quavero_Pause_Between_Files");
+// Where the folder choosers open: the last destination of a run, and the
+// folder of the last files or folder added.
+inline const QString kLastDestination = QStringLiteral("Quavero_Last_Destination");
+inline const QString kLastAddedFolder = QStringLiteral("Quavero_Last_Added_Folder");
+// The main window's place and size ("x,y,width,height", "maximized" when it
+// was), and the splitter between the list and the waveform.
+inline const QString kWindowPlace = QStringLiteral("Quavero_Window_Place");
+inline const QString kWindowSplitter = QStringLiteral("Quavero_Window_Splitter");
 // A colour key's marker: the key with this suffix holds "Recorded" once the
 // default was stored.
 inline const QString kMarkerSuffix = QStringLiteral("_String");

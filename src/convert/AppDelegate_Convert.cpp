@@ -6,6 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "app/PreferenceKeys.h"
+#include "common/core/StartFolder.h"
 #include "convert/Window_Convert.h"
 #include "convert/Window_Preferences.h"
 #include "convert/core/RunNotice.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QKeySequence>
 #include <QThread>
 #include <algorithm>
@@ -62,11 +64,15 @@ void AppDelegate::OnUserToolbarConvert()
     }
 
     s_Folder_Target.clear();
+    // The chooser opens where the last run saved, else in the music folder.
     const QString folder =
-        prompts.chooseDestinationFolder(tr("Select an output folder to save the converted audio files."));
+        prompts.chooseDestinationFolder(tr("Select an output folder to save the converted audio files."),
+                                        startfolder::pick(m_services.preferences->string(prefkeys::kLastDestination),
+                                                          fs::musicFolder(), QDir::homePath(), fs::isFolder));
     if (folder.isEmpty())
         return;
     s_Folder_Target = folder;
+    m_services.preferences->setString(prefkeys::kLastDestination, folder);
     auto *run = new ConversionRun(conversionSetup(), runjobs::conversionJobs(sffmpegPath, sSoxPath, &records));
     conversionRun = run;
     windowConvert = new Window_Convert(

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Input file list operations of the controller: Add Files, Add Folder, Add
-// Folder and Subfolders and dropped files (all through one add worker and its
-// progress sheet), the duration probe, the table, sorting by a header click,
-// Remove and Clear.
+// Adding to the input file list: Add Files, Add Folder, Add Folder and
+// Subfolders, files given on the command line and dropped files (all through
+// one add worker and its progress sheet), the alert of an add that found
+// nothing, and the duration probe. The table itself is AppDelegate_FileTable.cpp.
 //
 // While an add runs, its progress sheet covers the main window, so the user
 // cannot start anything else; for calls that arrive anyway:
@@ -15,28 +15,23 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "app/PreferenceKeys.h"
+#include "common/core/StartFolder.h"
 #include "filelist/AddWorker.h"
+#include "filelist/Window_Progress.h"
+#include "filelist/core/AcceptedFiles.h"
+#include "filelist/core/DurationText.h"
+#include "filelist/core/NothingFound.h"
 #include "filelist/engine/AddCandidates.h"
 #include "filelist/engine/DurationProbe.h"
 #include "filelist/engine/FolderTree.h"
-#include "filelist/FileDropFilter.h"
-#include "filelist/FileTableModel.h"
-#include "filelist/SelectedRows.h"
-#include "filelist/Window_Progress.h"
-#include "filelist/core/AcceptedFiles.h"
-#include "filelist/core/ColumnSort.h"
-#include "filelist/core/DurationText.h"
-#include "filelist/core/FileEntry.h"
-#include "filelist/core/KeptSelection.h"
 #include "platform/Prompts.h"
 #include "platform/core/FileSystem.h"
+#include "platform/core/Preferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QTableView>
 
 namespace quavero {
 
@@ -73,30 +68,6 @@ void alertNotAdded(AppDelegate &app)
                                   lines.join(QLatin1Char('\n')), {QCoreApplication::translate("AddFiles", "Close")});
 }
 } // namespace
-
-void AppDelegate::setUpFileList()
-{
-    addWorker = std::make_shared<AddWorker>(arrayVideoFiles);
-    if (!tableviewVideoFiles)
-        return;
-    columnSorter = std::make_shared<filelist::ColumnSorter>();
-    fileTableModel = new FileTableModel(
-        arrayVideoFiles, [this] { return cellTextColor(); }, this);
-    tableviewVideoFiles->setModel(fileTableModel);
-
-    QHeaderView *header = tableviewVideoFiles->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setSortIndicatorShown(true);
-    header->setSortIndicator(-1, Qt::AscendingOrder);
-    header->resizeSection(filelist::NameColumn, 320);
-    header->resizeSection(filelist::ExtensionColumn, 80);
-    header->resizeSection(filelist::SizeColumn, 110);
-    connect(header, &QHeaderView::sectionClicked, this, &AppDelegate::sortDescriptorsDidChange);
-
-    // Queued: the add starts after the drag has ended, not inside it.
-    auto *drops = new FileDropFilter(tableviewVideoFiles->viewport());
-    connect(drops, &FileDropFilter::pathsDropped, this, &AppDelegate::addDroppedPaths, Qt::QueuedConnection);
-}
 
 // ---- adding ----
 
@@ -150,18 +121,59 @@ void beginAdd(AppDelegate &app, const QList<NodeVideoFile> &entries)
 
 bool AppDelegate::isAdding() const { return (addWorker && addWorker->isRunning()) || !pendingAdds.isEmpty(); }
 
+namespace {
+// The add panels open where the user added from last, else in the music folder.
+QString addStartFolder(const AppDelegate &app)
+{
+    return startfolder::pick(app.services().preferences->string(prefkeys::kLastAddedFolder), fs::musicFolder(),
+                             QDir::homePath(), fs::isFolder);
+}
+
+void rememberAddedFolder(AppDelegate &app, const QString &folder)
+{
+    app.services().preferences->setString(prefkeys::kLastAddedFolder, folder);
+}
+
+// True when the add found nothing at all: no entry, and no file it had to
+// leave out (those are named in their own alert).
+bool foundNothing(const filelist::AddCandidates &candidates)
+{
+    return candidates.entries.isEmpty() && candidates.notAdded.isEmpty();
+}
+
+// Says that an add found no audio file. For a folder added without its
+// subfolders whose subfolders hold audio files, the alert offers to add
+// those: the answer gives the entries of the whole tree, else none.
+filelist::AddCandidates alertNothingFound(AppDelegate &app, filelist::AddKind kind, const QStringList &folders)
+{
+    filelist::AddCandidates tree;
+    if (kind == filelist::AddKind::Folder)
+        addTreeFiles(tree, folders.first());
+    const filelist::NothingFoundAlert alert = filelist::nothingFound(kind, folders, int(tree.entries.size()));
+    const int pressed = app.services().prompts->alert(alert.message, alert.informative, alert.buttons);
+    if (alert.addWithSubfoldersButton >= 0 && pressed == alert.addWithSubfoldersButton)
+        return tree;
+    return {};
+}
+} // namespace
+
 void AppDelegate::OnUserToolbarAddVideos()
 {
     if (isAdding())
         return;
-    const QStringList files = m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions());
+    const QStringList files =
+        m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions(), addStartFolder(*this));
     if (files.isEmpty())
         return;
+    const QString folder = QFileInfo(files.first()).absolutePath();
+    rememberAddedFolder(*this, folder);
     filelist::AddCandidates candidates;
     // A name typed into the panel can get past its filter; it is held to the same rule.
     for (const QString &file : files)
         if (filelist::isAcceptedFile(file))
             filelist::addChosenFile(candidates, file);
+    if (foundNothing(candidates))
+        alertNothingFound(*this, filelist::AddKind::Files, {folder});
     noteNotAdded(*this, candidates);
     beginAdd(*this, candidates.entries);
 }
@@ -170,11 +182,14 @@ void AppDelegate::OnUserToolbarAddFolder()
 {
     if (isAdding())
         return;
-    const QString folder = m_services.prompts->chooseFolderToAdd(QString());
+    const QString folder = m_services.prompts->chooseFolderToAdd(QString(), addStartFolder(*this));
     if (folder.isEmpty())
         return;
+    rememberAddedFolder(*this, folder);
     filelist::AddCandidates candidates;
     filelist::addFolderFiles(candidates, folder);
+    if (foundNothing(candidates))
+        candidates = alertNothingFound(*this, filelist::AddKind::Folder, {folder});
     noteNotAdded(*this, candidates);
     beginAdd(*this, candidates.entries);
 }
@@ -184,37 +199,42 @@ void AppDelegate::OnMenuAddFolderAndSubfolders()
     if (isAdding())
         return;
     const QString folder = m_services.prompts->chooseFolderToAdd(
-        tr("Choose a folder: its audio files and those of all its subfolders are added."));
+        tr("Choose a folder: its audio files and those of all its subfolders are added."), addStartFolder(*this));
     if (folder.isEmpty())
         return;
+    rememberAddedFolder(*this, folder);
     filelist::AddCandidates candidates;
     addTreeFiles(candidates, folder);
+    if (foundNothing(candidates))
+        alertNothingFound(*this, filelist::AddKind::FolderAndBelow, {folder});
     noteNotAdded(*this, candidates);
     beginAdd(*this, candidates.entries);
 }
 
 namespace {
-// The entries for given files and folders: files as the Add Files panel takes
-// them, folders one level deep or with all their subfolders. Paths that do not
-// exist are skipped.
-filelist::AddCandidates entriesForPaths(const QStringList &paths, bool withSubfolders)
+// Files and folders given on the command line or dropped on the list: files
+// as the Add Files panel takes them, folders with all their subfolders, each
+// file keeping its folder relative to the one given. Paths that do not exist
+// are skipped. When the folders among them hold no audio file (and no file
+// was added), the alert says so.
+void addGivenPaths(AppDelegate &app, const QStringList &paths)
 {
     filelist::AddCandidates candidates;
+    QStringList folders;
     for (const QString &given : paths) {
         const QFileInfo info(given);
         if (!info.exists())
             continue;
         const QString path = QDir::cleanPath(info.absoluteFilePath());
-        if (info.isDir())
-            withSubfolders ? addTreeFiles(candidates, path) : filelist::addFolderFiles(candidates, path);
-        else if (filelist::isAcceptedFile(path))
+        if (info.isDir()) {
+            folders << path;
+            addTreeFiles(candidates, path);
+        } else if (filelist::isAcceptedFile(path)) {
             filelist::addChosenFile(candidates, path);
+        }
     }
-    return candidates;
-}
-
-void addOrQueue(AppDelegate &app, const filelist::AddCandidates &candidates)
-{
+    if (foundNothing(candidates) && !folders.isEmpty())
+        alertNothingFound(app, filelist::AddKind::FolderAndBelow, folders);
     noteNotAdded(app, candidates);
     if (app.isAdding())
         app.pendingAdds << candidates.entries;
@@ -223,12 +243,17 @@ void addOrQueue(AppDelegate &app, const filelist::AddCandidates &candidates)
 }
 } // namespace
 
-void AppDelegate::addPaths(const QStringList &paths) { addOrQueue(*this, entriesForPaths(paths, false)); }
+void AppDelegate::addPaths(const QStringList &paths)
+{
+    // A file manager's "Open With" on a music folder means the music in it,
+    // however deep: the album folders below an artist's folder.
+    addGivenPaths(*this, paths);
+}
 
 void AppDelegate::addDroppedPaths(const QStringList &paths)
 {
     // Whoever drops an album tree wants all of it.
-    addOrQueue(*this, entriesForPaths(paths, true));
+    addGivenPaths(*this, paths);
 }
 
 QString AppDelegate::GetMediaFileDuration(const QString &path)
@@ -239,70 +264,6 @@ QString AppDelegate::GetMediaFileDuration(const QString &path)
 qint64 AppDelegate::Return_Seconds_From_Duration_Str(const QString &duration)
 {
     return filelist::secondsFromDurationText(duration);
-}
-
-// ---- the table ----
-
-void AppDelegate::refreshTableVideoFiles() { reloadTable(true); }
-
-void AppDelegate::reloadTable(bool keepSelection)
-{
-    if (!fileTableModel)
-        return;
-    QItemSelectionModel *selection = tableviewVideoFiles ? tableviewVideoFiles->selectionModel() : nullptr;
-    const KeptSelection kept =
-        keepSelection && selection ? KeptSelection::take(*selection, FileTableModel::PathRole) : KeptSelection();
-    fileTableModel->reload();
-    if (!selection || kept.isEmpty())
-        return;
-    // The same entries as before: the preview that goes with them stays.
-    restoringSelection = true;
-    kept.restore(*selection);
-    restoringSelection = false;
-}
-
-void AppDelegate::sortDescriptorsDidChange(int selectedColumn)
-{
-    filelist::SortFlags flags{m_b_Col1_Ascenging, m_b_Col2_Ascenging, m_b_Col3_Ascenging, m_b_Col4_Ascenging};
-    if (const std::optional<bool> ascending = filelist::takeSortDirection(flags, selectedColumn)) {
-        const bool up = *ascending;
-        filelist::ColumnSorter &sorter = *columnSorter;
-        arrayVideoFiles.sort(
-            [&sorter, selectedColumn, up](QList<NodeVideoFile> &entries) { sorter.sort(entries, selectedColumn, up); });
-        m_b_Col1_Ascenging = flags[0];
-        m_b_Col2_Ascenging = flags[1];
-        m_b_Col3_Ascenging = flags[2];
-        m_b_Col4_Ascenging = flags[3];
-        if (tableviewVideoFiles)
-            tableviewVideoFiles->horizontalHeader()->setSortIndicator(selectedColumn, *ascending ? Qt::AscendingOrder
-                                                                                                 : Qt::DescendingOrder);
-    }
-    refreshTableVideoFiles();
-}
-
-void AppDelegate::OnUserToolbarRemove()
-{
-    bool removed = false;
-    if (!isAdding()) {
-        const QList<int> rows = selectedRows(tableviewVideoFiles);
-        if (!rows.isEmpty()) {
-            arrayVideoFiles.removeAt(rows);
-            removed = true;
-        }
-    }
-    // What was selected is gone: nothing stays selected.
-    reloadTable(!removed);
-}
-
-void AppDelegate::OnUserToolbarClear()
-{
-    const bool clearing = !isAdding();
-    if (clearing) {
-        arrayVideoFiles.clear();
-        if (columnSorter)
-            columnSorter->forget();
-    }
-    reloadTable(!clearing);
 }
 
 } // namespace quavero

@@ -32,23 +32,24 @@ int QtPrompts::alertWithDetails(const QString &message, const QString &informati
     return index < 0 ? int(made.size()) - 1 : index;
 }
 
-QStringList QtPrompts::chooseFiles(const QString &message, const QStringList &extensions)
+QStringList QtPrompts::chooseFiles(const QString &message, const QStringList &extensions, const QString &startFolder)
 {
     QStringList patterns;
     for (const QString &ext : extensions)
         patterns << QStringLiteral("*.") + ext;
-    return QFileDialog::getOpenFileNames(m_parent, message, QString(),
+    return QFileDialog::getOpenFileNames(m_parent, message, startFolder,
                                          QObject::tr("Audio files (%1)").arg(patterns.join(QLatin1Char(' '))));
 }
 
-QString QtPrompts::chooseFolderToAdd(const QString &message)
+QString QtPrompts::chooseFolderToAdd(const QString &message, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(m_parent, message.isEmpty() ? QObject::tr("Add Folder") : message);
+    return QFileDialog::getExistingDirectory(m_parent, message.isEmpty() ? QObject::tr("Add Folder") : message,
+                                             startFolder);
 }
 
-QString QtPrompts::chooseDestinationFolder(const QString &message)
+QString QtPrompts::chooseDestinationFolder(const QString &message, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(m_parent, message);
+    return QFileDialog::getExistingDirectory(m_parent, message, startFolder);
 }
 
 QColor QtPrompts::chooseColor(const QColor &initial, const QString &title)

@@ -24,12 +24,14 @@ public:
     // text, what the user may want to copy); without it when details is empty.
     virtual int alertWithDetails(const QString &message, const QString &informative, const QString &details,
                                  const QStringList &buttons, AlertKind kind) = 0;
-    // Open panel for several files with the given extensions (no dots). Empty when cancelled.
-    virtual QStringList chooseFiles(const QString &message, const QStringList &extensions) = 0;
-    // Open panel for one folder (Add Folder). Empty when cancelled.
-    virtual QString chooseFolderToAdd(const QString &message) = 0;
-    // Folder chooser for the destination of a conversion. Empty when cancelled.
-    virtual QString chooseDestinationFolder(const QString &message) = 0;
+    // Open panel for several files with the given extensions (no dots),
+    // opening in startFolder. Empty when cancelled.
+    virtual QStringList chooseFiles(const QString &message, const QStringList &extensions, const QString &startFolder) = 0;
+    // Open panel for one folder (Add Folder), opening in startFolder. Empty when cancelled.
+    virtual QString chooseFolderToAdd(const QString &message, const QString &startFolder) = 0;
+    // Folder chooser for the destination of a conversion, opening in
+    // startFolder. Empty when cancelled.
+    virtual QString chooseDestinationFolder(const QString &message, const QString &startFolder) = 0;
     // Colour chooser; an invalid colour when cancelled.
     virtual QColor chooseColor(const QColor &initial, const QString &title) = 0;
 };
@@ -43,9 +45,9 @@ public:
               AlertKind kind = AlertKind::Warning) override;
     int alertWithDetails(const QString &message, const QString &informative, const QString &details,
                          const QStringList &buttons, AlertKind kind) override;
-    QStringList chooseFiles(const QString &message, const QStringList &extensions) override;
-    QString chooseFolderToAdd(const QString &message) override;
-    QString chooseDestinationFolder(const QString &message) override;
+    QStringList chooseFiles(const QString &message, const QStringList &extensions, const QString &startFolder) override;
+    QString chooseFolderToAdd(const QString &message, const QString &startFolder) override;
+    QString chooseDestinationFolder(const QString &message, const QString &startFolder) override;
     QColor chooseColor(const QColor &initial, const QString &title) override;
 
 private:

@@ -35,6 +35,8 @@ public:
     QQueue<QString> destinationAnswers;
     QQueue<QColor> colorAnswers;
     int destinationAsked = 0;
+    // The folder each open panel and chooser was to open in, newest last.
+    QStringList startFolders;
 
     int alert(const QString &message, const QString &informative, const QStringList &buttons,
               AlertKind kind = AlertKind::Warning) override
@@ -47,16 +49,19 @@ public:
         alerts.append({message, informative, buttons, kind, details});
         return alertAnswers.isEmpty() ? 0 : alertAnswers.dequeue();
     }
-    QStringList chooseFiles(const QString &, const QStringList &) override
+    QStringList chooseFiles(const QString &, const QStringList &, const QString &startFolder) override
     {
+        startFolders << startFolder;
         return fileAnswers.isEmpty() ? QStringList() : fileAnswers.dequeue();
     }
-    QString chooseFolderToAdd(const QString &) override
+    QString chooseFolderToAdd(const QString &, const QString &startFolder) override
     {
+        startFolders << startFolder;
         return addFolderAnswers.isEmpty() ? QString() : addFolderAnswers.dequeue();
     }
-    QString chooseDestinationFolder(const QString &) override
+    QString chooseDestinationFolder(const QString &, const QString &startFolder) override
     {
+        startFolders << startFolder;
         ++destinationAsked;
         return destinationAnswers.isEmpty() ? QString() : destinationAnswers.dequeue();
     }

@@ -25,6 +25,14 @@ QString documentsFolder()
     return docs;
 }
 
+QString musicFolder()
+{
+    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (music.startsWith(QLatin1Char('~')))
+        music = QDir::homePath() + music.mid(1);
+    return music;
+}
+
 bool exists(const QString &path)
 {
     struct stat st;

@@ -10,6 +10,8 @@ namespace quavero {
 namespace fs {
 // The user's documents folder, "~" expanded.
 QString documentsFolder();
+// The user's music folder (XDG_MUSIC_DIR, else ~/Music), whether it exists or not.
+QString musicFolder();
 // True when anything (file, folder, link) exists at path.
 bool exists(const QString &path);
 bool isFolder(const QString &path);
