@@ -95,6 +95,7 @@ bool AppDelegate::applicationDidFinishLaunching()
     findPrograms();
     startWithoutPreview();
     loadAppearanceSettings();
+    redrawWaveform();
     // The stored switch decides the table's look at once, by the same rules
     // as the colours dialog's OK: the layout's own setting does not count.
     applyListAppearance();

@@ -160,6 +160,10 @@ public:
     void OnMenuPlayPause();
     void TimerHandleAudioPositionRoutine();
     int Create_Waveform(const QUrl &url);
+    // Shows the waveform colours chosen now: the pane's background at once,
+    // a wave of another colour by making the shown picture again
+    // (preview/AppDelegate_Waveform.cpp).
+    void redrawWaveform();
 
     // ---- appearance (appearance/AppDelegate_Colors.cpp) ----
     void OnUserToolbarColors();
@@ -214,6 +218,10 @@ public:
     QString s_WAV_Source;
     std::unique_ptr<ISound> sound;
     QString sCurrentSpectrumFile;
+    // The preview WAV whose waveform the pane shows (empty before any), and
+    // the wave colour it was drawn in.
+    QString s_Picture_WAV;
+    QColor colorOfPicture;
     QPointer<View_Audio_Wave> viewAudioPlot;
     Window_Progress *windowUniqueProgress = nullptr;
     QColor colorBackground;
@@ -262,6 +270,8 @@ signals:
     void addFinished();
     // Emitted when a preview preparation has ended (successfully or not).
     void previewPrepared(bool success);
+    // Emitted when the shown waveform has been made again in a new colour.
+    void waveformRedrawn();
     // Emitted after a conversion run has ended and its closing alert (if any) was answered.
     void conversionFinished();
 

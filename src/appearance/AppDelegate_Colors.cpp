@@ -86,6 +86,7 @@ void AppDelegate::OK_Window_Colors()
 
     applyListBackground();
     refreshTableVideoFiles();
+    redrawWaveform();
 
     // Restarting cancels a pending switch.
     timerSetAlternatingRows.start();

@@ -135,45 +135,6 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
     });
 }
 
-void AppDelegate::openFileWithFilePathURL(const QUrl &url)
-{
-    if (url.isEmpty()) {
-        timerReEnableToolbar.start(); // restarting cancels a pending one
-        return;
-    }
-    const quint64 generation = previewGeneration;
-    Create_Waveform(url);
-    JoinedChild *waveform = previewChild;
-    const QString picture = sCurrentSpectrumFile;
-    const QString shown = QFileInfo(s_Audio_File).fileName();
-    connect(waveform, &JoinedChild::finished, this, [this, waveform, generation, picture, shown] {
-        waveform->deleteLater();
-        if (generation != previewGeneration)
-            return;
-        previewChild = nullptr;
-        b_Audio_Loaded = 1;
-        // The pane takes the picture once it is complete; without one it
-        // keeps the last good picture.
-        if (viewAudioPlot)
-            viewAudioPlot->showPicture(picture, shown);
-        timerReEnableToolbar.start();
-        emit previewPrepared(true);
-    });
-}
-
-int AppDelegate::Create_Waveform(const QUrl &url)
-{
-    const QString input = url.toLocalFile();
-    // The number is used up before ffmpeg runs, also when it fails.
-    const int number = iCurrentSpectrumIndex++;
-    sCurrentSpectrumFile = preview::spectrumPicturePath(s_Output_Folder, number);
-    if (previewChild)
-        previewChild->abandon();
-    previewChild = new JoinedChild(sffmpegPath, preview::waveformArguments(input, sCurrentSpectrumFile), this);
-    previewChild->setPartialOutput(sCurrentSpectrumFile);
-    return number;
-}
-
 void AppDelegate::OnUserToolbarPlay()
 {
     const QList<int> rows = selectedRows(tableviewVideoFiles);

@@ -26,6 +26,14 @@ bool View_Audio_Wave::showPicture(const QString &picturePath, const QString &sho
     return true;
 }
 
+void View_Audio_Wave::setBackground(const QColor &color)
+{
+    if (!color.isValid() || color == m_background)
+        return;
+    m_background = color;
+    update();
+}
+
 QPoint View_Audio_Wave::placeholderCorner(const QSize &size)
 {
     return QPoint(size.width() / 20, size.height() - size.height() / 6);
@@ -36,9 +44,11 @@ void View_Audio_Wave::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     QPainter painter(this);
     // The picture is always stretched over the whole pane, also when only a
-    // part of it is repainted.
+    // part of it is repainted. A background with some transparency stands
+    // on black.
     const QRect area = rect();
     painter.fillRect(area, Qt::black);
+    painter.fillRect(area, m_background);
 
     if (!m_picture.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The waveform pane of the main window: the newest complete waveform picture
-// stretched over the pane, or "No Audio Loaded" in red before any picture
-// could be shown. It keeps the picture it shows until the next one has been
+// stretched over the pane's background colour, or "No Audio Loaded" in red on
+// it before any picture could be shown. It keeps the picture it shows until the next one has been
 // read whole, so the pane never goes blank while a picture is being made,
 // and a picture that could not be made leaves the last good one in place.
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -21,6 +22,9 @@ public:
     bool showPicture(const QString &picturePath, const QString &shownFile);
     // The name of the file whose waveform is shown; empty before any.
     QString shownFile() const { return m_shownFile; }
+    // The colour under the picture (black until set).
+    void setBackground(const QColor &color);
+    QColor background() const { return m_background; }
 
     // Where the lower-left corner of "No Audio Loaded" goes in a pane of the
     // given size, in widget coordinates (y grows downward): one twentieth of
@@ -33,6 +37,7 @@ protected:
 private:
     QImage m_picture;
     QString m_shownFile;
+    QColor m_background = Qt::black;
 };
 
 } // namespace quavero

@@ -52,9 +52,17 @@ TEST(PreviewFiles, ArgumentVectorsPassPathsAsSingleArguments)
     const QString input = "/music/it's a \"test\" $(x).mp3";
     EXPECT_EQ(preview::wavArguments(input, "/work/a b.wav"),
               QStringList({"-i", input, "-acodec", "pcm_s16le", "-ar", "44100", "-ac", "2", "/work/a b.wav"}));
-    EXPECT_EQ(preview::waveformArguments("/work/a b.wav", "/work/Spectrum0000.png"),
-              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=#1c99d5:filter=peak",
+    EXPECT_EQ(preview::waveformArguments("/work/a b.wav", "/work/Spectrum0000.png", "0x00ff00ff"),
+              QStringList({"-i", "/work/a b.wav", "-filter_complex", "showwavespic=colors=0x00ff00ff:filter=peak",
                            "-vframes", "1", "/work/Spectrum0000.png"}));
+}
+
+TEST(PreviewFiles, FilterColoursAreEightHexDigitsWithTheAlphaLast)
+{
+    EXPECT_EQ(preview::filterColor(0, 255, 0, 255), "0x00ff00ff");
+    EXPECT_EQ(preview::filterColor(28, 153, 213, 128), "0x1c99d580");
+    // Out of range parts are held to a byte rather than widening the value.
+    EXPECT_EQ(preview::filterColor(-3, 300, 7, 0), "0x00ff0700");
 }
 
 TEST(PreviewFiles, WavBaseNameIsTheOneTheListShows)

@@ -44,15 +44,24 @@ QStringList wavArguments(const QString &input, const QString &wav)
             wav};
 }
 
-QStringList waveformArguments(const QString &input, const QString &picture)
+QString filterColor(int red, int green, int blue, int alpha)
+{
+    QString value = QStringLiteral("0x");
+    for (const int part : {red, green, blue, alpha})
+        value += QStringLiteral("%1").arg(qBound(0, part, 255), 2, 16, QLatin1Char('0'));
+    return value;
+}
+
+QStringList waveformArguments(const QString &input, const QString &picture, const QString &waveColor)
 {
     // Each column of the picture spans thousands of samples. The filter's
     // default averages them, which flattens a song of a few minutes into a
-    // thin line; their peaks draw the waveform's outline.
+    // thin line; their peaks draw the waveform's outline. The one colour
+    // given serves every channel.
     return {QStringLiteral("-i"),
             input,
             QStringLiteral("-filter_complex"),
-            QStringLiteral("showwavespic=colors=#1c99d5:filter=peak"),
+            QStringLiteral("showwavespic=colors=%1:filter=peak").arg(waveColor),
             QStringLiteral("-vframes"),
             QStringLiteral("1"),
             picture};

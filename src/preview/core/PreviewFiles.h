@@ -24,8 +24,12 @@ QString wavPathSparingInputs(const QString &workFolder, const QString &entryPath
 QString spectrumPicturePath(const QString &workFolder, int number);
 // ffmpeg turning any input into a 16-bit stereo 44.1 kHz WAV.
 QStringList wavArguments(const QString &input, const QString &wav);
-// ffmpeg drawing the waveform of input, its peaks, into one PNG picture.
-QStringList waveformArguments(const QString &input, const QString &picture);
+// A colour as ffmpeg's filters read it: "0xRRGGBBAA", each part 0 to 255.
+QString filterColor(int red, int green, int blue, int alpha);
+// ffmpeg drawing the waveform of input, its peaks, into one PNG picture: the
+// wave in waveColor (a filterColor) on a transparent background, so that the
+// pane can lay it over the background colour the user chose.
+QStringList waveformArguments(const QString &input, const QString &picture, const QString &waveColor);
 } // namespace preview
 
 } // namespace quavero
