@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PreferenceKeys.h"
 #include "app/SingleInstance.h"
+#include "app/WindowPlacement.h"
 #include "convert/engine/ConversionJob.h"
 #include "formats/core/StoredFormat.h"
 #include "platform/Prompts.h"
@@ -177,9 +178,13 @@ void AppDelegate::showMainWindow()
     if (!window)
         return;
     window->setWindowTitle(QStringLiteral("Quavero"));
+    if (!windowPlacement)
+        windowPlacement = new WindowPlacement(*window, window->ui()->splitter, *m_services.preferences, this);
+    windowPlacement->restore();
     window->show();
     window->raise();
     window->activateWindow();
+    windowPlacement->watch();
 }
 
 QString AppDelegate::workFolderPath() { return QDir::cleanPath(fs::documentsFolder() + QStringLiteral("/Quavero/")); }
@@ -212,6 +217,8 @@ void AppDelegate::windowWillClose() { Terminate_App(); }
 
 void AppDelegate::Terminate_App()
 {
+    if (windowPlacement)
+        windowPlacement->storePending();
     // The children die with the process; what they were writing would be
     // left cut short in the destination. Finished entries stay.
     ConversionJob::stopAll();

@@ -32,6 +32,7 @@ class Window_Colors;
 class Window_Convert;
 class Window_Preferences;
 class ConversionRun;
+class WindowPlacement;
 struct RunSetup;
 class FormatOptionsDialog;
 class FileTableModel;
@@ -238,6 +239,8 @@ public:
     // The newest run, until it has ended (after Cancel it outlives windowConvert).
     QPointer<ConversionRun> conversionRun;
     QPointer<Window_Preferences> windowPreferences;
+    // Brings back and keeps the main window's place, size and splitter.
+    WindowPlacement *windowPlacement = nullptr;
 
     // ---- subsystem helpers (not part of the controller's table) ----
     FileTableModel *fileTableModel = nullptr;

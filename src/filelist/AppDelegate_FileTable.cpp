@@ -30,9 +30,13 @@ void AppDelegate::setUpFileList()
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
-    header->resizeSection(filelist::NameColumn, 320);
+    // The name takes whatever width the other columns leave: long names
+    // need it, a format, a size and a duration do not.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(filelist::NameColumn, QHeaderView::Stretch);
     header->resizeSection(filelist::ExtensionColumn, 80);
     header->resizeSection(filelist::SizeColumn, 110);
+    header->resizeSection(filelist::DurationColumn, 110);
     connect(header, &QHeaderView::sectionClicked, this, &AppDelegate::sortDescriptorsDidChange);
 
     // Queued: the add starts after the drag has ended, not inside it.
