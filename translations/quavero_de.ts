@@ -11,6 +11,44 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>No audio file was found in “%1”.</source>
+        <translation>In „%1“ wurde keine Audiodatei gefunden.</translation>
+    </message>
+    <message>
+        <source>No audio file was found in the %1 folders.</source>
+        <translation>In den %1 Ordnern wurde keine Audiodatei gefunden.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor its subfolders hold a file ending in %2.</source>
+        <translation>Weder %1 noch seine Unterordner enthalten eine Datei mit der Endung %2.</translation>
+    </message>
+    <message>
+        <source>Neither these folders nor their subfolders hold a file ending in %1:
+%2</source>
+        <translation>Weder diese Ordner noch ihre Unterordner enthalten eine Datei mit der Endung %1:
+%2</translation>
+    </message>
+    <message>
+        <source>None of the chosen files is an audio file.</source>
+        <translation>Keine der gewählten Dateien ist eine Audiodatei.</translation>
+    </message>
+    <message>
+        <source>The files chosen in %1 cannot be added: only files ending in %2 can.</source>
+        <translation>Die in %1 gewählten Dateien können nicht hinzugefügt werden: nur Dateien mit der Endung %2.</translation>
+    </message>
+    <message>
+        <source>Only the files directly in %1 were looked at. Its subfolders hold 1 audio file: add it with its subfolders?</source>
+        <translation>Nur die Dateien direkt in %1 wurden durchsucht. Seine Unterordner enthalten 1 Audiodatei: mit den Unterordnern hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Only the files directly in %1 were looked at. Its subfolders hold %2 audio files: add them with their subfolders?</source>
+        <translation>Nur die Dateien direkt in %1 wurden durchsucht. Seine Unterordner enthalten %2 Audiodateien: mit den Unterordnern hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Add with Subfolders</source>
+        <translation>Mit Unterordnern hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>

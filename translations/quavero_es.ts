@@ -11,6 +11,44 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>No audio file was found in “%1”.</source>
+        <translation>No se encontró ningún archivo de audio en «%1».</translation>
+    </message>
+    <message>
+        <source>No audio file was found in the %1 folders.</source>
+        <translation>No se encontró ningún archivo de audio en las %1 carpetas.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor its subfolders hold a file ending in %2.</source>
+        <translation>Ni %1 ni sus subcarpetas contienen un archivo terminado en %2.</translation>
+    </message>
+    <message>
+        <source>Neither these folders nor their subfolders hold a file ending in %1:
+%2</source>
+        <translation>Ni estas carpetas ni sus subcarpetas contienen un archivo terminado en %1:
+%2</translation>
+    </message>
+    <message>
+        <source>None of the chosen files is an audio file.</source>
+        <translation>Ninguno de los archivos elegidos es un archivo de audio.</translation>
+    </message>
+    <message>
+        <source>The files chosen in %1 cannot be added: only files ending in %2 can.</source>
+        <translation>Los archivos elegidos en %1 no se pueden añadir: solo se pueden los que terminan en %2.</translation>
+    </message>
+    <message>
+        <source>Only the files directly in %1 were looked at. Its subfolders hold 1 audio file: add it with its subfolders?</source>
+        <translation>Solo se examinaron los archivos que están directamente en %1. Sus subcarpetas contienen 1 archivo de audio: ¿añadirlo con sus subcarpetas?</translation>
+    </message>
+    <message>
+        <source>Only the files directly in %1 were looked at. Its subfolders hold %2 audio files: add them with their subfolders?</source>
+        <translation>Solo se examinaron los archivos que están directamente en %1. Sus subcarpetas contienen %2 archivos de audio: ¿añadirlos con sus subcarpetas?</translation>
+    </message>
+    <message>
+        <source>Add with Subfolders</source>
+        <translation>Añadir con subcarpetas</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>

@@ -11,6 +11,44 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>No audio file was found in “%1”.</source>
+        <translation>Aucun fichier audio n’a été trouvé dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>No audio file was found in the %1 folders.</source>
+        <translation>Aucun fichier audio n’a été trouvé dans les %1 dossiers.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor its subfolders hold a file ending in %2.</source>
+        <translation>Ni %1 ni ses sous-dossiers ne contiennent de fichier se terminant par %2.</translation>
+    </message>
+    <message>
+        <source>Neither these folders nor their subfolders hold a file ending in %1:
+%2</source>
+        <translation>Ni ces dossiers ni leurs sous-dossiers ne contiennent de fichier se terminant par %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>None of the chosen files is an audio file.</source>
+        <translation>Aucun des fichiers choisis n’est un fichier audio.</translation>
+    </message>
+    <message>
+        <source>The files chosen in %1 cannot be added: only files ending in %2 can.</source>
+        <translation>Les fichiers choisis dans %1 ne peuvent pas être ajoutés : seuls les fichiers se terminant par %2 le peuvent.</translation>
+    </message>
+    <message>
+        <source>Only the files directly in %1 were looked at. Its subfolders hold 1 audio file: add it with its subfolders?</source>
+        <translation>Seuls les fichiers directement dans %1 ont été examinés. Ses sous-dossiers contiennent 1 fichier audio : l’ajouter avec ses sous-dossiers ?</translation>
+    </message>
+    <message>
+        <source>Only the files directly in %1 were looked at. Its subfolders hold %2 audio files: add them with their subfolders?</source>
+        <translation>Seuls les fichiers directement dans %1 ont été examinés. Ses sous-dossiers contiennent %2 fichiers audio : les ajouter avec leurs sous-dossiers ?</translation>
+    </message>
+    <message>
+        <source>Add with Subfolders</source>
+        <translation>Ajouter avec les sous-dossiers</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
