@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "formats/core/FormatTable.h"
 #include "formats/core/Records.h"
 #include "presets/core/Preset.h"
 
@@ -14,7 +15,7 @@ namespace cli {
 struct Request {
     enum class Action { Convert, Help, Version, ListFormats, ListPresets, SavePreset };
     Action action = Action::Convert;
-    int formatIndex = 8; // .MP3
+    int formatIndex = formats::kDefaultIndex;
     QString outputFolder;
     QStringList inputs; // files and folders, as given
     bool recursive = false;

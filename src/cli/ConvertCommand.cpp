@@ -12,9 +12,10 @@
 #include "cli/FormatListing.h"
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"
+#include "convert/core/RunPlanner.h"
+#include "convert/engine/FileSystemWorld.h"
 #include "convert/engine/ProgramCheck.h"
 #include "platform/core/ChildProcess.h"
-#include "platform/core/BundledPrograms.h"
 #include "platform/core/FileSystem.h"
 
 #include <QDir>
@@ -57,49 +58,44 @@ bool prepareOutputFolder(const QString &folder)
     return true;
 }
 
-int convert(const Request &request, const QList<InputFile> &files, const QString &destination,
-            const QString &workFolder, const QString &ffmpeg, const QString &sox)
+int convert(const Request &request, const RunPlan &plan, const ProgramPaths &programs)
 {
     // Asking each program for its version costs as much as converting a short
     // file, so that is done only when a program is not even there; one that is
     // there but broken shows in the reason of every file it fails.
-    const bool present =
-        child::canRun(ffmpeg) && (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(sox));
+    const bool present = child::canRun(programs.ffmpeg) &&
+                         (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(programs.sox));
     const MissingProgram missing =
-        present ? MissingProgram{} : programs::firstMissing(request.formatIndex, request.records, ffmpeg, sox);
+        present ? MissingProgram{}
+                : programs::firstMissing(request.formatIndex, request.records, programs.ffmpeg, programs.sox);
     if (!missing.name.isEmpty()) {
         complain(programs::missingMessage(missing) + QLatin1Char(' ') + programs::missingInformative(missing));
         return status(ExitStatus::SomeFailed);
     }
-    if (!prepareOutputFolder(destination))
+    if (!prepareOutputFolder(plan.destinationFolder))
         return status(ExitStatus::SomeFailed);
 
     InterruptWatcher interrupts;
     const ProgressDisplay::Mode mode = ProgressDisplay::modeFor(stdout, request.quiet);
-    ProgressDisplay display(mode, int(files.size()), stdout);
-    BatchSettings settings;
-    settings.formatIndex = request.formatIndex;
-    settings.records = &request.records;
-    settings.destinationFolder = destination;
-    settings.workFolder = workFolder;
-    settings.ffmpegPath = ffmpeg;
-    settings.soxPath = sox;
-    settings.keepStructure = !request.flat;
+    ProgressDisplay display(mode, int(plan.entries.size()), stdout);
+    RunFilesSettings settings;
+    settings.programs = programs;
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
-    settings.copyTags = request.copyTags;
-    const BatchOutcome outcome = runFiles(settings, files, display, interrupts);
+    const RunOutcome outcome = runFiles(plan, settings, display, interrupts);
 
+    const int failed = outcome.count(EntryFate::Failed);
     QString summary = summaryText(outcome);
-    if (request.verbose && !outcome.failureDetails.isEmpty())
-        summary += QLatin1Char('\n') + outcome.failureDetails + QLatin1Char('\n');
+    const QString details = failureDetails(outcome);
+    if (request.verbose && !details.isEmpty())
+        summary += QLatin1Char('\n') + details + QLatin1Char('\n');
     if (!request.quiet)
         print(stdout, summary);
-    else if (outcome.failed > 0 || outcome.stopSignal != 0 || !outcome.warnings.isEmpty())
+    else if (failed > 0 || outcome.stopSignal != 0 || !outcome::warnings(outcome).isEmpty())
         print(stderr, summary);
     if (outcome.stopSignal != 0)
         return 128 + outcome.stopSignal;
-    return status(outcome.failed > 0 ? ExitStatus::SomeFailed : ExitStatus::Converted);
+    return status(failed > 0 ? ExitStatus::SomeFailed : ExitStatus::Converted);
 }
 
 // Effects set for a format whose other settings leave out the effects stage
@@ -116,7 +112,17 @@ void warnOfIdleEffects(const Request &request)
 }
 } // namespace
 
-int runConversion(const Request &request)
+SettingsSnapshot snapshotOf(const Request &request)
+{
+    SettingsSnapshot settings;
+    settings.formatIndex = request.formatIndex;
+    settings.records = request.records;
+    settings.copyTags = request.copyTags;
+    settings.keepStructure = !request.flat;
+    return settings;
+}
+
+int runConversion(const Request &request, const ProgramPaths &programs)
 {
     warnOfIdleEffects(request);
     const CollectedInputs inputs = collectInputs(request.inputs, request.recursive);
@@ -132,19 +138,20 @@ int runConversion(const Request &request)
         return status(ExitStatus::SomeFailed);
     }
     const QString destination = QDir::cleanPath(QFileInfo(request.outputFolder).absoluteFilePath());
-    const QString ffmpeg = bundled::programPath(QStringLiteral("ffmpeg"));
-    const QString sox = bundled::programPath(QStringLiteral("sox"));
+    QList<PlanInput> planInputs;
+    for (const InputFile &file : inputs.files)
+        planInputs.append({file.entry, file.problem});
+    const RunPlan plan = runplan::make(snapshotOf(request), planInputs, destination, work.path(), planworld::fileSystem());
 
     if (request.dryRun) {
-        const DryRunLines lines = dryRun(request.formatIndex, request.records, inputs.files, destination, work.path(),
-                                         ffmpeg, sox, !request.flat);
+        const DryRunLines lines = dryRun(plan, programs);
         if (!lines.commands.isEmpty())
             print(stdout, lines.commands.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         for (const QString &problem : lines.problems)
             complain(problem);
         return status(lines.problems.isEmpty() ? ExitStatus::Converted : ExitStatus::SomeFailed);
     }
-    return convert(request, inputs.files, destination, work.path(), ffmpeg, sox);
+    return convert(request, plan, programs);
 }
 } // namespace cli
 

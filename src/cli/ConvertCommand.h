@@ -3,11 +3,16 @@
 // The conversion a usable command line asks for, from the input list to the
 // summary; returns the exit status. Needs a QCoreApplication.
 #include "cli/CommandLine.h"
+#include "convert/core/ProgramPaths.h"
+#include "convert/core/SettingsSnapshot.h"
 
 namespace quavero {
 
 namespace cli {
-int runConversion(const Request &request);
+// The settings the request converts with.
+SettingsSnapshot snapshotOf(const Request &request);
+// programs: the ffmpeg and sox the run starts.
+int runConversion(const Request &request, const ProgramPaths &programs);
 } // namespace cli
 
 } // namespace quavero

@@ -3,42 +3,20 @@
 
 #include "cli/ShownPath.h"
 #include "convert/core/ShellQuote.h"
-#include "convert/core/EffectsArguments.h"
-#include "convert/core/EncoderCommand.h"
-#include "convert/core/OutputSafety.h"
-#include "cli/RunFiles.h"
-#include "platform/core/FileSystem.h"
 
 namespace quavero {
 
 namespace cli {
-DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<InputFile> &files,
-                   const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
-                   const QString &soxPath, bool keepStructure)
+DryRunLines dryRun(const RunPlan &plan, const ProgramPaths &programs)
 {
-    const QList<RunEntry> outputs = runEntriesFor(files, destinationFolder, formatIndex, keepStructure);
-    QStringList inputPaths;
-    for (const InputFile &file : files)
-        inputPaths << file.entry.s_File_Path();
-
     DryRunLines lines;
-    for (int i = 0; i < files.size(); ++i) {
-        const InputFile &file = files.at(i);
-        const QString shown = shownPath(file.entry.s_File_Path());
-        if (!file.problem.isEmpty()) {
-            lines.problems << QStringLiteral("%1: %2").arg(shown, file.problem);
+    for (const EntryPlan &entry : plan.entries) {
+        if (entry.action == PlanAction::Fail) {
+            lines.problems << QStringLiteral("%1: %2").arg(shownPath(entry.input.s_File_Path()), entry.problem);
             continue;
         }
-        const EncoderCommand command =
-            encoder::build(formatIndex, file.entry, destinationFolder, workFolder, records, outputs.at(i).output);
-        if (safety::outputReplacesInput(command, inputPaths, [](const QString &p) { return fs::canonicalPath(p); })) {
-            lines.problems << QStringLiteral("%1: %2").arg(shown, safety::replacesInputReason());
-            continue;
-        }
-        lines.commands << shell::commandLine(ffmpegPath, command.arguments);
-        if (command.effects)
-            lines.commands << shell::commandLine(soxPath, effects::arguments(command.ffmpegOutputPath, command.finalPath,
-                                                                             effects::valuesFor(formatIndex, records)));
+        for (const PlannedStage &stage : entry.stages)
+            lines.commands << shell::commandLine(programs.of(stage.program), stage.arguments);
     }
     return lines;
 }

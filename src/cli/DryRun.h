@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// --dry-run: the ffmpeg and sox commands a conversion would run, one per
-// line, each quoted for a POSIX shell, with the output names and subfolders
-// the conversion would use. Nothing is converted, deleted or created (but the
-// private temporary folder the sox input lives in).
-#include <QList>
+// --dry-run: the commands of a run plan, one per line, each quoted for a
+// POSIX shell: exactly the programs and argument vectors the run would
+// start, with the output names and subfolders it would use. Nothing is
+// converted, deleted or created (but the private temporary folder the sox
+// input lives in).
 #include <QString>
 #include <QStringList>
 
-#include "cli/InputFiles.h"
-#include "formats/core/Records.h"
+#include "convert/core/EntryPlan.h"
+#include "convert/core/ProgramPaths.h"
 
 namespace quavero {
 
@@ -19,9 +19,7 @@ struct DryRunLines {
     QStringList problems; // "<file>: <why it would fail>", for standard error
 };
 
-DryRunLines dryRun(int formatIndex, const FormatRecords &records, const QList<InputFile> &files,
-                   const QString &destinationFolder, const QString &workFolder, const QString &ffmpegPath,
-                   const QString &soxPath, bool keepStructure);
+DryRunLines dryRun(const RunPlan &plan, const ProgramPaths &programs);
 } // namespace cli
 
 } // namespace quavero

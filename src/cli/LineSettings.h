@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include "cli/CommandLine.h"
+#include "formats/core/FormatTable.h"
 
 namespace quavero {
 
@@ -21,7 +22,7 @@ struct LineSetting {
 };
 
 struct LineChoices {
-    QString formatText = QStringLiteral("mp3");
+    QString formatText = formats::at(formats::kDefaultIndex)->item.mid(1).toLower();
     QVector<LineSetting> settings; // in the order given
     int presetFormat = -1;         // the format of the last --preset; -1 for none
     bool templateGiven = false;    // by --name or a preset

@@ -8,28 +8,33 @@
 namespace quavero {
 
 namespace cli {
-QString summaryText(const BatchOutcome &outcome)
+QString summaryText(const RunOutcome &outcome)
 {
-    QString text = Text::tr("%1 converted, %2 failed").arg(outcome.converted).arg(outcome.failed);
+    const int notConverted = outcome.count(EntryFate::NotConverted);
+    QString text =
+        Text::tr("%1 converted, %2 failed").arg(outcome.count(EntryFate::Converted)).arg(outcome.count(EntryFate::Failed));
     if (outcome.stopSignal != 0)
         text += Text::tr(", %1 not converted (stopped by %2)")
-                    .arg(outcome.notConverted)
+                    .arg(notConverted)
                     .arg(outcome.stopSignal == SIGINT   ? QStringLiteral("Ctrl-C")
                          : outcome.stopSignal == SIGHUP ? QStringLiteral("SIGHUP")
                                                         : QStringLiteral("SIGTERM"));
     else if (outcome.diskFull)
-        text += Text::tr(", %1 not converted (the disk is full)").arg(outcome.notConverted);
+        text += Text::tr(", %1 not converted (the disk is full)").arg(notConverted);
     text += QLatin1Char('\n');
-    for (const BatchFailure &failure : outcome.failures)
-        text += Text::tr("failed: %1: %2\n").arg(failure.path, failure.reason);
-    for (const QString &path : outcome.notConvertedPaths)
-        text += Text::tr("not converted: %1\n").arg(path);
-    for (const BatchRenamed &r : outcome.renamed)
-        text += Text::tr("renamed: %1: saved as %2\n").arg(r.path, r.savedAs);
-    for (const BatchWarning &warning : outcome.warnings)
-        text += Text::tr("warning: %1: converted; %2\n").arg(warning.path, warning.warning);
+    for (const FailedEntry &failure : outcome::failed(outcome))
+        text += Text::tr("failed: %1: %2\n").arg(failure.fileName, failure.reason);
+    if (outcome.stopSignal == 0)
+        for (const QString &path : outcome::leftByFullDisk(outcome))
+            text += Text::tr("not converted: %1\n").arg(path);
+    for (const RenamedEntry &r : outcome::renamed(outcome))
+        text += Text::tr("renamed: %1: saved as %2\n").arg(r.fileName, r.savedAs);
+    for (const ConvertedWithWarning &warning : outcome::warnings(outcome))
+        text += Text::tr("warning: %1: converted; %2\n").arg(warning.fileName, warning.warning);
     return text;
 }
+
+QString failureDetails(const RunOutcome &outcome) { return details::text(outcome::details(outcome, false, false)); }
 } // namespace cli
 
 } // namespace quavero

@@ -7,6 +7,7 @@
 #include "cli/FormatListing.h"
 #include "cli/HelpText.h"
 #include "cli/PresetCommands.h"
+#include "platform/core/BundledPrograms.h"
 #include "platform/core/Preferences.h"
 #include "platform/core/Translations.h"
 
@@ -80,5 +81,6 @@ int main(int argc, char *argv[])
                           .arg(parsed.request.nameTemplate));
         return int(cli::ExitStatus::UsageError);
     }
-    return cli::runConversion(parsed.request);
+    return cli::runConversion(parsed.request, ProgramPaths{bundled::programPath(QStringLiteral("ffmpeg")),
+                                                           bundled::programPath(QStringLiteral("sox"))});
 }

@@ -11,8 +11,10 @@
 #include "convert/Window_Preferences.h"
 #include "convert/core/RunNotice.h"
 #include "convert/core/RunReport.h"
+#include "convert/core/RunPlanner.h"
 #include "convert/core/RunSettings.h"
 #include "convert/engine/ConversionRun.h"
+#include "convert/engine/FileSystemWorld.h"
 #include "convert/engine/ProgramCheck.h"
 #include "convert/engine/RunDetails.h"
 #include "platform/Desktop.h"
@@ -22,6 +24,7 @@
 #include "platform/core/Preferences.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QApplication>
 #include <QDir>
 #include <QKeySequence>
@@ -73,7 +76,7 @@ void AppDelegate::OnUserToolbarConvert()
         return;
     s_Folder_Target = folder;
     m_services.preferences->setString(prefkeys::kLastDestination, folder);
-    auto *run = new ConversionRun(conversionSetup(), runjobs::conversionJobs(sffmpegPath, sSoxPath, &records));
+    auto *run = new ConversionRun(conversionSetup(), runjobs::conversionJobs(ProgramPaths{sffmpegPath, sSoxPath}));
     conversionRun = run;
     windowConvert = new Window_Convert(
         run, [this] { Close_Window_Convert(); }, window.data());
@@ -85,16 +88,17 @@ RunSetup AppDelegate::conversionSetup()
     const IPreferences &prefs = *m_services.preferences;
     const RunSettings settings = runsettings::fromStored(
         prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles), QThread::idealThreadCount());
-    RunSetup setup;
+    // The run converts with the settings as they are now: a dialog changed
+    // while it goes on reaches no entry of it.
+    SettingsSnapshot snapshot;
+    snapshot.formatIndex = m_i_Output_Format;
+    snapshot.records = records;
     // Entries added with their subfolders keep them below the destination; no
     // output of the run replaces another.
-    setup.entries = runentries::fromList(arrayVideoFiles.snapshot());
-    runentries::planOutputs(setup.entries, s_Folder_Target, m_i_Output_Format, true,
-                            [](const QString &path) { return fs::exists(path); });
-    setup.formatIndex = m_i_Output_Format;
-    setup.records = &records;
-    setup.destinationFolder = s_Folder_Target;
-    setup.workFolder = s_Output_Folder;
+    snapshot.keepStructure = true;
+    RunSetup setup;
+    setup.plan = runplan::make(snapshot, runplan::inputsFrom(arrayVideoFiles.snapshot()), s_Folder_Target,
+                               s_Output_Folder, planworld::fileSystem());
     setup.pacing.firstDelayMs = m_services.timings.firstStepMs;
     setup.pacing.pauseMs = settings.pauseBetweenFiles ? m_services.timings.betweenFilesMs : 0;
     setup.pacing.filesAtOnce = settings.filesAtOnce;
@@ -118,15 +122,7 @@ void AppDelegate::Close_Window_Convert()
         return;
     const ConversionRun *run = sheet->run();
     const bool cancelled = run->b_Cancel;
-    const int entryCount = run->entryCount();
-    const QList<FailedEntry> failures = rundetails::failures(*run);
-    const QList<RenamedEntry> renamed = rundetails::renamedEntries(*run);
-    const QList<ConvertedWithWarning> warnings = rundetails::warnings(*run);
-    // "Show Details…": each failed or renamed entry, in list order.
-    QList<int> detailed = rundetails::unconverted(*run) + rundetails::renamed(*run);
-    std::sort(detailed.begin(), detailed.end());
-    const QString detailsText = details::text(rundetails::details(*run, detailed));
-    const int converted = run->progress().converted;
+    const RunOutcome outcome = rundetails::outcome(*run, [](const QString &path) { return QFileInfo(path).fileName(); });
     const QString destination = run->destinationFolder();
     // Asked before the sheet goes: its hiding moves the activation about.
     const bool userAway = !mainWindowActive();
@@ -142,14 +138,14 @@ void AppDelegate::Close_Window_Convert()
 
     // A user away from the window learns that the run has ended.
     if (m_services.notifier && userAway) {
-        const RunNotice notice = runnotice::forRun(converted, int(failures.size()));
+        const RunNotice notice =
+            runnotice::forRun(outcome.count(EntryFate::Converted), int(outcome::unconverted(outcome).size()));
         m_services.notifier->notify(notice.summary, notice.body);
     }
-    RunAlert alert = runreport::endOfRun(entryCount, failures, renamed, warnings);
-    alert.details = detailsText;
-    const int pressed = m_services.prompts->alertWithDetails(
-        alert.message, alert.informative, alert.details, alert.buttons,
-        failures.isEmpty() && warnings.isEmpty() ? AlertKind::Information : AlertKind::Warning);
+    const RunAlert alert = runreport::endOfRun(outcome);
+    const bool worry = !outcome::unconverted(outcome).isEmpty() || !outcome::warnings(outcome).isEmpty();
+    const int pressed = m_services.prompts->alertWithDetails(alert.message, alert.informative, alert.details, alert.buttons,
+                                                             worry ? AlertKind::Warning : AlertKind::Information);
     if (alert.openFolderButton >= 0 && pressed == alert.openFolderButton)
         m_services.desktop->openFolder(destination);
     emit conversionFinished();

@@ -54,7 +54,7 @@ void Window_Convert::showProgress()
     if (!p.running.isEmpty()) {
         QStringList names;
         for (int index : p.running)
-            names << QFileInfo(m_run->entry(index).entry.s_File_Path()).fileName();
+            names << QFileInfo(m_run->entry(index).input.s_File_Path()).fileName();
         const QString joined = names.join(QStringLiteral(", "));
         const QString text = tr("Converting %1").arg(joined);
         QLabel *label = m_ui->labelFiles;

@@ -9,15 +9,6 @@
 namespace quavero {
 
 namespace {
-EncoderCommand command(const QString &final, const QString &ffmpegOutput)
-{
-    EncoderCommand c;
-    c.valid = true;
-    c.finalPath = final;
-    c.ffmpegOutputPath = ffmpegOutput;
-    return c;
-}
-
 // Resolves a link folder "/link" to "/music" the way the file system would.
 QString canonical(const QString &path)
 {
@@ -45,7 +36,9 @@ TEST(OutputSafety, OutputOnAnInputIsRefused)
         {"/out/a.mp3", "/out/a.mp3", false},      {"/music/a.ogg", "/work/a001.ogg", false},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(safety::outputReplacesInput(command(c.finalPath, c.ffmpegOutput), inputs, canonical), c.refused)
+        EXPECT_EQ(safety::outputReplacesInput({c.finalPath, c.ffmpegOutput}, safety::canonicalInputs(inputs, canonical),
+                                              canonical),
+                  c.refused)
             << c.finalPath;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The per-file conversion job on its own, as the command-line tool uses it:
 // failures with their reasons in plain words and their details, stop(), the
-// effects settings read when the effects stage starts, and outputs placed in
+// settings it was planned with, whatever changes while it runs, and outputs placed in
 // their planned subfolder under their planned name.
 #include "RunSupport.h"
+
+#include "PlanFor.h"
 
 #include "convert/core/ShellQuote.h"
 #include "convert/engine/ConversionJob.h"
@@ -41,18 +43,15 @@ protected:
         f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
         return path;
     }
-    ConversionRequest request(int format, const QString &input, qint64 duration)
+    // The plan of one entry with the records as they are now.
+    EntryPlan request(int format, const QString &input, qint64 duration, const QString &destination = QString(),
+                      const OutputName &name = {})
     {
-        ConversionRequest r;
-        r.formatIndex = format;
-        r.entry = testentries::entryFor(input, duration);
-        r.destinationFolder = out;
-        r.workFolder = work;
-        r.inputPaths = {input};
-        return r;
+        return testentries::planFor(format, testentries::entryFor(input, duration),
+                                    destination.isEmpty() ? out : destination, work, records, true, name);
     }
     // Runs the job to its end and returns its result.
-    ConversionResult run(ConversionJob &job, const ConversionRequest &r)
+    ConversionResult run(ConversionJob &job, const EntryPlan &r)
     {
         QSignalSpy finished(&job, &ConversionJob::finished);
         job.start(r);
@@ -71,16 +70,16 @@ protected:
 TEST_F(ConversionJobTest, ProgramsThatCannotStartOrCrashAreReported)
 {
     const QString tone = testenv::makeTone(in + "/a.wav", 0.5);
-    ConversionJob missing(in + "/no-ffmpeg", sox, &records);
+    ConversionJob missing(ProgramPaths{in + "/no-ffmpeg", sox});
     const ConversionResult r = run(missing, request(8, tone, 0));
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.reason.startsWith("ffmpeg could not be started")) << r.reason.toStdString();
 
-    ConversionJob crashing(script("crash", "kill -SEGV $$"), sox, &records);
+    ConversionJob crashing(ProgramPaths{script("crash", "kill -SEGV $$"), sox});
     EXPECT_EQ(
         run(crashing, request(8, tone, 0)).reason,
         "ffmpeg crashed (signal 11, SIGSEGV) on this file; the file may be damaged, or try another output format");
-    ConversionJob killed(script("killed", "kill -KILL $$"), sox, &records);
+    ConversionJob killed(ProgramPaths{script("killed", "kill -KILL $$"), sox});
     EXPECT_TRUE(run(killed, request(8, tone, 0)).reason.startsWith("ffmpeg was killed (signal 9, SIGKILL)"));
 }
 
@@ -88,7 +87,7 @@ TEST_F(ConversionJobTest, FailingEffectsStageLeavesNoPartialFinalFile)
 {
     const QString tone = testenv::makeTone(in + "/a.wav", 0.5);
     const QString brokenSox = script("sox", "echo partial > \"$2\"\necho 'sox FAIL effect: broken' >&2\nexit 2");
-    ConversionJob job(ffmpeg, brokenSox, &records);
+    ConversionJob job(ProgramPaths{ffmpeg, brokenSox});
     const ConversionResult r = run(job, request(12, tone, 0));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "sox failed: sox FAIL effect: broken");
@@ -105,7 +104,7 @@ TEST_F(ConversionJobTest, FailedEncodingKeepsAnEarlierFileAtTheFinalPath)
     bad.write("not audio");
     bad.close();
     const QString earlier = testenv::makeTone(out + "/a.wav", 0.2);
-    ConversionJob job(ffmpeg, sox, &records);
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
     const ConversionResult r = run(job, request(12, bad.fileName(), 0));
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.reason.startsWith("not an audio file ffmpeg can read")) << r.reason.toStdString();
@@ -115,20 +114,23 @@ TEST_F(ConversionJobTest, FailedEncodingKeepsAnEarlierFileAtTheFinalPath)
 TEST_F(ConversionJobTest, EmptyResultIsAFailure)
 {
     const QString tone = testenv::makeTone(in + "/a.wav", 0.5);
-    ConversionJob job(script("ffmpeg", "touch \"$(eval echo \\${$#})\""), sox, &records);
+    ConversionJob job(ProgramPaths{script("ffmpeg", "touch \"$(eval echo \\${$#})\""), sox});
     const ConversionResult r = run(job, request(8, tone, 0));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "the converted file is empty");
     EXPECT_FALSE(QFileInfo::exists(out + "/a.mp3"));
 }
 
-TEST_F(ConversionJobTest, EffectsAreReadWhenTheEffectsStageStarts)
+// A run converts with the settings it was planned with: a change made while
+// ffmpeg runs reaches neither stage of the entry.
+TEST_F(ConversionJobTest, SettingsChangedWhileItRunsReachNoStage)
 {
     const QString tone = testenv::makeTone(in + "/a.wav", 2.0);
-    ConversionJob job(ffmpeg, sox, &records);
+    records.m_AF_WAV.setF_Speed(2.0f);
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
     QSignalSpy finished(&job, &ConversionJob::finished);
     job.start(request(12, tone, 2));
-    records.m_AF_WAV.setF_Speed(2.0f); // changed while ffmpeg runs
+    records.m_AF_WAV.setF_Speed(1.0f); // changed while ffmpeg runs
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(finished.at(0).at(0).value<ConversionResult>().ok);
     EXPECT_NEAR(testenv::probeDuration(out + "/a.wav"), 1.0, 0.05);
@@ -137,7 +139,7 @@ TEST_F(ConversionJobTest, EffectsAreReadWhenTheEffectsStageStarts)
 TEST_F(ConversionJobTest, UnknownDurationShowsBusy)
 {
     const QString tone = testenv::makeTone(in + "/a.wav", 5.0);
-    ConversionJob job(ffmpeg, sox, &records);
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
     QSignalSpy readings(&job, &ConversionJob::progressChanged);
     EXPECT_TRUE(run(job, request(8, tone, 0)).ok);
     ASSERT_FALSE(readings.isEmpty());
@@ -149,17 +151,18 @@ TEST_F(ConversionJobTest, StopKillsTheChildAndRemovesPartialOutputs)
 {
     const QString tone = testenv::makeTone(in + "/long.wav", 300);
     for (int format : {8, 12}) { // straight to the final path; through sox
-        ConversionJob job(ffmpeg, sox, &records);
+        ConversionJob job(ProgramPaths{ffmpeg, sox});
         QSignalSpy finished(&job, &ConversionJob::finished);
         QSignalSpy readings(&job, &ConversionJob::progressChanged);
-        job.start(request(format, tone, 300));
+        const EntryPlan plan = request(format, tone, 300);
+        job.start(plan);
         ASSERT_TRUE(readings.wait(20000)) << format;
         job.stop();
         ASSERT_EQ(finished.count(), 1);
         EXPECT_FALSE(finished.at(0).at(0).value<ConversionResult>().ok);
         EXPECT_FALSE(job.isRunning());
-        EXPECT_FALSE(QFileInfo::exists(job.command().finalPath)) << format;
-        EXPECT_FALSE(QFileInfo::exists(job.command().ffmpegOutputPath)) << format;
+        EXPECT_FALSE(QFileInfo::exists(plan.finalPath)) << format;
+        EXPECT_FALSE(QFileInfo::exists(plan.intermediatePath)) << format;
     }
 }
 
@@ -167,7 +170,7 @@ TEST_F(ConversionJobTest, StopDuringTheEffectsStageRemovesBothFiles)
 {
     const QString tone = testenv::makeTone(in + "/long.wav", 300);
     records.m_AF_FLAC.setF_Speed(0.5f);
-    ConversionJob job(ffmpeg, sox, &records);
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
     QSignalSpy effects(&job, &ConversionJob::effectsStarted);
     job.start(request(7, tone, 300));
     ASSERT_TRUE(effects.wait(60000));
@@ -182,9 +185,8 @@ TEST_F(ConversionJobTest, OutputGoesToItsSubfolderUnderItsPlannedName)
 {
     const QString tone = testenv::makeTone(in + "/01 Intro.wav", 0.3);
     for (int format : {8, 12}) { // straight from ffmpeg; through sox
-        ConversionRequest r = request(format, tone, 0);
-        r.output = OutputName{"Album A/CD 1", "01 Intro (2)"};
-        ConversionJob job(ffmpeg, sox, &records);
+        const EntryPlan r = request(format, tone, 0, QString(), OutputName{"Album A/CD 1", "01 Intro (2)"});
+        ConversionJob job(ProgramPaths{ffmpeg, sox});
         const ConversionResult result = run(job, r);
         const QString expected = out + "/Album A/CD 1/01 Intro (2)" + (format == 8 ? ".mp3" : ".wav");
         EXPECT_TRUE(result.ok) << result.reason.toStdString();
@@ -195,9 +197,8 @@ TEST_F(ConversionJobTest, OutputGoesToItsSubfolderUnderItsPlannedName)
     QFile blocker(out + "/Album B");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    ConversionRequest r = request(8, tone, 0);
-    r.output = OutputName{"Album B", ""};
-    ConversionJob job(ffmpeg, sox, &records);
+    const EntryPlan r = request(8, tone, 0, QString(), OutputName{"Album B", ""});
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
     const ConversionResult result = run(job, r);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason,
@@ -212,12 +213,13 @@ TEST_F(ConversionJobTest, RealFailuresAreSaidInPlainWordsAndKeepTheirDetails)
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("These are my notes, not music.\n");
     text.close();
-    ConversionJob job(ffmpeg, sox, &records);
-    ConversionResult r = run(job, request(8, text.fileName(), 0));
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
+    const EntryPlan notes = request(8, text.fileName(), 0);
+    ConversionResult r = run(job, notes);
     EXPECT_EQ(r.reason, "not an audio file ffmpeg can read; check that the file is complete and really holds audio");
     EXPECT_TRUE(r.rawMessage.endsWith("Invalid argument")) << r.rawMessage.toStdString();
     ASSERT_EQ(r.programs.size(), 1);
-    EXPECT_EQ(r.programs.at(0).commandLine, shell::commandLine(ffmpeg, job.command().arguments));
+    EXPECT_EQ(r.programs.at(0).commandLine, shell::commandLine(ffmpeg, notes.stages.at(0).arguments));
     EXPECT_TRUE(r.programs.at(0).commandLine.contains("'" + out + "/notes.mp3'") ||
                 r.programs.at(0).commandLine.contains(out + "/notes.mp3"));
     ASSERT_FALSE(r.programs.at(0).lastLines.isEmpty());
@@ -260,9 +262,8 @@ TEST_F(ConversionJobTest, PermissionsAreSaidForAnOrdinaryUser)
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                         QFileDevice::ExeOther);
 
-    ConversionJob job(program, sox, &records);
-    ConversionRequest r = request(8, tone, 0);
-    r.destinationFolder = readOnly;
+    ConversionJob job(ProgramPaths{program, sox});
+    const EntryPlan r = request(8, tone, 0, readOnly);
     ConversionResult result = run(job, r);
     EXPECT_EQ(result.reason,
               "no permission to write in the destination folder; choose another folder or change its permissions");
@@ -286,9 +287,8 @@ TEST_F(ConversionJobTest, FullDiskIsSaidAndStopsTheRun)
     // Long enough that ffmpeg meets the full disk while it encodes, not only
     // when it closes the file.
     const QString tone = testenv::makeTone(in + "/long.wav", 10.0);
-    ConversionJob job(ffmpeg, sox, &records);
-    ConversionRequest r = request(6, tone, 0); // .CAF: about 90 kB a second, straight from ffmpeg
-    r.destinationFolder = small;
+    ConversionJob job(ProgramPaths{ffmpeg, sox});
+    const EntryPlan r = request(6, tone, 0, small); // .CAF: about 90 kB a second, straight from ffmpeg
     const ConversionResult result = run(job, r);
     QProcess::execute("umount", {small});
     EXPECT_FALSE(result.ok);

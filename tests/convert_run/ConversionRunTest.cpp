@@ -35,16 +35,19 @@ public:
         QList<NodeVideoFile> entries;
         for (int i = 0; i < count; ++i)
             entries << entryFor(QString(QChar('a' + i)), seconds.value(i, 60));
-        return makeRun(runentries::fromList(entries), pacing);
+        return makeRun(runplan::inputsFrom(entries), pacing);
     }
-    ConversionRun &makeRun(const QList<RunEntry> &entries, RunPacing pacing)
+    // The entries planned as a run to .MP3 in /out plans them, nothing there yet.
+    ConversionRun &makeRun(const QList<PlanInput> &entries, RunPacing pacing, bool waitForDurations = false,
+                           std::function<QStringList()> otherInputs = {})
     {
+        PlanWorld world;
+        world.exists = [](const QString &) { return false; };
+        world.canonical = [](const QString &path) { return path; };
         RunSetup setup;
-        setup.entries = entries;
-        setup.formatIndex = 8; // .MP3
-        setup.records = &records;
-        setup.destinationFolder = QStringLiteral("/out");
-        setup.workFolder = QStringLiteral("/work");
+        setup.plan = runplan::make(SettingsSnapshot{}, entries, QStringLiteral("/out"), QStringLiteral("/work"), world);
+        setup.waitForDurations = waitForDurations;
+        setup.otherInputs = std::move(otherInputs);
         setup.pacing = pacing;
         auto clockOwned = std::make_unique<FakeClock>();
         clock = clockOwned.get();
@@ -62,7 +65,6 @@ public:
         return s;
     }
 
-    FormatRecords records = startRecords();
     FakeJobs jobs;
     FakeClock *clock = nullptr;
     std::unique_ptr<ConversionRun> run;
@@ -149,52 +151,54 @@ TEST_F(RunTest, SeveralAtOnceWithThePauseStartTogetherAndWaitAfterEachEnd)
     EXPECT_EQ(jobs.startedNames(), (QStringList{"a", "b", "c"}));
 }
 
-TEST_F(RunTest, EntriesWritingTheSameFileNeverRunTogether)
-{
-    // a.wav and a.flac both give a.mp3: the later waits for the earlier and
-    // replaces its file, as one file after the other would.
-    const QList<NodeVideoFile> entries{entryFor("a", 60), entryFor("a", 60, "flac"), entryFor("b", 60)};
-    makeRun(runentries::fromList(entries), cliPacing(2)).start();
-    ASSERT_EQ(jobs.count(), 2);
-    EXPECT_EQ(jobs.at(0).request.entry.s_File_Extension(), "wav");
-    EXPECT_EQ(jobs.at(1).request.entry.s_File_Name_Without_Extension(), "b");
-    jobs.end(0);
-    ASSERT_EQ(jobs.count(), 3);
-    EXPECT_EQ(jobs.at(2).request.entry.s_File_Extension(), "flac");
-}
-
 TEST_F(RunTest, EachEntryGoesToItsPlannedFolderUnderItsPlannedName)
 {
-    QList<RunEntry> entries = runentries::fromList({entryFor("a", 60), entryFor("a", 60, "flac")});
-    entries[1].output = OutputName{"Disc 2", "a (2)"};
-    makeRun(entries, cliPacing(2)).start();
-    // Planned apart, the two no longer write the same file and run at once.
-    ASSERT_EQ(jobs.count(), 2);
-    EXPECT_EQ(jobs.at(0).request.destinationFolder, "/out");
-    EXPECT_EQ(jobs.at(1).request.destinationFolder, "/out");
-    EXPECT_EQ(jobs.at(1).request.output.subfolder, "Disc 2");
-    EXPECT_EQ(jobs.at(1).request.output.baseName, "a (2)");
+    // a.wav and a.flac both give a.mp3: planned apart, the two no longer
+    // write the same file and run at once.
+    NodeVideoFile inDisc = entryFor("c", 60);
+    inDisc.setS_Relative_Folder("Disc 2");
+    makeRun(runplan::inputsFrom({entryFor("a", 60), entryFor("a", 60, "flac"), inDisc}), cliPacing(3)).start();
+    ASSERT_EQ(jobs.count(), 3);
+    EXPECT_EQ(jobs.at(0).plan.finalPath, "/out/a.mp3");
+    EXPECT_EQ(jobs.at(1).plan.finalPath, "/out/a (2).mp3");
+    EXPECT_TRUE(jobs.at(1).plan.renamed);
+    EXPECT_EQ(jobs.at(2).plan.finalPath, "/out/Disc 2/c.mp3");
     // The input is still the entry's own file.
-    EXPECT_EQ(jobs.at(1).request.entry.s_File_URL(), QUrl::fromLocalFile("/in/a.flac"));
-    EXPECT_EQ(jobs.at(0).request.workFolder, "/work");
-    EXPECT_TRUE(jobs.at(0).request.inputPaths.contains("/in/a.flac"));
+    EXPECT_EQ(jobs.at(1).plan.input.s_File_URL(), QUrl::fromLocalFile("/in/a.flac"));
+    EXPECT_EQ(jobs.at(1).plan.stages.first().arguments.last(), "/out/a (2).mp3");
 }
 
 TEST_F(RunTest, EntriesWithAProblemFailAtOnceAndUnreadyOnesWait)
 {
-    QList<RunEntry> entries = runentries::fromList({entryFor("a", 0), entryFor("b", 0), entryFor("c", 0)});
-    entries[0].ready = false;
+    QList<PlanInput> entries = runplan::inputsFrom({entryFor("a", 0), entryFor("b", 0), entryFor("c", 0)});
     entries[1].problem = "no such file";
-    makeRun(entries, cliPacing(2));
+    makeRun(entries, cliPacing(2), true);
     QList<int> finishedOrder;
     QObject::connect(run.get(), &ConversionRun::entryFinished, [&](int index) { finishedOrder << index; });
     run->start();
     EXPECT_EQ(finishedOrder, QList<int>{1});
     EXPECT_EQ(run->result(1).reason, "no such file");
+    EXPECT_EQ(jobs.count(), 0);
+    run->entryReady(2, "00:00:30.00", 30);
     EXPECT_EQ(jobs.startedNames(), QStringList{"c"});
     run->entryReady(0, "00:01:00.00", 60);
     EXPECT_EQ(jobs.startedNames(), (QStringList{"c", "a"}));
-    EXPECT_EQ(jobs.at(1).request.entry.i_Duration_in_Seconds(), 60);
+    EXPECT_EQ(jobs.at(1).plan.input.i_Duration_in_Seconds(), 60);
+}
+
+// The list as it is at each entry's start: a file added to it while the run
+// goes on is an input too, and no entry writes over it.
+TEST_F(RunTest, AFileAddedDuringTheRunIsNeverWritten)
+{
+    QStringList added;
+    makeRun(runplan::inputsFrom({entryFor("a", 60), entryFor("b", 60)}), cliPacing(1), false, [&added] {
+        return added;
+    }).start();
+    added << "/out/b.mp3";
+    jobs.end(0);
+    EXPECT_EQ(jobs.count(), 1);
+    EXPECT_EQ(run->state(1), S::Failed);
+    EXPECT_EQ(run->result(1).reason, "the output would replace an input file");
 }
 
 // Cancel lets the entries that run complete, starts no more, and the run ends

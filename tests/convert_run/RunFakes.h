@@ -2,6 +2,7 @@
 #pragma once
 // A clock the test moves by hand and jobs the test ends by hand, so that the
 // rules of a conversion run are checked without ffmpeg and without waiting.
+#include "convert/core/RunPlanner.h"
 #include "convert/engine/ConversionRun.h"
 
 #include <QStringList>
@@ -47,7 +48,7 @@ private:
 class FakeJobs {
 public:
     struct Seen {
-        ConversionRequest request;
+        EntryPlan plan;
         bool running = false;
         bool stopped = false;
         RunJob *job = nullptr; // none once the run has deleted it
@@ -81,7 +82,7 @@ public:
     {
         QStringList names;
         for (const auto &seen : m_seen)
-            names << seen->request.entry.s_File_Name_Without_Extension();
+            names << seen->plan.input.s_File_Name_Without_Extension();
         return names;
     }
     int runningCount() const
@@ -96,9 +97,9 @@ private:
     struct Job : RunJob {
         explicit Job(std::shared_ptr<Seen> seen) : m_seen(std::move(seen)) { m_seen->job = this; }
         ~Job() override { m_seen->job = nullptr; }
-        void start(const ConversionRequest &r) override
+        void start(const EntryPlan &plan) override
         {
-            m_seen->request = r;
+            m_seen->plan = plan;
             m_seen->running = true;
         }
         void stop() override
@@ -111,14 +112,11 @@ private:
         void end(bool ok, const QString &reason, bool stopsRun = false)
         {
             m_seen->running = false;
-            const ConversionRequest &r = m_seen->request;
-            const QString base = r.output.baseName.isEmpty() ? r.entry.s_File_Name_Without_Extension() : r.output.baseName;
             ConversionResult result;
             result.ok = ok;
             result.reason = reason;
             result.stopsRun = stopsRun;
-            result.finalPath = encoder::finalPath(encoder::outputFolder(r.destinationFolder, r.output.subfolder), base,
-                                                  QStringLiteral(".mp3"));
+            result.finalPath = m_seen->plan.finalPath;
             finished(result);
         }
         std::shared_ptr<Seen> m_seen;

@@ -8,6 +8,7 @@
 #include "TestApp.h"
 
 #include "convert/core/OutputCheck.h"
+#include "PlanFor.h"
 #include "convert/engine/ConversionJob.h"
 #include "formats/core/Records.h"
 #include "platform/core/BundledPrograms.h"
@@ -83,19 +84,9 @@ TEST(OutputCheck, AShortOutputIsWarnedOfBeyondTwoPercentAndHalfASecond)
 namespace {
 ConversionResult convert(const QString &input, int format, const FormatRecords &records)
 {
-    ConversionJob job(bundled::programPath(QStringLiteral("ffmpeg")), bundled::programPath(QStringLiteral("sox")),
-                      &records);
-    ConversionRequest r;
-    r.formatIndex = format;
-    r.entry = testentries::entryFor(input, 5);
-    r.destinationFolder = testenv::freshFolder(QStringLiteral("damaged-out"));
-    r.workFolder = testenv::freshFolder(QStringLiteral("damaged-work"));
-    r.inputPaths = {input};
-    QSignalSpy finished(&job, &ConversionJob::finished);
-    job.start(r);
-    if (!finished.wait(60000))
-        return timedOut();
-    return finished.at(0).at(0).value<ConversionResult>();
+    return testentries::runPlan(testentries::planFor(format, testentries::entryFor(input, 5),
+                                                     testenv::freshFolder(QStringLiteral("damaged-out")),
+                                                     testenv::freshFolder(QStringLiteral("damaged-work")), records));
 }
 } // namespace
 

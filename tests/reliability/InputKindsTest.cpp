@@ -8,6 +8,7 @@
 #include "ReliabilitySupport.h"
 #include "TestApp.h"
 
+#include "PlanFor.h"
 #include "convert/engine/ConversionJob.h"
 #include "filelist/engine/DurationProbe.h"
 #include "platform/core/BundledPrograms.h"
@@ -67,18 +68,10 @@ TEST(InputKinds, TheProbeAndTheJobLeaveAFifoAlone)
     ASSERT_FALSE(fifo.isEmpty());
     EXPECT_EQ(filelist::probeDurationText(bundled::programPath(QStringLiteral("ffmpeg")), fifo), QString());
 
-    const FormatRecords records = startRecords();
-    ConversionJob job(bundled::programPath(QStringLiteral("ffmpeg")), bundled::programPath(QStringLiteral("sox")),
-                      &records);
-    ConversionRequest request;
-    request.formatIndex = 8;
-    request.entry = testentries::entryFor(fifo);
-    request.destinationFolder = testenv::freshFolder(QStringLiteral("fifo-job-out"));
-    request.workFolder = testenv::freshFolder(QStringLiteral("fifo-job-work"));
-    QSignalSpy finished(&job, &ConversionJob::finished);
-    job.start(request);
-    ASSERT_TRUE(finished.wait(10000));
-    const auto result = finished.at(0).at(0).value<ConversionResult>();
+    const ConversionResult result = testentries::runPlan(
+        testentries::planFor(8, testentries::entryFor(fifo), testenv::freshFolder(QStringLiteral("fifo-job-out")),
+                             testenv::freshFolder(QStringLiteral("fifo-job-work")), startRecords()),
+        10000);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("not a regular file"));
 }

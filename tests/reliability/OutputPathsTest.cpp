@@ -8,6 +8,7 @@
 #include "TestApp.h"
 
 #include "convert/core/EncoderCommand.h"
+#include "PlanFor.h"
 #include "convert/engine/ConversionJob.h"
 #include "platform/core/BundledPrograms.h"
 
@@ -33,27 +34,11 @@ protected:
         work = testenv::freshFolder(QStringLiteral("paths-work"));
         records = startRecords();
     }
-    ConversionRequest request(int format, const QString &input)
+    EntryPlan request(int format, const QString &input)
     {
-        ConversionRequest r;
-        r.formatIndex = format;
-        r.entry = testentries::entryFor(input, 1);
-        r.destinationFolder = out;
-        r.workFolder = work;
-        r.inputPaths = {input};
-        return r;
+        return testentries::planFor(format, testentries::entryFor(input, 1), out, work, records);
     }
-    ConversionResult run(const ConversionRequest &r)
-    {
-        ConversionJob job(ffmpeg, sox, &records);
-        QSignalSpy finished(&job, &ConversionJob::finished);
-        job.start(r);
-        if (!finished.wait(60000))
-            return timedOut();
-        return finished.at(0).at(0).value<ConversionResult>();
-    }
-    QString ffmpeg = bundled::programPath(QStringLiteral("ffmpeg"));
-    QString sox = bundled::programPath(QStringLiteral("sox"));
+    ConversionResult run(const EntryPlan &plan) { return testentries::runPlan(plan); }
     QString in, out, work;
     FormatRecords records;
 };
@@ -153,16 +138,24 @@ TEST_F(OutputPaths, EntriesConvertingAtOnceNeverShareAnIntermediateFile)
                              testenv::makeTone(in + QLatin1Char('/') + longBase + QStringLiteral("2.au"), 1.0)};
     for (const QString &input : inputs)
         ASSERT_FALSE(input.isEmpty());
+    // Each in a subfolder of its own, so that no output name is numbered.
+    QList<PlanInput> entries;
+    for (const QString &input : inputs) {
+        NodeVideoFile entry = testentries::entryFor(input, 1);
+        entry.setS_Relative_Folder(QString::number(entries.size()));
+        entries.append({entry, QString()});
+    }
+    SettingsSnapshot settings;
+    settings.formatIndex = 12;
+    const RunPlan plan = runplan::make(settings, entries, out, work, planworld::fileSystem());
     std::vector<std::unique_ptr<ConversionJob>> jobs;
     QList<QSignalSpy *> spies;
     QStringList intermediates;
-    for (const QString &input : inputs) {
-        jobs.push_back(std::make_unique<ConversionJob>(ffmpeg, sox, &records));
+    for (const EntryPlan &entry : plan.entries) {
+        jobs.push_back(std::make_unique<ConversionJob>(testentries::bundledPrograms()));
         spies << new QSignalSpy(jobs.back().get(), &ConversionJob::finished);
-        ConversionRequest r = request(12, input);
-        r.destinationFolder = testenv::freshFolder(QStringLiteral("paths-out-%1").arg(jobs.size()));
-        jobs.back()->start(r);
-        intermediates << jobs.back()->command().ffmpegOutputPath;
+        jobs.back()->start(entry);
+        intermediates << entry.intermediatePath;
     }
     QStringList unique = intermediates;
     unique.removeDuplicates();

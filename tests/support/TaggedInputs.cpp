@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TaggedInputs.h"
 
+#include "PlanFor.h"
+
 #include "EntryFromPath.h"
 #include "TestApp.h"
 #include "platform/core/BundledPrograms.h"
@@ -192,18 +194,11 @@ QString mp3WithBadPictures()
 ConversionResult convert(const QString &input, int formatIndex, const FormatRecords &records,
                          const QString &destination, bool copyTags)
 {
-    ConversionJob job(bundled::programPath("ffmpeg"), bundled::programPath("sox"), &records);
-    QSignalSpy finished(&job, &ConversionJob::finished);
-    ConversionRequest r;
-    r.formatIndex = formatIndex;
-    r.entry = testentries::entryFor(input, 1);
-    r.destinationFolder = destination;
-    r.workFolder = destination + QStringLiteral("/.work");
-    r.inputPaths = {input};
-    r.copyTags = copyTags;
-    job.start(r);
-    EXPECT_TRUE(finished.wait(60000)) << input.toStdString() << " to format " << formatIndex;
-    return finished.isEmpty() ? ConversionResult{} : finished.at(0).at(0).value<ConversionResult>();
+    const ConversionResult result =
+        testentries::runPlan(testentries::planFor(formatIndex, testentries::entryFor(input, 1), destination,
+                                                  destination + QStringLiteral("/.work"), records, copyTags));
+    EXPECT_NE(result.reason, QStringLiteral("timed out")) << input.toStdString() << " to format " << formatIndex;
+    return result;
 }
 
 QMap<QString, QStringList> fieldsOf(const QString &path)

@@ -2,6 +2,7 @@
 #pragma once
 // Reads ffmpeg's progress lines ("size= 512kB time=00:01:30.50 bitrate=...")
 // from its error output and turns them into the per-file percentage. Pure.
+#include <QMetaType>
 #include <QString>
 #include <optional>
 
@@ -34,3 +35,5 @@ std::optional<ProgressReading> readChunk(const QByteArray &chunk, quint64 durati
 } // namespace progress
 
 } // namespace quavero
+
+Q_DECLARE_METATYPE(quavero::ProgressReading)

@@ -66,6 +66,14 @@ RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QLis
     }
     return alert;
 }
+
+RunAlert endOfRun(const RunOutcome &run)
+{
+    RunAlert alert =
+        endOfRun(int(run.entries.size()), outcome::unconverted(run), outcome::renamed(run), outcome::warnings(run));
+    alert.details = details::text(outcome::details(run, true, true));
+    return alert;
+}
 } // namespace runreport
 
 } // namespace quavero

@@ -6,25 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "convert/core/RunOutcome.h"
+
 namespace quavero {
-
-struct FailedEntry {
-    QString fileName; // the input file's name, "a b.wav"
-    QString reason;   // short reason, "ffmpeg failed: ..."
-};
-
-// An entry converted under a numbered name because another entry of the run
-// has the same output name.
-struct RenamedEntry {
-    QString fileName; // the input file's name, "a.flac"
-    QString savedAs;  // the output's name, "a (2).mp3"
-};
-
-// An entry converted all the same, with something the user should know.
-struct ConvertedWithWarning {
-    QString fileName; // "a b.mp3"
-    QString warning;  // "tags not copied: ..."
-};
 
 struct RunAlert {
     QString message;
@@ -35,10 +19,13 @@ struct RunAlert {
 };
 
 namespace runreport {
-// The details are the caller's (details::text), filled in afterwards.
 // The converted entries with warnings are listed last ("a.mp3: converted; tags not copied: ...").
+// The details are the caller's (details::text), filled in afterwards.
 RunAlert endOfRun(int entryCount, const QList<FailedEntry> &failures, const QList<RenamedEntry> &renamed = {},
                   const QList<ConvertedWithWarning> &warnings = {});
+// The alert for a run's outcome, with its details: each entry not converted
+// and each renamed one.
+RunAlert endOfRun(const RunOutcome &run);
 } // namespace runreport
 
 } // namespace quavero

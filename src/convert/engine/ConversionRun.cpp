@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/engine/ConversionRun.h"
 
-#include "convert/core/EncoderCommand.h"
-#include "convert/core/TimeLeft.h"
+#include "convert/core/OutputSafety.h"
 #include "platform/core/FileSystem.h"
-
-#include <QSet>
-#include <cmath>
 
 namespace quavero {
 
@@ -15,21 +11,9 @@ ConversionRun::ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr
       m_clock(clock ? std::move(clock) : std::make_unique<QtRunClock>())
 {
     m_setup.pacing.filesAtOnce = qMax(1, m_setup.pacing.filesAtOnce);
-    m_items.resize(size_t(m_setup.entries.size()));
-    for (int i = 0; i < m_setup.entries.size(); ++i) {
-        Item &item = m_items[size_t(i)];
-        item.entry = m_setup.entries.at(i);
-        if (m_setup.records) {
-            const EncoderCommand command = encoder::build(m_setup.formatIndex, item.entry.entry, m_setup.destinationFolder,
-                                                          m_setup.workFolder, *m_setup.records, item.entry.output);
-            if (command.valid) {
-                item.writes = QStringList{command.finalPath, command.ffmpegOutputPath};
-                item.writes.removeDuplicates();
-            }
-        }
-        m_entryInputs << item.entry.entry.s_File_Path();
-    }
-    m_setup.entries.clear(); // the items hold them now
+    m_items.resize(size_t(m_setup.plan.entries.size()));
+    for (int i = 0; i < entryCount(); ++i)
+        m_items[size_t(i)].ready = !m_setup.waitForDurations || entry(i).action != PlanAction::Convert;
 }
 
 // Jobs still running here (an error path, or the end of the process) are
@@ -38,14 +22,17 @@ ConversionRun::~ConversionRun() = default;
 
 bool ConversionRun::stopPending() const { return m_stopPending && m_stopPending(); }
 
+qint64 ConversionRun::seconds(int index) const { return qMax<qint64>(0, entry(index).input.i_Duration_in_Seconds()); }
+
 void ConversionRun::start()
 {
     if (m_started)
         return;
     m_started = true;
+    m_inStart = true;
     for (int i = 0; i < entryCount(); ++i)
-        if (!m_items[size_t(i)].entry.problem.isEmpty())
-            failEntry(i, m_items[size_t(i)].entry.problem);
+        if (entry(i).action == PlanAction::Fail)
+            failEntry(i, entry(i).problem);
     if (!b_Cancel) {
         if (m_setup.pacing.firstDelayMs > 0)
             m_clock->startTimer(m_setup.pacing.firstDelayMs, [this] { TimerConvertNextRoutine(); });
@@ -53,7 +40,11 @@ void ConversionRun::start()
             TimerConvertNextRoutine();
     }
     emit progressChanged();
-    finishIfDone();
+    m_inStart = false;
+    // A run with nothing to start ends from the event loop, never inside
+    // start(): its window is not even shown yet.
+    QMetaObject::invokeMethod(
+        this, [this] { finishIfDone(); }, Qt::QueuedConnection);
 }
 
 void ConversionRun::TimerConvertNextRoutine()
@@ -68,8 +59,7 @@ void ConversionRun::TimerConvertNextRoutine()
     finishIfDone();
 }
 
-// Starts, in list order, every waiting entry that is ready and writes no path
-// that a running entry, or a waiting entry before it, writes too.
+// Starts, in list order, every waiting entry that is ready, while there is room.
 void ConversionRun::startReadyEntries()
 {
     if (b_Cancel || m_fullDisk || m_finished || stopPending())
@@ -79,34 +69,30 @@ void ConversionRun::startReadyEntries()
     while (m_firstOpen < entryCount() && m_items[size_t(m_firstOpen)].state != EntryState::Waiting &&
            m_items[size_t(m_firstOpen)].state != EntryState::Running)
         ++m_firstOpen;
-    QSet<QString> taken;
-    for (int index : std::as_const(m_runningOrder))
-        for (const QString &path : std::as_const(m_items[size_t(index)].writes))
-            taken.insert(path);
     for (int i = m_firstOpen; i < entryCount() && m_running < m_setup.pacing.filesAtOnce && !b_Cancel; ++i) {
-        Item &item = m_items[size_t(i)];
-        if (item.state != EntryState::Waiting)
-            continue;
-        bool clash = false;
-        for (const QString &path : std::as_const(item.writes))
-            clash = clash || taken.contains(path);
-        if (item.entry.ready && !clash)
+        const Item &item = m_items[size_t(i)];
+        if (item.state == EntryState::Waiting && item.ready)
             startEntry(i);
-        for (const QString &path : std::as_const(item.writes))
-            taken.insert(path);
     }
 }
 
-QStringList ConversionRun::inputPaths() const
+// Files added to the list while the run goes on are inputs too: no output of
+// the run may replace one of them.
+bool ConversionRun::writesAnotherInput(int index) const
 {
-    QStringList paths = m_entryInputs;
-    if (m_setup.otherInputs)
-        paths += m_setup.otherInputs();
-    return paths;
+    if (!m_setup.otherInputs)
+        return false;
+    const auto canonical = [](const QString &path) { return fs::canonicalPath(path); };
+    return safety::outputReplacesInput(entry(index).writes(), safety::canonicalInputs(m_setup.otherInputs(), canonical),
+                                       canonical);
 }
 
 void ConversionRun::startEntry(int index)
 {
+    if (writesAnotherInput(index)) {
+        failEntry(index, safety::replacesInputReason());
+        return;
+    }
     Item &item = m_items[size_t(index)];
     const int before = m_running;
     item.state = EntryState::Running;
@@ -122,16 +108,7 @@ void ConversionRun::startEntry(int index)
         emit progressChanged();
     };
     item.job->finished = [this, index](const ConversionResult &result) { onJobFinished(index, result); };
-
-    ConversionRequest request;
-    request.formatIndex = m_setup.formatIndex;
-    request.entry = item.entry.entry;
-    request.destinationFolder = m_setup.destinationFolder;
-    request.output = item.entry.output;
-    request.workFolder = m_setup.workFolder;
-    request.inputPaths = inputPaths();
-    request.copyTags = m_setup.copyTags;
-    item.job->start(request);
+    item.job->start(entry(index));
     emit entryStarted(index);
     emit progressChanged();
 }
@@ -146,7 +123,7 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
     m_runningOrder.removeAll(index);
     noteRunningChanged(before);
     item.result = result;
-    removeIntermediate(item, result);
+    removeIntermediate(index, result);
     retire(std::move(item.job));
 
     if (m_stopped || stopPending()) {
@@ -177,14 +154,11 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
 }
 
 // When the setup asks for it, a converted entry's intermediate file goes at
-// once; only a converted entry's, whose job checked that it is no input file.
-void ConversionRun::removeIntermediate(const Item &item, const ConversionResult &result)
+// once; the plan made sure it is no input file.
+void ConversionRun::removeIntermediate(int index, const ConversionResult &result)
 {
-    if (!m_setup.removeIntermediates)
-        return;
-    const QString path = item.job ? item.job->intermediatePath() : QString();
-    if (result.ok && !path.isEmpty() && path != result.finalPath &&
-        path.startsWith(m_setup.workFolder + QLatin1Char('/')) && fs::exists(path))
+    const QString path = entry(index).intermediatePath;
+    if (m_setup.removeIntermediates && result.ok && !path.isEmpty() && path != result.finalPath && fs::exists(path))
         fs::remove(path);
 }
 
@@ -229,10 +203,10 @@ void ConversionRun::entryReady(int index, const QString &durationText, qint64 se
 {
     if (index < 0 || index >= entryCount())
         return;
-    Item &item = m_items[size_t(index)];
-    item.entry.entry.setS_Duration(durationText);
-    item.entry.entry.setI_Duration_in_Seconds(seconds);
-    item.entry.ready = true;
+    NodeVideoFile &input = m_setup.plan.entries[index].input;
+    input.setS_Duration(durationText);
+    input.setI_Duration_in_Seconds(seconds);
+    m_items[size_t(index)].ready = true;
     if (m_firstStepDone && !m_clock->timerActive())
         startReadyEntries();
     emit progressChanged();
@@ -277,7 +251,7 @@ void ConversionRun::markWaitingNotConverted()
 
 void ConversionRun::finishIfDone()
 {
-    if (!m_started || m_finished || m_running > 0)
+    if (!m_started || m_inStart || m_finished || m_running > 0)
         return;
     for (int i = m_firstOpen; i < entryCount(); ++i)
         if (m_items[size_t(i)].state == EntryState::Waiting)
@@ -314,65 +288,18 @@ QList<int> ConversionRun::failedEntries() const
 
 RunProgress ConversionRun::progress() const
 {
-    RunProgress p;
-    p.total = entryCount();
-    p.running = m_runningOrder;
-    bool everyDurationKnown = true;
-    double filesDone = 0;
-    int waiting = 0;
-    int withPercent = 0;
-    int percentSum = 0;
-    int busy = 0;
-    for (const Item &item : m_items) {
-        const double seconds = double(item.seconds());
-        if (item.entry.problem.isEmpty()) {
-            p.audioSecondsTotal += seconds;
-            everyDurationKnown = everyDurationKnown && seconds > 0;
-        }
-        switch (item.state) {
-        case EntryState::Converted:
-            ++p.converted;
-            p.audioSecondsDone += seconds;
-            filesDone += 1;
-            break;
-        case EntryState::Failed:
-            ++p.failed;
-            p.audioSecondsDone += seconds;
-            filesDone += 1;
-            break;
-        case EntryState::Running:
-            if (item.hasReading && item.reading.busy) {
-                ++busy;
-            } else {
-                // An entry that has not reported yet is at 0 %.
-                const int percent = item.hasReading ? qBound(0, item.reading.percent, 100) : 0;
-                ++withPercent;
-                percentSum += percent;
-                p.audioSecondsDone += seconds * percent / 100.0;
-                filesDone += percent / 100.0;
-            }
-            break;
-        case EntryState::Waiting:
-            ++waiting;
-            break;
-        case EntryState::NotConverted:
-            break;
-        }
+    ProgressTally tally;
+    for (int i = 0; i < entryCount(); ++i) {
+        const Item &item = m_items[size_t(i)];
+        tally.add(item.state, double(seconds(i)), entry(i).action != PlanAction::Fail,
+                  item.hasReading ? &item.reading : nullptr);
     }
-    p.done = p.converted + p.failed;
-    p.meanPercent = withPercent > 0 ? int(std::lround(double(percentSum) / withPercent)) : 0;
-    p.busy = !p.running.isEmpty() && busy == p.running.size();
-    if (isActive() && !b_Cancel) {
-        timeleft::Measure measure;
-        measure.workedMs = workedMs();
-        measure.fractionDone =
-            timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, everyDurationKnown, filesDone, p.total);
-        const int atOnce = m_setup.pacing.filesAtOnce;
-        measure.pausesLeftMs = qint64((waiting + atOnce - 1) / atOnce) * m_setup.pacing.pauseMs;
-        if (const auto seconds = timeleft::estimate(measure))
-            p.secondsLeft = *seconds;
-    }
-    return p;
+    RunTiming timing;
+    timing.estimating = isActive() && !b_Cancel;
+    timing.workedMs = workedMs();
+    timing.filesAtOnce = m_setup.pacing.filesAtOnce;
+    timing.pauseMs = m_setup.pacing.pauseMs;
+    return tally.result(m_runningOrder, timing);
 }
 
 } // namespace quavero

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One conversion run, for the run window and for quavero-cli alike: the
-// entries as they were when the run began, the folders, the records, the
-// order and pacing of the entries, Cancel and stop, the results and the
-// progress with an estimate of the time left.
+// One conversion run, for the run window and for quavero-cli alike: it
+// carries out a run plan entry by entry, with the order and pacing of the
+// entries, Cancel and stop, the results and the progress with an estimate of
+// the time left. What each entry does was decided by the plan.
 //
 // Order and pacing. The first step comes firstDelayMs after start() (at once
 // when 0). Each step starts, in list order, as many waiting entries as there
 // are free places (filesAtOnce). When an entry ends and entries are left, the
 // next step comes pauseMs after that end (at once when 0; a pending step is
-// then put off, never doubled). Entries that would write the same file never
-// run at once: they run in list order, so the later one replaces the earlier
-// exactly as one file after the other would. An entry that is not ready (its
-// duration not yet probed) is passed over until entryReady().
+// then put off, never doubled). The plan gives every entry paths of its own,
+// so entries run at once never write the same file. An entry that is not
+// ready (its duration not yet probed) is passed over until entryReady().
 //
 // Two endings before the last entry:
 //  - cancel(): the running entries complete (their files stay), no further
@@ -22,7 +21,8 @@
 //  - an entry that fails on a full disk: no further entry starts (each would
 //    fail the same way), the waiting ones are not converted, the running ones
 //    end on their own.
-// finished() is emitted once, when no entry runs any more and none will start.
+// finished() is emitted once, when no entry runs any more and none will start,
+// always from the event loop (never from inside start()).
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -31,12 +31,11 @@
 #include <memory>
 #include <vector>
 
-#include "convert/core/ProgressParser.h"
-#include "convert/core/RunEntry.h"
+#include "convert/core/EntryPlan.h"
+#include "convert/core/RunProgress.h"
 #include "convert/engine/ConversionJob.h"
 #include "convert/engine/RunClock.h"
 #include "convert/engine/RunJob.h"
-#include "formats/core/Records.h"
 
 namespace quavero {
 
@@ -47,35 +46,16 @@ struct RunPacing {
 };
 
 struct RunSetup {
-    QList<RunEntry> entries;
-    qint64 formatIndex = 0;
-    const FormatRecords *records = nullptr; // must outlive the run
-    QString destinationFolder;              // the folder chosen for the run
-    QString workFolder;                     // where intermediate files for sox go
+    RunPlan plan;
     // Removes each converted entry's intermediate file at once (a private
     // temporary folder); otherwise they stay until the work folder is emptied.
     bool removeIntermediates = false;
-    bool copyTags = true; // the input's tags and pictures go into each output
+    // Each entry waits for entryReady() (its duration) before it starts.
+    bool waitForDurations = false;
     RunPacing pacing;
     // Input files that are not entries of the run but must never be written
     // either (the list as it is now, asked at each entry's start).
     std::function<QStringList()> otherInputs;
-};
-
-enum class EntryState { Waiting, Running, Converted, Failed, NotConverted };
-
-// What the run window and the command line show.
-struct RunProgress {
-    int total = 0;
-    int done = 0; // converted or failed
-    int converted = 0;
-    int failed = 0;
-    double audioSecondsDone = 0;
-    double audioSecondsTotal = 0;
-    QList<int> running;      // the running entries, in the order they started
-    int meanPercent = 0;     // of the running entries that can tell a percentage
-    bool busy = false;       // files run but none can tell its percentage
-    qint64 secondsLeft = -1; // -1 until it can be estimated
 };
 
 class ConversionRun : public QObject {
@@ -85,8 +65,8 @@ public:
     ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr<RunClock> clock = {}, QObject *parent = nullptr);
     ~ConversionRun() override;
 
-    // Begins the run: the first step after the first delay. Entries with a
-    // problem fail at once, in list order.
+    // Begins the run: the first step after the first delay. Entries the plan
+    // could not convert fail at once, in list order.
     void start();
     // The per-file step: starts the waiting entries there is room for.
     void TimerConvertNextRoutine();
@@ -105,7 +85,6 @@ public:
     // True when an entry found the disk full: no further entry started, the
     // waiting ones are not converted (their result says why).
     bool stoppedByFullDisk() const { return m_fullDisk; }
-    bool isStarted() const { return m_started; }
     bool isFinished() const { return m_finished; }
     // True from start() until finished().
     bool isActive() const { return m_started && !m_finished; }
@@ -114,16 +93,14 @@ public:
     bool isConvertingEntry() const { return m_running > 0; }
 
     const RunPacing &pacing() const { return m_setup.pacing; }
-    QString destinationFolder() const { return m_setup.destinationFolder; }
-    QString workFolder() const { return m_setup.workFolder; }
-    qint64 formatIndex() const { return m_setup.formatIndex; }
+    const RunPlan &plan() const { return m_setup.plan; }
+    QString destinationFolder() const { return m_setup.plan.destinationFolder; }
     int entryCount() const { return int(m_items.size()); }
-    const RunEntry &entry(int index) const { return m_items[size_t(index)].entry; }
+    const EntryPlan &entry(int index) const { return m_setup.plan.entries[index]; }
     EntryState state(int index) const { return m_items[size_t(index)].state; }
     // The result of an entry that has ended (a failure's reason, the output).
     const ConversionResult &result(int index) const { return m_items[size_t(index)].result; }
     // The newest reading of a running entry, if it gave one.
-    bool hasReading(int index) const { return m_items[size_t(index)].hasReading; }
     ProgressReading reading(int index) const { return m_items[size_t(index)].reading; }
     // The failed entries, in list order.
     QList<int> failedEntries() const;
@@ -133,7 +110,7 @@ signals:
     void entryStarted(int index);
     void entryProgressed(int index);
     // A started entry has ended (converted, failed or stopped), or an entry
-    // with a problem failed.
+    // the plan could not convert failed.
     void entryFinished(int index);
     // Anything the progress shows has changed.
     void progressChanged();
@@ -141,41 +118,40 @@ signals:
 
 private:
     struct Item {
-        RunEntry entry;
-        QStringList writes; // the paths its conversion writes
         EntryState state = EntryState::Waiting;
+        bool ready = true;
         std::unique_ptr<RunJob> job;
         ProgressReading reading;
         bool hasReading = false;
         ConversionResult result;
-        qint64 seconds() const { return qMax<qint64>(0, entry.entry.i_Duration_in_Seconds()); }
     };
 
     bool stopPending() const;
+    qint64 seconds(int index) const;
     void startReadyEntries();
     void startEntry(int index);
+    bool writesAnotherInput(int index) const;
     void onJobFinished(int index, const ConversionResult &result);
     void failEntry(int index, const QString &reason);
     void stopForFullDisk();
-    void removeIntermediate(const Item &item, const ConversionResult &result);
+    void removeIntermediate(int index, const ConversionResult &result);
     void retire(std::unique_ptr<RunJob> job);
     void markWaitingNotConverted();
     void finishIfDone();
     void noteRunningChanged(int before);
     qint64 workedMs() const;
-    QStringList inputPaths() const;
 
     RunSetup m_setup;
     RunJobFactory m_jobs;
     std::unique_ptr<RunClock> m_clock;
     std::function<bool()> m_stopPending;
     std::vector<Item> m_items;
-    QStringList m_entryInputs;
     std::vector<std::unique_ptr<RunJob>> m_retired;
     QList<int> m_runningOrder;
     int m_running = 0;
     int m_firstOpen = 0; // the first entry that is waiting or running
     bool m_started = false;
+    bool m_inStart = false;
     bool m_firstStepDone = false;
     bool m_stopped = false;
     bool m_fullDisk = false;

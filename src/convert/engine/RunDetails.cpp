@@ -3,77 +3,54 @@
 
 #include "convert/engine/ConversionRun.h"
 
-#include <QFileInfo>
-
 namespace quavero {
 
 namespace rundetails {
 namespace {
-QString fileName(const QString &path) { return QFileInfo(path).fileName(); }
+EntryFate fateOf(EntryState state)
+{
+    switch (state) {
+    case EntryState::Converted:
+        return EntryFate::Converted;
+    case EntryState::Failed:
+        return EntryFate::Failed;
+    default:
+        return EntryFate::NotConverted;
+    }
+}
 } // namespace
 
-QList<int> unconverted(const ConversionRun &run)
+RunOutcome outcome(const ConversionRun &run, const std::function<QString(const QString &)> &shown, int stopSignal)
 {
-    QList<int> indexes;
+    RunOutcome o;
+    o.diskFull = run.stoppedByFullDisk();
+    o.stopSignal = stopSignal;
+    o.entries.reserve(run.entryCount());
     for (int i = 0; i < run.entryCount(); ++i) {
-        const EntryState state = run.state(i);
-        if (state == EntryState::Failed || (state == EntryState::NotConverted && run.stoppedByFullDisk()))
-            indexes << i;
-    }
-    return indexes;
-}
-
-QList<int> renamed(const ConversionRun &run)
-{
-    QList<int> indexes;
-    for (int i = 0; i < run.entryCount(); ++i)
-        if (run.state(i) == EntryState::Converted && run.entry(i).renamed)
-            indexes << i;
-    return indexes;
-}
-
-QList<FailedEntry> failures(const ConversionRun &run)
-{
-    QList<FailedEntry> entries;
-    for (int i : unconverted(run))
-        entries.append({fileName(run.entry(i).entry.s_File_Path()), run.result(i).reason});
-    return entries;
-}
-
-QList<RenamedEntry> renamedEntries(const ConversionRun &run)
-{
-    QList<RenamedEntry> entries;
-    for (int i : renamed(run))
-        entries.append({fileName(run.entry(i).entry.s_File_Path()), fileName(run.result(i).finalPath)});
-    return entries;
-}
-
-QList<ConvertedWithWarning> warnings(const ConversionRun &run)
-{
-    QList<ConvertedWithWarning> entries;
-    for (int i = 0; i < run.entryCount(); ++i)
-        if (run.state(i) == EntryState::Converted)
-            for (const QString &warning : run.result(i).warnings)
-                entries.append({fileName(run.entry(i).entry.s_File_Path()), warning});
-    return entries;
-}
-
-QList<EntryDetails> details(const ConversionRun &run, const QList<int> &indexes)
-{
-    QList<EntryDetails> entries;
-    for (int i : indexes) {
+        const EntryPlan &plan = run.entry(i);
         const ConversionResult &result = run.result(i);
-        EntryDetails d;
-        d.inputPath = run.entry(i).entry.s_File_Path();
-        if (!result.ok)
-            d.reason = result.reason;
-        else if (run.entry(i).renamed)
-            d.savedAs = result.finalPath;
-        d.rawMessage = result.rawMessage;
-        d.programs = result.programs;
-        entries.append(d);
+        EntryOutcome e;
+        e.fate = fateOf(run.state(i));
+        e.name = shown(plan.input.s_File_Path());
+        e.reason = result.reason;
+        e.leftByFullDisk = e.fate == EntryFate::NotConverted && o.diskFull && !result.reason.isEmpty();
+        e.renamed = e.fate == EntryFate::Converted && plan.renamed;
+        if (e.fate == EntryFate::Converted) {
+            e.savedAs = shown(result.finalPath);
+            e.warnings = result.warnings;
+        }
+        if (e.fate != EntryFate::Converted || e.renamed) {
+            e.details.inputPath = plan.input.s_File_Path();
+            if (!result.ok)
+                e.details.reason = result.reason;
+            else
+                e.details.savedAs = result.finalPath;
+            e.details.rawMessage = result.rawMessage;
+            e.details.programs = result.programs;
+        }
+        o.entries.append(e);
     }
-    return entries;
+    return o;
 }
 } // namespace rundetails
 

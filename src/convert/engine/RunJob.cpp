@@ -6,8 +6,7 @@ namespace quavero {
 namespace {
 class ConversionRunJob : public RunJob {
 public:
-    ConversionRunJob(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records)
-        : m_job(new ConversionJob(ffmpegPath, soxPath, records))
+    explicit ConversionRunJob(const ProgramPaths &programs) : m_job(new ConversionJob(programs))
     {
         QObject::connect(m_job.get(), &ConversionJob::progressChanged, m_job.get(), [this](ProgressReading reading) {
             if (progressed)
@@ -20,12 +19,8 @@ public:
     }
     // A job still running is killed by the ConversionJob's destructor.
     ~ConversionRunJob() override { QObject::disconnect(m_job.get(), nullptr, m_job.get(), nullptr); }
-    void start(const ConversionRequest &request) override { m_job->start(request); }
+    void start(const EntryPlan &plan) override { m_job->start(plan); }
     void stop() override { m_job->stop(); }
-    QString intermediatePath() const override
-    {
-        return m_job->command().effects ? m_job->command().ffmpegOutputPath : QString();
-    }
 
 private:
     std::unique_ptr<ConversionJob> m_job;
@@ -33,11 +28,9 @@ private:
 } // namespace
 
 namespace runjobs {
-RunJobFactory conversionJobs(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records)
+RunJobFactory conversionJobs(const ProgramPaths &programs)
 {
-    return [ffmpegPath, soxPath, records]() -> std::unique_ptr<RunJob> {
-        return std::make_unique<ConversionRunJob>(ffmpegPath, soxPath, records);
-    };
+    return [programs]() -> std::unique_ptr<RunJob> { return std::make_unique<ConversionRunJob>(programs); };
 }
 } // namespace runjobs
 

@@ -12,14 +12,13 @@ namespace quavero {
 class RunJob {
 public:
     virtual ~RunJob() = default;
-    // Starts the entry; finished follows exactly once, from the event loop.
-    // The run never deletes a job from inside its own callbacks.
-    virtual void start(const ConversionRequest &request) = 0;
+    // Starts carrying out the entry's plan; finished follows exactly once,
+    // from the event loop. The run never deletes a job from inside its own
+    // callbacks.
+    virtual void start(const EntryPlan &plan) = 0;
     // Kills the entry's ffmpeg or sox, removes its partial files and reports
     // finished (not ok) before it returns.
     virtual void stop() = 0;
-    // The file ffmpeg wrote for sox to read, when the entry has one.
-    virtual QString intermediatePath() const { return QString(); }
 
     std::function<void(const ProgressReading &)> progressed;
     std::function<void(const ConversionResult &)> finished;
@@ -28,8 +27,8 @@ public:
 using RunJobFactory = std::function<std::unique_ptr<RunJob>()>;
 
 namespace runjobs {
-// Jobs that convert with ffmpeg and sox at these paths; records must outlive them.
-RunJobFactory conversionJobs(const QString &ffmpegPath, const QString &soxPath, const FormatRecords *records);
+// Jobs that convert with ffmpeg and sox at these paths.
+RunJobFactory conversionJobs(const ProgramPaths &programs);
 } // namespace runjobs
 
 } // namespace quavero

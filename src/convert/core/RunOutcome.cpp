@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "convert/core/RunOutcome.h"
+
+namespace quavero {
+
+int RunOutcome::count(EntryFate fate) const
+{
+    int n = 0;
+    for (const EntryOutcome &entry : entries)
+        n += entry.fate == fate ? 1 : 0;
+    return n;
+}
+
+namespace outcome {
+namespace {
+bool isLeft(const EntryOutcome &entry) { return entry.fate == EntryFate::NotConverted && entry.leftByFullDisk; }
+} // namespace
+
+QList<FailedEntry> unconverted(const RunOutcome &run)
+{
+    QList<FailedEntry> list;
+    for (const EntryOutcome &entry : run.entries)
+        if (entry.fate == EntryFate::Failed || isLeft(entry))
+            list.append({entry.name, entry.reason});
+    return list;
+}
+
+QList<FailedEntry> failed(const RunOutcome &run)
+{
+    QList<FailedEntry> list;
+    for (const EntryOutcome &entry : run.entries)
+        if (entry.fate == EntryFate::Failed)
+            list.append({entry.name, entry.reason});
+    return list;
+}
+
+QStringList leftByFullDisk(const RunOutcome &run)
+{
+    QStringList names;
+    for (const EntryOutcome &entry : run.entries)
+        if (isLeft(entry))
+            names << entry.name;
+    return names;
+}
+
+QList<RenamedEntry> renamed(const RunOutcome &run)
+{
+    QList<RenamedEntry> list;
+    for (const EntryOutcome &entry : run.entries)
+        if (entry.fate == EntryFate::Converted && entry.renamed)
+            list.append({entry.name, entry.savedAs});
+    return list;
+}
+
+QList<ConvertedWithWarning> warnings(const RunOutcome &run)
+{
+    QList<ConvertedWithWarning> list;
+    for (const EntryOutcome &entry : run.entries)
+        if (entry.fate == EntryFate::Converted)
+            for (const QString &warning : entry.warnings)
+                list.append({entry.name, warning});
+    return list;
+}
+
+QList<EntryDetails> details(const RunOutcome &run, bool withLeft, bool withRenamed)
+{
+    QList<EntryDetails> list;
+    for (const EntryOutcome &entry : run.entries) {
+        const bool wanted = entry.fate == EntryFate::Failed || (withLeft && isLeft(entry)) ||
+                            (withRenamed && entry.fate == EntryFate::Converted && entry.renamed);
+        if (wanted)
+            list.append(entry.details);
+    }
+    return list;
+}
+} // namespace outcome
+
+} // namespace quavero

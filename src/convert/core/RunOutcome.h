@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What became of every entry of a run, for both front ends: the window's
+// end-of-run alert and quavero-cli's summary are two renderings of it. Pure.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "convert/core/EntryDetails.h"
+
+namespace quavero {
+
+enum class EntryFate {
+    Converted,
+    Failed,
+    NotConverted, // stopped, cancelled, or left waiting when the disk was full
+};
+
+struct EntryOutcome {
+    EntryFate fate = EntryFate::NotConverted;
+    QString name;   // the input, as the front end shows it
+    QString reason; // why it failed, or why it was not converted; may be empty when stopped
+    bool leftByFullDisk = false;
+    bool renamed = false; // saved under a numbered name
+    QString savedAs;      // the output, as the front end shows it (converted entries)
+    QStringList warnings; // of a converted entry ("tags not copied: ...")
+    EntryDetails details; // commands and their output; filled for failed, left and renamed entries
+};
+
+struct RunOutcome {
+    QList<EntryOutcome> entries; // in list order
+    bool diskFull = false;       // a full disk ended the run: the rest were not converted
+    int stopSignal = 0;          // the signal that stopped the run; 0 when it ran to its end
+    int count(EntryFate fate) const;
+};
+
+// The lists the renderings show.
+struct FailedEntry {
+    QString fileName; // the input as shown, "a b.wav"
+    QString reason;   // short reason, "ffmpeg failed: ..."
+};
+
+// An entry converted under a numbered name because another entry of the run
+// has the same output name.
+struct RenamedEntry {
+    QString fileName; // the input as shown, "a.flac"
+    QString savedAs;  // the output as shown, "a (2).mp3"
+};
+
+// An entry converted all the same, with something the user should know.
+struct ConvertedWithWarning {
+    QString fileName; // "a b.mp3"
+    QString warning;  // "tags not copied: ..."
+};
+
+namespace outcome {
+// The entries that failed and, after a full disk, those left waiting, in list order.
+QList<FailedEntry> unconverted(const RunOutcome &run);
+// Only the entries that failed.
+QList<FailedEntry> failed(const RunOutcome &run);
+// The entries left waiting because the disk was full.
+QStringList leftByFullDisk(const RunOutcome &run);
+QList<RenamedEntry> renamed(const RunOutcome &run);
+QList<ConvertedWithWarning> warnings(const RunOutcome &run);
+// The details of the given fates, renamed converted entries included when
+// withRenamed, in list order.
+QList<EntryDetails> details(const RunOutcome &run, bool withLeft, bool withRenamed);
+} // namespace outcome
+
+} // namespace quavero

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The settings a run converts with, taken by value when the run is planned:
+// the output format, every format's options with their effects, and what the
+// run does around the conversion. Nothing a user changes afterwards (in an
+// options dialog, say) reaches an entry of that run. Pure.
+#include "formats/core/FormatTable.h"
+#include "formats/core/Records.h"
+
+namespace quavero {
+
+struct SettingsSnapshot {
+    qint64 formatIndex = formats::kDefaultIndex;
+    FormatRecords records = startRecords();
+    bool copyTags = true;      // the input's tags and pictures go into each output
+    bool keepStructure = true; // entries keep their relative folder below the destination
+};
+
+} // namespace quavero
