@@ -98,19 +98,18 @@ int convert(const Request &request, const RunPlan &plan, const ProgramPaths &pro
     return status(failed > 0 ? ExitStatus::SomeFailed : ExitStatus::Converted);
 }
 
-// Effects set for a format whose other settings leave out the effects stage
-// would silently do nothing.
-void warnOfIdleEffects(const Request &request)
+} // namespace
+
+QString idleEffectsWarning(const Request &request)
 {
     const EffectValues effects = effects::valuesFor(request.formatIndex, request.records);
     const bool wanted = effects.speed != 1.0f || effects.gain != 0 || effects.treble != 0 || effects.bass != 0;
     if (!wanted || encoder::effectsFollow(request.formatIndex, request.records))
-        return;
+        return QString();
     const OutputFormat *format = formats::at(request.formatIndex);
-    complain(Text::tr("speed, gain, treble and bass apply to %1 only with %2; they are left out")
-                 .arg(format->item.mid(1).toLower(), effectsCondition(format->effects)));
+    return Text::tr("speed, gain, treble and bass apply to %1 only with %2; they are left out")
+        .arg(format->item.mid(1).toLower(), effectsCondition(format->effects));
 }
-} // namespace
 
 SettingsSnapshot snapshotOf(const Request &request)
 {
@@ -124,7 +123,9 @@ SettingsSnapshot snapshotOf(const Request &request)
 
 int runConversion(const Request &request, const ProgramPaths &programs)
 {
-    warnOfIdleEffects(request);
+    const QString idle = idleEffectsWarning(request);
+    if (!idle.isEmpty())
+        complain(idle);
     const CollectedInputs inputs = collectInputs(request.inputs, request.recursive);
     for (const QString &warning : inputs.warnings)
         complain(warning);

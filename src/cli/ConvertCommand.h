@@ -9,6 +9,9 @@
 namespace quavero {
 
 namespace cli {
+// Effects set for a format whose other settings leave out the effects stage
+// would silently do nothing: the warning that says so, empty when none is due.
+QString idleEffectsWarning(const Request &request);
 // The settings the request converts with.
 SettingsSnapshot snapshotOf(const Request &request);
 // programs: the ffmpeg and sox the run starts.

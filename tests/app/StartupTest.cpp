@@ -162,27 +162,17 @@ TEST_F(StartupTest, WorkFolderWithoutStoredFormatSelectsFirstFormatAndLeavesKeyU
 }
 
 // Whatever the stored output format holds, start-up goes on, selects a
-// format that exists and writes nothing.
+// format that exists and writes nothing. How each text is read is the
+// StoredFormat test's table; these are one of each kind.
 TEST_F(StartupTest, StoredFormatIsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
 {
     const struct {
         const char *stored;
         int index;
     } cases[] = {
-        {"0", 0},
-        {"3", 3},
-        {"14", 14},
-        {" 12 ", 12},
         {"7 (FLAC)", 7},
-        {"+5", 5},
-        {"15", 8},
-        {"-1", 8},
         {"1000", 8},
-        {"99999999999999999999999", 8},
         {"abc", 8},
-        {".MP3", 8},
-        {"\xd9\xa3", 8} /* an Arabic-Indic three */,
-        {"-", 8},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);

@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line of quavero-cli: usage errors (exit 2, the message names
-// what is accepted), how --set VALUEs are matched, and the informative texts.
+// The command line of quavero-cli, read in-process: usage errors name what is
+// accepted, --set VALUEs are matched by label into the commands the plan
+// builds, and the informative texts. The program itself is run only for what
+// needs a process: the exit status of a wrong command line.
 #include "CliRunner.h"
 #include "TestApp.h"
+#include "cli/CommandLine.h"
+#include "cli/ConvertCommand.h"
+#include "cli/DryRun.h"
+#include "cli/FormatListing.h"
+#include "cli/HelpText.h"
+#include "convert/core/RunPlanner.h"
 #include "formats/core/FormatTable.h"
 #include "formats/core/OptionFields.h"
 
@@ -23,18 +31,26 @@ QString touchedInput()
     return file.fileName();
 }
 
-// The ffmpeg line (and the sox line, when there is one) of a dry run of one
-// file, each split into its words.
-QList<QStringList> dryRunWords(const QStringList &options)
+// The ffmpeg words (and the sox words, when sox follows) the plan of one
+// file holds for these options.
+QList<QStringList> plannedWords(const QStringList &options)
 {
-    const QString input = touchedInput();
-    const CliRun run =
-        runCli(QStringList{"-n", "-o", testenv::freshFolder("cli-args-out")} + options + QStringList{input});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QList<QStringList> lines;
-    for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        lines << shellWords(line);
-    return lines;
+    const cli::ParsedCommandLine parsed =
+        cli::parseCommandLine(QStringList{"-o", "/out"} + options + QStringList{"/in/song.wav"});
+    EXPECT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    PlanWorld world;
+    world.exists = [](const QString &) { return false; };
+    world.canonical = [](const QString &path) { return path; };
+    NodeVideoFile entry;
+    entry.setS_File_Path("/in/song.wav");
+    entry.setS_File_URL(QUrl::fromLocalFile("/in/song.wav"));
+    entry.setS_File_Name_Without_Extension("song");
+    const RunPlan plan =
+        runplan::make(cli::snapshotOf(parsed.request), runplan::inputsFrom({entry}), "/out", "/work", world);
+    QList<QStringList> words;
+    for (const PlannedStage &stage : plan.entries.first().stages)
+        words << stage.arguments;
+    return words;
 }
 
 // The words of the line that follow `option`.
@@ -50,7 +66,7 @@ struct UsageCase {
 };
 } // namespace
 
-TEST(CliCommandLine, UsageErrorsExitTwoAndSayWhatIsAccepted)
+TEST(CliCommandLine, UsageErrorsSayWhatIsAccepted)
 {
     const QString allFormats =
         QStringLiteral("ac3, aifc, aiff, aif, amr, au, caf, flac, mp3, ogg, raw, spx, wav, wma, m4a");
@@ -77,16 +93,28 @@ TEST(CliCommandLine, UsageErrorsExitTwoAndSayWhatIsAccepted)
         {{"-o", "OUT", "IN", "-f"}, "-f/--format needs a value"},
         {{"--quiet=yes", "-o", "OUT", "IN"}, "--quiet takes no value"},
     };
-    const QString input = touchedInput();
-    const QString out = testenv::freshFolder(QStringLiteral("cli-usage-out")) + QStringLiteral("/new");
     for (const UsageCase &c : cases) {
         QStringList args = c.arguments;
-        args.replaceInStrings(QRegularExpression(QStringLiteral("^IN$")), input);
-        args.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), out);
-        const CliRun run = runCli(args);
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^IN$")), QStringLiteral("/in/song.wav"));
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), QStringLiteral("/out"));
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const cli::ParsedCommandLine parsed = cli::parseCommandLine(args);
+        EXPECT_FALSE(parsed.ok());
+        EXPECT_TRUE(parsed.error.contains(c.expected)) << parsed.error.toStdString();
+    }
+}
+
+// What needs the program itself: the status, the hint, and no folder made.
+TEST(CliCommandLine, AWrongCommandLineExitsTwoAndTouchesNothing)
+{
+    const QString input = touchedInput();
+    const QString out = testenv::freshFolder(QStringLiteral("cli-usage-out")) + QStringLiteral("/new");
+    for (const QStringList &args : {QStringList{"-f", "xyz", "-o", out, input}, QStringList{"--bogus", "-o", out, input},
+                                    QStringList{"--set", "quality=10", "-o", out, input}}) {
+        const CliRun run = runCli(args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.err.contains(c.expected)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("quavero-cli: "))) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("Try 'quavero-cli --help'"))) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     }
@@ -124,7 +152,7 @@ TEST(CliCommandLine, ValuesAreMatchedByLabelForgivingCaseSpacesRemarksAndK)
     };
     for (const ValueCase &c : cases) {
         SCOPED_TRACE(c.options.join(QLatin1Char(' ')).toStdString());
-        const QList<QStringList> lines = dryRunWords(c.options);
+        const QList<QStringList> lines = plannedWords(c.options);
         ASSERT_FALSE(lines.isEmpty());
         EXPECT_EQ(valueAfter(lines.first(), c.option), c.expected) << lines.first().join(' ').toStdString();
     }
@@ -132,45 +160,47 @@ TEST(CliCommandLine, ValuesAreMatchedByLabelForgivingCaseSpacesRemarksAndK)
 
 TEST(CliCommandLine, EffectValuesReachSoxAndTheLastSetWins)
 {
-    const QList<QStringList> lines = dryRunWords({"-f", "wav", "--set", "speed=2", "--set", "speed=1.25", "--set",
-                                                  "gain=-3", "--set", "bass=+4dB", "--set", "treble=0"});
+    const QList<QStringList> lines = plannedWords({"-f", "wav", "--set", "speed=2", "--set", "speed=1.25", "--set",
+                                                   "gain=-3", "--set", "bass=+4dB", "--set", "treble=0"});
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines.at(1).mid(3), (QStringList{"speed", "1.25", "gain", "-3", "bass", "4"}));
+    EXPECT_EQ(lines.at(1).mid(2), (QStringList{"speed", "1.25", "gain", "-3", "bass", "4"}));
 
     // Effects the other settings leave out are said to be left out.
-    const CliRun idle = runCli({"-n", "-f", "ogg", "--set", "mode=CBR", "--set", "treble=5", "-o",
-                                testenv::freshFolder("cli-idle-out"), touchedInput()});
-    EXPECT_EQ(idle.exitCode, 0);
-    EXPECT_EQ(idle.out.count('\n'), 1) << idle.out.toStdString();
-    EXPECT_TRUE(idle.err.contains("apply to ogg only with mode=VBR; they are left out")) << idle.err.toStdString();
+    const cli::ParsedCommandLine idle =
+        cli::parseCommandLine({"-f", "ogg", "--set", "mode=CBR", "--set", "treble=5", "-o", "/out", "/in/a.wav"});
+    ASSERT_TRUE(idle.ok());
+    EXPECT_EQ(plannedWords({"-f", "ogg", "--set", "mode=CBR", "--set", "treble=5"}).size(), 1);
+    EXPECT_EQ(cli::idleEffectsWarning(idle.request),
+              "speed, gain, treble and bass apply to ogg only with mode=VBR; they are left out");
+    EXPECT_EQ(cli::idleEffectsWarning(cli::parseCommandLine({"-f", "wav", "-o", "/out", "/in/a.wav"}).request), "");
 
     // The MP3 volume label is a level where 256 leaves the volume as it is.
-    const QList<QStringList> mp3 = dryRunWords({"--set", "volume=150"});
+    const QList<QStringList> mp3 = plannedWords({"--set", "volume=150"});
     EXPECT_EQ(valueAfter(mp3.first(), "-af"), "volume=0.585938");
-    EXPECT_FALSE(dryRunWords({"--set", "volume=Do not alter volume"}).first().contains("-af"));
+    EXPECT_FALSE(plannedWords({"--set", "volume=Do not alter volume"}).first().contains("-af"));
 }
 
 TEST(CliCommandLine, HelpVersionAndFormatListing)
 {
-    const CliRun help = runCli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
+    const QString help = cli::helpText(4);
     for (const char *piece : {"Usage: quavero-cli [OPTIONS] INPUT...", "-f, --format FMT", "-o, --output-dir DIR",
                               "--set NAME=VALUE", "-j, --jobs N", "-r, --recursive", "--flat", "-n, --dry-run", "-q, --quiet",
                               "-v, --verbose", "a (2).mp3", "--list-formats", "--version", "130  stopped by Ctrl-C"})
-        EXPECT_TRUE(help.out.contains(QLatin1String(piece))) << piece;
-    for (const QString &line : help.out.split(QLatin1Char('\n')))
+        EXPECT_TRUE(help.contains(QLatin1String(piece))) << piece;
+    for (const QString &line : help.split(QLatin1Char('\n')))
         EXPECT_LE(line.size(), 79) << line.toStdString();
     // --help wins over the rest of the line, even a line that is wrong.
-    EXPECT_EQ(runCli({"-f", "xyz", "-h"}).out, help.out);
+    EXPECT_EQ(cli::parseCommandLine({"-f", "xyz", "-h"}).request.action, cli::Request::Action::Help);
+    EXPECT_EQ(cli::parseCommandLine({"--list-formats", "--help"}).request.action, cli::Request::Action::ListFormats);
+    // The program prints the same text and exits 0.
+    const CliRun printed = runCli({"--help"});
+    EXPECT_EQ(printed.exitCode, 0);
+    EXPECT_TRUE(printed.out.startsWith(QStringLiteral("Usage: quavero-cli"))) << printed.out.toStdString();
 
-    const CliRun version = runCli({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.startsWith(QStringLiteral("quavero-cli 1."))) << version.out.toStdString();
+    EXPECT_TRUE(cli::versionText().startsWith(QStringLiteral("quavero-cli 1."))) << cli::versionText().toStdString();
 
     // Every option of every format, with every label, default marked.
-    const CliRun list = runCli({"--list-formats"});
-    EXPECT_EQ(list.exitCode, 0);
-    const QStringList blocks = list.out.split(QStringLiteral("\n\n"));
+    const QStringList blocks = cli::formatListing().split(QStringLiteral("\n\n"));
     ASSERT_EQ(blocks.size(), formats::kCount);
     for (const OutputFormat &format : formats::all()) {
         const QString block = QString(blocks.at(format.index)).replace(QRegularExpression("\\s+"), " ") + " ";

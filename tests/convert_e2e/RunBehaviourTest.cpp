@@ -334,3 +334,30 @@ TEST_F(WindowRun, TheDetailsOfAFailedRun)
 }
 
 } // namespace quavero
+
+namespace quavero {
+
+using namespace runsupport;
+
+// The run converts with the options as they were at Convert: an options
+// dialog closed with OK while the run goes on changes no entry of it.
+TEST_F(WindowRun, OptionsChangedDuringTheRunReachNoEntryOfIt)
+{
+    addTone(t, in + "/first.wav", 1.0);
+    addTone(t, in + "/second.wav", 1.0);
+    t.app->m_i_Output_Format = 12; // .WAV: ffmpeg, then sox with the effects
+    QSignalSpy finished(t.app.get(), &AppDelegate::conversionFinished);
+    t.prompts.destinationAnswers.enqueue(out);
+    t.app->OnUserToolbarConvert();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.app->windowConvert && t.app->windowConvert->isConvertingEntry(); }, 10000));
+    t.app->m_AF_WAV().setF_Speed(2.0f);
+    t.app->m_AF_WAV().setI_Samplerate(0);
+    t.app->m_i_Output_Format = 8;
+    ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
+    for (const QString &name : {QStringLiteral("first.wav"), QStringLiteral("second.wav")}) {
+        EXPECT_NEAR(testenv::probeDuration(out + "/" + name), 1.0, 0.05) << name.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out + "/" + QFileInfo(name).completeBaseName() + ".mp3"));
+    }
+}
+
+} // namespace quavero

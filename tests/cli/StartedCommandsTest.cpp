@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// --dry-run prints exactly the programs and argument vectors a run starts:
+// quavero-cli runs with stand-ins for ffmpeg and sox that write down every
+// argument vector they are started with before they hand over to the real
+// programs, and the words of the dry run's lines are compared with them.
+#include "CliRunner.h"
+#include "TestApp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace quavero {
+
+using namespace clitest;
+
+namespace {
+// A copy of quavero-cli whose resources/ folder holds the stand-ins: each
+// appends its argument count, its path and its arguments, NUL-separated, to
+// the log, then runs the real program.
+class StandIns {
+public:
+    explicit StandIns(const QString &folder) : m_bin(folder + "/bin"), m_log(folder + "/started.log")
+    {
+        QDir().mkpath(m_bin + "/resources");
+        QFile::copy(cliPath(), m_bin + "/quavero-cli");
+        for (const QString &name : {QStringLiteral("ffmpeg"), QStringLiteral("sox")}) {
+            const QString path = m_bin + "/resources/" + name;
+            QFile script(path);
+            script.open(QIODevice::WriteOnly);
+            script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$#\" \"$0\" \"$@\" >> '%1'\nexec '%2' \"$@\"\n")
+                             .arg(m_log, name == "ffmpeg" ? testenv::ffmpeg() : testenv::sox())
+                             .toUtf8());
+            script.close();
+            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        }
+    }
+
+    CliRun run(const QStringList &arguments, const QString &tmpDir) const
+    {
+        QProcess process;
+        prepare(process, arguments, tmpDir);
+        process.setProgram(m_bin + "/quavero-cli");
+        process.start();
+        const bool finished = process.waitForStarted() && process.waitForFinished(120000);
+        return collect(process, finished);
+    }
+
+    // Every argument vector started since the last call, program first.
+    QList<QStringList> started()
+    {
+        QFile log(m_log);
+        log.open(QIODevice::ReadOnly);
+        QStringList words = QString::fromUtf8(log.readAll()).split(QChar(0));
+        log.close();
+        log.remove();
+        QList<QStringList> vectors;
+        while (words.size() > 1) {
+            const int count = words.takeFirst().toInt();
+            vectors << words.mid(0, count + 1);
+            words = words.mid(count + 1);
+        }
+        return vectors;
+    }
+
+private:
+    QString m_bin;
+    QString m_log;
+};
+
+// The private temporary folder has a new name in every process.
+QList<QStringList> withoutTemporaryNames(QList<QStringList> vectors)
+{
+    static const QRegularExpression temporary(QStringLiteral("quavero-cli-[A-Za-z0-9]{6}"));
+    for (QStringList &words : vectors)
+        words.replaceInStrings(temporary, QStringLiteral("quavero-cli-TEMP"));
+    return vectors;
+}
+} // namespace
+
+TEST(CliStartedCommands, TheDryRunPrintsExactlyWhatTheRunStarts)
+{
+    const QString folder = testenv::freshFolder(QStringLiteral("cli-started"));
+    const QString in = folder + "/in";
+    QDir().mkpath(in + "/sub dir");
+    for (const QString &name :
+         {QStringLiteral("a.wav"), QStringLiteral("it's \"quoted\".wav"), QStringLiteral("sub dir/a.wav")})
+        ASSERT_FALSE(testenv::makeTone(in + "/" + name, 0.3).isEmpty());
+    ASSERT_FALSE(testenv::makeTone(in + "/a.flac", 0.3).isEmpty());
+    StandIns programs(folder);
+    const QString tmp = testenv::freshFolder(QStringLiteral("cli-started-tmp"));
+
+    // The sox route with an effect, and the ffmpeg route; subfolders kept,
+    // and flat with numbered names.
+    const QList<QStringList> options{{"-f", "flac", "--set", "speed=1.5", "-r"},
+                                     {"-f", "mp3", "--set", "channels=mono", "-r", "--flat"}};
+    for (const QStringList &option : options) {
+        SCOPED_TRACE(option.join(' ').toStdString());
+        const QString out = testenv::freshFolder(QStringLiteral("cli-started-out"));
+        const QStringList arguments = option + QStringList{"-j", "1", "-o", out, in};
+        const CliRun dry = programs.run(QStringList{"-n"} + arguments, tmp);
+        ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+        QList<QStringList> printed;
+        for (const QString &line : dry.out.split('\n', Qt::SkipEmptyParts))
+            printed << shellWords(line);
+        EXPECT_TRUE(programs.started().isEmpty()) << "the dry run started a program";
+
+        const CliRun real = programs.run(arguments, tmp);
+        ASSERT_EQ(real.exitCode, 0) << real.out.toStdString() << real.err.toStdString();
+        const QList<QStringList> started = programs.started();
+        EXPECT_EQ(started.size(), option.contains("flac") ? 8 : 4);
+        EXPECT_EQ(withoutTemporaryNames(printed), withoutTemporaryNames(started));
+    }
+}
+
+} // namespace quavero

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The planner: what a run does with each entry, decided before anything runs,
+// from the settings snapshot and the list alone.
+#include "EntryFromPath.h"
+#include "QtPrinters.h"
+#include "convert/core/RunPlanner.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace quavero {
+
+namespace {
+// A world with nothing at the destination, where "/link" is a link to "/music".
+PlanWorld world(const QStringList &present = {})
+{
+    PlanWorld w;
+    const QSet<QString> set(present.begin(), present.end());
+    w.exists = [set](const QString &path) { return set.contains(path); };
+    w.canonical = [](const QString &path) {
+        QString p = path;
+        if (p.startsWith("/link/"))
+            p.replace(0, 5, "/music");
+        return p;
+    };
+    return w;
+}
+
+SettingsSnapshot settingsFor(int format)
+{
+    SettingsSnapshot s;
+    s.formatIndex = format;
+    return s;
+}
+
+NodeVideoFile entryIn(const QString &path, const QString &relativeFolder = QString())
+{
+    NodeVideoFile e = testentries::entryFor(path);
+    e.setS_Relative_Folder(relativeFolder);
+    return e;
+}
+
+RunPlan planOf(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, const PlanWorld &w = world())
+{
+    return runplan::make(settings, inputs, "/out", "/work", w);
+}
+} // namespace
+
+TEST(RunPlanner, EachEntryGetsTheBuildersCommandsAndItsOwnPaths)
+{
+    SettingsSnapshot wav = settingsFor(12); // .WAV: ffmpeg into the work folder, then sox
+    wav.records.m_AF_WAV.setF_Speed(1.5f);
+    const RunPlan plan = planOf(wav, runplan::inputsFrom({entryIn("/music/a b.flac")}));
+    ASSERT_EQ(plan.entries.size(), 1);
+    const EntryPlan &e = plan.entries.first();
+    EXPECT_EQ(e.action, PlanAction::Convert);
+    EXPECT_EQ(e.finalPath, "/out/a b.wav");
+    EXPECT_EQ(e.intermediatePath, "/work/a b001.wav");
+    ASSERT_EQ(e.stages.size(), 2);
+    const EncoderCommand built =
+        encoder::build(12, entryIn("/music/a b.flac"), "/out", "/work", wav.records, OutputName{QString(), "a b"});
+    EXPECT_EQ(e.stages.at(0).program, StageProgram::Ffmpeg);
+    EXPECT_EQ(e.stages.at(0).arguments, built.arguments);
+    EXPECT_EQ(e.stages.at(0).output, e.intermediatePath);
+    EXPECT_EQ(e.stages.at(1).program, StageProgram::Sox);
+    EXPECT_EQ(e.stages.at(1).arguments, QStringList({"/work/a b001.wav", "/out/a b.wav", "speed", "1.50"}));
+    EXPECT_EQ(e.writes(), QStringList({"/work/a b001.wav", "/out/a b.wav"}));
+    EXPECT_EQ(e.tagSource, "/music/a b.flac");
+
+    // .MP3 straight from ffmpeg: one stage that writes the final path.
+    const EntryPlan mp3 = planOf(settingsFor(8), runplan::inputsFrom({entryIn("/music/a.wav")})).entries.first();
+    ASSERT_EQ(mp3.stages.size(), 1);
+    EXPECT_EQ(mp3.stages.first().output, "/out/a.mp3");
+    EXPECT_TRUE(mp3.intermediatePath.isEmpty());
+}
+
+TEST(RunPlanner, NoTwoEntriesOfARunShareAnIntermediateFile)
+{
+    // Two entries named "a" kept in their own folders, and two long names
+    // that are the same once shortened for the work folder.
+    const QString longBase(250, QLatin1Char('l'));
+    const RunPlan plan = planOf(settingsFor(7), {{entryIn("/music/1/a.wav", "1"), {}},
+                                                 {entryIn("/music/2/a.wav", "2"), {}},
+                                                 {entryIn("/music/" + longBase + "1.wav"), {}},
+                                                 {entryIn("/music/" + longBase + "2.wav"), {}}});
+    QSet<QString> intermediates;
+    for (const EntryPlan &e : plan.entries) {
+        EXPECT_EQ(e.action, PlanAction::Convert);
+        EXPECT_FALSE(intermediates.contains(e.intermediatePath)) << e.intermediatePath.toStdString();
+        intermediates.insert(e.intermediatePath);
+        EXPECT_LE(QFileInfo(e.intermediatePath).fileName().toUtf8().size(), encoder::kMaxNameBytes);
+        EXPECT_EQ(e.stages.at(0).arguments.last(), e.intermediatePath);
+        EXPECT_EQ(e.stages.at(1).arguments.first(), e.intermediatePath);
+    }
+    EXPECT_EQ(plan.entries.at(0).finalPath, "/out/1/a.flac");
+    EXPECT_EQ(plan.entries.at(1).finalPath, "/out/2/a.flac");
+    EXPECT_EQ(plan.entries.at(1).intermediatePath, "/work/a002.flac");
+}
+
+TEST(RunPlanner, EntriesThatCannotBeConvertedFailAndClaimNoName)
+{
+    SettingsSnapshot flac = settingsFor(7);
+    const RunPlan plan = planOf(flac,
+                                {{entryIn("/music/gone.wav"), "no such file"},
+                                 {entryIn("/music/a.wav"), {}},
+                                 {entryIn("/music/sub/a.wav"), {}},
+                                 {entryIn("/out/x.flac"), {}}}, // its output is itself
+                                world());
+    EXPECT_EQ(plan.entries.at(0).action, PlanAction::Fail);
+    EXPECT_EQ(plan.entries.at(0).problem, "no such file");
+    EXPECT_TRUE(plan.entries.at(0).stages.isEmpty());
+    // The entry with a problem took no name: the first a keeps its own.
+    EXPECT_EQ(plan.entries.at(1).finalPath, "/out/a.flac");
+    EXPECT_EQ(plan.entries.at(2).finalPath, "/out/a (2).flac");
+    EXPECT_TRUE(plan.entries.at(2).renamed);
+    EXPECT_EQ(plan.entries.at(3).action, PlanAction::Fail);
+    EXPECT_EQ(plan.entries.at(3).problem, "the output would replace an input file");
+    EXPECT_TRUE(plan.entries.at(3).stages.isEmpty());
+
+    const RunPlan linked = runplan::make(flac, runplan::inputsFrom({entryIn("/music/b.au"), entryIn("/music/b.flac")}),
+                                         "/link", "/work", world());
+    EXPECT_EQ(linked.entries.at(0).action, PlanAction::Fail) << "/link/b.flac is /music/b.flac";
+    EXPECT_EQ(linked.entries.at(1).action, PlanAction::Fail);
+
+    const RunPlan unknown = planOf(settingsFor(99), runplan::inputsFrom({entryIn("/music/a.wav")}));
+    EXPECT_EQ(unknown.entries.first().action, PlanAction::Fail);
+    EXPECT_EQ(unknown.entries.first().problem, "there is no output format number 99");
+}
+
+TEST(RunPlanner, TagsComeFromTheInputOnlyWhereTheyAreCopied)
+{
+    SettingsSnapshot mp3 = settingsFor(8);
+    EXPECT_EQ(planOf(mp3, runplan::inputsFrom({entryIn("/music/a.flac")})).entries.first().tagSource, "/music/a.flac");
+    mp3.copyTags = false;
+    EXPECT_TRUE(planOf(mp3, runplan::inputsFrom({entryIn("/music/a.flac")})).entries.first().tagSource.isEmpty());
+    // .RAW holds no tags at all.
+    EXPECT_TRUE(
+        planOf(settingsFor(10), runplan::inputsFrom({entryIn("/music/a.flac")})).entries.first().tagSource.isEmpty());
+}
+
+TEST(RunPlanner, FlatPutsEveryOutputIntoTheDestinationNumbered)
+{
+    SettingsSnapshot flat = settingsFor(8);
+    flat.keepStructure = false;
+    const RunPlan plan =
+        planOf(flat, runplan::inputsFrom({entryIn("/music/A/01 Intro.flac", "A"), entryIn("/music/B/01 Intro.flac", "B")}),
+               world({"/out/01 Intro (2).mp3"}));
+    EXPECT_EQ(plan.entries.at(0).finalPath, "/out/01 Intro.mp3");
+    EXPECT_EQ(plan.entries.at(1).finalPath, "/out/01 Intro (3).mp3");
+}
+
+} // namespace quavero
