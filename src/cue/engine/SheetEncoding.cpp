@@ -3,6 +3,7 @@
 
 #include "cue/core/SheetText.h"
 
+#include <QStringList>
 #include <uchardet.h>
 
 #include <memory>
