@@ -120,7 +120,8 @@ TEST(RunPlanner, EntriesThatCannotBeConvertedFailAndClaimNoName)
     const RunPlan linked = runplan::make(flac, runplan::inputsFrom({entryIn("/music/b.au"), entryIn("/music/b.flac")}),
                                          "/link", "/work", world());
     EXPECT_EQ(linked.entries.at(0).action, PlanAction::Fail) << "/link/b.flac is /music/b.flac";
-    EXPECT_EQ(linked.entries.at(1).action, PlanAction::Fail);
+    EXPECT_EQ(linked.entries.at(1).finalPath, "/link/b (2).flac");
+    EXPECT_EQ(linked.entries.at(1).action, PlanAction::Convert);
 
     const RunPlan unknown = planOf(settingsFor(99), runplan::inputsFrom({entryIn("/music/a.wav")}));
     EXPECT_EQ(unknown.entries.first().action, PlanAction::Fail);
