@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelist/AddWorker.h"
 
+#include "filelist/core/AudioStream.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/core/SizeText.h"
 #include "filelist/core/VideoFileList.h"
@@ -54,10 +55,11 @@ AddWorker::BatchCompleter AddWorker::probingWith(const QString &ffmpeg)
             paths << entry.s_File_Path();
         filelist::BatchProbeOptions options;
         options.stop = [&stopped] { return stopped.load(); };
-        const QStringList durations = filelist::probeDurationTexts(ffmpeg, paths, options);
+        const QStringList reports = filelist::probeReports(ffmpeg, paths, options);
         for (int i = 0; i < batch.size(); ++i) {
             NodeVideoFile &entry = batch[i];
-            entry.setS_Duration(durations.value(i));
+            entry.setS_Duration(filelist::durationTextFromReport(reports.value(i)));
+            entry.setM_Audio_Stream(filelist::audioStreamFromReport(reports.value(i)));
             entry.setI_Duration_in_Seconds(filelist::secondsFromDurationText(entry.s_Duration()));
             // A size that cannot be read counts as 0 bytes.
             const qint64 size = fs::fileSize(entry.s_File_Path());

@@ -115,6 +115,12 @@ TEST(AddWorker, TheRealProbeGivesAFifoAnEmptyDurationAndEnds)
     EXPECT_EQ(list.at(0).s_File_Size(), "0.00 bytes");
     EXPECT_EQ(list.at(1).s_Duration(), " 00:00:00.5");
     EXPECT_EQ(list.at(1).u_File_Size_Bytes(), quint64(QFileInfo(tone).size()));
+    // The entry knows its audio stream from the same report.
+    EXPECT_FALSE(list.at(0).m_Audio_Stream().known());
+    EXPECT_EQ(list.at(1).m_Audio_Stream().codec, "pcm_s16le");
+    EXPECT_EQ(list.at(1).m_Audio_Stream().sampleRate, 44100);
+    EXPECT_EQ(list.at(1).m_Audio_Stream().channels, 2);
+    EXPECT_EQ(list.at(1).m_Audio_Stream().bitsPerSample, 16);
 }
 
 } // namespace quavero

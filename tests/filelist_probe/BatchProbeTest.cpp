@@ -5,6 +5,7 @@
 // stalls is killed and its files probed alone.
 #include "QtPrinters.h"
 #include "TestApp.h"
+#include "filelist/core/AudioStream.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/engine/BatchDurationProbe.h"
 #include "filelist/engine/DurationProbe.h"
@@ -110,6 +111,33 @@ TEST_F(BatchProbeTest, BatchedTextsAreTheLoneProbesTexts)
     EXPECT_EQ(filelist::probeDurationTexts(testenv::ffmpeg(), files.mid(3)), lone.mid(3));
     for (int i = 0; i < files.size(); ++i)
         EXPECT_EQ(filelist::probeDurationText(testenv::ffmpeg(), files[i]), lone[i]) << files[i].toStdString();
+}
+
+TEST_F(BatchProbeTest, EachFilesPartOfTheBatchGivesItsOwnAudioStream)
+{
+    ASSERT_TRUE(ffmpegMakes({"-f", "lavfi", "-i", "sine=duration=1:sample_rate=48000", "-ac", "1", "-sample_fmt", "s32",
+                             "-c:a", "flac", path("deep.flac")}));
+    const QStringList files{path("plain.wav"), path("deep.flac"), path("broken.wav"), path("with cover.mp3"),
+                            path("second.wav")};
+    const QStringList reports = filelist::probeReports(testenv::ffmpeg(), files);
+    ASSERT_EQ(reports.size(), files.size());
+    QList<AudioStream> streams;
+    for (const QString &report : reports)
+        streams << filelist::audioStreamFromReport(report);
+    EXPECT_EQ(streams[0].codec, "pcm_s16le");
+    EXPECT_EQ(streams[0].sampleRate, 44100);
+    EXPECT_EQ(streams[0].channels, 2);
+    EXPECT_EQ(streams[1].codec, "flac");
+    EXPECT_EQ(streams[1].sampleRate, 48000);
+    EXPECT_EQ(streams[1].channels, 1);
+    EXPECT_EQ(streams[1].bitsPerSample, 24);
+    EXPECT_FALSE(streams[2].known());
+    EXPECT_EQ(streams[3].codec, "mp3");
+    EXPECT_FALSE(streams[3].motionVideo) << "a cover picture is no video";
+    EXPECT_EQ(streams[4].sampleRate, 22050);
+    EXPECT_EQ(streams[4].channels, 1);
+    // The duration texts are read from the same reports.
+    EXPECT_EQ(filelist::durationTextFromReport(reports[0]), " 00:00:01.2");
 }
 
 TEST_F(BatchProbeTest, AFileFfmpegCannotOpenGetsItsLoneTextAndTheBatchGoesOn)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "filelist/core/AudioStream.h"
 #include "formats/core/RecordField.h"
 
 namespace quavero {
@@ -26,6 +27,10 @@ class NodeVideoFile {
     // files added any other way; a conversion keeps this structure under the
     // destination.
     QV_RECORD_FIELD(QString, s_Relative_Folder, setS_Relative_Folder, QString())
+    // The input's first audio stream (codec, rate, channels, sample size), from
+    // the same report as the duration; not known() when the file was not
+    // probed or ffmpeg found no audio in it.
+    QV_RECORD_FIELD(AudioStream, m_Audio_Stream, setM_Audio_Stream, AudioStream())
 };
 
 } // namespace quavero

@@ -30,14 +30,14 @@ QStringList inputArguments(const QStringList &paths)
     return arguments;
 }
 
-QString loneText(const QString &ffmpeg, const QString &path, const BatchProbeOptions &options)
+QString loneReport(const QString &ffmpeg, const QString &path, const BatchProbeOptions &options)
 {
     const WatchedRun run = child::runWatched(ffmpeg, inputArguments({path}), options.stallMs, options.stop);
-    return durationTextFromReport(QString::fromUtf8(run.output));
+    return QString::fromUtf8(run.output);
 }
 } // namespace
 
-QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths, const BatchProbeOptions &options)
+QStringList probeReports(const QString &ffmpeg, const QStringList &paths, const BatchProbeOptions &options)
 {
     QStringList texts;
     texts.reserve(paths.size());
@@ -61,21 +61,29 @@ QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths, 
         const bool endedByItself = !run.killed && !run.crashed;
         const int complete = endedByItself ? int(parts.size()) : qMax(0, int(parts.size()) - 1);
         for (int k = 0; k < complete && k < waiting.size(); ++k)
-            texts[waiting[k]] = durationTextFromReport(parts[k]);
+            texts[waiting[k]] = parts[k];
         if (complete >= waiting.size())
             break;
         if (run.killed) {
             for (int k = complete; k < waiting.size() && !(options.stop && options.stop()); ++k)
-                texts[waiting[k]] = loneText(ffmpeg, paths[waiting[k]], options);
+                texts[waiting[k]] = loneReport(ffmpeg, paths[waiting[k]], options);
             break;
         }
         // The file after the last part is the one ffmpeg could not open. When
         // it was the first input, this report is already its lone report.
         const int failing = waiting[complete];
-        texts[failing] = complete == 0 && endedByItself ? durationTextFromReport(QString::fromUtf8(run.output))
-                                                        : loneText(ffmpeg, paths[failing], options);
+        texts[failing] = complete == 0 && endedByItself ? QString::fromUtf8(run.output)
+                                                        : loneReport(ffmpeg, paths[failing], options);
         waiting = waiting.mid(complete + 1);
     }
+    return texts;
+}
+
+QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths, const BatchProbeOptions &options)
+{
+    QStringList texts = probeReports(ffmpeg, paths, options);
+    for (QString &text : texts)
+        text = durationTextFromReport(text);
     return texts;
 }
 } // namespace filelist

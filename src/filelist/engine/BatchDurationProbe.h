@@ -35,6 +35,10 @@ struct BatchProbeOptions {
 // that stalls is killed and the files it had not reported on are probed
 // alone, each with the same stall bound. Blocks; safe from any thread.
 QStringList probeDurationTexts(const QString &ffmpeg, const QStringList &paths, const BatchProbeOptions &options = {});
+// The same probe giving each file's whole report (its part of the batch, or
+// its lone report), from which the duration and the audio stream are read;
+// an empty text where no report was had.
+QStringList probeReports(const QString &ffmpeg, const QStringList &paths, const BatchProbeOptions &options = {});
 } // namespace filelist
 
 } // namespace quavero
