@@ -3,9 +3,11 @@
 
 #include <QFile>
 
+// fileref.h first: the properties headers use TagLib's macros and byte
+// vectors without including them.
+#include <taglib/fileref.h>
 #include <taglib/aiffproperties.h>
 #include <taglib/apeproperties.h>
-#include <taglib/fileref.h>
 #include <taglib/flacproperties.h>
 #include <taglib/tfilestream.h>
 #include <taglib/trueaudioproperties.h>
