@@ -81,6 +81,7 @@ void AppDelegate::awakeFromNib(MainWindow *mainWindow)
     setUpPreview();
     setUpAppearance();
     setUpCommands();
+    setUpListMenu();
 }
 
 bool AppDelegate::applicationDidFinishLaunching()

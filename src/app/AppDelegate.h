@@ -20,6 +20,7 @@
 
 class QAction;
 class QComboBox;
+class QMenu;
 class QPushButton;
 class QTableView;
 
@@ -31,6 +32,7 @@ class Window_Progress;
 class Window_Colors;
 class Window_Convert;
 class Window_Preferences;
+class Window_About;
 class ConversionRun;
 class WindowPlacement;
 struct RunSetup;
@@ -83,6 +85,8 @@ public:
     void OnMenuCompanyHomePage();
     void OnMenuPrivacyPolicy();
     void OnMenuSupportTicket();
+    // Help > About Quavero: the version, the licence and the ffmpeg and sox found.
+    void OnMenuAbout();
 
     // ---- input file list (filelist/AppDelegate_FileList.cpp) ----
     void OnUserToolbarAddVideos();
@@ -102,6 +106,10 @@ public:
     void OnUserToolbarClear();
     // True while an add worker is running.
     bool isAdding() const;
+    // The list's context menu (filelist/AppDelegate_ListMenu.cpp), opened at
+    // a point of the screen; Show in Folder shows the current selected file.
+    void showListMenu(const QPoint &globalPosition);
+    void OnMenuShowInFolder();
 
     // ---- output formats (formats/AppDelegate_Formats.cpp) ----
     void FillComboboxOutputFormats();
@@ -239,6 +247,10 @@ public:
     // The newest run, until it has ended (after Cancel it outlives windowConvert).
     QPointer<ConversionRun> conversionRun;
     QPointer<Window_Preferences> windowPreferences;
+    QPointer<Window_About> windowAbout;
+    // The file list's context menu, from the main window's layout.
+    QPointer<QMenu> listMenu;
+    QPointer<QAction> menuItemShowInFolder;
     // Brings back and keeps the main window's place, size and splitter.
     WindowPlacement *windowPlacement = nullptr;
 
@@ -296,6 +308,7 @@ private:
     void setUpPreview();
     void setUpAppearance();
     void setUpCommands();
+    void setUpListMenu();
     // The run the Convert command starts: the list as it is now, the chosen
     // folder, the run settings as stored now.
     RunSetup conversionSetup();

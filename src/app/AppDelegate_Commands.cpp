@@ -5,12 +5,18 @@
 
 #include "app/MainWindow.h"
 #include "app/WebPages.h"
+#include "app/Window_About.h"
+#include "app/core/AboutText.h"
+#include "app/engine/ProgramVersions.h"
 #include "filelist/core/ColumnSort.h"
 #include "appearance/ColorsIcon.h"
 #include "platform/Desktop.h"
 #include "ui_MainWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableView>
@@ -82,6 +88,7 @@ void AppDelegate::setUpCommands()
     wire(ui->menuItemCompanyHomePage, &AppDelegate::OnMenuCompanyHomePage);
     wire(ui->menuItemPrivacyPolicy, &AppDelegate::OnMenuPrivacyPolicy);
     wire(ui->menuItemSupportTicket, &AppDelegate::OnMenuSupportTicket);
+    wire(ui->menuItemAbout, &AppDelegate::OnMenuAbout);
     wire(ui->menuItemPlayPause, &AppDelegate::OnMenuPlayPause);
     wire(ui->menuItemFormatOptions, &AppDelegate::OnUserFormatOptions);
     wire(ui->menuItemColors, &AppDelegate::OnUserToolbarColors);
@@ -129,5 +136,35 @@ void AppDelegate::OnMenuAppHomePage() { m_services.desktop->openUrl(webpages::pr
 void AppDelegate::OnMenuCompanyHomePage() { m_services.desktop->openUrl(webpages::homePage()); }
 void AppDelegate::OnMenuPrivacyPolicy() { m_services.desktop->openUrl(webpages::privacyNote()); }
 void AppDelegate::OnMenuSupportTicket() { m_services.desktop->openUrl(webpages::issueTracker()); }
+
+void AppDelegate::OnMenuAbout()
+{
+    if (windowAbout) {
+        windowAbout->raise();
+        windowAbout->activateWindow();
+        return;
+    }
+    windowAbout =
+        new Window_About(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(QUAVERO_VERSION)
+                                                                          : QCoreApplication::applicationVersion(),
+                         about::licence(), window);
+    windowAbout->setAttribute(Qt::WA_DeleteOnClose);
+    windowAbout->setWindowModality(Qt::WindowModal);
+    windowAbout->open();
+    // The programs answer in a moment; the dialog does not wait for them.
+    const QString ffmpeg = sffmpegPath, sox = sSoxPath;
+    auto *asking = new QFutureWatcher<QStringList>(windowAbout);
+    connect(asking, &QFutureWatcher<QStringList>::finished, windowAbout, [about = windowAbout, asking] {
+        const QStringList lines = asking->result();
+        about->showPrograms(lines.value(0), lines.value(1));
+    });
+    asking->setFuture(QtConcurrent::run([ffmpeg, sox] {
+        const FoundProgram foundFfmpeg = programversions::ffmpeg(ffmpeg);
+        const FoundProgram foundSox = programversions::sox(sox);
+        return QStringList{
+            about::programLine(QStringLiteral("ffmpeg"), foundFfmpeg, about::ffmpegVersion(foundFfmpeg.versionOutput)),
+            about::programLine(QStringLiteral("sox"), foundSox, about::soxVersion(foundSox.versionOutput))};
+    }));
+}
 
 } // namespace quavero

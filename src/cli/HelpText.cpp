@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HelpText.h"
 
+#include "app/core/AboutText.h"
+#include "app/engine/ProgramVersions.h"
+#include "platform/core/BundledPrograms.h"
+
 #include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
@@ -106,7 +110,13 @@ QString helpText(int processors)
                     "      --list-presets      prints every preset with what it holds\n");
 }
 
-QString versionText() { return QStringLiteral("quavero-cli %1\n").arg(QStringLiteral(QUAVERO_VERSION)); }
+QString versionText()
+{
+    // The same lines as the desktop program's Help > About Quavero.
+    return about::versionText(QStringLiteral("quavero-cli"), QStringLiteral(QUAVERO_VERSION),
+                              programversions::ffmpeg(bundled::programPath(QStringLiteral("ffmpeg"))),
+                              programversions::sox(bundled::programPath(QStringLiteral("sox"))));
+}
 } // namespace cli
 
 } // namespace quavero

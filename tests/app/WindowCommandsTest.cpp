@@ -99,11 +99,15 @@ TEST_F(WindowCommandsTest, TheOutputFormatMnemonicFocusesTheBox)
 TEST_F(WindowCommandsTest, MenusHoldEveryCommand)
 {
     EXPECT_EQ(itemTitles(menu("menuFile")),
-              (QStringList{"Add Files…", "Add Folder…", "Add Folder and Subfolders…", "-", "Remove", "Clear", "-",
-                           "Convert…", "Output Format Options…", "-", "Quit"}));
-    EXPECT_EQ(itemTitles(menu("menuView")), (QStringList{"&Sort by>", "-", "Colors…"}));
+              (QStringList{"&Add Files…", "Add Fol&der…", "Add Folder and &Subfolders…", "-", "&Remove", "C&lear", "-",
+                           "&Convert…", "Output &Format Options…", "-", "&Quit"}));
+    EXPECT_EQ(itemTitles(menu("menuView")), (QStringList{"&Sort by>", "-", "&Colors…"}));
     EXPECT_EQ(itemTitles(menu("menuSortBy")), (QStringList{"&Name", "&Format", "&Size", "&Duration"}));
-    EXPECT_EQ(itemTitles(menu("menuPlayback")), (QStringList{"Play/Pause", "-", "Play", "Pause", "Stop"}));
+    EXPECT_EQ(itemTitles(menu("menuPlayback")), (QStringList{"Play/Pa&use", "-", "&Play", "P&ause", "&Stop"}));
+    EXPECT_EQ(itemTitles(menu("menuHelp")), (QStringList{"Quavero &Web Page", "Quavero &Home Page", "&Privacy Note",
+                                                         "&Report a Problem", "-", "&About Quavero"}));
+    EXPECT_EQ(itemTitles(menu("menuFileList")),
+              (QStringList{"&Play", "&Remove", "&Show in Folder", "-", "Output &Format Options…"}));
 }
 
 TEST_F(WindowCommandsTest, ShortcutsReachTheirCommandsAlsoWhileTheToolbarIsDisabled)

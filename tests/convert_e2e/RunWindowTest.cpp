@@ -92,7 +92,7 @@ TEST_F(RunWindow, ThePreferencesDialogStoresBothSettingsOnOkOnly)
     // The menu item and its place.
     auto *item = t.window->findChild<QAction *>("menuItemPreferences");
     ASSERT_TRUE(item);
-    EXPECT_EQ(item->text(), "Preferences…");
+    EXPECT_EQ(item->text(), "&Preferences…");
     // Always reachable from the keyboard, and never on the options' Ctrl+,.
     ASSERT_FALSE(item->shortcuts().isEmpty());
     const QList<QKeySequence> platformKeys = QKeySequence::keyBindings(QKeySequence::Preferences);

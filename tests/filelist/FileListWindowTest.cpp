@@ -338,7 +338,7 @@ TEST_F(FileListWindowTest, AddFolderAndSubfoldersFromTheFileMenuWalksTheTree)
 {
     QAction *command = t->window->findChild<QAction *>("menuItemAddFolderAndSubfolders");
     ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->text(), QString::fromUtf8("Add Folder and Subfolders…"));
+    EXPECT_EQ(command->text(), QString::fromUtf8("Add Folder and &Subfolders…"));
     EXPECT_EQ(command->shortcut(), QKeySequence("Ctrl+Alt+O"));
     // No other command of the window has the same shortcut.
     for (QAction *other : t->window->findChildren<QAction *>())

@@ -65,8 +65,11 @@ public:
         ++destinationAsked;
         return destinationAnswers.isEmpty() ? QString() : destinationAnswers.dequeue();
     }
-    QColor chooseColor(const QColor &, const QString &) override
+    // The title of each colour chooser, newest last.
+    QStringList colorTitles;
+    QColor chooseColor(const QColor &, const QString &title) override
     {
+        colorTitles << title;
         return colorAnswers.isEmpty() ? QColor() : colorAnswers.dequeue();
     }
 };
@@ -87,8 +90,10 @@ class FakeDesktop : public IDesktop {
 public:
     QList<QUrl> openedUrls;
     QStringList openedFolders;
+    QStringList shownFiles;
     void openUrl(const QUrl &url) override { openedUrls << url; }
     void openFolder(const QString &path) override { openedFolders << path; }
+    void showFile(const QString &path) override { shownFiles << path; }
 };
 
 // Records every desktop notification, as "summary: body".
