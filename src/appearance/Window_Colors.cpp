@@ -5,6 +5,9 @@
 #include "platform/Prompts.h"
 #include "ui_Window_Colors.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
+
 namespace quavero {
 
 Window_Colors::Window_Colors(const ColorSettings &settings, IPrompts &prompts, std::function<void()> onOK,
@@ -18,15 +21,25 @@ Window_Colors::Window_Colors(const ColorSettings &settings, IPrompts &prompts, s
     colorListBackground = m_ui->colorListBackground;
     colorListForeground = m_ui->colorListForeground;
     check_Alternating_Rows = m_ui->check_Alternating_Rows;
-    btnOriginal = m_ui->btnOriginal;
+    // The buttons of the box keep the names they are known by.
+    QPushButton *ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
+    QPushButton *cancel = m_ui->buttonBox->button(QDialogButtonBox::Cancel);
+    btnOriginal = m_ui->buttonBox->button(QDialogButtonBox::RestoreDefaults);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    btnOriginal->setObjectName(QStringLiteral("btnOriginal"));
+    ok->setText(tr("OK"));
+    cancel->setText(tr("Cancel"));
+    btnOriginal->setText(tr("Restore Defaults"));
+    btnOriginal->setAutoDefault(false);
 
     IPrompts *chooser = &prompts;
     for (ColorWell *well : {colorSpectrumBackground, colorSpectrumForeground, colorListBackground, colorListForeground})
         well->setChooser(
             [chooser](const QColor &current, const QString &title) { return chooser->chooseColor(current, title); });
 
-    connect(m_ui->btnOK, &QPushButton::clicked, this, &Window_Colors::OnOK);
-    connect(m_ui->btnCancel, &QPushButton::clicked, this, &Window_Colors::OnCancel);
+    connect(ok, &QPushButton::clicked, this, &Window_Colors::OnOK);
+    connect(cancel, &QPushButton::clicked, this, &Window_Colors::OnCancel);
     connect(btnOriginal, &QPushButton::clicked, this, &Window_Colors::OnOriginal);
     showSettings(settings);
 }

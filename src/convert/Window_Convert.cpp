@@ -5,6 +5,7 @@
 #include "convert/engine/ConversionRun.h"
 #include "ui_Window_Convert.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,7 +19,12 @@ Window_Convert::Window_Convert(ConversionRun *run, std::function<void()> closeWi
     setWindowModality(Qt::WindowModal);
     progress = m_ui->progress;
     progressUnit = m_ui->progressUnit;
-    connect(m_ui->btnCancel, &QPushButton::clicked, this, &Window_Convert::OnUserCancel);
+    // Cancel stands where the desktop puts it, and keeps its name.
+    QPushButton *cancel = m_ui->buttonBox->button(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    cancel->setText(tr("Cancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &Window_Convert::OnUserCancel);
 
     m_run->setParent(this);
     connect(m_run, &ConversionRun::progressChanged, this, &Window_Convert::showProgress);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Prompts.h"
 
+#include "platform/AlertDialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace quavero {
 
@@ -16,20 +16,9 @@ int QtPrompts::alert(const QString &message, const QString &informative, const Q
 int QtPrompts::alertWithDetails(const QString &message, const QString &informative, const QString &details,
                                 const QStringList &buttons, AlertKind kind)
 {
-    QMessageBox box(m_parent);
-    box.setIcon(kind == AlertKind::Information ? QMessageBox::Information : QMessageBox::Warning);
-    box.setText(message);
-    box.setInformativeText(informative);
-    if (!details.isEmpty())
-        box.setDetailedText(details);
-    QList<QAbstractButton *> made;
-    for (const QString &title : buttons)
-        made << box.addButton(title, made.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
-    if (!made.isEmpty())
-        box.setDefaultButton(qobject_cast<QPushButton *>(made.first()));
+    AlertDialog box(message, informative, details, buttons, kind, m_parent);
     box.exec();
-    const int index = int(made.indexOf(box.clickedButton()));
-    return index < 0 ? int(made.size()) - 1 : index;
+    return box.pressedIndex();
 }
 
 QStringList QtPrompts::chooseFiles(const QString &message, const QStringList &extensions, const QString &startFolder)

@@ -36,7 +36,7 @@ public:
     virtual QColor chooseColor(const QColor &initial, const QString &title) = 0;
 };
 
-// QMessageBox, QFileDialog and QColorDialog, parented to the main window.
+// The program's AlertDialog, QFileDialog and QColorDialog, parented to the main window.
 class QtPrompts : public IPrompts {
 public:
     explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
