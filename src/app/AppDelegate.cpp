@@ -5,6 +5,7 @@
 #include "app/PreferenceKeys.h"
 #include "app/SingleInstance.h"
 #include "app/WindowPlacement.h"
+#include "appearance/DarkWindow.h"
 #include "convert/engine/ConversionJob.h"
 #include "formats/core/StoredFormat.h"
 #include "platform/Prompts.h"
@@ -97,6 +98,9 @@ bool AppDelegate::applicationDidFinishLaunching()
     findPrograms();
     startWithoutPreview();
     loadAppearanceSettings();
+    // A dark desktop gets a dark window from its first showing on.
+    if (darkWindow)
+        darkWindow->apply();
     redrawWaveform();
     // The stored switch decides the table's look at once, by the same rules
     // as the colours dialog's OK: the layout's own setting does not count.

@@ -44,6 +44,7 @@ class ColumnSorter;
 }
 class ISound;
 class JoinedChild;
+class DarkWindow;
 
 struct ColorSettings;
 
@@ -251,6 +252,8 @@ public:
     // The file list's context menu, from the main window's layout.
     QPointer<QMenu> listMenu;
     QPointer<QAction> menuItemShowInFolder;
+    // The whole window dark while the desktop is (appearance/DarkWindow).
+    std::unique_ptr<DarkWindow> darkWindow;
     // Brings back and keeps the main window's place, size and splitter.
     WindowPlacement *windowPlacement = nullptr;
 

@@ -7,6 +7,7 @@
 #include "appearance/AppearanceSettings.h"
 #include "appearance/ColorSettings.h"
 #include "appearance/ColorWell.h"
+#include "appearance/DarkWindow.h"
 #include "appearance/ListColors.h"
 #include "appearance/TableRowBackground.h"
 #include "appearance/Window_Colors.h"
@@ -36,13 +37,18 @@ void AppDelegate::setUpAppearance()
 {
     new TableRowBackground(
         tableviewVideoFiles, [this] { return services().appearance->isDark(); }, this);
+    if (!services().appearance)
+        return;
+    darkWindow = std::make_unique<DarkWindow>(*services().appearance);
     // The appearance is read once and kept; when the desktop changes it, the
-    // table is painted again with the colours of the new one.
-    if (services().appearance)
-        services().appearance->setChangeHandler([table = QPointer<QTableView>(tableviewVideoFiles)] {
-            if (table)
-                table->viewport()->update();
-        });
+    // whole window takes the new look, and the table is painted again with
+    // the colours of the new one.
+    services().appearance->addChangeHandler([this, table = QPointer<QTableView>(tableviewVideoFiles)] {
+        if (darkWindow)
+            darkWindow->apply();
+        if (table)
+            table->viewport()->update();
+    });
 }
 
 void AppDelegate::OnUserToolbarColors()

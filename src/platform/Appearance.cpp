@@ -70,19 +70,23 @@ QtAppearance::QtAppearance() : QtAppearance(readPortalColorScheme)
 
 QtAppearance::QtAppearance(std::function<int()> readPortal) : m_portalScheme(readPortal())
 {
-    m_dark = appearance::isDarkAppearance(m_portalScheme, qgetenv("GTK_THEME"), paletteWindowLightness());
+    m_dark = appearance::isDarkAppearance(m_portalScheme, qgetenv("GTK_THEME"), paletteLightness());
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
 }
 
 void QtAppearance::refresh()
 {
-    const bool dark = appearance::isDarkAppearance(m_portalScheme, qgetenv("GTK_THEME"), paletteWindowLightness());
+    const bool dark = appearance::isDarkAppearance(m_portalScheme, qgetenv("GTK_THEME"), paletteLightness());
     if (dark == m_dark)
         return;
     m_dark = dark;
     notifyChanged();
 }
+
+void QtAppearance::holdPaletteLightness(bool hold) { m_heldLightness = hold ? paletteWindowLightness() : -1; }
+
+int QtAppearance::paletteLightness() const { return m_heldLightness >= 0 ? m_heldLightness : paletteWindowLightness(); }
 
 void QtAppearance::portalSettingChanged(const QString &nameSpace, const QString &key, const QDBusVariant &value)
 {

@@ -4,6 +4,7 @@
 // only when the desktop says it changed; asking for it costs nothing, so the
 // file table may ask for every cell it paints.
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <functional>
 
@@ -16,18 +17,23 @@ public:
     virtual ~IAppearance() = default;
     // The appearance as last read; never blocks.
     virtual bool isDark() const = 0;
-    // Called on the main thread after isDark() has changed.
-    void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+    // The program is about to give the application a palette of its own (a
+    // dark one), and later the desktop's back: meanwhile the rule's last
+    // resort keeps reading the desktop's palette as it was, not the program's.
+    virtual void holdPaletteLightness(bool /*hold*/) {}
+    // Each handler is called, in the order added, on the main thread after
+    // isDark() has changed.
+    void addChangeHandler(std::function<void()> handler) { m_changed << std::move(handler); }
 
 protected:
     void notifyChanged() const
     {
-        if (m_changed)
-            m_changed();
+        for (const auto &handler : m_changed)
+            handler();
     }
 
 private:
-    std::function<void()> m_changed;
+    QList<std::function<void()>> m_changed;
 };
 
 namespace appearance {
@@ -53,6 +59,7 @@ public:
     // for none); no bus is used.
     explicit QtAppearance(std::function<int()> readPortal);
     bool isDark() const override { return m_dark; }
+    void holdPaletteLightness(bool hold) override;
 
     // Decides anew by the rule, with the portal's last known scheme, GTK_THEME
     // and the palette as they are now; notifies when the appearance changed.
@@ -66,8 +73,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The palette's lightness as the rule reads it: the application's, or
+    // while held the one it had when the hold began.
+    int paletteLightness() const;
+
     int m_portalScheme = -1;
     bool m_dark = false;
+    int m_heldLightness = -1; // -1: not held
 };
 
 } // namespace quavero

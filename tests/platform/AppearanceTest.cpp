@@ -64,7 +64,7 @@ TEST_F(AppearanceTest, ReadOnceThenAgainOnlyWhenThePaletteOrThePortalSaysSo)
         return 0; // no preference: the palette decides
     });
     int changes = 0;
-    appearance.setChangeHandler([&changes] { ++changes; });
+    appearance.addChangeHandler([&changes] { ++changes; });
     EXPECT_FALSE(appearance.isDark());
     for (int cell = 0; cell < 1000; ++cell)
         (void)appearance.isDark();
@@ -93,6 +93,24 @@ TEST_F(AppearanceTest, ReadOnceThenAgainOnlyWhenThePaletteOrThePortalSaysSo)
     setWindowColour(Qt::white);
     EXPECT_TRUE(appearance.isDark());
     EXPECT_EQ(portalReads, 1);
+}
+
+TEST_F(AppearanceTest, APaletteTheProgramHoldsIsNotTakenForTheDesktops)
+{
+    setWindowColour(Qt::white);
+    // GNOME's "default" scheme: no preference, so the palette decides.
+    QtAppearance appearance([] { return 0; });
+    appearance.portalSettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(uint(1)));
+    ASSERT_TRUE(appearance.isDark());
+    // The program darkens its own palette while the desktop is dark...
+    appearance.holdPaletteLightness(true);
+    setWindowColour(QColor(53, 53, 53));
+    // ...and the desktop turns light again: the held light palette decides.
+    appearance.portalSettingChanged("org.freedesktop.appearance", "color-scheme", QDBusVariant(uint(0)));
+    EXPECT_FALSE(appearance.isDark());
+    setWindowColour(Qt::white);
+    appearance.holdPaletteLightness(false);
+    EXPECT_FALSE(appearance.isDark());
 }
 
 } // namespace quavero
