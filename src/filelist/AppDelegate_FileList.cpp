@@ -162,7 +162,8 @@ void AppDelegate::OnUserToolbarAddVideos()
     if (isAdding())
         return;
     const QStringList files =
-        m_services.prompts->chooseFiles(tr(kAddFilesMessage), formats::acceptedExtensions(), addStartFolder(*this));
+        m_services.prompts->chooseFiles(QCoreApplication::translate("AppDelegate", kAddFilesMessage),
+                                        formats::acceptedExtensions(), addStartFolder(*this));
     if (files.isEmpty())
         return;
     const QString folder = QFileInfo(files.first()).absolutePath();

@@ -26,6 +26,8 @@ struct ShownAlert {
 
 // Answers each prompt from a queue the test fills; an empty queue answers
 // "cancel" (and the first button for alerts). Records every alert shown.
+// With `real` set, every prompt is passed to it instead (still recorded):
+// the real dialogs, for tests that look at them.
 class FakePrompts : public IPrompts {
 public:
     QList<ShownAlert> alerts;
@@ -37,6 +39,9 @@ public:
     int destinationAsked = 0;
     // The folder each open panel and chooser was to open in, newest last.
     QStringList startFolders;
+    // The title of each colour chooser, newest last.
+    QStringList colorTitles;
+    IPrompts *real = nullptr;
 
     int alert(const QString &message, const QString &informative, const QStringList &buttons,
               AlertKind kind = AlertKind::Warning) override
@@ -47,29 +52,37 @@ public:
                          const QStringList &buttons, AlertKind kind) override
     {
         alerts.append({message, informative, buttons, kind, details});
+        if (real)
+            return real->alertWithDetails(message, informative, details, buttons, kind);
         return alertAnswers.isEmpty() ? 0 : alertAnswers.dequeue();
     }
-    QStringList chooseFiles(const QString &, const QStringList &, const QString &startFolder) override
+    QStringList chooseFiles(const QString &message, const QStringList &extensions, const QString &startFolder) override
     {
         startFolders << startFolder;
+        if (real)
+            return real->chooseFiles(message, extensions, startFolder);
         return fileAnswers.isEmpty() ? QStringList() : fileAnswers.dequeue();
     }
-    QString chooseFolderToAdd(const QString &, const QString &startFolder) override
+    QString chooseFolderToAdd(const QString &message, const QString &startFolder) override
     {
         startFolders << startFolder;
+        if (real)
+            return real->chooseFolderToAdd(message, startFolder);
         return addFolderAnswers.isEmpty() ? QString() : addFolderAnswers.dequeue();
     }
-    QString chooseDestinationFolder(const QString &, const QString &startFolder) override
+    QString chooseDestinationFolder(const QString &message, const QString &startFolder) override
     {
         startFolders << startFolder;
         ++destinationAsked;
+        if (real)
+            return real->chooseDestinationFolder(message, startFolder);
         return destinationAnswers.isEmpty() ? QString() : destinationAnswers.dequeue();
     }
-    // The title of each colour chooser, newest last.
-    QStringList colorTitles;
-    QColor chooseColor(const QColor &, const QString &title) override
+    QColor chooseColor(const QColor &initial, const QString &title) override
     {
         colorTitles << title;
+        if (real)
+            return real->chooseColor(initial, title);
         return colorAnswers.isEmpty() ? QColor() : colorAnswers.dequeue();
     }
 };

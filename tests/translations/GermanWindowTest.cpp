@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user with LANG=de_DE.UTF-8 sees it: the toolbar, the
 // menus and an alert in German, while what the program stores stays as it
-// was. Each test runs again in a child process started with that locale (a
-// process reads its locale once, when the application starts).
+// was. Each test runs again in a German child process (GermanSession.h).
+#include "GermanSession.h"
 #include "TestApp.h"
 #include "app/PreferenceKeys.h"
 #include "platform/core/FileSystem.h"
@@ -28,40 +28,13 @@ template <typename T> QString textOf(const TestApp &t, const char *name)
     return child ? child->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
-const char *const kSessionMarker = "QUAVERO_TEST_GERMAN_SESSION";
-
-// True in the child process that runs with the German locale.
-bool inGermanSession() { return qEnvironmentVariableIsSet(kSessionMarker); }
-
-// Runs the named test of this suite in a child with LANG=de_DE.UTF-8 and
-// no other locale variable, and fails when it fails.
-void runInGermanSession(const QString &test)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    environment.insert(QLatin1String(kSessionMarker), QStringLiteral("1"));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=GermanWindowTest.") + test});
-    ASSERT_TRUE(child.waitForFinished(120000)) << "the German session did not end";
-    const QByteArray output = child.readAll();
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
-}
-
 class GermanWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!inGermanSession())
+        if (!germansession::active())
             return;
-        ASSERT_EQ(QLocale::system().name(), "de_DE");
-        ASSERT_EQ(translations::install(*qApp, QLocale::system(), {QStringLiteral(QUAVERO_BINARY_DIR "/bin/translations")}),
-                  "de");
+        germansession::install();
         testenv::resetHome();
     }
     void TearDown() override
@@ -75,8 +48,8 @@ protected:
 
 TEST_F(GermanWindowTest, ToolbarAndMenusSpeakGerman)
 {
-    if (!inGermanSession())
-        return runInGermanSession(QStringLiteral("ToolbarAndMenusSpeakGerman"));
+    if (!germansession::active())
+        return germansession::run(QStringLiteral("GermanWindowTest.ToolbarAndMenusSpeakGerman"));
     TestApp t;
     ASSERT_TRUE(t.start());
     EXPECT_EQ(t.app->toolbarItemAdd->text(), "Dateien hinzufügen");
@@ -88,7 +61,7 @@ TEST_F(GermanWindowTest, ToolbarAndMenusSpeakGerman)
     ASSERT_FALSE(menus.isEmpty());
     EXPECT_EQ(menus.first(), "&Datei");
     EXPECT_TRUE(menus.contains("&Wiedergabe")) << menus.join(", ").toStdString();
-    EXPECT_EQ(textOf<QAction>(t, "menuItemAddVideos"), "Dateien hinzufügen…");
+    EXPECT_EQ(textOf<QAction>(t, "menuItemAddVideos"), "&Dateien hinzufügen…");
     // The shortcut survives the translation.
     QAction *add = t.window->findChild<QAction *>(QStringLiteral("menuItemAddVideos"));
     ASSERT_NE(add, nullptr);
@@ -100,8 +73,8 @@ TEST_F(GermanWindowTest, ToolbarAndMenusSpeakGerman)
 
 TEST_F(GermanWindowTest, StartUpFailureAlertSpeaksGerman)
 {
-    if (!inGermanSession())
-        return runInGermanSession(QStringLiteral("StartUpFailureAlertSpeaksGerman"));
+    if (!germansession::active())
+        return germansession::run(QStringLiteral("GermanWindowTest.StartUpFailureAlertSpeaksGerman"));
     // The documents folder is a plain file, so the work folder cannot be made.
     fs::remove(testenv::documentsFolder());
     QFile blocker(testenv::documentsFolder());

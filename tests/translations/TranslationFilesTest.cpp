@@ -148,6 +148,98 @@ TEST(TranslationFiles, TranslationsKeepPlaceholdersAndMenuLetters)
     }
 }
 
+namespace {
+// The menus of the main window's layout: each menu's name and the names of
+// what it holds in order (actions, submenus; "separator" for a line), and
+// each action's and menu's English text.
+struct MenuLayout {
+    QMap<QString, QStringList> items; // menu name -> item names; "" is the menu bar
+    QMap<QString, QString> texts;     // action or menu name -> text
+};
+
+MenuLayout readMenus(const QString &path)
+{
+    MenuLayout layout;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return layout;
+    QXmlStreamReader xml(&file);
+    QStringList open; // the menus being read, innermost last; "" for the menu bar
+    QString named;    // the action or menu whose properties are being read
+    QString property;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const auto name = xml.name();
+        if (xml.isStartElement()) {
+            const QString cls = xml.attributes().value(QLatin1String("class")).toString();
+            const QString objectName = xml.attributes().value(QLatin1String("name")).toString();
+            if (name == QLatin1String("widget") &&
+                (cls == QLatin1String("QMenu") || cls == QLatin1String("QMenuBar"))) {
+                open << (cls == QLatin1String("QMenuBar") ? QString() : objectName);
+                named = objectName;
+                layout.items[open.last()];
+            } else if (name == QLatin1String("widget")) {
+                open << QStringLiteral("<other>");
+            } else if (name == QLatin1String("action")) {
+                named = objectName;
+            } else if (name == QLatin1String("addaction") && !open.isEmpty() && open.last() != QLatin1String("<other>")) {
+                layout.items[open.last()] << objectName;
+            } else if (name == QLatin1String("property")) {
+                property = objectName;
+            } else if (name == QLatin1String("string") &&
+                       (property == QLatin1String("text") || property == QLatin1String("title"))) {
+                layout.texts[named] = xml.readElementText();
+            }
+        } else if (xml.isEndElement() && name == QLatin1String("widget") && !open.isEmpty()) {
+            open.removeLast();
+        }
+    }
+    return layout;
+}
+
+// The access letter of a menu text ("&File" -> "f"); empty when it has none.
+QString accessLetter(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("(?:^|[^&])&([^&\\s])"));
+    return pattern.match(text).captured(1).toLower();
+}
+} // namespace
+
+TEST(TranslationFiles, EveryMenuItemHasAnAccessLetterOfItsOwnInEveryLanguage)
+{
+    const MenuLayout layout = readMenus(QStringLiteral(QUAVERO_SOURCE_DIR "/src/app/MainWindow.ui"));
+    ASSERT_GE(layout.items.size(), 6) << "the menu bar and its menus";
+    for (const QString &language : QStringList{QStringLiteral("en")} + kLanguages) {
+        QMap<QString, QString> translated; // English text -> text in the language
+        if (language != QLatin1String("en")) {
+            const TsFile ts = readTs(tsPath(language));
+            ASSERT_TRUE(ts.error.isEmpty()) << ts.error.toStdString();
+            for (const Message &m : ts.messages)
+                if (m.context == QLatin1String("MainWindow"))
+                    translated[m.source] = m.translations.value(0);
+        }
+        for (auto menu = layout.items.begin(); menu != layout.items.end(); ++menu) {
+            QMap<QString, QString> taken; // letter -> text that has it
+            for (const QString &item : menu.value()) {
+                if (item == QLatin1String("separator"))
+                    continue;
+                const QString english = layout.texts.value(item);
+                const QString text = language == QLatin1String("en") ? english : translated.value(english);
+                const std::string where = language.toStdString() + ", menu \"" + menu.key().toStdString() + "\", \"" +
+                                          text.toStdString() + "\"";
+                ASSERT_FALSE(text.isEmpty()) << where << " (" << item.toStdString() << ")";
+                const QString letter = accessLetter(text);
+                EXPECT_FALSE(letter.isEmpty()) << where << ": no access letter";
+                if (letter.isEmpty())
+                    continue;
+                EXPECT_FALSE(taken.contains(letter))
+                    << where << ": its letter is that of \"" << taken.value(letter).toStdString() << "\"";
+                taken[letter] = text;
+            }
+        }
+    }
+}
+
 TEST(TranslationFiles, SoftwareCentreMetadataListsEveryTranslation)
 {
     QFile file(QStringLiteral(QUAVERO_SOURCE_DIR "/data/org.example.Quavero.metainfo.xml"));

@@ -79,8 +79,16 @@ const ChoiceList &wholeNumberBitrates()
 }
 const ChoiceList &tenStepQuality()
 {
-    static const ChoiceList l{{"0 (Highest)", "0"}, {"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"},
-                              {"5", "5"},           {"6", "6"}, {"7", "7"}, {"8", "8"}, {"9 (Lowest)", "9"}};
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "0 (Highest)"), "0"},
+                              {"1", "1"},
+                              {"2", "2"},
+                              {"3", "3"},
+                              {"4", "4"},
+                              {"5", "5"},
+                              {"6", "6"},
+                              {"7", "7"},
+                              {"8", "8"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "9 (Lowest)"), "9"}};
     return l;
 }
 const ChoiceList &aiffFormats()
@@ -109,8 +117,15 @@ const ChoiceList &cafSampleSizes()
 }
 const ChoiceList &flacCompression()
 {
-    static const ChoiceList l{{"0 (fastest)", "0"}, {"1", "1"}, {"2", "2"}, {"3", "3"},       {"4", "4"},
-                              {"5", "5"},           {"6", "6"}, {"7", "7"}, {"8 (best)", "8"}};
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "0 (fastest)"), "0"},
+                              {"1", "1"},
+                              {"2", "2"},
+                              {"3", "3"},
+                              {"4", "4"},
+                              {"5", "5"},
+                              {"6", "6"},
+                              {"7", "7"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "8 (best)"), "8"}};
     return l;
 }
 const ChoiceList &mp3Volumes()
@@ -139,7 +154,7 @@ const ChoiceList &rawFormats()
 }
 const ChoiceList &spxQualityPresets()
 {
-    static const ChoiceList l{{"0 (Lowest)", "0"},
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "0 (Lowest)"), "0"},
                               {"1", "1"},
                               {"2", "2"},
                               {"3", "3"},
@@ -149,7 +164,7 @@ const ChoiceList &spxQualityPresets()
                               {"7", "7"},
                               {"8", "8"},
                               {"9", "9"},
-                              {"10 (Highest)", "10"}};
+                              {QT_TRANSLATE_NOOP("FormatLabels", "10 (Highest)"), "10"}};
     return l;
 }
 const ChoiceList &spxBitrates()
