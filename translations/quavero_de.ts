@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>%1: not found. Install %1 to convert files.</source>
+        <translation>%1: nicht gefunden. Installieren Sie %1, um Dateien umzuwandeln.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (it did not say its version)</source>
+        <translation>%1: %2 (nannte keine Version)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or any later version (GPL-3.0-or-later). This program comes with no warranty.</source>
+        <translation>Lizenz: GNU General Public License, Version 3 oder jede spätere Version (GPL-3.0-or-later). Dieses Programm wird ohne jede Gewährleistung geliefert.</translation>
+    </message>
+</context>
+<context>
     <name>AddFiles</name>
     <message>
         <source>Some files were not added.</source>
@@ -234,6 +253,30 @@
         <source>Do not alter volume</source>
         <translation>Lautstärke nicht ändern</translation>
     </message>
+    <message>
+        <source>0 (Highest)</source>
+        <translation>0 (höchste)</translation>
+    </message>
+    <message>
+        <source>9 (Lowest)</source>
+        <translation>9 (niedrigste)</translation>
+    </message>
+    <message>
+        <source>0 (fastest)</source>
+        <translation>0 (am schnellsten)</translation>
+    </message>
+    <message>
+        <source>8 (best)</source>
+        <translation>8 (am besten)</translation>
+    </message>
+    <message>
+        <source>0 (Lowest)</source>
+        <translation>0 (niedrigste)</translation>
+    </message>
+    <message>
+        <source>10 (Highest)</source>
+        <translation>10 (höchste)</translation>
+    </message>
 </context>
 <context>
     <name>Freshness</name>
@@ -459,16 +502,8 @@
         <translation>Farben der Liste und der Wellenform</translation>
     </message>
     <message>
-        <source>Add Files…</source>
-        <translation>Dateien hinzufügen…</translation>
-    </message>
-    <message>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Add Folder…</source>
-        <translation>Ordner hinzufügen…</translation>
     </message>
     <message>
         <source>Ctrl+Shift+O</source>
@@ -483,16 +518,8 @@
         <translation>Ctrl+Shift+Del</translation>
     </message>
     <message>
-        <source>Convert…</source>
-        <translation>Umwandeln…</translation>
-    </message>
-    <message>
         <source>Ctrl+Return</source>
         <translation>Ctrl+Return</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -501,22 +528,6 @@
     <message>
         <source>Space</source>
         <translation>Space</translation>
-    </message>
-    <message>
-        <source>Quavero Web Page</source>
-        <translation>Quavero-Webseite</translation>
-    </message>
-    <message>
-        <source>Quavero Home Page</source>
-        <translation>Quavero-Startseite</translation>
-    </message>
-    <message>
-        <source>Privacy Note</source>
-        <translation>Hinweis zum Datenschutz</translation>
-    </message>
-    <message>
-        <source>Report a Problem</source>
-        <translation>Ein Problem melden</translation>
     </message>
     <message>
         <source>Files to convert</source>
@@ -531,20 +542,8 @@
         <translation>&amp;Sortieren nach</translation>
     </message>
     <message>
-        <source>Play/Pause</source>
-        <translation>Abspielen/Pause</translation>
-    </message>
-    <message>
-        <source>Output Format Options…</source>
-        <translation>Optionen des Ausgabeformats…</translation>
-    </message>
-    <message>
         <source>Ctrl+,</source>
         <translation>Ctrl+,</translation>
-    </message>
-    <message>
-        <source>Colors…</source>
-        <translation>Farben…</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -567,16 +566,92 @@
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>Add Folder and Subfolders…</source>
-        <translation>Ordner mit Unterordnern hinzufügen…</translation>
-    </message>
-    <message>
         <source>Ctrl+Alt+O</source>
         <translation>Ctrl+Alt+O</translation>
     </message>
     <message>
-        <source>Preferences…</source>
-        <translation>Einstellungen…</translation>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Dateien hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add Folder and &amp;Subfolders…</source>
+        <translation>Ordner mit &amp;Unterordnern hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Convert…</source>
+        <translation>U&amp;mwandeln…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Einstellungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Play/Pa&amp;use</source>
+        <translation>Abspielen/Pa&amp;use</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Output &amp;Format Options…</source>
+        <translation>Optionen des Aus&amp;gabeformats…</translation>
+    </message>
+    <message>
+        <source>&amp;Colors…</source>
+        <translation>&amp;Farben…</translation>
+    </message>
+    <message>
+        <source>Quavero &amp;Web Page</source>
+        <translation>Quavero-&amp;Webseite</translation>
+    </message>
+    <message>
+        <source>Quavero &amp;Home Page</source>
+        <translation>Quavero-&amp;Startseite</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy Note</source>
+        <translation>Hinweis zum &amp;Datenschutz</translation>
+    </message>
+    <message>
+        <source>&amp;About Quavero</source>
+        <translation>&amp;Über Quavero</translation>
+    </message>
+    <message>
+        <source>&amp;Show in Folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Show the selected file in the file manager</source>
+        <translation>Die ausgewählte Datei in der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Report a Problem</source>
+        <translation>Ein &amp;Problem melden</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +1894,21 @@ Gespeicherte Voreinstellungen:
     </message>
 </context>
 <context>
+    <name>Window_About</name>
+    <message>
+        <source>About Quavero</source>
+        <translation>Über Quavero</translation>
+    </message>
+    <message>
+        <source>Converts audio files from one format to another, many at a time.</source>
+        <translation>Wandelt Audiodateien von einem Format in ein anderes um, viele auf einmal.</translation>
+    </message>
+    <message>
+        <source>Programs that convert</source>
+        <translation>Programme, die umwandeln</translation>
+    </message>
+</context>
+<context>
     <name>Window_Colors</name>
     <message>
         <source>Colors</source>
@@ -1841,40 +1931,28 @@ Gespeicherte Voreinstellungen:
         <translation>Welle:</translation>
     </message>
     <message>
-        <source>Waveform wave</source>
-        <translation>Welle der Wellenform</translation>
-    </message>
-    <message>
         <source>File list</source>
         <translation>Dateiliste</translation>
-    </message>
-    <message>
-        <source>File list background</source>
-        <translation>Hintergrund der Dateiliste</translation>
     </message>
     <message>
         <source>Text:</source>
         <translation>Text:</translation>
     </message>
     <message>
-        <source>File list text</source>
-        <translation>Text der Dateiliste</translation>
-    </message>
-    <message>
         <source>Alternating rows, in the desktop&apos;s colors</source>
         <translation>Abwechselnde Zeilen, in den Farben der Arbeitsumgebung</translation>
     </message>
     <message>
-        <source>Restore Defaults</source>
-        <translation>Standardwerte wiederherstellen</translation>
+        <source>Waveform colour</source>
+        <translation>Farbe der Wellenform</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>List background</source>
+        <translation>Hintergrund der Liste</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>List text colour</source>
+        <translation>Textfarbe der Liste</translation>
     </message>
 </context>
 <context>
@@ -1894,10 +1972,6 @@ Gespeicherte Voreinstellungen:
     <message>
         <source>Current file:</source>
         <translation>Aktuelle Datei:</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1936,6 +2010,21 @@ Gespeicherte Voreinstellungen:
     <message>
         <source>Adding audio files to the list…</source>
         <translation>Audiodateien werden zur Liste hinzugefügt…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::AlertDialog</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Details anzeigen…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Details ausblenden…</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2124,40 @@ Gespeicherte Voreinstellungen:
     </message>
 </context>
 <context>
+    <name>quavero::Window_About</name>
+    <message>
+        <source>Quavero %1</source>
+        <translation>Quavero %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>ffmpeg: looking…</source>
+        <translation>ffmpeg: wird gesucht…</translation>
+    </message>
+    <message>
+        <source>sox: looking…</source>
+        <translation>sox: wird gesucht…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Colors</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standardwerte wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>quavero::Window_Convert</name>
     <message>
         <source>Starting…</source>
@@ -2051,6 +2174,10 @@ Gespeicherte Voreinstellungen:
     <message>
         <source>Estimating the time left…</source>
         <translation>Restzeit wird geschätzt…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

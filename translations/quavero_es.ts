@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>About</name>
+    <message>
+        <source>%1: not found. Install %1 to convert files.</source>
+        <translation>%1: no encontrado. Instale %1 para convertir archivos.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (it did not say its version)</source>
+        <translation>%1: %2 (no indicó su versión)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or any later version (GPL-3.0-or-later). This program comes with no warranty.</source>
+        <translation>Licencia: GNU General Public License, versión 3 o cualquier versión posterior (GPL-3.0-or-later). Este programa se ofrece sin ninguna garantía.</translation>
+    </message>
+</context>
+<context>
     <name>AddFiles</name>
     <message>
         <source>Some files were not added.</source>
@@ -234,6 +253,30 @@
         <source>Do not alter volume</source>
         <translation>No cambiar el volumen</translation>
     </message>
+    <message>
+        <source>0 (Highest)</source>
+        <translation>0 (la más alta)</translation>
+    </message>
+    <message>
+        <source>9 (Lowest)</source>
+        <translation>9 (la más baja)</translation>
+    </message>
+    <message>
+        <source>0 (fastest)</source>
+        <translation>0 (la más rápida)</translation>
+    </message>
+    <message>
+        <source>8 (best)</source>
+        <translation>8 (la mejor)</translation>
+    </message>
+    <message>
+        <source>0 (Lowest)</source>
+        <translation>0 (la más baja)</translation>
+    </message>
+    <message>
+        <source>10 (Highest)</source>
+        <translation>10 (la más alta)</translation>
+    </message>
 </context>
 <context>
     <name>Freshness</name>
@@ -459,16 +502,8 @@
         <translation>Colores de la lista y de la forma de onda</translation>
     </message>
     <message>
-        <source>Add Files…</source>
-        <translation>Añadir archivos…</translation>
-    </message>
-    <message>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Add Folder…</source>
-        <translation>Añadir carpeta…</translation>
     </message>
     <message>
         <source>Ctrl+Shift+O</source>
@@ -483,16 +518,8 @@
         <translation>Ctrl+Shift+Del</translation>
     </message>
     <message>
-        <source>Convert…</source>
-        <translation>Convertir…</translation>
-    </message>
-    <message>
         <source>Ctrl+Return</source>
         <translation>Ctrl+Return</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -501,22 +528,6 @@
     <message>
         <source>Space</source>
         <translation>Space</translation>
-    </message>
-    <message>
-        <source>Quavero Web Page</source>
-        <translation>Página web de Quavero</translation>
-    </message>
-    <message>
-        <source>Quavero Home Page</source>
-        <translation>Sitio de Quavero</translation>
-    </message>
-    <message>
-        <source>Privacy Note</source>
-        <translation>Nota de privacidad</translation>
-    </message>
-    <message>
-        <source>Report a Problem</source>
-        <translation>Informar de un problema</translation>
     </message>
     <message>
         <source>Files to convert</source>
@@ -531,20 +542,8 @@
         <translation>&amp;Ordenar por</translation>
     </message>
     <message>
-        <source>Play/Pause</source>
-        <translation>Reproducir/Pausa</translation>
-    </message>
-    <message>
-        <source>Output Format Options…</source>
-        <translation>Opciones del formato de salida…</translation>
-    </message>
-    <message>
         <source>Ctrl+,</source>
         <translation>Ctrl+,</translation>
-    </message>
-    <message>
-        <source>Colors…</source>
-        <translation>Colores…</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -567,16 +566,92 @@
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <source>Add Folder and Subfolders…</source>
-        <translation>Añadir carpeta y subcarpetas…</translation>
-    </message>
-    <message>
         <source>Ctrl+Alt+O</source>
         <translation>Ctrl+Alt+O</translation>
     </message>
     <message>
-        <source>Preferences…</source>
-        <translation>Preferencias…</translation>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Añadir archivos…</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Add Folder and &amp;Subfolders…</source>
+        <translation>Añadir carpeta y &amp;subcarpetas…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vaciar</translation>
+    </message>
+    <message>
+        <source>&amp;Convert…</source>
+        <translation>C&amp;onvertir…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferencias…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Play/Pa&amp;use</source>
+        <translation>Reproducir/Pa&amp;usa</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Output &amp;Format Options…</source>
+        <translation>Opciones del &amp;formato de salida…</translation>
+    </message>
+    <message>
+        <source>&amp;Colors…</source>
+        <translation>&amp;Colores…</translation>
+    </message>
+    <message>
+        <source>Quavero &amp;Web Page</source>
+        <translation>Página &amp;web de Quavero</translation>
+    </message>
+    <message>
+        <source>Quavero &amp;Home Page</source>
+        <translation>&amp;Sitio de Quavero</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy Note</source>
+        <translation>Nota de &amp;privacidad</translation>
+    </message>
+    <message>
+        <source>&amp;About Quavero</source>
+        <translation>&amp;Acerca de Quavero</translation>
+    </message>
+    <message>
+        <source>&amp;Show in Folder</source>
+        <translation>Mostrar en la c&amp;arpeta</translation>
+    </message>
+    <message>
+        <source>Show the selected file in the file manager</source>
+        <translation>Mostrar el archivo seleccionado en el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Report a Problem</source>
+        <translation>&amp;Informar de un problema</translation>
     </message>
 </context>
 <context>
@@ -1816,6 +1891,21 @@ Preajustes guardados:
     </message>
 </context>
 <context>
+    <name>Window_About</name>
+    <message>
+        <source>About Quavero</source>
+        <translation>Acerca de Quavero</translation>
+    </message>
+    <message>
+        <source>Converts audio files from one format to another, many at a time.</source>
+        <translation>Convierte archivos de audio de un formato a otro, muchos a la vez.</translation>
+    </message>
+    <message>
+        <source>Programs that convert</source>
+        <translation>Programas que convierten</translation>
+    </message>
+</context>
+<context>
     <name>Window_Colors</name>
     <message>
         <source>Colors</source>
@@ -1838,40 +1928,28 @@ Preajustes guardados:
         <translation>Onda:</translation>
     </message>
     <message>
-        <source>Waveform wave</source>
-        <translation>Trazo de la forma de onda</translation>
-    </message>
-    <message>
         <source>File list</source>
         <translation>Lista de archivos</translation>
-    </message>
-    <message>
-        <source>File list background</source>
-        <translation>Fondo de la lista de archivos</translation>
     </message>
     <message>
         <source>Text:</source>
         <translation>Texto:</translation>
     </message>
     <message>
-        <source>File list text</source>
-        <translation>Texto de la lista de archivos</translation>
-    </message>
-    <message>
         <source>Alternating rows, in the desktop&apos;s colors</source>
         <translation>Filas alternas, con los colores del escritorio</translation>
     </message>
     <message>
-        <source>Restore Defaults</source>
-        <translation>Restablecer valores predeterminados</translation>
+        <source>Waveform colour</source>
+        <translation>Color de la forma de onda</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <source>List background</source>
+        <translation>Fondo de la lista</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
+        <source>List text colour</source>
+        <translation>Color del texto de la lista</translation>
     </message>
 </context>
 <context>
@@ -1891,10 +1969,6 @@ Preajustes guardados:
     <message>
         <source>Current file:</source>
         <translation>Archivo actual:</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1933,6 +2007,21 @@ Preajustes guardados:
     <message>
         <source>Adding audio files to the list…</source>
         <translation>Añadiendo archivos de audio a la lista…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::AlertDialog</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Mostrar detalles…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Ocultar detalles…</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2121,40 @@ Preajustes guardados:
     </message>
 </context>
 <context>
+    <name>quavero::Window_About</name>
+    <message>
+        <source>Quavero %1</source>
+        <translation>Quavero %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>ffmpeg: looking…</source>
+        <translation>ffmpeg: buscando…</translation>
+    </message>
+    <message>
+        <source>sox: looking…</source>
+        <translation>sox: buscando…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Colors</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+</context>
+<context>
     <name>quavero::Window_Convert</name>
     <message>
         <source>Starting…</source>
@@ -2048,6 +2171,10 @@ Preajustes guardados:
     <message>
         <source>Estimating the time left…</source>
         <translation>Calculando el tiempo restante…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

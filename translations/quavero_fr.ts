@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>%1: not found. Install %1 to convert files.</source>
+        <translation>%1 : introuvable. Installez %1 pour convertir des fichiers.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (it did not say its version)</source>
+        <translation>%1 : %2 (n’a pas indiqué sa version)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or any later version (GPL-3.0-or-later). This program comes with no warranty.</source>
+        <translation>Licence : GNU General Public License, version 3 ou toute version ultérieure (GPL-3.0-or-later). Ce programme est fourni sans aucune garantie.</translation>
+    </message>
+</context>
+<context>
     <name>AddFiles</name>
     <message>
         <source>Some files were not added.</source>
@@ -234,6 +253,30 @@
         <source>Do not alter volume</source>
         <translation>Ne pas modifier le volume</translation>
     </message>
+    <message>
+        <source>0 (Highest)</source>
+        <translation>0 (la plus haute)</translation>
+    </message>
+    <message>
+        <source>9 (Lowest)</source>
+        <translation>9 (la plus basse)</translation>
+    </message>
+    <message>
+        <source>0 (fastest)</source>
+        <translation>0 (la plus rapide)</translation>
+    </message>
+    <message>
+        <source>8 (best)</source>
+        <translation>8 (la meilleure)</translation>
+    </message>
+    <message>
+        <source>0 (Lowest)</source>
+        <translation>0 (la plus basse)</translation>
+    </message>
+    <message>
+        <source>10 (Highest)</source>
+        <translation>10 (la plus haute)</translation>
+    </message>
 </context>
 <context>
     <name>Freshness</name>
@@ -459,16 +502,8 @@
         <translation>Couleurs de la liste et de la forme d’onde</translation>
     </message>
     <message>
-        <source>Add Files…</source>
-        <translation>Ajouter des fichiers…</translation>
-    </message>
-    <message>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Add Folder…</source>
-        <translation>Ajouter un dossier…</translation>
     </message>
     <message>
         <source>Ctrl+Shift+O</source>
@@ -483,16 +518,8 @@
         <translation>Ctrl+Shift+Del</translation>
     </message>
     <message>
-        <source>Convert…</source>
-        <translation>Convertir…</translation>
-    </message>
-    <message>
         <source>Ctrl+Return</source>
         <translation>Ctrl+Return</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -501,22 +528,6 @@
     <message>
         <source>Space</source>
         <translation>Space</translation>
-    </message>
-    <message>
-        <source>Quavero Web Page</source>
-        <translation>Page web de Quavero</translation>
-    </message>
-    <message>
-        <source>Quavero Home Page</source>
-        <translation>Site de Quavero</translation>
-    </message>
-    <message>
-        <source>Privacy Note</source>
-        <translation>Note sur la confidentialité</translation>
-    </message>
-    <message>
-        <source>Report a Problem</source>
-        <translation>Signaler un problème</translation>
     </message>
     <message>
         <source>Files to convert</source>
@@ -531,20 +542,8 @@
         <translation>&amp;Trier par</translation>
     </message>
     <message>
-        <source>Play/Pause</source>
-        <translation>Lecture/Pause</translation>
-    </message>
-    <message>
-        <source>Output Format Options…</source>
-        <translation>Options du format de sortie…</translation>
-    </message>
-    <message>
         <source>Ctrl+,</source>
         <translation>Ctrl+,</translation>
-    </message>
-    <message>
-        <source>Colors…</source>
-        <translation>Couleurs…</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -567,16 +566,92 @@
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <source>Add Folder and Subfolders…</source>
-        <translation>Ajouter un dossier et ses sous-dossiers…</translation>
-    </message>
-    <message>
         <source>Ctrl+Alt+O</source>
         <translation>Ctrl+Alt+O</translation>
     </message>
     <message>
-        <source>Preferences…</source>
-        <translation>Préférences…</translation>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Ajouter des fichiers…</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Add Folder and &amp;Subfolders…</source>
+        <translation>Ajouter un dossier et ses &amp;sous-dossiers…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vider</translation>
+    </message>
+    <message>
+        <source>&amp;Convert…</source>
+        <translation>&amp;Convertir…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>Play/Pa&amp;use</source>
+        <translation>Lecture/&amp;Pause</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>Pa&amp;use</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Output &amp;Format Options…</source>
+        <translation>&amp;Options du format de sortie…</translation>
+    </message>
+    <message>
+        <source>&amp;Colors…</source>
+        <translation>&amp;Couleurs…</translation>
+    </message>
+    <message>
+        <source>Quavero &amp;Web Page</source>
+        <translation>Page &amp;web de Quavero</translation>
+    </message>
+    <message>
+        <source>Quavero &amp;Home Page</source>
+        <translation>&amp;Site de Quavero</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy Note</source>
+        <translation>Note sur la &amp;confidentialité</translation>
+    </message>
+    <message>
+        <source>&amp;About Quavero</source>
+        <translation>&amp;À propos de Quavero</translation>
+    </message>
+    <message>
+        <source>&amp;Show in Folder</source>
+        <translation>Afficher dans le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>Show the selected file in the file manager</source>
+        <translation>Afficher le fichier sélectionné dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Report a Problem</source>
+        <translation>Signaler un &amp;problème</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +1893,21 @@ Préréglages enregistrés :
     </message>
 </context>
 <context>
+    <name>Window_About</name>
+    <message>
+        <source>About Quavero</source>
+        <translation>À propos de Quavero</translation>
+    </message>
+    <message>
+        <source>Converts audio files from one format to another, many at a time.</source>
+        <translation>Convertit des fichiers audio d’un format à un autre, plusieurs à la fois.</translation>
+    </message>
+    <message>
+        <source>Programs that convert</source>
+        <translation>Programmes qui convertissent</translation>
+    </message>
+</context>
+<context>
     <name>Window_Colors</name>
     <message>
         <source>Colors</source>
@@ -1840,40 +1930,28 @@ Préréglages enregistrés :
         <translation>Onde :</translation>
     </message>
     <message>
-        <source>Waveform wave</source>
-        <translation>Tracé de la forme d’onde</translation>
-    </message>
-    <message>
         <source>File list</source>
         <translation>Liste des fichiers</translation>
-    </message>
-    <message>
-        <source>File list background</source>
-        <translation>Arrière-plan de la liste des fichiers</translation>
     </message>
     <message>
         <source>Text:</source>
         <translation>Texte :</translation>
     </message>
     <message>
-        <source>File list text</source>
-        <translation>Texte de la liste des fichiers</translation>
-    </message>
-    <message>
         <source>Alternating rows, in the desktop&apos;s colors</source>
         <translation>Lignes alternées, aux couleurs du bureau</translation>
     </message>
     <message>
-        <source>Restore Defaults</source>
-        <translation>Rétablir les valeurs par défaut</translation>
+        <source>Waveform colour</source>
+        <translation>Couleur de la forme d’onde</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <source>List background</source>
+        <translation>Fond de la liste</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>List text colour</source>
+        <translation>Couleur du texte de la liste</translation>
     </message>
 </context>
 <context>
@@ -1893,10 +1971,6 @@ Préréglages enregistrés :
     <message>
         <source>Current file:</source>
         <translation>Fichier en cours :</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +2009,21 @@ Préréglages enregistrés :
     <message>
         <source>Adding audio files to the list…</source>
         <translation>Ajout des fichiers audio à la liste…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::AlertDialog</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Afficher les détails…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Masquer les détails…</translation>
     </message>
 </context>
 <context>
@@ -2034,6 +2123,40 @@ Préréglages enregistrés :
     </message>
 </context>
 <context>
+    <name>quavero::Window_About</name>
+    <message>
+        <source>Quavero %1</source>
+        <translation>Quavero %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>ffmpeg: looking…</source>
+        <translation>ffmpeg : recherche…</translation>
+    </message>
+    <message>
+        <source>sox: looking…</source>
+        <translation>sox : recherche…</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Colors</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+</context>
+<context>
     <name>quavero::Window_Convert</name>
     <message>
         <source>Starting…</source>
@@ -2050,6 +2173,10 @@ Préréglages enregistrés :
     <message>
         <source>Estimating the time left…</source>
         <translation>Estimation du temps restant…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
