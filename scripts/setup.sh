@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   ffmpeg libavcodec-extra sox libsox-fmt-all libtag1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth x11-utils libx11-dev fonts-dejavu-core
+  xvfb xauth x11-utils libx11-dev fonts-dejavu-core xdotool
   desktop-file-utils appstream dpkg-dev file lintian
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
   libqt6sql6-sqlite libebur128-dev libcue-dev libuchardet-dev libflac-dev
