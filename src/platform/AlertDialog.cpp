@@ -90,7 +90,7 @@ AlertDialog::AlertDialog(const QString &message, const QString &informative, con
         const QFontMetrics metrics(m_details->font());
         const int frame = 2 * m_details->frameWidth() + int(m_details->document()->documentMargin() * 2);
         m_details->setMinimumHeight(kDetailLines * metrics.lineSpacing() + frame);
-        m_details->setMinimumWidth(60 * metrics.horizontalAdvance(QLatin1Char('0')));
+        m_details->setMinimumWidth(80 * metrics.horizontalAdvance(QLatin1Char('0')));
         m_details->hide();
         layout->addWidget(m_details, 2, 0, 1, 2);
         layout->setRowStretch(2, 1);
@@ -100,6 +100,8 @@ AlertDialog::AlertDialog(const QString &message, const QString &informative, con
         connect(m_detailsButton, &QPushButton::toggled, this, &AlertDialog::showDetails);
     }
     layout->addWidget(m_buttons, 3, 0, 1, 2);
+    // The texts take the width the alert gains, not the icon's column.
+    layout->setColumnStretch(1, 1);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
@@ -109,7 +111,10 @@ void AlertDialog::showDetails(bool shown)
     m_details->setVisible(shown);
     // The details can be made as large as the screen allows.
     setSizeGripEnabled(shown);
-    adjustSize();
+    // Grown to show them whole (adjustSize would stop at two thirds of the
+    // screen, below what the view needs), shrunk again when they go.
+    layout()->activate();
+    resize(shown ? size().expandedTo(sizeHint()) : sizeHint());
 }
 
 void AlertDialog::reject()
