@@ -96,7 +96,7 @@ QList<PlanEntry> planEntriesOf(const QList<NamedOutput> &names)
     QList<PlanEntry> entries;
     entries.reserve(names.size());
     for (const NamedOutput &n : names)
-        entries.append({n.baseName, n.subfolder});
+        entries.append({n.baseName, n.subfolder, QString()});
     return entries;
 }
 } // namespace
@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
 
     QList<PlanEntry> plain;
     for (const NamingSource &s : sources)
-        plain.append({s.baseName, s.relativeFolder});
+        plain.append({s.baseName, s.relativeFolder, QString()});
     const double plainSeconds = bestSeconds([&] { outputplan::plan(plain, destination, extension, true, nothingExists); });
 
     QList<naming::NameFields> fields;

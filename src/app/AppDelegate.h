@@ -36,6 +36,8 @@ class Window_About;
 class ConversionRun;
 class WindowPlacement;
 struct RunSetup;
+struct SettingsSnapshot;
+class DestinationRecord;
 class FormatOptionsDialog;
 class FileTableModel;
 class AddWorker;
@@ -314,7 +316,9 @@ private:
     void setUpListMenu();
     // The run the Convert command starts: the list as it is now, the chosen
     // folder, the run settings as stored now.
-    RunSetup conversionSetup();
+    // The settings a run started now converts with, by value.
+    SettingsSnapshot conversionSettings() const;
+    RunSetup conversionSetup(const SettingsSnapshot &settings, DestinationRecord &record);
     // True when the main window, or a sheet over it, is the active window.
     bool mainWindowActive() const;
     // Reloads the table, selecting again the entries that were selected, or nothing.

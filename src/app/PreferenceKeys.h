@@ -16,6 +16,11 @@ inline const QString kColorTableForeground = QStringLiteral("Dremlock_Zentuvo_Co
 // How a conversion run in the window paces itself (Edit > Preferences).
 inline const QString kFilesAtOnce = QStringLiteral("Quavero_Files_At_Once");
 inline const QString kPauseBetweenFiles = QStringLiteral("Quavero_Pause_Between_Files");
+// Keeping a destination in step with the inputs (Edit > Preferences), "1" or
+// "0", off when missing.
+inline const QString kSkipUpToDate = QStringLiteral("Quavero_Skip_Up_To_Date");
+inline const QString kDeleteOrphans = QStringLiteral("Quavero_Delete_Orphans");
+inline const QString kCopySameFormat = QStringLiteral("Quavero_Copy_Same_Format");
 // Where the folder choosers open: the last destination of a run, and the
 // folder of the last files or folder added.
 inline const QString kLastDestination = QStringLiteral("Quavero_Last_Destination");

@@ -27,6 +27,9 @@ enum class Opt {
     Quiet,
     Verbose,
     NoTags,
+    Update,
+    DeleteOrphans,
+    CopySameFormat,
     ListFormats,
     ListPresets,
     Help,
@@ -56,6 +59,9 @@ const QVector<OptionDef> &knownOptions()
         {Opt::Quiet, QLatin1Char('q'), QStringLiteral("quiet"), false},
         {Opt::Verbose, QLatin1Char('v'), QStringLiteral("verbose"), false},
         {Opt::NoTags, QChar(), QStringLiteral("no-tags"), false},
+        {Opt::Update, QLatin1Char('u'), QStringLiteral("update"), false},
+        {Opt::DeleteOrphans, QChar(), QStringLiteral("delete-orphans"), false},
+        {Opt::CopySameFormat, QChar(), QStringLiteral("copy-same-format"), false},
         {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
         {Opt::ListPresets, QChar(), QStringLiteral("list-presets"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
@@ -228,6 +234,15 @@ private:
         case Opt::NoTags:
             request.copyTags = false;
             line.tagsGiven = true;
+            break;
+        case Opt::Update:
+            request.update = true;
+            break;
+        case Opt::DeleteOrphans:
+            request.deleteOrphans = true;
+            break;
+        case Opt::CopySameFormat:
+            request.copySameFormat = true;
             break;
         case Opt::ListFormats:
             action(Request::Action::ListFormats);

@@ -24,6 +24,9 @@ struct Request {
     bool quiet = false;
     bool verbose = false;                   // each failure with its commands and the end of their output
     bool copyTags = true;                   // --no-tags turns it off
+    bool update = false;                    // -u: outputs that are up to date are kept, not converted again
+    bool deleteOrphans = false;             // outputs the record lists whose input is gone are removed
+    bool copySameFormat = false;            // inputs already in the output format are copied
     int jobs = 0;                           // 0: one per processor
     FormatRecords records = startRecords(); // the chosen format's record holds the --set values
     QString nameTemplate; // --name or the preset's, checked to be a usable template; "" names outputs after inputs

@@ -13,14 +13,15 @@
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"
 #include "convert/core/RunPlanner.h"
-#include "convert/engine/FileSystemWorld.h"
+#include "mirror/engine/DestinationRecord.h"
+#include "mirror/engine/OutputLedger.h"
 #include "convert/engine/ProgramCheck.h"
 #include "platform/core/ChildProcess.h"
 #include "platform/core/FileSystem.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <QCoreApplication>
 #include <QThread>
 #include <cstdio>
 
@@ -58,28 +59,42 @@ bool prepareOutputFolder(const QString &folder)
     return true;
 }
 
-int convert(const Request &request, const RunPlan &plan, const ProgramPaths &programs)
+// Asking each program for its version costs as much as converting a short
+// file, so that is done only when a program is not even there; one that is
+// there but broken shows in the reason of every file it fails.
+bool programsPresent(const Request &request, const ProgramPaths &programs)
 {
-    // Asking each program for its version costs as much as converting a short
-    // file, so that is done only when a program is not even there; one that is
-    // there but broken shows in the reason of every file it fails.
     const bool present = child::canRun(programs.ffmpeg) &&
                          (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(programs.sox));
     const MissingProgram missing =
         present ? MissingProgram{}
                 : programs::firstMissing(request.formatIndex, request.records, programs.ffmpeg, programs.sox);
-    if (!missing.name.isEmpty()) {
-        complain(programs::missingMessage(missing) + QLatin1Char(' ') + programs::missingInformative(missing));
-        return status(ExitStatus::SomeFailed);
-    }
-    if (!prepareOutputFolder(plan.destinationFolder))
-        return status(ExitStatus::SomeFailed);
+    if (missing.name.isEmpty())
+        return true;
+    complain(programs::missingMessage(missing) + QLatin1Char(' ') + programs::missingInformative(missing));
+    return false;
+}
 
+int printDryRun(const RunPlan &plan, const ProgramPaths &programs)
+{
+    const DryRunLines lines = dryRun(plan, programs);
+    if (!lines.commands.isEmpty())
+        print(stdout, lines.commands.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    for (const QString &problem : lines.problems)
+        complain(problem);
+    for (const QString &note : plan.warnings)
+        complain(note);
+    return status(lines.problems.isEmpty() ? ExitStatus::Converted : ExitStatus::SomeFailed);
+}
+
+int convert(const Request &request, const RunPlan &plan, const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger)
+{
     InterruptWatcher interrupts;
     const ProgressDisplay::Mode mode = ProgressDisplay::modeFor(stdout, request.quiet);
     ProgressDisplay display(mode, int(plan.entries.size()), stdout);
     RunFilesSettings settings;
     settings.programs = programs;
+    settings.ledger = std::move(ledger);
     settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
     const RunOutcome outcome = runFiles(plan, settings, display, interrupts);
@@ -118,6 +133,9 @@ SettingsSnapshot snapshotOf(const Request &request)
     settings.records = request.records;
     settings.copyTags = request.copyTags;
     settings.keepStructure = !request.flat;
+    settings.update = request.update;
+    settings.deleteOrphans = request.deleteOrphans;
+    settings.copySameFormat = request.copySameFormat;
     return settings;
 }
 
@@ -129,30 +147,28 @@ int runConversion(const Request &request, const ProgramPaths &programs)
     const CollectedInputs inputs = collectInputs(request.inputs, request.recursive);
     for (const QString &warning : inputs.warnings)
         complain(warning);
-
-    // Intermediate files for sox live here and go with the process; never in
-    // the desktop program's work folder, which it empties at every start.
-    QTemporaryDir work(QDir::tempPath() + QStringLiteral("/quavero-cli-XXXXXX"));
-    if (!work.isValid()) {
-        complain(Text::tr("cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to")
-                     .arg(QDir::tempPath(), work.errorString()));
-        return status(ExitStatus::SomeFailed);
-    }
     const QString destination = QDir::cleanPath(QFileInfo(request.outputFolder).absoluteFilePath());
     QList<PlanInput> planInputs;
+    planInputs.reserve(inputs.files.size());
     for (const InputFile &file : inputs.files)
         planInputs.append({file.entry, file.problem});
-    const RunPlan plan = runplan::make(snapshotOf(request), planInputs, destination, work.path(), planworld::fileSystem());
+    const SettingsSnapshot settings = snapshotOf(request);
+    const qint64 processId = QCoreApplication::applicationPid();
 
     if (request.dryRun) {
-        const DryRunLines lines = dryRun(plan, programs);
-        if (!lines.commands.isEmpty())
-            print(stdout, lines.commands.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-        for (const QString &problem : lines.problems)
-            complain(problem);
-        return status(lines.problems.isEmpty() ? ExitStatus::Converted : ExitStatus::SomeFailed);
+        DestinationRecord record(destination, settings, false);
+        if (!record.problem().isEmpty())
+            complain(record.problem());
+        return printDryRun(record.plan(settings, planInputs, processId), programs);
     }
-    return convert(request, plan, programs);
+    if (!programsPresent(request, programs) || !prepareOutputFolder(destination))
+        return status(ExitStatus::SomeFailed);
+    DestinationRecord record(destination, settings, true);
+    if (!record.problem().isEmpty())
+        complain(record.problem());
+    const RunPlan plan = record.plan(settings, planInputs, processId);
+    record.ledger()->noteBeforeRun(plan);
+    return convert(request, plan, programs, record.ledger());
 }
 } // namespace cli
 

@@ -18,9 +18,6 @@ RunSetup setupFor(const RunPlan &plan, const RunFilesSettings &settings)
     RunSetup setup;
     setup.plan = plan;
     setup.waitForDurations = settings.probeDurations;
-    // A long batch would otherwise keep every intermediate file until the
-    // end, in a temporary folder that is often held in memory.
-    setup.removeIntermediates = true;
     setup.pacing.firstDelayMs = 0;
     setup.pacing.pauseMs = 0;
     setup.pacing.filesAtOnce = settings.jobs;
@@ -47,7 +44,7 @@ void showEnded(const ConversionRun &run, int index, const QString &name, Progres
 RunOutcome runFiles(const RunPlan &plan, const RunFilesSettings &settings, ProgressDisplay &display,
                     InterruptWatcher &interrupts)
 {
-    ConversionRun run(setupFor(plan, settings), runjobs::conversionJobs(settings.programs));
+    ConversionRun run(setupFor(plan, settings), runjobs::forPlans(settings.programs, settings.ledger));
     run.setStopPending(&InterruptWatcher::signalled);
     DurationProbes probes(settings.programs.ffmpeg, settings.jobs);
     QStringList names;

@@ -11,13 +11,18 @@
 #include "convert/core/RunOutcome.h"
 #include "convert/core/ProgramPaths.h"
 
+#include <memory>
+
 namespace quavero {
+
+class OutputLedger;
 
 namespace cli {
 class ProgressDisplay;
 
 struct RunFilesSettings {
     ProgramPaths programs;
+    std::shared_ptr<OutputLedger> ledger; // where finished files go; none: published without a record
     int jobs = 1;
     // The durations only serve the live display: without it the probes would
     // be work for nothing.

@@ -11,8 +11,7 @@ namespace cli {
 QString summaryText(const RunOutcome &outcome)
 {
     const int notConverted = outcome.count(EntryFate::NotConverted);
-    QString text =
-        Text::tr("%1 converted, %2 failed").arg(outcome.count(EntryFate::Converted)).arg(outcome.count(EntryFate::Failed));
+    QString text = outcome::countsText(outcome);
     if (outcome.stopSignal != 0)
         text += Text::tr(", %1 not converted (stopped by %2)")
                     .arg(notConverted)
@@ -31,6 +30,12 @@ QString summaryText(const RunOutcome &outcome)
         text += Text::tr("renamed: %1: saved as %2\n").arg(r.fileName, r.savedAs);
     for (const ConvertedWithWarning &warning : outcome::warnings(outcome))
         text += Text::tr("warning: %1: converted; %2\n").arg(warning.fileName, warning.warning);
+    for (const QString &path : outcome::removed(outcome))
+        text += Text::tr("removed: %1\n").arg(path);
+    for (const QString &note : outcome.notes)
+        text += Text::tr("warning: %1\n").arg(note);
+    if (outcome.allUpToDate())
+        text += Text::tr("Everything is up to date.\n");
     return text;
 }
 

@@ -14,9 +14,10 @@
 #include "convert/core/RunPlanner.h"
 #include "convert/core/RunSettings.h"
 #include "convert/engine/ConversionRun.h"
-#include "convert/engine/FileSystemWorld.h"
 #include "convert/engine/ProgramCheck.h"
 #include "convert/engine/RunDetails.h"
+#include "mirror/engine/DestinationRecord.h"
+#include "mirror/engine/OutputLedger.h"
 #include "platform/Desktop.h"
 #include "platform/Notifications.h"
 #include "platform/Prompts.h"
@@ -26,6 +27,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QThread>
@@ -76,18 +78,19 @@ void AppDelegate::OnUserToolbarConvert()
         return;
     s_Folder_Target = folder;
     m_services.preferences->setString(prefkeys::kLastDestination, folder);
-    auto *run = new ConversionRun(conversionSetup(), runjobs::conversionJobs(ProgramPaths{sffmpegPath, sSoxPath}));
+    const SettingsSnapshot settings = conversionSettings();
+    DestinationRecord record(folder, settings, true);
+    auto *run = new ConversionRun(conversionSetup(settings, record),
+                                  runjobs::forPlans(ProgramPaths{sffmpegPath, sSoxPath}, record.ledger()));
     conversionRun = run;
     windowConvert = new Window_Convert(
         run, [this] { Close_Window_Convert(); }, window.data());
     windowConvert->open();
 }
 
-RunSetup AppDelegate::conversionSetup()
+SettingsSnapshot AppDelegate::conversionSettings() const
 {
     const IPreferences &prefs = *m_services.preferences;
-    const RunSettings settings = runsettings::fromStored(
-        prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles), QThread::idealThreadCount());
     // The run converts with the settings as they are now: a dialog changed
     // while it goes on reaches no entry of it.
     SettingsSnapshot snapshot;
@@ -96,9 +99,23 @@ RunSetup AppDelegate::conversionSetup()
     // Entries added with their subfolders keep them below the destination; no
     // output of the run replaces another.
     snapshot.keepStructure = true;
+    snapshot.update = runsettings::flagFromStored(prefs.string(prefkeys::kSkipUpToDate));
+    snapshot.deleteOrphans = runsettings::flagFromStored(prefs.string(prefkeys::kDeleteOrphans));
+    snapshot.copySameFormat = runsettings::flagFromStored(prefs.string(prefkeys::kCopySameFormat));
+    return snapshot;
+}
+
+RunSetup AppDelegate::conversionSetup(const SettingsSnapshot &snapshot, DestinationRecord &record)
+{
+    const IPreferences &prefs = *m_services.preferences;
+    const RunSettings settings = runsettings::fromStored(
+        prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles), QThread::idealThreadCount());
     RunSetup setup;
-    setup.plan = runplan::make(snapshot, runplan::inputsFrom(arrayVideoFiles.snapshot()), s_Folder_Target,
-                               s_Output_Folder, planworld::fileSystem());
+    setup.plan =
+        record.plan(snapshot, runplan::inputsFrom(arrayVideoFiles.snapshot()), QCoreApplication::applicationPid());
+    if (!record.problem().isEmpty())
+        setup.plan.warnings.prepend(record.problem());
+    record.ledger()->noteBeforeRun(setup.plan);
     setup.pacing.firstDelayMs = m_services.timings.firstStepMs;
     setup.pacing.pauseMs = settings.pauseBetweenFiles ? m_services.timings.betweenFilesMs : 0;
     setup.pacing.filesAtOnce = settings.filesAtOnce;

@@ -20,6 +20,9 @@ Window_Preferences::Window_Preferences(IPreferences *preferences, int processors
     m_ui->spinFilesAtOnce->setRange(1, qMax(1, processors));
     m_ui->spinFilesAtOnce->setValue(stored.filesAtOnce);
     m_ui->checkPauseBetweenFiles->setChecked(stored.pauseBetweenFiles);
+    m_ui->checkSkipUpToDate->setChecked(runsettings::flagFromStored(preferences->string(prefkeys::kSkipUpToDate)));
+    m_ui->checkDeleteOrphans->setChecked(runsettings::flagFromStored(preferences->string(prefkeys::kDeleteOrphans)));
+    m_ui->checkCopySameFormat->setChecked(runsettings::flagFromStored(preferences->string(prefkeys::kCopySameFormat)));
     showFilesAtOnce(stored.filesAtOnce);
     connect(m_ui->spinFilesAtOnce, &QSpinBox::valueChanged, this, &Window_Preferences::showFilesAtOnce);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &Window_Preferences::accept);
@@ -38,6 +41,9 @@ void Window_Preferences::accept()
     m_preferences->setString(prefkeys::kFilesAtOnce, runsettings::filesAtOnceText(m_ui->spinFilesAtOnce->value()));
     m_preferences->setString(prefkeys::kPauseBetweenFiles,
                              runsettings::pauseText(m_ui->checkPauseBetweenFiles->isChecked()));
+    m_preferences->setString(prefkeys::kSkipUpToDate, runsettings::flagText(m_ui->checkSkipUpToDate->isChecked()));
+    m_preferences->setString(prefkeys::kDeleteOrphans, runsettings::flagText(m_ui->checkDeleteOrphans->isChecked()));
+    m_preferences->setString(prefkeys::kCopySameFormat, runsettings::flagText(m_ui->checkCopySameFormat->isChecked()));
     QDialog::accept();
 }
 

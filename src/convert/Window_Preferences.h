@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Edit > Preferences: how a conversion run in the window paces itself. OK
-// stores both settings in the preferences store at once; the next run reads
-// them. Cancel, Escape and the close button store nothing.
+// Edit > Preferences: how a conversion run in the window paces itself, and
+// how it keeps a converted library in step (skip what is up to date, remove
+// outputs whose original is gone, copy what already is in the output
+// format). OK stores every setting in the preferences store at once; the
+// next run reads them. Cancel, Escape and the close button store nothing.
 #include <QDialog>
 #include <memory>
 

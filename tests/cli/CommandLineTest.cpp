@@ -45,8 +45,7 @@ QList<QStringList> plannedWords(const QStringList &options)
     entry.setS_File_Path("/in/song.wav");
     entry.setS_File_URL(QUrl::fromLocalFile("/in/song.wav"));
     entry.setS_File_Name_Without_Extension("song");
-    const RunPlan plan =
-        runplan::make(cli::snapshotOf(parsed.request), runplan::inputsFrom({entry}), "/out", "/work", world);
+    const RunPlan plan = runplan::make(cli::snapshotOf(parsed.request), runplan::inputsFrom({entry}), "/out", 1, world);
     QList<QStringList> words;
     for (const PlannedStage &stage : plan.entries.first().stages)
         words << stage.arguments;

@@ -6,6 +6,7 @@
 #include "TestApp.h"
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/EncoderCommand.h"
+#include "convert/core/TemporaryName.h"
 #include "filelist/core/FileEntry.h"
 #include "formats/core/FormatTable.h"
 
@@ -55,17 +56,19 @@ TEST(CliDryRun, EveryFormatPrintsTheBuildersCommandsQuotedForTheShell)
         ASSERT_GE(ffmpeg.size(), 2);
         EXPECT_EQ(QFileInfo(ffmpeg.first()).fileName(), "ffmpeg");
 
-        // The intermediate file lives in the run's own temporary folder.
-        const QString work = QFileInfo(ffmpeg.last()).path();
-        const EncoderCommand expected = encoder::build(format.index, entry, out, work, records);
-        EXPECT_EQ(ffmpeg.mid(1), expected.arguments);
-        ASSERT_EQ(lines.size(), expected.effects ? 2 : 1);
-        if (expected.effects) {
-            EXPECT_TRUE(QFileInfo(work).fileName().startsWith("quavero-cli-")) << work.toStdString();
-            EXPECT_NE(work, testenv::workFolder());
+        // The file sox reads is a temporary one beside the output; without
+        // sox, ffmpeg's line names the final file.
+        const QString finalPath = out + "/" + entry.s_File_Name_Without_Extension() + format.extension;
+        const bool effects = encoder::effectsFollow(format.index, records);
+        const QString written = effects ? ffmpeg.last() : finalPath;
+        EXPECT_EQ(ffmpeg.mid(1), encoder::arguments(format.index, entry, records, written));
+        ASSERT_EQ(lines.size(), effects ? 2 : 1);
+        if (effects) {
+            EXPECT_EQ(QFileInfo(written).path(), out);
+            EXPECT_TRUE(tempname::ownerOf(QFileInfo(written).fileName()).has_value()) << written.toStdString();
             EXPECT_EQ(QFileInfo(lines.at(1).first()).fileName(), "sox");
-            EXPECT_EQ(lines.at(1).mid(1), effects::arguments(expected.ffmpegOutputPath, expected.finalPath,
-                                                             effects::valuesFor(format.index, records)));
+            EXPECT_EQ(lines.at(1).mid(1),
+                      effects::arguments(written, finalPath, effects::valuesFor(format.index, records)));
         }
     }
     EXPECT_FALSE(QFileInfo::exists(out)) << "a dry run creates no output folder";
@@ -98,7 +101,7 @@ TEST(CliDryRun, TheBuildersOwnExamples)
     const QList<QStringList> au =
         linesOf(runCli({"-n", "-f", "au", "--set", "speed=1.25", "--set", "gain=-3", "--set", "bass=4", "-o", out, song}));
     ASSERT_EQ(au.size(), 2);
-    EXPECT_TRUE(au.at(1).at(1).endsWith("/song001.au"));
+    EXPECT_TRUE(tempname::ownerOf(QFileInfo(au.at(1).at(1)).fileName()).has_value()) << au.at(1).at(1).toStdString();
     EXPECT_EQ(au.at(1).mid(2), (QStringList{out + "/song.au", "speed", "1.25", "gain", "-3", "bass", "4"}));
 
     const QList<QStringList> percent = linesOf(runCli({"-n", "-o", out, live}));

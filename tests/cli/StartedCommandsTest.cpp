@@ -70,12 +70,13 @@ private:
     QString m_log;
 };
 
-// The private temporary folder has a new name in every process.
+// A run writes through temporary names of its own, with its process id in
+// them; the dry run shows the final names.
 QList<QStringList> withoutTemporaryNames(QList<QStringList> vectors)
 {
-    static const QRegularExpression temporary(QStringLiteral("quavero-cli-[A-Za-z0-9]{6}"));
+    static const QRegularExpression temporary(QStringLiteral("\\.quavero-part-[0-9]+-[a-z]+-[0-9a-f]{8}\\."));
     for (QStringList &words : vectors)
-        words.replaceInStrings(temporary, QStringLiteral("quavero-cli-TEMP"));
+        words.replaceInStrings(temporary, QString());
     return vectors;
 }
 } // namespace

@@ -39,7 +39,8 @@ const auto kNothing = existing({});
 
 TEST(OutputPlan, SameBaseNameGetsNumberedInListOrder)
 {
-    const auto plan = outputplan::plan({{"a", ""}, {"a", ""}, {"b", ""}, {"a", ""}}, "/out", ".mp3", false, kNothing);
+    const auto plan =
+        outputplan::plan({{"a", "", ""}, {"a", "", ""}, {"b", "", ""}, {"a", "", ""}}, "/out", ".mp3", false, kNothing);
     EXPECT_EQ(paths(plan), QStringList({"/out/a.mp3", "/out/a (2).mp3", "/out/b.mp3", "/out/a (3).mp3"}));
     EXPECT_EQ(renamedFlags(plan), QList<bool>({false, true, false, true}));
 }
@@ -48,7 +49,7 @@ TEST(OutputPlan, FilesThatExistAreReplacedUnderTheOwnNameButSkippedWhenNumbering
 {
     // a.mp3 from an earlier run is replaced as before; "a (2).mp3" and
     // "a (3).mp3" exist, so the second a of this run becomes "a (4)".
-    const auto plan = outputplan::plan({{"a", ""}, {"a", ""}}, "/out", ".mp3", false,
+    const auto plan = outputplan::plan({{"a", "", ""}, {"a", "", ""}}, "/out", ".mp3", false,
                                        existing({"/out/a.mp3", "/out/a (2).mp3", "/out/a (3).mp3"}));
     EXPECT_EQ(paths(plan), QStringList({"/out/a.mp3", "/out/a (4).mp3"}));
 }
@@ -57,23 +58,24 @@ TEST(OutputPlan, NumberedNameNeverTakesTheOwnNameOfAnotherEntry)
 {
     // "a (2)" is the own name of the third entry, so the second a skips it,
     // also when the clash comes before the entry that owns the name.
-    const auto plan = outputplan::plan({{"a", ""}, {"a", ""}, {"a (2)", ""}}, "/out", ".mp3", false, kNothing);
+    const auto plan = outputplan::plan({{"a", "", ""}, {"a", "", ""}, {"a (2)", "", ""}}, "/out", ".mp3", false, kNothing);
     EXPECT_EQ(paths(plan), QStringList({"/out/a.mp3", "/out/a (3).mp3", "/out/a (2).mp3"}));
     EXPECT_EQ(renamedFlags(plan), QList<bool>({false, true, false}));
     // A name that already ends in " (2)" is numbered after it.
-    const auto again = outputplan::plan({{"a (2)", ""}, {"a (2)", ""}}, "/out", ".mp3", false, kNothing);
+    const auto again = outputplan::plan({{"a (2)", "", ""}, {"a (2)", "", ""}}, "/out", ".mp3", false, kNothing);
     EXPECT_EQ(paths(again), QStringList({"/out/a (2).mp3", "/out/a (2) (2).mp3"}));
 }
 
 TEST(OutputPlan, LetterCaseDoesNotTellTwoOutputsApart)
 {
-    const auto plan = outputplan::plan({{"Song", ""}, {"song", ""}}, "/out", ".mp3", false, kNothing);
+    const auto plan = outputplan::plan({{"Song", "", ""}, {"song", "", ""}}, "/out", ".mp3", false, kNothing);
     EXPECT_EQ(paths(plan), QStringList({"/out/Song.mp3", "/out/song (2).mp3"}));
 }
 
 TEST(OutputPlan, ThreeIntrosFromAlbumFoldersWithAndWithoutStructure)
 {
-    const QList<PlanEntry> intros{{"01 Intro", "Album A"}, {"01 Intro", "Album B"}, {"01 Intro", "Album C/CD 1"}};
+    const QList<PlanEntry> intros{
+        {"01 Intro", "Album A", ""}, {"01 Intro", "Album B", ""}, {"01 Intro", "Album C/CD 1", ""}};
     const auto kept = outputplan::plan(intros, "/out", ".mp3", true, kNothing);
     EXPECT_EQ(paths(kept),
               QStringList({"/out/Album A/01 Intro.mp3", "/out/Album B/01 Intro.mp3", "/out/Album C/CD 1/01 Intro.mp3"}));
@@ -84,7 +86,8 @@ TEST(OutputPlan, ThreeIntrosFromAlbumFoldersWithAndWithoutStructure)
     EXPECT_EQ(renamedFlags(flat), QList<bool>({false, true, true}));
 
     // Within one kept folder, a.wav and a.flac still get two names.
-    const auto sameFolder = outputplan::plan({{"a", "X"}, {"a", "X"}, {"a", ""}}, "/out", ".mp3", true, kNothing);
+    const auto sameFolder =
+        outputplan::plan({{"a", "X", ""}, {"a", "X", ""}, {"a", "", ""}}, "/out", ".mp3", true, kNothing);
     EXPECT_EQ(paths(sameFolder), QStringList({"/out/X/a.mp3", "/out/X/a (2).mp3", "/out/a.mp3"}));
 }
 
@@ -95,7 +98,7 @@ TEST(OutputPlan, RelativeFoldersNeverLeadOutOfTheDestination)
     EXPECT_EQ(outputplan::safeSubfolder("a/../b"), "b");
     for (const char *bad : {"..", "../x", "a/../../x", "/etc", ".", ""})
         EXPECT_EQ(outputplan::safeSubfolder(bad), "") << bad;
-    const auto plan = outputplan::plan({{"a", "../../etc"}}, "/out", ".mp3", true, kNothing);
+    const auto plan = outputplan::plan({{"a", "../../etc", ""}}, "/out", ".mp3", true, kNothing);
     EXPECT_EQ(paths(plan), QStringList({"/out/a.mp3"}));
 }
 

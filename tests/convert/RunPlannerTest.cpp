@@ -4,6 +4,7 @@
 #include "EntryFromPath.h"
 #include "QtPrinters.h"
 #include "convert/core/RunPlanner.h"
+#include "convert/core/TemporaryName.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 namespace quavero {
 
 namespace {
+constexpr qint64 kPid = 4242;
+
 // A world with nothing at the destination, where "/link" is a link to "/music".
 PlanWorld world(const QStringList &present = {})
 {
@@ -42,59 +45,66 @@ NodeVideoFile entryIn(const QString &path, const QString &relativeFolder = QStri
 
 RunPlan planOf(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, const PlanWorld &w = world())
 {
-    return runplan::make(settings, inputs, "/out", "/work", w);
+    return runplan::make(settings, inputs, "/out", kPid, w);
 }
 } // namespace
 
-TEST(RunPlanner, EachEntryGetsTheBuildersCommandsAndItsOwnPaths)
+TEST(RunPlanner, EachEntryGetsTheBuildersCommandsWrittenThroughTemporaryFiles)
 {
-    SettingsSnapshot wav = settingsFor(12); // .WAV: ffmpeg into the work folder, then sox
+    SettingsSnapshot wav = settingsFor(12); // .WAV: ffmpeg, then sox
     wav.records.m_AF_WAV.setF_Speed(1.5f);
     const RunPlan plan = planOf(wav, runplan::inputsFrom({entryIn("/music/a b.flac")}));
     ASSERT_EQ(plan.entries.size(), 1);
     const EntryPlan &e = plan.entries.first();
     EXPECT_EQ(e.action, PlanAction::Convert);
     EXPECT_EQ(e.finalPath, "/out/a b.wav");
-    EXPECT_EQ(e.intermediatePath, "/work/a b001.wav");
+    // ffmpeg and sox write temporary files beside the final one; the last
+    // is put under the final name.
+    EXPECT_EQ(e.intermediatePath, tempname::pathFor("/out/a b.wav", kPid, "enc"));
+    EXPECT_EQ(e.publishPath, tempname::pathFor("/out/a b.wav", kPid, "fx"));
     ASSERT_EQ(e.stages.size(), 2);
-    const EncoderCommand built =
-        encoder::build(12, entryIn("/music/a b.flac"), "/out", "/work", wav.records, OutputName{QString(), "a b"});
     EXPECT_EQ(e.stages.at(0).program, StageProgram::Ffmpeg);
-    EXPECT_EQ(e.stages.at(0).arguments, built.arguments);
+    EXPECT_EQ(e.stages.at(0).arguments,
+              encoder::arguments(12, entryIn("/music/a b.flac"), wav.records, e.intermediatePath));
     EXPECT_EQ(e.stages.at(0).output, e.intermediatePath);
     EXPECT_EQ(e.stages.at(1).program, StageProgram::Sox);
-    EXPECT_EQ(e.stages.at(1).arguments, QStringList({"/work/a b001.wav", "/out/a b.wav", "speed", "1.50"}));
-    EXPECT_EQ(e.writes(), QStringList({"/work/a b001.wav", "/out/a b.wav"}));
+    EXPECT_EQ(e.stages.at(1).arguments, QStringList({e.intermediatePath, e.publishPath, "speed", "1.50"}));
+    EXPECT_TRUE(e.writes().contains("/out/a b.wav"));
     EXPECT_EQ(e.tagSource, "/music/a b.flac");
 
-    // .MP3 straight from ffmpeg: one stage that writes the final path.
+    // .MP3 straight from ffmpeg: one stage, whose file is published.
     const EntryPlan mp3 = planOf(settingsFor(8), runplan::inputsFrom({entryIn("/music/a.wav")})).entries.first();
     ASSERT_EQ(mp3.stages.size(), 1);
-    EXPECT_EQ(mp3.stages.first().output, "/out/a.mp3");
+    EXPECT_EQ(mp3.stages.first().output, mp3.publishPath);
+    EXPECT_EQ(QFileInfo(mp3.publishPath).path(), "/out");
     EXPECT_TRUE(mp3.intermediatePath.isEmpty());
 }
 
-TEST(RunPlanner, NoTwoEntriesOfARunShareAnIntermediateFile)
+TEST(RunPlanner, EveryTemporaryFileIsHiddenBesideItsOutputAndNoTwoEntriesShareOne)
 {
     // Two entries named "a" kept in their own folders, and two long names
-    // that are the same once shortened for the work folder.
-    const QString longBase(250, QLatin1Char('l'));
+    // that are the same once shortened.
+    const QString longBase(245, QLatin1Char('l'));
     const RunPlan plan = planOf(settingsFor(7), {{entryIn("/music/1/a.wav", "1"), {}},
                                                  {entryIn("/music/2/a.wav", "2"), {}},
                                                  {entryIn("/music/" + longBase + "1.wav"), {}},
                                                  {entryIn("/music/" + longBase + "2.wav"), {}}});
-    QSet<QString> intermediates;
+    QSet<QString> written;
     for (const EntryPlan &e : plan.entries) {
         EXPECT_EQ(e.action, PlanAction::Convert);
-        EXPECT_FALSE(intermediates.contains(e.intermediatePath)) << e.intermediatePath.toStdString();
-        intermediates.insert(e.intermediatePath);
-        EXPECT_LE(QFileInfo(e.intermediatePath).fileName().toUtf8().size(), encoder::kMaxNameBytes);
-        EXPECT_EQ(e.stages.at(0).arguments.last(), e.intermediatePath);
+        for (const QString &path : e.writes()) {
+            EXPECT_FALSE(written.contains(path)) << path.toStdString();
+            written.insert(path);
+            EXPECT_EQ(QFileInfo(path).path(), e.finalFolder);
+            EXPECT_LE(QFileInfo(path).fileName().toUtf8().size(), 255);
+            if (path != e.finalPath) {
+                EXPECT_EQ(tempname::ownerOf(QFileInfo(path).fileName()), kPid) << path.toStdString();
+            }
+        }
         EXPECT_EQ(e.stages.at(1).arguments.first(), e.intermediatePath);
     }
     EXPECT_EQ(plan.entries.at(0).finalPath, "/out/1/a.flac");
     EXPECT_EQ(plan.entries.at(1).finalPath, "/out/2/a.flac");
-    EXPECT_EQ(plan.entries.at(1).intermediatePath, "/work/a002.flac");
 }
 
 TEST(RunPlanner, EntriesThatCannotBeConvertedFailAndClaimNoName)
@@ -118,7 +128,7 @@ TEST(RunPlanner, EntriesThatCannotBeConvertedFailAndClaimNoName)
     EXPECT_TRUE(plan.entries.at(3).stages.isEmpty());
 
     const RunPlan linked = runplan::make(flac, runplan::inputsFrom({entryIn("/music/b.au"), entryIn("/music/b.flac")}),
-                                         "/link", "/work", world());
+                                         "/link", kPid, world());
     EXPECT_EQ(linked.entries.at(0).action, PlanAction::Fail) << "/link/b.flac is /music/b.flac";
     EXPECT_EQ(linked.entries.at(1).finalPath, "/link/b (2).flac");
     EXPECT_EQ(linked.entries.at(1).action, PlanAction::Convert);

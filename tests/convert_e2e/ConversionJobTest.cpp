@@ -48,7 +48,7 @@ protected:
                       const OutputName &name = {})
     {
         return testentries::planFor(format, testentries::entryFor(input, duration),
-                                    destination.isEmpty() ? out : destination, work, records, true, name);
+                                    destination.isEmpty() ? out : destination, records, true, name);
     }
     // Runs the job to its end and returns its result.
     ConversionResult run(ConversionJob &job, const EntryPlan &r)
@@ -219,7 +219,7 @@ TEST_F(ConversionJobTest, RealFailuresAreSaidInPlainWordsAndKeepTheirDetails)
     EXPECT_EQ(r.reason, "not an audio file ffmpeg can read; check that the file is complete and really holds audio");
     EXPECT_TRUE(r.rawMessage.endsWith("Invalid argument")) << r.rawMessage.toStdString();
     ASSERT_EQ(r.programs.size(), 1);
-    EXPECT_EQ(r.programs.at(0).commandLine, shell::commandLine(ffmpeg, notes.stages.at(0).arguments));
+    EXPECT_EQ(r.programs.at(0).commandLine, shell::commandLine(ffmpeg, notes.shownArguments(notes.stages.at(0))));
     EXPECT_TRUE(r.programs.at(0).commandLine.contains("'" + out + "/notes.mp3'") ||
                 r.programs.at(0).commandLine.contains(out + "/notes.mp3"));
     ASSERT_FALSE(r.programs.at(0).lastLines.isEmpty());

@@ -45,7 +45,7 @@ public:
         world.exists = [](const QString &) { return false; };
         world.canonical = [](const QString &path) { return path; };
         RunSetup setup;
-        setup.plan = runplan::make(SettingsSnapshot{}, entries, QStringLiteral("/out"), QStringLiteral("/work"), world);
+        setup.plan = runplan::make(SettingsSnapshot{}, entries, QStringLiteral("/out"), 1, world);
         setup.waitForDurations = waitForDurations;
         setup.otherInputs = std::move(otherInputs);
         setup.pacing = pacing;
@@ -165,7 +165,7 @@ TEST_F(RunTest, EachEntryGoesToItsPlannedFolderUnderItsPlannedName)
     EXPECT_EQ(jobs.at(2).plan.finalPath, "/out/Disc 2/c.mp3");
     // The input is still the entry's own file.
     EXPECT_EQ(jobs.at(1).plan.input.s_File_URL(), QUrl::fromLocalFile("/in/a.flac"));
-    EXPECT_EQ(jobs.at(1).plan.stages.first().arguments.last(), "/out/a (2).mp3");
+    EXPECT_EQ(jobs.at(1).plan.stages.first().arguments.last(), jobs.at(1).plan.publishPath);
 }
 
 TEST_F(RunTest, EntriesWithAProblemFailAtOnceAndUnreadyOnesWait)

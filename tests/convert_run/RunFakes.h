@@ -56,7 +56,7 @@ public:
 
     RunJobFactory factory()
     {
-        return [this]() -> std::unique_ptr<RunJob> {
+        return [this](const EntryPlan &) -> std::unique_ptr<RunJob> {
             auto seen = std::make_shared<Seen>();
             m_seen << seen;
             return std::make_unique<Job>(seen);
@@ -113,8 +113,10 @@ private:
         {
             m_seen->running = false;
             ConversionResult result;
-            result.ok = ok;
-            result.reason = reason;
+            // As a real job: nothing is published once a stop is on its way.
+            const bool stopping = ok && stopPending && stopPending();
+            result.ok = ok && !stopping;
+            result.reason = stopping ? QStringLiteral("the conversion was stopped") : reason;
             result.stopsRun = stopsRun;
             result.finalPath = m_seen->plan.finalPath;
             finished(result);

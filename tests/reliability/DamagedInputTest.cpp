@@ -50,8 +50,7 @@ TEST(OutputCheck, WriteErrorsAreFoundWithTheirCause)
     EXPECT_EQ(outputcheck::writeFailureReason(other),
               "the converted file could not be written: Error closing file /o/a.wav: Input/output error");
     const auto large = outputcheck::findWriteError("Error writing trailer of /o/a.wav: File too large");
-    EXPECT_EQ(outputcheck::writeFailureReason(large, "/tmp/q"),
-              "the file is too large for the file system of the temporary folder /tmp/q");
+    EXPECT_EQ(outputcheck::writeFailureReason(large), "the file is too large for the file system of the destination");
 }
 
 TEST(OutputCheck, TheLengthWrittenIsComparedWithTheReport)
@@ -85,8 +84,7 @@ namespace {
 ConversionResult convert(const QString &input, int format, const FormatRecords &records)
 {
     return testentries::runPlan(testentries::planFor(format, testentries::entryFor(input, 5),
-                                                     testenv::freshFolder(QStringLiteral("damaged-out")),
-                                                     testenv::freshFolder(QStringLiteral("damaged-work")), records));
+                                                     testenv::freshFolder(QStringLiteral("damaged-out")), records));
 }
 } // namespace
 

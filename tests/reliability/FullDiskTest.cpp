@@ -49,7 +49,9 @@ TEST(FullDisk, AFullDestinationFailsEveryRouteAndLeavesNoPartialFile)
     }
 }
 
-TEST(FullDisk, AFullTemporaryFolderFailsTheSoxRouteAndSaysWhichDisk)
+// The file sox reads is written beside the output, not in the temporary
+// folder: a full temporary disk is no reason for the sox route to fail.
+TEST(FullDisk, TheSoxRouteNeedsNoRoomInTheTemporaryFolder)
 {
     SmallDisk disk(QStringLiteral("full-tmp"));
     if (!disk.mounted())
@@ -62,13 +64,9 @@ TEST(FullDisk, AFullTemporaryFolderFailsTheSoxRouteAndSaysWhichDisk)
     const ProgramRun run =
         runCli({QStringLiteral("-f"), QStringLiteral("wav"), QStringLiteral("-o"), out, tone}, disk.path());
     ASSERT_TRUE(run.finished);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(
-        run.out.contains(QRegularExpression(QStringLiteral("the disk that holds the work folder ") +
-                                            QRegularExpression::escape(disk.path()) + QStringLiteral("\\S* is full"))))
-        << run.out.toStdString();
-    EXPECT_TRUE(QDir(out).isEmpty()) << "nothing was converted";
-    EXPECT_EQ(disk.entries(), QStringList{QStringLiteral("filler")}) << "the temporary folder is removed";
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("tone.wav")});
+    EXPECT_EQ(disk.entries(), QStringList{QStringLiteral("filler")}) << "nothing was written to the temporary folder";
 }
 
 TEST(FullDisk, TheWindowListsTheEntryAsFailedAndKeepsNothingOfIt)

@@ -68,10 +68,10 @@ TEST(InputKinds, TheProbeAndTheJobLeaveAFifoAlone)
     ASSERT_FALSE(fifo.isEmpty());
     EXPECT_EQ(filelist::probeDurationText(bundled::programPath(QStringLiteral("ffmpeg")), fifo), QString());
 
-    const ConversionResult result = testentries::runPlan(
-        testentries::planFor(8, testentries::entryFor(fifo), testenv::freshFolder(QStringLiteral("fifo-job-out")),
-                             testenv::freshFolder(QStringLiteral("fifo-job-work")), startRecords()),
-        10000);
+    const ConversionResult result =
+        testentries::runPlan(testentries::planFor(8, testentries::entryFor(fifo),
+                                                  testenv::freshFolder(QStringLiteral("fifo-job-out")), startRecords()),
+                             10000);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("not a regular file"));
 }

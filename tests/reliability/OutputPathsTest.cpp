@@ -36,7 +36,7 @@ protected:
     }
     EntryPlan request(int format, const QString &input)
     {
-        return testentries::planFor(format, testentries::entryFor(input, 1), out, work, records);
+        return testentries::planFor(format, testentries::entryFor(input, 1), out, records);
     }
     ConversionResult run(const EntryPlan &plan) { return testentries::runPlan(plan); }
     QString in, out, work;
@@ -147,7 +147,8 @@ TEST_F(OutputPaths, EntriesConvertingAtOnceNeverShareAnIntermediateFile)
     }
     SettingsSnapshot settings;
     settings.formatIndex = 12;
-    const RunPlan plan = runplan::make(settings, entries, out, work, planworld::fileSystem());
+    const RunPlan plan =
+        runplan::make(settings, entries, out, QCoreApplication::applicationPid(), planworld::fileSystem());
     std::vector<std::unique_ptr<ConversionJob>> jobs;
     QList<QSignalSpy *> spies;
     QStringList intermediates;

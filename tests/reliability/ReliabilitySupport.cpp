@@ -170,6 +170,15 @@ QByteArray hashOf(const QString &path)
 }
 
 QString makeFlac(const QString &path, double seconds) { return testenv::makeTone(path, seconds, 44100, 1); }
+QString temporaryBeingWritten(const QString &folder)
+{
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral(".quavero-part-*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &file : files)
+        if (file.size() > 0)
+            return file.filePath();
+    return QString();
+}
 } // namespace reliability
 
 } // namespace quavero

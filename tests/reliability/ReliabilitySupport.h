@@ -59,6 +59,9 @@ ProgramRun collect(QProcess &process, bool finished);
 bool waitFor(const std::function<bool()> &condition, int timeoutMs);
 // The process ids whose command line holds text as one of its arguments.
 QList<qint64> processesWithArgument(const QString &text);
+// A temporary file of the program's pattern in folder that is being written
+// (not empty); "" when there is none.
+QString temporaryBeingWritten(const QString &folder);
 // The SHA-1 of a file's contents (empty when it cannot be read).
 QByteArray hashOf(const QString &path);
 // A tone of the given length written as FLAC (quick to make, small).

@@ -43,12 +43,18 @@ public:
             process.waitForFinished();
         }
     }
+    // True once ffmpeg writes the output, under its temporary name.
     bool converting()
     {
         return !input.isEmpty() && process.waitForStarted() &&
-               waitFor([this] { return QFileInfo(output).size() > 0; }, 30000);
+               waitFor(
+                   [this] {
+                       written = temporaryBeingWritten(out);
+                       return !written.isEmpty();
+                   },
+                   30000);
     }
-    QString in, out, tmp, input, output;
+    QString in, out, tmp, input, output, written;
     QProcess process;
 };
 } // namespace
@@ -63,9 +69,11 @@ TEST(Signals, TheCommandLineStopsCleanlyOnSighupAndSigterm)
         ASSERT_TRUE(run.process.waitForFinished(30000));
         EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit) << "it ends itself, not by the signal";
         EXPECT_EQ(run.process.exitCode(), 128 + number);
-        EXPECT_FALSE(QFileInfo::exists(run.output)) << "the partial output is removed";
-        EXPECT_TRUE(QDir(run.tmp).isEmpty()) << "the temporary folder is removed";
-        EXPECT_TRUE(waitFor([&run] { return processesWithArgument(run.output).isEmpty(); }, 10000)) << "ffmpeg runs on";
+        EXPECT_FALSE(QFileInfo::exists(run.output)) << "no output appears";
+        EXPECT_FALSE(QFileInfo::exists(run.written)) << "the partial output is removed";
+        EXPECT_TRUE(QDir(run.tmp).isEmpty()) << "nothing is left in the temporary folder";
+        EXPECT_TRUE(waitFor([&run] { return processesWithArgument(run.written).isEmpty(); }, 10000))
+            << "ffmpeg runs on";
     }
 }
 
@@ -73,11 +81,12 @@ TEST(Signals, NoChildOutlivesAParentKilledOutright)
 {
     CliMidRun run(QStringLiteral("cli-kill"));
     ASSERT_TRUE(run.converting());
-    ASSERT_FALSE(processesWithArgument(run.output).isEmpty()) << "ffmpeg was not found running";
+    ASSERT_FALSE(processesWithArgument(run.written).isEmpty()) << "ffmpeg was not found running";
     ASSERT_EQ(::kill(pid_t(run.process.processId()), SIGKILL), 0);
     ASSERT_TRUE(run.process.waitForFinished(10000));
-    EXPECT_TRUE(waitFor([&run] { return processesWithArgument(run.output).isEmpty(); }, 10000))
+    EXPECT_TRUE(waitFor([&run] { return processesWithArgument(run.written).isEmpty(); }, 10000))
         << "ffmpeg runs on as an orphan";
+    EXPECT_FALSE(QFileInfo::exists(run.output)) << "nothing cut off stands under the final name";
 }
 
 TEST(Signals, TheWindowOnSigtermStopsTheRunKeepingFinishedFiles)
@@ -102,8 +111,15 @@ TEST(Signals, TheWindowOnSigtermStopsTheRunKeepingFinishedFiles)
     t.app->OnUserToolbarConvert();
 
     const QString finished = out + QStringLiteral("/first.mp3");
-    const QString partial = out + QStringLiteral("/second.mp3");
-    ASSERT_TRUE(waitFor([&] { return QFileInfo(partial).size() > 0; }, 60000)) << "the second entry did not start";
+    const QString second = out + QStringLiteral("/second.mp3");
+    QString partial;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            partial = temporaryBeingWritten(out);
+            return !partial.isEmpty() && QFileInfo::exists(finished);
+        },
+        60000))
+        << "the second entry did not start";
     ASSERT_TRUE(QFileInfo::exists(finished));
     ASSERT_EQ(t.exitStatus, -1);
 
@@ -112,6 +128,7 @@ TEST(Signals, TheWindowOnSigtermStopsTheRunKeepingFinishedFiles)
     EXPECT_EQ(t.exitStatus, 0) << "the program ends through Terminate_App";
     EXPECT_TRUE(QFileInfo::exists(finished)) << "a finished entry stays";
     EXPECT_FALSE(QFileInfo::exists(partial)) << "the partial output is removed";
+    EXPECT_FALSE(QFileInfo::exists(second)) << "nothing cut off stands under the final name";
     EXPECT_TRUE(processesWithArgument(partial).isEmpty()) << "ffmpeg runs on";
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The plan of one entry converted on its own, made by the run's planner, and
-// running it with a ConversionJob.
+// The plan of one entry converted on its own by this process, made by the
+// run's planner, and running it with a ConversionJob.
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include "EntryFromPath.h"
@@ -15,21 +16,21 @@ namespace quavero {
 namespace testentries {
 // name: an output name decided for the entry, as a run's output plan would
 // decide it (a numbered name, a subfolder); empty for the entry's own.
-inline EntryPlan planFor(qint64 format, const NodeVideoFile &entry, const QString &destination, const QString &work,
+inline EntryPlan planFor(qint64 format, const NodeVideoFile &entry, const QString &destination,
                          const FormatRecords &records, bool copyTags = true, const OutputName &name = {})
 {
     SettingsSnapshot settings;
     settings.formatIndex = format;
     settings.records = records;
     settings.copyTags = copyTags;
-    const RunPlan plan =
-        runplan::make(settings, {PlanInput{entry, QString()}}, destination, work, planworld::fileSystem());
+    const qint64 pid = QCoreApplication::applicationPid();
+    const RunPlan plan = runplan::make(settings, {PlanInput{entry, QString()}}, destination, pid, planworld::fileSystem());
     EntryPlan planned = plan.entries.first();
     if (!name.subfolder.isEmpty() || !name.baseName.isEmpty()) {
         planned.output.subfolder = name.subfolder;
         if (!name.baseName.isEmpty())
             planned.output.baseName = name.baseName;
-        runplan::planStages(planned, settings, destination, work);
+        runplan::planStages(planned, settings, destination, pid);
     }
     return planned;
 }

@@ -194,9 +194,8 @@ QString mp3WithBadPictures()
 ConversionResult convert(const QString &input, int formatIndex, const FormatRecords &records,
                          const QString &destination, bool copyTags)
 {
-    const ConversionResult result =
-        testentries::runPlan(testentries::planFor(formatIndex, testentries::entryFor(input, 1), destination,
-                                                  destination + QStringLiteral("/.work"), records, copyTags));
+    const ConversionResult result = testentries::runPlan(
+        testentries::planFor(formatIndex, testentries::entryFor(input, 1), destination, records, copyTags));
     EXPECT_NE(result.reason, QStringLiteral("timed out")) << input.toStdString() << " to format " << formatIndex;
     return result;
 }

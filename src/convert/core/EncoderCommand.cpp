@@ -172,6 +172,19 @@ QString inputText(const NodeVideoFile &entry)
     return QUrl::fromPercentEncoding(url.toEncoded());
 }
 
+QStringList arguments(qint64 formatIndex, const NodeVideoFile &entry, const FormatRecords &records, const QString &outputPath)
+{
+    const OutputFormat *format = formats::at(formatIndex);
+    if (!format)
+        return {};
+    QStringList a{"-i", inputText(entry)};
+    a << formatArguments(format->record, records);
+    if (dropsVideo(format->record))
+        a << "-vn";
+    a << outputPath;
+    return a;
+}
+
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,
                      const QString &workFolder, const FormatRecords &records, const OutputName &name,
                      int intermediateNumber)
@@ -188,12 +201,7 @@ EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QStri
     command.ffmpegOutputPath = command.effects
                                    ? intermediatePath(workFolder, baseName, format->extension, intermediateNumber)
                                    : command.finalPath;
-
-    command.arguments << "-i" << inputText(entry);
-    command.arguments << formatArguments(format->record, records);
-    if (dropsVideo(format->record))
-        command.arguments << "-vn";
-    command.arguments << command.ffmpegOutputPath;
+    command.arguments = arguments(formatIndex, entry, records, command.ffmpegOutputPath);
     return command;
 }
 } // namespace encoder

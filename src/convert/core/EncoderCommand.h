@@ -54,6 +54,11 @@ QString inputText(const NodeVideoFile &entry);
 // below it.
 QString outputFolder(const QString &destinationFolder, const QString &subfolder);
 
+// ffmpeg's argument vector for one entry written to outputPath:
+// "-i <input> <format arguments> [-vn] <output>". Empty for an unknown format.
+QStringList arguments(qint64 formatIndex, const NodeVideoFile &entry, const FormatRecords &records,
+                      const QString &outputPath);
+
 // The whole command for one entry, written where name says; intermediateNumber
 // numbers its intermediate file (see intermediateName).
 EncoderCommand build(qint64 formatIndex, const NodeVideoFile &entry, const QString &destinationFolder,

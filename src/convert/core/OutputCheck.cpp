@@ -97,16 +97,12 @@ QString shortOutputWarning(double written, double expected)
 } // namespace outputcheck
 
 namespace outputcheck {
-QString writeFailureReason(const WriteProblem &problem, const QString &temporaryFolder)
+QString writeFailureReason(const WriteProblem &problem)
 {
     switch (problem.kind) {
     case WriteError::FileTooLarge:
-        return temporaryFolder.isEmpty()
-                   ? QCoreApplication::translate("OutputCheck",
-                                                 "the file is too large for the file system of the destination")
-                   : QCoreApplication::translate("OutputCheck",
-                                                 "the file is too large for the file system of the temporary folder %1")
-                         .arg(temporaryFolder);
+        return QCoreApplication::translate("OutputCheck",
+                                           "the file is too large for the file system of the destination");
     case WriteError::Other:
         return QCoreApplication::translate("OutputCheck", "the converted file could not be written: %1")
             .arg(failure::lastMeaningfulLine(problem.line.toUtf8()));

@@ -56,9 +56,8 @@ QString shortOutputWarning(double written, double expected);
 namespace outputcheck {
 // The reason for an entry whose write failed for a cause other than a full
 // disk (which the plain failure reasons say): a file too large for the file
-// system, or a failed write of no known cause. With temporaryFolder given (the
-// file was the intermediate one in that folder), the reason names that folder.
-QString writeFailureReason(const WriteProblem &problem, const QString &temporaryFolder = QString());
+// system, or a failed write of no known cause.
+QString writeFailureReason(const WriteProblem &problem);
 } // namespace outputcheck
 
 } // namespace quavero

@@ -41,7 +41,19 @@ QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destin
     }
 
     QSet<QString> claimed;
-    for (PlannedOutput &output : planned) {
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).keptBaseName.isEmpty())
+            continue;
+        PlannedOutput &output = planned[i];
+        output.name.baseName = entries.at(i).keptBaseName;
+        output.renamed = output.name.baseName != entries.at(i).baseName;
+        claimed.insert(key(encoder::finalPath(encoder::outputFolder(destinationFolder, output.name.subfolder),
+                                              output.name.baseName, extension)));
+    }
+    for (int i = 0; i < entries.size(); ++i) {
+        if (!entries.at(i).keptBaseName.isEmpty())
+            continue;
+        PlannedOutput &output = planned[i];
         const QString folder = encoder::outputFolder(destinationFolder, output.name.subfolder);
         const QString own = key(encoder::finalPath(folder, output.name.baseName, extension));
         if (!claimed.contains(own)) {
@@ -63,13 +75,15 @@ QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destin
     return planned;
 }
 
-QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder, qint64 formatIndex,
-                                 bool keepStructure, const std::function<bool(const QString &)> &exists)
+QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder,
+                                 qint64 formatIndex, bool keepStructure,
+                                 const std::function<bool(const QString &)> &exists, const QStringList &keptBaseNames)
 {
     QList<PlanEntry> named;
     named.reserve(entries.size());
-    for (const NodeVideoFile &entry : entries)
-        named.append({entry.s_File_Name_Without_Extension(), entry.s_Relative_Folder()});
+    for (int i = 0; i < entries.size(); ++i)
+        named.append(
+            {entries.at(i).s_File_Name_Without_Extension(), entries.at(i).s_Relative_Folder(), keptBaseNames.value(i)});
     const OutputFormat *format = formats::at(formatIndex);
     if (!format) {
         QList<PlannedOutput> own;

@@ -25,6 +25,9 @@ namespace quavero {
 struct PlanEntry {
     QString baseName;       // the input's name without its extension
     QString relativeFolder; // its folder below the folder it was added with; "" for none
+    // A numbered name this entry was given by an earlier run and keeps
+    // ("a (2)"); "" for none. Kept names are claimed before any other.
+    QString keptBaseName;
 };
 
 struct PlannedOutput {
@@ -46,10 +49,12 @@ QList<PlannedOutput> plan(const QList<PlanEntry> &entries, const QString &destin
                           bool keepStructure, const std::function<bool(const QString &)> &exists);
 
 // The same for list entries converted to the output format formatIndex: each
-// entry's base name and relative folder. Nothing is planned for an unknown
-// format (every entry keeps its own name).
+// entry's base name and relative folder, and the base names kept from an
+// earlier run (empty, or one for each entry). Nothing is planned for an
+// unknown format (every entry keeps its own name).
 QList<PlannedOutput> planEntries(const QList<NodeVideoFile> &entries, const QString &destinationFolder, qint64 formatIndex,
-                                 bool keepStructure, const std::function<bool(const QString &)> &exists);
+                                 bool keepStructure, const std::function<bool(const QString &)> &exists,
+                                 const QStringList &keptBaseNames = {});
 } // namespace outputplan
 
 } // namespace quavero

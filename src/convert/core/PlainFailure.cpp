@@ -145,24 +145,17 @@ bool unreadableInput(const QStringList &lines, const FailureContext &context)
     return false;
 }
 
-QString folderOf(const QString &path) { return QFileInfo(path).path(); }
-
 QString explain(const QStringList &lines, const FailureContext &context, const QByteArray &output, bool *diskFull)
 {
     const QString noSpace = lineWith(lines, {"No space left on device", "Disk quota exceeded"});
     if (!noSpace.isEmpty()) {
         *diskFull = true;
-        if (context.outputInWorkFolder)
-            return Text::tr("the disk that holds the work folder %1 is full; free some space on it")
-                .arg(folderOf(context.output));
         return Text::tr("the destination disk is full; free some space on it or choose another destination folder");
     }
     const QString denied = lineWith(lines, {"Permission denied", "Operation not permitted", "Read-only file system"});
     if (!denied.isEmpty()) {
         if (aboutWhat(denied, context) == About::Input)
             return Text::tr("no permission to read the file; change its permissions or convert a copy of it");
-        if (context.outputInWorkFolder)
-            return Text::tr("no permission to write in the work folder %1").arg(folderOf(context.output));
         return Text::tr("no permission to write in the destination folder; choose another folder or change its "
                         "permissions");
     }
@@ -170,8 +163,7 @@ QString explain(const QStringList &lines, const FailureContext &context, const Q
     if (!missing.isEmpty()) {
         if (aboutWhat(missing, context) == About::Input)
             return Text::tr("the file is no longer there; it was moved, renamed or deleted after it was added");
-        if (!context.outputInWorkFolder)
-            return Text::tr("the destination folder is no longer there; choose it again or another one");
+        return Text::tr("the destination folder is no longer there; choose it again or another one");
     }
     if (context.program == QLatin1String("ffmpeg")) {
         if (foundNoAudio(output))

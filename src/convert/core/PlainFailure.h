@@ -12,11 +12,10 @@
 namespace quavero {
 
 struct FailureContext {
-    QString program;                 // "ffmpeg" or "sox"
-    QString input;                   // the input exactly as the program was given it
-    QString output;                  // the path the program writes
-    bool outputInWorkFolder = false; // the output is the intermediate file for sox
-    QStringList arguments;           // the program's argument vector, to name a refused option
+    QString program;       // "ffmpeg" or "sox"
+    QString input;         // the input exactly as the program was given it
+    QString output;        // the path the program writes
+    QStringList arguments; // the program's argument vector, to name a refused option
 };
 
 struct PlainFailure {

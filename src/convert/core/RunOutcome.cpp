@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/core/RunOutcome.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace quavero {
 
 int RunOutcome::count(EntryFate fate) const
@@ -11,8 +14,16 @@ int RunOutcome::count(EntryFate fate) const
     return n;
 }
 
+bool RunOutcome::allUpToDate() const { return !entries.isEmpty() && count(EntryFate::UpToDate) == int(entries.size()); }
+
 namespace outcome {
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RunOutcome)
+};
+
+QString number(int n) { return QLocale().toString(n); }
+
 bool isLeft(const EntryOutcome &entry) { return entry.fate == EntryFate::NotConverted && entry.leftByFullDisk; }
 } // namespace
 
@@ -47,7 +58,7 @@ QList<RenamedEntry> renamed(const RunOutcome &run)
 {
     QList<RenamedEntry> list;
     for (const EntryOutcome &entry : run.entries)
-        if (entry.fate == EntryFate::Converted && entry.renamed)
+        if (entry.renamed)
             list.append({entry.name, entry.savedAs});
     return list;
 }
@@ -62,12 +73,34 @@ QList<ConvertedWithWarning> warnings(const RunOutcome &run)
     return list;
 }
 
+QStringList removed(const RunOutcome &run)
+{
+    QStringList names;
+    for (const EntryOutcome &entry : run.entries)
+        if (entry.fate == EntryFate::Removed)
+            names << entry.savedAs;
+    return names;
+}
+
+QString countsText(const RunOutcome &run)
+{
+    QStringList parts{Text::tr("%1 converted").arg(number(run.count(EntryFate::Converted)))};
+    if (const int n = run.count(EntryFate::UpToDate))
+        parts << Text::tr("%1 up to date").arg(number(n));
+    if (const int n = run.count(EntryFate::Copied))
+        parts << Text::tr("%1 copied").arg(number(n));
+    if (const int n = run.count(EntryFate::Removed))
+        parts << Text::tr("%1 removed").arg(number(n));
+    parts << Text::tr("%1 failed").arg(number(run.count(EntryFate::Failed)));
+    return parts.join(QStringLiteral(", "));
+}
+
 QList<EntryDetails> details(const RunOutcome &run, bool withLeft, bool withRenamed)
 {
     QList<EntryDetails> list;
     for (const EntryOutcome &entry : run.entries) {
-        const bool wanted = entry.fate == EntryFate::Failed || (withLeft && isLeft(entry)) ||
-                            (withRenamed && entry.fate == EntryFate::Converted && entry.renamed);
+        const bool wanted =
+            entry.fate == EntryFate::Failed || (withLeft && isLeft(entry)) || (withRenamed && entry.renamed);
         if (wanted)
             list.append(entry.details);
     }

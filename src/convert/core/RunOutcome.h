@@ -12,6 +12,9 @@ namespace quavero {
 
 enum class EntryFate {
     Converted,
+    Copied,   // already in the output format: copied byte for byte
+    UpToDate, // its output was up to date: nothing done
+    Removed,  // an output whose input is gone, removed
     Failed,
     NotConverted, // stopped, cancelled, or left waiting when the disk was full
 };
@@ -22,7 +25,7 @@ struct EntryOutcome {
     QString reason; // why it failed, or why it was not converted; may be empty when stopped
     bool leftByFullDisk = false;
     bool renamed = false; // saved under a numbered name
-    QString savedAs;      // the output, as the front end shows it (converted entries)
+    QString savedAs;      // the output, as the front end shows it (converted, copied and removed entries)
     QStringList warnings; // of a converted entry ("tags not copied: ...")
     EntryDetails details; // commands and their output; filled for failed, left and renamed entries
 };
@@ -31,7 +34,10 @@ struct RunOutcome {
     QList<EntryOutcome> entries; // in list order
     bool diskFull = false;       // a full disk ended the run: the rest were not converted
     int stopSignal = 0;          // the signal that stopped the run; 0 when it ran to its end
+    QStringList notes;           // about the destination's record: refused paths, changed outputs kept
     int count(EntryFate fate) const;
+    // True when the run found nothing to do: every entry was up to date.
+    bool allUpToDate() const;
 };
 
 // The lists the renderings show.
@@ -62,6 +68,11 @@ QList<FailedEntry> failed(const RunOutcome &run);
 QStringList leftByFullDisk(const RunOutcome &run);
 QList<RenamedEntry> renamed(const RunOutcome &run);
 QList<ConvertedWithWarning> warnings(const RunOutcome &run);
+// The outputs removed as orphans, as shown.
+QStringList removed(const RunOutcome &run);
+// "12 converted, 5,230 up to date, 3 copied, 2 removed, 1 failed": the
+// counts of a run, up to date, copied and removed only when there are any.
+QString countsText(const RunOutcome &run);
 // The details of the given fates, renamed converted entries included when
 // withRenamed, in list order.
 QList<EntryDetails> details(const RunOutcome &run, bool withLeft, bool withRenamed);

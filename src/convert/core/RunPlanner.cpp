@@ -5,16 +5,19 @@
 #include "convert/core/OutputPlan.h"
 #include "convert/core/OutputSafety.h"
 #include "convert/core/TagTarget.h"
+#include "convert/core/TemporaryName.h"
+#include "mirror/core/Fingerprint.h"
+#include "mirror/core/KeptNames.h"
+#include "mirror/core/MirrorPlan.h"
+#include "mirror/core/RecordTable.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace quavero {
 
 namespace runplan {
 namespace {
-QString key(const QString &path) { return QDir::cleanPath(path).toCaseFolded(); }
-
 // Every path under which an entry's input file may be named.
 QStringList inputPathsOf(const QList<PlanInput> &inputs)
 {
@@ -33,8 +36,34 @@ EntryPlan failed(EntryPlan entry, const QString &problem)
     entry.problem = problem;
     entry.stages.clear();
     entry.intermediatePath.clear();
+    entry.publishPath.clear();
+    entry.tagScratchPath.clear();
     entry.tagSource.clear();
     return entry;
+}
+
+// The base names the record keeps for the entries (numbered names stay with
+// their inputs), one for each convertible entry; empty without a record.
+QStringList keptBaseNames(const QList<NodeVideoFile> &entries, const SettingsSnapshot &settings,
+                          const QString &destinationFolder, const PlanWorld &world)
+{
+    const OutputFormat *format = formats::at(settings.formatIndex);
+    if (!world.record || world.record->isEmpty() || !format)
+        return {};
+    const QList<PlannedOutput> own = outputplan::planEntries(
+        entries, destinationFolder, settings.formatIndex, settings.keepStructure, [](const QString &) { return false; });
+    QList<NamedEntry> named;
+    named.reserve(entries.size());
+    for (int i = 0; i < entries.size(); ++i) {
+        const OutputName &name = own.at(i).name;
+        const QString relative = (name.subfolder.isEmpty() ? QString() : name.subfolder + QLatin1Char('/')) +
+                                 entries.at(i).s_File_Name_Without_Extension() + format->extension;
+        named.append({entries.at(i).s_File_Path(), relative});
+    }
+    QStringList kept;
+    for (const QString &output : mirror::keptOutputs(*world.record, named))
+        kept << (output.isEmpty() ? QString() : QFileInfo(output).completeBaseName());
+    return kept;
 }
 } // namespace
 
@@ -47,46 +76,64 @@ QList<PlanInput> inputsFrom(const QList<NodeVideoFile> &entries)
     return inputs;
 }
 
-bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QString &destinationFolder,
-                const QString &workFolder, int intermediateNumber)
+QString fingerprintOf(const SettingsSnapshot &settings)
 {
-    const EncoderCommand command = encoder::build(settings.formatIndex, entry.input, destinationFolder, workFolder,
-                                                  settings.records, entry.output, intermediateNumber);
+    QStringList extras;
+    if (settings.copySameFormat)
+        extras << QStringLiteral("copy-same-format");
+    return mirror::fingerprint(settings.formatIndex, settings.records,
+                               effects::valuesFor(settings.formatIndex, settings.records), extras);
+}
+
+bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QString &destinationFolder, qint64 processId)
+{
     entry.stages.clear();
     entry.intermediatePath.clear();
-    if (!command.valid)
+    const OutputFormat *format = formats::at(settings.formatIndex);
+    if (!format)
         return false;
-    entry.finalFolder = command.finalFolder;
-    entry.finalPath = command.finalPath;
-    entry.stages.append({StageProgram::Ffmpeg, command.arguments, command.ffmpegOutputPath});
-    if (command.effects) {
-        entry.intermediatePath = command.ffmpegOutputPath;
-        entry.stages.append({StageProgram::Sox,
-                             effects::arguments(entry.intermediatePath, entry.finalPath,
-                                                effects::valuesFor(settings.formatIndex, settings.records)),
-                             entry.finalPath});
+    const QString baseName =
+        entry.output.baseName.isEmpty() ? entry.input.s_File_Name_Without_Extension() : entry.output.baseName;
+    entry.finalFolder = encoder::outputFolder(destinationFolder, entry.output.subfolder);
+    entry.finalPath = encoder::finalPath(entry.finalFolder, baseName, format->extension);
+    entry.tagScratchPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("tag"));
+    if (!encoder::effectsFollow(settings.formatIndex, settings.records)) {
+        entry.publishPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("enc"));
+        entry.stages.append({StageProgram::Ffmpeg,
+                             encoder::arguments(settings.formatIndex, entry.input, settings.records, entry.publishPath),
+                             entry.publishPath});
+        return true;
     }
+    entry.intermediatePath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("enc"));
+    entry.publishPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("fx"));
+    entry.stages.append({StageProgram::Ffmpeg,
+                         encoder::arguments(settings.formatIndex, entry.input, settings.records, entry.intermediatePath),
+                         entry.intermediatePath});
+    entry.stages.append({StageProgram::Sox,
+                         effects::arguments(entry.intermediatePath, entry.publishPath,
+                                            effects::valuesFor(settings.formatIndex, settings.records)),
+                         entry.publishPath});
     return true;
 }
 
 RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, const QString &destinationFolder,
-             const QString &workFolder, const PlanWorld &world)
+             qint64 processId, const PlanWorld &world)
 {
     RunPlan plan;
     plan.settings = settings;
     plan.destinationFolder = destinationFolder;
-    plan.workFolder = workFolder;
+    plan.processId = processId;
     plan.entries.reserve(inputs.size());
 
     QList<NodeVideoFile> convertible;
     for (const PlanInput &input : inputs)
         if (input.problem.isEmpty())
             convertible << input.entry;
-    const QList<PlannedOutput> named = outputplan::planEntries(convertible, destinationFolder, settings.formatIndex,
-                                                               settings.keepStructure, world.exists);
+    const QList<PlannedOutput> named =
+        outputplan::planEntries(convertible, destinationFolder, settings.formatIndex, settings.keepStructure,
+                                world.exists, keptBaseNames(convertible, settings, destinationFolder, world));
     const QSet<QString> canonicalInputs = safety::canonicalInputs(inputPathsOf(inputs), world.canonical);
     const bool copiesTags = settings.copyTags && tags::targetFor(settings.formatIndex).writes();
-    QSet<QString> intermediates; // taken by an earlier entry of the run
     int next = 0;
     for (const PlanInput &input : inputs) {
         EntryPlan entry;
@@ -99,19 +146,11 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
         entry.output = named.at(next).name;
         entry.renamed = named.at(next).renamed;
         ++next;
-        bool valid = true;
-        for (int number = 1; valid; ++number) {
-            valid = planStages(entry, settings, destinationFolder, workFolder, number);
-            if (entry.intermediatePath.isEmpty() || !intermediates.contains(key(entry.intermediatePath)))
-                break;
-        }
-        if (!valid) {
+        if (!planStages(entry, settings, destinationFolder, processId)) {
             plan.entries.append(
                 failed(entry, QStringLiteral("there is no output format number %1").arg(settings.formatIndex)));
             continue;
         }
-        if (!entry.intermediatePath.isEmpty())
-            intermediates.insert(key(entry.intermediatePath));
         if (safety::outputReplacesInput(entry.writes(), canonicalInputs, world.canonical)) {
             plan.entries.append(failed(entry, safety::replacesInputReason()));
             continue;
@@ -121,6 +160,8 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
                                                                   : input.entry.s_File_Path();
         plan.entries.append(entry);
     }
+    if (settings.update || settings.deleteOrphans)
+        mirror::planMirror(plan, inputs, world);
     return plan;
 }
 } // namespace runplan

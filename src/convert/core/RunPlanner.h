@@ -5,25 +5,32 @@
 //
 // - Outputs are named by the output plan (outputplan::plan): no output of
 //   the run replaces another, entries keep their relative folder when the
-//   settings say so, an entry with a problem claims no name.
-// - An entry whose final path or intermediate file would be one of the run's
+//   settings say so, an entry with a problem claims no name, and a numbered
+//   name the destination's record gives an input stays with it.
+// - Every file is written under a temporary name beside its final one (the
+//   process id in it, see tempname) and published under the final name when
+//   whole: ffmpeg's output, sox's, the tag step's copy.
+// - An entry whose final path or temporary files would be one of the run's
 //   input files fails instead (the safety check), so nothing writes there.
-// - Entries that go through sox get intermediate files of their own: the
-//   first number whose name no earlier entry of the run has taken.
 // - Each stage gets its program and argument vector: ffmpeg from the
 //   encoder argument builder, sox from the effects arguments, both reading
 //   the snapshot only.
+// - With update, an entry whose output is up to date (the record's row, or
+//   without one an output newer than its input) is skipped; with
+//   deleteOrphans, the outputs the record lists whose input is not among the
+//   run's inputs are removed, after every entry of the list.
 //
-// The file system is asked only through the world's functions: whether a
-// path exists (for numbered names) and its canonical form (for the safety
-// check).
+// The file system and the record are asked only through the world.
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "convert/core/EntryPlan.h"
 
 namespace quavero {
+
+class RecordTable;
 
 // One entry as the run is given it.
 struct PlanInput {
@@ -34,20 +41,31 @@ struct PlanInput {
 struct PlanWorld {
     std::function<bool(const QString &)> exists;
     std::function<QString(const QString &)> canonical;
+    // The destination's record, read for this run; null when there is none.
+    const RecordTable *record = nullptr;
+    // A file's size and modification time: an input's (a link followed), an
+    // output's (a link counts as none). Asked only with update or deleteOrphans.
+    std::function<std::optional<FileStamp>(const QString &)> inputStamp;
+    std::function<std::optional<FileStamp>(const QString &)> outputStamp;
+    // True when destination/relative passes through a symbolic link.
+    std::function<bool(const QString &relative)> throughLink;
 };
 
 namespace runplan {
 // The inputs for a snapshot of the list: every entry without a problem.
 QList<PlanInput> inputsFrom(const QList<NodeVideoFile> &entries);
 
+// processId: of the process that will write the temporary files.
 RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, const QString &destinationFolder,
-             const QString &workFolder, const PlanWorld &world);
+             qint64 processId, const PlanWorld &world);
 
-// The final path and the stages of one entry whose output name is known:
-// ffmpeg, then sox when the effects follow. intermediateNumber numbers the
-// file sox reads. False (and no stages) for an unknown output format.
-bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QString &destinationFolder,
-                const QString &workFolder, int intermediateNumber = 1);
+// The final path, the temporary paths and the stages of one entry whose
+// output name is known: ffmpeg, then sox when the effects follow. False (and
+// no stages) for an unknown output format.
+bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QString &destinationFolder, qint64 processId);
+
+// The fingerprint of the settings the outputs of a run are made with.
+QString fingerprintOf(const SettingsSnapshot &settings);
 } // namespace runplan
 
 } // namespace quavero

@@ -37,6 +37,9 @@ void ProgressTally::add(EntryState state, double seconds, bool counted, const Pr
     case EntryState::Waiting:
         ++m_waiting;
         break;
+    case EntryState::Skipped:
+        ++m_p.skipped;
+        break;
     case EntryState::NotConverted:
         break;
     }
@@ -46,15 +49,15 @@ RunProgress ProgressTally::result(const QList<int> &running, const RunTiming &ti
 {
     RunProgress p = m_p;
     p.running = running;
-    p.done = p.converted + p.failed;
+    p.done = p.converted + p.failed + p.skipped;
     p.meanPercent = m_withPercent > 0 ? int(std::lround(double(m_percentSum) / m_withPercent)) : 0;
     p.busy = !running.isEmpty() && m_busy == running.size();
     if (!timing.estimating)
         return p;
     timeleft::Measure measure;
     measure.workedMs = timing.workedMs;
-    measure.fractionDone =
-        timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, m_everyDurationKnown, m_filesDone, p.total);
+    measure.fractionDone = timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, m_everyDurationKnown,
+                                                  m_filesDone, p.total - p.skipped);
     const int atOnce = qMax(1, timing.filesAtOnce);
     measure.pausesLeftMs = qint64((m_waiting + atOnce - 1) / atOnce) * timing.pauseMs;
     if (const auto seconds = timeleft::estimate(measure))

@@ -9,14 +9,16 @@
 
 namespace quavero {
 
-enum class EntryState { Waiting, Running, Converted, Failed, NotConverted };
+// Converted: carried out (converted, copied or removed); Skipped: up to date.
+enum class EntryState { Waiting, Running, Converted, Failed, NotConverted, Skipped };
 
 // What the run window and the command line show.
 struct RunProgress {
     int total = 0;
-    int done = 0; // converted or failed
+    int done = 0; // converted, failed or skipped
     int converted = 0;
     int failed = 0;
+    int skipped = 0; // up to date: nothing to do
     double audioSecondsDone = 0;
     double audioSecondsTotal = 0;
     QList<int> running;      // the running entries, in the order they started

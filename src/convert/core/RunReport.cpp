@@ -2,6 +2,7 @@
 #include "convert/core/RunReport.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace quavero {
 
@@ -71,6 +72,18 @@ RunAlert endOfRun(const RunOutcome &run)
 {
     RunAlert alert =
         endOfRun(int(run.entries.size()), outcome::unconverted(run), outcome::renamed(run), outcome::warnings(run));
+    if (run.allUpToDate()) {
+        alert.message = Text::tr("Everything is up to date");
+        alert.informative = Text::tr("All %1 files were converted before and have not changed since.")
+                                .arg(QLocale().toString(int(run.entries.size())));
+    } else if (run.count(EntryFate::UpToDate) + run.count(EntryFate::Copied) + run.count(EntryFate::Removed) > 0) {
+        // A library kept in step: what the run did besides converting.
+        alert.informative += QStringLiteral("\n\n") + outcome::countsText(run) + QLatin1Char('.');
+    }
+    for (const QString &path : outcome::removed(run))
+        alert.informative += QLatin1Char('\n') + Text::tr("Removed, because its original is gone: %1").arg(path);
+    if (!run.notes.isEmpty())
+        alert.informative += QStringLiteral("\n\n") + run.notes.join(QLatin1Char('\n'));
     alert.details = details::text(outcome::details(run, true, true));
     return alert;
 }

@@ -20,6 +20,10 @@ RunSettings fromStored(const QString &filesAtOnce, const QString &pauseBetweenFi
 QString filesAtOnceText(int filesAtOnce) { return QString::number(filesAtOnce); }
 
 QString pauseText(bool pause) { return pause ? QStringLiteral("1") : QStringLiteral("0"); }
+
+bool flagFromStored(const QString &stored) { return stored.trimmed() == QLatin1String("1"); }
+
+QString flagText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 } // namespace runsettings
 
 } // namespace quavero

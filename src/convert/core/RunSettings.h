@@ -19,6 +19,9 @@ namespace runsettings {
 RunSettings fromStored(const QString &filesAtOnce, const QString &pauseBetweenFiles, int processors);
 QString filesAtOnceText(int filesAtOnce);
 QString pauseText(bool pause);
+// A setting that is off unless stored as "1" (keeping a destination in step).
+bool flagFromStored(const QString &stored);
+QString flagText(bool on);
 } // namespace runsettings
 
 } // namespace quavero

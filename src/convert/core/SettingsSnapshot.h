@@ -14,6 +14,10 @@ struct SettingsSnapshot {
     FormatRecords records = startRecords();
     bool copyTags = true;      // the input's tags and pictures go into each output
     bool keepStructure = true; // entries keep their relative folder below the destination
+    // The destination as a mirror of the inputs, kept in step by its record:
+    bool update = false;         // an entry whose output is up to date is skipped
+    bool deleteOrphans = false;  // outputs the record lists whose input is gone are removed
+    bool copySameFormat = false; // an input already in the output format is copied, not encoded again
 };
 
 } // namespace quavero

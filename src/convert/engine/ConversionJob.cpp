@@ -6,7 +6,6 @@
 #include "convert/engine/StageRunner.h"
 #include "platform/core/FileSystem.h"
 
-#include <QFileInfo>
 #include <QSignalBlocker>
 
 namespace quavero {
@@ -21,8 +20,9 @@ QList<ConversionJob *> &runningJobs()
 }
 } // namespace
 
-ConversionJob::ConversionJob(const ProgramPaths &programs, QObject *parent)
-    : QObject(parent), m_programs(programs), m_stage(new StageRunner(this)), m_publisher(new OutputPublisher(this))
+ConversionJob::ConversionJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger, QObject *parent)
+    : QObject(parent), m_programs(programs), m_stage(new StageRunner(this)),
+      m_publisher(new OutputPublisher(std::move(ledger), this))
 {
     connect(m_stage, &StageRunner::progressChanged, this, &ConversionJob::progressChanged);
     connect(m_stage, &StageRunner::finished, this, &ConversionJob::onStageFinished);
@@ -49,6 +49,8 @@ void ConversionJob::stopAll()
         job->stop();
     }
 }
+
+void ConversionJob::setStopPending(std::function<bool()> pending) { m_publisher->setStopPending(std::move(pending)); }
 
 void ConversionJob::start(const EntryPlan &plan)
 {
@@ -90,15 +92,11 @@ void ConversionJob::start(const EntryPlan &plan)
 void ConversionJob::runStage(int stage)
 {
     m_stageIndex = stage;
-    const QString notReady = m_publisher->beforeStage(stage);
-    if (!notReady.isEmpty()) {
-        finish(false, notReady);
-        return;
-    }
     const PlannedStage &planned = m_plan.stages.at(stage);
     StageRun run;
     run.stage = planned;
     run.programPath = m_programs.of(planned.program);
+    run.shownArguments = m_plan.shownArguments(planned);
     if (planned.program == StageProgram::Ffmpeg) {
         run.input = encoder::inputText(m_plan.input);
         run.durationSeconds = m_plan.input.i_Duration_in_Seconds();
@@ -107,8 +105,6 @@ void ConversionJob::runStage(int stage)
         run.input = m_plan.intermediatePath;
         emit effectsStarted();
     }
-    if (planned.output == m_plan.intermediatePath)
-        run.workFolder = QFileInfo(m_plan.intermediatePath).absolutePath();
     m_stage->start(run);
 }
 
@@ -141,9 +137,8 @@ void ConversionJob::finish(bool ok, const QString &reason)
     if (!m_running)
         return;
     m_stage->stop();
-    // What this entry's programs left is partial; the plan made sure it is
-    // no input file. So is a failed entry's intermediate file, which would
-    // keep a full disk full.
+    // What this entry's programs left is partial, and only ever under a
+    // temporary name: it goes, and any old output stays as it was.
     if (!ok && m_prepared)
         m_publisher->discard();
     m_running = false;

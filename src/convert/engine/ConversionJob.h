@@ -17,6 +17,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 #include "convert/core/ConversionResult.h"
 #include "convert/core/EntryPlan.h"
@@ -26,13 +28,17 @@
 namespace quavero {
 
 class StageRunner;
+class OutputLedger;
 class OutputPublisher;
 struct StageOutcome;
 
 class ConversionJob : public QObject {
     Q_OBJECT
 public:
-    explicit ConversionJob(const ProgramPaths &programs, QObject *parent = nullptr);
+    // ledger: where the finished file is published (and noted); none
+    // publishes without a record.
+    explicit ConversionJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger = {},
+                           QObject *parent = nullptr);
     // A job destroyed while running kills its child (without emitting finished).
     ~ConversionJob() override;
 
@@ -45,6 +51,9 @@ public:
     // not emitted): for a program that is about to end.
     static void stopAll();
     bool isRunning() const { return m_running; }
+    // Asked just before the finished file is published: true when a stop is
+    // on its way, and the file must not take the final name.
+    void setStopPending(std::function<bool()> pending);
 
 signals:
     void progressChanged(ProgressReading reading);

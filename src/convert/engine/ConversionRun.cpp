@@ -2,7 +2,10 @@
 #include "convert/engine/ConversionRun.h"
 
 #include "convert/core/OutputSafety.h"
+#include "convert/engine/StaleTemporaries.h"
 #include "platform/core/FileSystem.h"
+
+#include <QSet>
 
 namespace quavero {
 
@@ -30,9 +33,13 @@ void ConversionRun::start()
         return;
     m_started = true;
     m_inStart = true;
-    for (int i = 0; i < entryCount(); ++i)
+    removeStaleTemporaries();
+    for (int i = 0; i < entryCount(); ++i) {
         if (entry(i).action == PlanAction::Fail)
             failEntry(i, entry(i).problem);
+        else if (entry(i).action == PlanAction::Skip)
+            m_items[size_t(i)].state = EntryState::Skipped;
+    }
     if (!b_Cancel) {
         if (m_setup.pacing.firstDelayMs > 0)
             m_clock->startTimer(m_setup.pacing.firstDelayMs, [this] { TimerConvertNextRoutine(); });
@@ -99,7 +106,8 @@ void ConversionRun::startEntry(int index)
     ++m_running;
     m_runningOrder << index;
     noteRunningChanged(before);
-    item.job = m_jobs();
+    item.job = m_jobs(entry(index));
+    item.job->stopPending = [this] { return m_stopped || stopPending(); };
     item.job->progressed = [this, index](const ProgressReading &reading) {
         Item &running = m_items[size_t(index)];
         running.reading = reading;
@@ -123,19 +131,13 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
     m_runningOrder.removeAll(index);
     noteRunningChanged(before);
     item.result = result;
-    removeIntermediate(index, result);
     retire(std::move(item.job));
-
-    if (m_stopped || stopPending()) {
-        // A stop signal reaches ffmpeg and sox as well (a terminal's Ctrl-C
-        // goes to the whole group): what they wrote after it may be cut
-        // short, even when they exited cleanly.
-        if (result.ok && fs::exists(result.finalPath))
-            fs::remove(result.finalPath);
+    // A file published before the stop came is whole; one that was not is
+    // gone with its temporary name.
+    if (!result.ok && (m_stopped || stopPending()))
         item.state = EntryState::NotConverted;
-    } else {
+    else
         item.state = result.ok ? EntryState::Converted : EntryState::Failed;
-    }
     emit entryFinished(index);
     if (item.state == EntryState::Failed && result.stopsRun)
         stopForFullDisk();
@@ -144,7 +146,9 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
         bool waiting = false;
         for (int i = m_firstOpen; i < entryCount() && !waiting; ++i)
             waiting = m_items[size_t(i)].state == EntryState::Waiting;
-        if (waiting && m_setup.pacing.pauseMs > 0)
+        // Removing a file takes no time worth a pause.
+        const bool pause = m_setup.pacing.pauseMs > 0 && entry(index).action != PlanAction::Remove;
+        if (waiting && pause)
             m_clock->startTimer(m_setup.pacing.pauseMs, [this] { TimerConvertNextRoutine(); });
         else if (waiting && !m_clock->timerActive())
             startReadyEntries();
@@ -153,13 +157,18 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
     finishIfDone();
 }
 
-// When the setup asks for it, a converted entry's intermediate file goes at
-// once; the plan made sure it is no input file.
-void ConversionRun::removeIntermediate(int index, const ConversionResult &result)
+// A killed run leaves its temporary files beside the outputs it was writing:
+// they go before this run writes in those folders (never those of a run
+// still going).
+void ConversionRun::removeStaleTemporaries()
 {
-    const QString path = entry(index).intermediatePath;
-    if (m_setup.removeIntermediates && result.ok && !path.isEmpty() && path != result.finalPath && fs::exists(path))
-        fs::remove(path);
+    QSet<QString> folders;
+    for (const EntryPlan &planned : m_setup.plan.entries)
+        if (planned.action == PlanAction::Convert || planned.action == PlanAction::Copy)
+            folders.insert(planned.finalFolder);
+    for (const QString &folder : std::as_const(folders))
+        if (fs::isFolder(folder))
+            staletemps::removeIn(folder);
 }
 
 void ConversionRun::failEntry(int index, const QString &reason)
@@ -291,7 +300,8 @@ RunProgress ConversionRun::progress() const
     ProgressTally tally;
     for (int i = 0; i < entryCount(); ++i) {
         const Item &item = m_items[size_t(i)];
-        tally.add(item.state, double(seconds(i)), entry(i).action != PlanAction::Fail,
+        const PlanAction action = entry(i).action;
+        tally.add(item.state, double(seconds(i)), action == PlanAction::Convert || action == PlanAction::Copy,
                   item.hasReading ? &item.reading : nullptr);
     }
     RunTiming timing;

@@ -47,9 +47,6 @@ struct RunPacing {
 
 struct RunSetup {
     RunPlan plan;
-    // Removes each converted entry's intermediate file at once (a private
-    // temporary folder); otherwise they stay until the work folder is emptied.
-    bool removeIntermediates = false;
     // Each entry waits for entryReady() (its duration) before it starts.
     bool waitForDurations = false;
     RunPacing pacing;
@@ -65,8 +62,10 @@ public:
     ConversionRun(RunSetup setup, RunJobFactory jobs, std::unique_ptr<RunClock> clock = {}, QObject *parent = nullptr);
     ~ConversionRun() override;
 
-    // Begins the run: the first step after the first delay. Entries the plan
-    // could not convert fail at once, in list order.
+    // Begins the run: the temporary files a stopped run left in the folders
+    // this one writes are removed, entries the plan could not convert fail
+    // and those it found up to date are done at once, in list order; the
+    // first step comes after the first delay.
     void start();
     // The per-file step: starts the waiting entries there is room for.
     void TimerConvertNextRoutine();
@@ -133,8 +132,8 @@ private:
     bool writesAnotherInput(int index) const;
     void onJobFinished(int index, const ConversionResult &result);
     void failEntry(int index, const QString &reason);
+    void removeStaleTemporaries();
     void stopForFullDisk();
-    void removeIntermediate(int index, const ConversionResult &result);
     void retire(std::unique_ptr<RunJob> job);
     void markWaitingNotConverted();
     void finishIfDone();

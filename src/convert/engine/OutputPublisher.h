@@ -1,55 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The files around an entry's stages: the folders and paths made ready
-// before the programs write, the finished file judged and tagged, and what a
-// failed or stopped entry wrote taken away again.
+// The files around an entry's stages. Every stage writes a temporary file
+// beside the final one (the plan names them); only a file that is complete,
+// tagged and flushed to the disk is put under the final name, by a rename
+// that replaces any old output in one step. So a file under a final name is
+// always whole, and a failed or stopped entry leaves the old output of that
+// name exactly as it was.
 //
-// - prepare(): a folder in the way of a path the entry writes is the user's
-//   and is never deleted (the entry fails instead); the entry's subfolder
-//   below the destination is made when missing; the old output is removed,
-//   because ffmpeg is never told to overwrite (a link is removed as a link,
-//   never followed).
-// - beforeStage(): sox opens the final path as it finds it (through a link it
-//   would write the link's target), so whatever is there goes first.
-// - publish(): the final file must exist and hold something; then the
-//   input's tags and pictures go into it (TagCopy, on a thread of the pool),
-//   and finished() reports what could not be copied as warnings.
-// - discard(): removes the intermediate file, and what this entry's programs
-//   wrote at the final path. The plan made sure neither is an input file.
+// - prepare(): a folder in the way of the final path is the user's and is
+//   never deleted (the entry fails instead); the entry's subfolder below the
+//   destination is made when missing.
+// - publish(): the finished temporary file must hold something; the input's
+//   tags and pictures go into it (TagCopy, on a thread of the pool, through
+//   the plan's scratch copy); unless a stop is pending, the ledger puts it
+//   under the final name and notes it in the destination's record; the file
+//   sox read goes. finished() reports what could not be copied as warnings.
+// - discard(): removes the entry's temporary files; the final path is
+//   never touched.
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 #include "convert/core/EntryPlan.h"
 
 namespace quavero {
 
+class OutputLedger;
 class TagCopyTask;
 
 class OutputPublisher : public QObject {
     Q_OBJECT
 public:
-    explicit OutputPublisher(QObject *parent = nullptr);
+    // ledger: where finished files are published and noted; none publishes
+    // without a record.
+    explicit OutputPublisher(std::shared_ptr<OutputLedger> ledger, QObject *parent = nullptr);
     ~OutputPublisher() override;
+
+    // Asked just before a file is published: true when the run is being
+    // stopped, and a file finished now may have been cut short.
+    void setStopPending(std::function<bool()> pending) { m_stopPending = std::move(pending); }
 
     // Readies the paths of the entry; a reason for the user when it cannot.
     QString prepare(const EntryPlan &plan);
-    // Readies the path the stage of that number writes; a reason when it cannot.
-    QString beforeStage(int stage);
-    // Judges and tags the finished file: finished() follows, from the event
-    // loop or at once.
+    // Judges, tags and publishes the finished file: finished() follows, from
+    // the event loop or at once.
     void publish();
-    // Takes away what the entry wrote; a running tag copy is stopped first.
+    // Takes away the entry's temporary files; a running tag copy is stopped first.
     void discard();
 
 signals:
-    // reason: why the finished file is no good; empty when it was published.
+    // reason: why the finished file was not published; empty when it was.
     void finished(const QString &reason, const QStringList &warnings);
 
 private:
+    void putInPlace(const QStringList &warnings);
+
+    std::shared_ptr<OutputLedger> m_ledger;
+    std::function<bool()> m_stopPending;
     EntryPlan m_plan;
     TagCopyTask *m_tags;
-    bool m_finalWritten = false; // a stage of this entry may have written the final path
 };
 
 } // namespace quavero

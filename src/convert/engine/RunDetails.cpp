@@ -7,16 +7,26 @@ namespace quavero {
 
 namespace rundetails {
 namespace {
-EntryFate fateOf(EntryState state)
+EntryFate fateOf(EntryState state, PlanAction action)
 {
     switch (state) {
     case EntryState::Converted:
-        return EntryFate::Converted;
+        return action == PlanAction::Copy     ? EntryFate::Copied
+               : action == PlanAction::Remove ? EntryFate::Removed
+                                              : EntryFate::Converted;
+    case EntryState::Skipped:
+        return EntryFate::UpToDate;
     case EntryState::Failed:
         return EntryFate::Failed;
     default:
         return EntryFate::NotConverted;
     }
+}
+
+// A converted, copied or removed entry's output: its name to the user.
+bool done(EntryFate fate)
+{
+    return fate == EntryFate::Converted || fate == EntryFate::Copied || fate == EntryFate::Removed;
 }
 } // namespace
 
@@ -25,21 +35,22 @@ RunOutcome outcome(const ConversionRun &run, const std::function<QString(const Q
     RunOutcome o;
     o.diskFull = run.stoppedByFullDisk();
     o.stopSignal = stopSignal;
+    o.notes = run.plan().warnings;
     o.entries.reserve(run.entryCount());
     for (int i = 0; i < run.entryCount(); ++i) {
         const EntryPlan &plan = run.entry(i);
         const ConversionResult &result = run.result(i);
         EntryOutcome e;
-        e.fate = fateOf(run.state(i));
+        e.fate = fateOf(run.state(i), plan.action);
         e.name = shown(plan.input.s_File_Path());
         e.reason = result.reason;
         e.leftByFullDisk = e.fate == EntryFate::NotConverted && o.diskFull && !result.reason.isEmpty();
-        e.renamed = e.fate == EntryFate::Converted && plan.renamed;
-        if (e.fate == EntryFate::Converted) {
+        e.renamed = (e.fate == EntryFate::Converted || e.fate == EntryFate::Copied) && plan.renamed;
+        if (done(e.fate)) {
             e.savedAs = shown(result.finalPath);
             e.warnings = result.warnings;
         }
-        if (e.fate != EntryFate::Converted || e.renamed) {
+        if (e.fate != EntryFate::UpToDate && (!done(e.fate) || e.renamed)) {
             e.details.inputPath = plan.input.s_File_Path();
             if (!result.ok)
                 e.details.reason = result.reason;

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/engine/RunJob.h"
 
+#include "convert/engine/ConversionJob.h"
+#include "convert/engine/CopyJob.h"
+#include "convert/engine/RemoveJob.h"
+
 namespace quavero {
 
 namespace {
 class ConversionRunJob : public RunJob {
 public:
-    explicit ConversionRunJob(const ProgramPaths &programs) : m_job(new ConversionJob(programs))
+    ConversionRunJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger)
+        : m_job(new ConversionJob(programs, std::move(ledger)))
     {
         QObject::connect(m_job.get(), &ConversionJob::progressChanged, m_job.get(), [this](ProgressReading reading) {
             if (progressed)
@@ -16,6 +21,7 @@ public:
             if (finished)
                 finished(result);
         });
+        m_job->setStopPending([this] { return stopPending && stopPending(); });
     }
     // A job still running is killed by the ConversionJob's destructor.
     ~ConversionRunJob() override { QObject::disconnect(m_job.get(), nullptr, m_job.get(), nullptr); }
@@ -28,9 +34,18 @@ private:
 } // namespace
 
 namespace runjobs {
-RunJobFactory conversionJobs(const ProgramPaths &programs)
+RunJobFactory forPlans(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger)
 {
-    return [programs]() -> std::unique_ptr<RunJob> { return std::make_unique<ConversionRunJob>(programs); };
+    return [programs, ledger](const EntryPlan &plan) -> std::unique_ptr<RunJob> {
+        switch (plan.action) {
+        case PlanAction::Copy:
+            return std::make_unique<CopyJob>(ledger);
+        case PlanAction::Remove:
+            return std::make_unique<RemoveJob>(ledger);
+        default:
+            return std::make_unique<ConversionRunJob>(programs, ledger);
+        }
+    };
 }
 } // namespace runjobs
 

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One entry's conversion as a run drives it. The run's own jobs are
-// ConversionJobs; tests give jobs they end by hand.
+// One entry of a run's plan as the run carries it out: a conversion, a copy
+// or the removal of an orphan. Tests give jobs they end by hand.
 #include <functional>
 #include <memory>
 
-#include "convert/engine/ConversionJob.h"
+#include "convert/core/ConversionResult.h"
+#include "convert/core/EntryPlan.h"
+#include "convert/core/ProgramPaths.h"
+#include "convert/core/ProgressParser.h"
 
 namespace quavero {
+
+class OutputLedger;
 
 class RunJob {
 public:
@@ -16,19 +21,24 @@ public:
     // from the event loop. The run never deletes a job from inside its own
     // callbacks.
     virtual void start(const EntryPlan &plan) = 0;
-    // Kills the entry's ffmpeg or sox, removes its partial files and reports
-    // finished (not ok) before it returns.
+    // Kills the entry's ffmpeg or sox (or its copy), removes its partial
+    // files and reports finished (not ok) before it returns.
     virtual void stop() = 0;
 
     std::function<void(const ProgressReading &)> progressed;
     std::function<void(const ConversionResult &)> finished;
+    // Set by the run: true when a stop is on its way and nothing may be
+    // published any more.
+    std::function<bool()> stopPending;
 };
 
-using RunJobFactory = std::function<std::unique_ptr<RunJob>()>;
+using RunJobFactory = std::function<std::unique_ptr<RunJob>(const EntryPlan &plan)>;
 
 namespace runjobs {
-// Jobs that convert with ffmpeg and sox at these paths.
-RunJobFactory conversionJobs(const ProgramPaths &programs);
+// The job for each entry: ffmpeg and sox at these paths convert, a copy
+// copies, an orphan is removed; what is finished goes through ledger (none:
+// published without a record).
+RunJobFactory forPlans(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger = {});
 } // namespace runjobs
 
 } // namespace quavero

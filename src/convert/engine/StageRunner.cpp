@@ -19,7 +19,7 @@ constexpr int kErrorKeepBytes = 32 * 1024;
 constexpr int kErrorHeadBytes = 8 * 1024;
 constexpr int kKillWaitMs = 5000;
 
-struct Text {
+struct StageText {
     Q_DECLARE_TR_FUNCTIONS(ConversionJob)
 };
 
@@ -121,7 +121,6 @@ PlainFailure StageRunner::judge(int exitCode, int exitStatus) const
     context.program = programName(m_run.stage.program);
     context.input = m_run.input;
     context.output = m_run.stage.output;
-    context.outputInWorkFolder = !m_run.workFolder.isEmpty();
     context.arguments = m_run.stage.arguments;
     PlainFailure failure = exitStatus == QProcess::CrashExit
                                ? plainfailure::fromSignal(context.program, exitCode, m_output)
@@ -142,9 +141,10 @@ PlainFailure StageRunner::writtenProblem(const FailureContext &context, int exit
         const std::optional<qint64> reported = outputcheck::reportedKiB(m_output);
         const qint64 size = fs::fileSize(m_run.stage.output);
         if (reported && size >= 0 && !outputcheck::sizeMatchesReport(size, *reported))
-            failure.reason = Text::tr("the converted file was not completely written (%1 of %2 KB); check the disk")
-                                 .arg(size / 1024)
-                                 .arg(*reported);
+            failure.reason =
+                StageText::tr("the converted file was not completely written (%1 of %2 KB); check the disk")
+                    .arg(size / 1024)
+                    .arg(*reported);
     }
     if (failure.reason.isEmpty() && exitCode != 0)
         failure = plainfailure::fromExit(context, exitCode, m_output);
@@ -159,7 +159,7 @@ PlainFailure StageRunner::writeFailure(const FailureContext &context, int exitCo
     const outputcheck::WriteProblem write = outputcheck::findWriteError(output);
     PlainFailure failure = plainfailure::fromExit(context, exitCode == 0 ? 1 : exitCode, output);
     if (write.kind != outputcheck::WriteError::DiskFull && write.kind != outputcheck::WriteError::QuotaUsedUp)
-        failure.reason = outputcheck::writeFailureReason(write, m_run.workFolder);
+        failure.reason = outputcheck::writeFailureReason(write);
     if (failure.rawLine.isEmpty())
         failure.rawLine = write.line;
     return failure;
@@ -184,7 +184,7 @@ QStringList StageRunner::shortOutputWarnings() const
 
 ProgramOutput StageRunner::programOutput() const
 {
-    return ProgramOutput{shell::commandLine(m_run.programPath, m_run.stage.arguments), details::lastLines(m_output)};
+    return ProgramOutput{shell::commandLine(m_run.programPath, m_run.shownArguments), details::lastLines(m_output)};
 }
 
 void StageRunner::finishLater(const StageOutcome &outcome)

@@ -34,10 +34,10 @@ namespace quavero {
 struct StageRun {
     PlannedStage stage;
     QString programPath;
+    QStringList shownArguments; // the arguments as the details show them
     QString input;              // what the program reads, as it was given it (for the reason's words)
     qint64 durationSeconds = 0; // ffmpeg: the entry's duration for percentages; 0 when unknown
     QString durationText;       // ffmpeg: the list's duration text, when ffmpeg does not say
-    QString workFolder;         // set when the stage writes into the work folder
 };
 
 struct StageOutcome {

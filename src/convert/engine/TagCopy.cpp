@@ -3,6 +3,7 @@
 
 #include "convert/core/TagPlan.h"
 #include "convert/core/TagTarget.h"
+#include "convert/core/TemporaryName.h"
 #include "convert/engine/TagReading.h"
 #include "convert/engine/TagWriting.h"
 #include "formats/core/FormatTable.h"
@@ -11,7 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPromise>
-#include <QTemporaryFile>
+#include <QScopeGuard>
 #include <QThreadPool>
 
 #include <cstdio>
@@ -24,7 +25,7 @@ constexpr qint64 kCopyBlock = 1024 * 1024;
 
 bool isCancelled(const std::atomic<bool> *cancelled) { return cancelled && cancelled->load(); }
 
-// Copies the final file into the open temporary file, block by block.
+// Copies the file into the open scratch file, block by block.
 bool copyInto(const QString &from, QFile &to, const std::atomic<bool> *cancelled)
 {
     QFile source(from);
@@ -47,7 +48,8 @@ QString why(const char *text) { return tags::tagsNotCopied(QCoreApplication::tra
 
 bool applies(qint64 formatIndex) { return tags::targetFor(formatIndex).writes(); }
 
-QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex, const std::atomic<bool> *cancelled)
+QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex, const QString &scratchPath,
+                 const std::atomic<bool> *cancelled)
 {
     const TagTarget target = tags::targetFor(formatIndex);
     if (!target.writes())
@@ -61,11 +63,17 @@ QStringList copy(const QString &inputPath, const QString &finalPath, qint64 form
     }
     const TagPlan plan = tags::plan(input.tags, target, formats::at(formatIndex)->item);
 
-    const QFileInfo final(finalPath);
-    // A short name of its own, with the final file's extension: a name built
-    // from the final one would pass the file system's limit for long names.
-    QTemporaryFile tagged(final.absolutePath() + QStringLiteral("/.quavero-tags-XXXXXX.") + final.suffix());
-    if (!tagged.open() || !copyInto(finalPath, tagged, cancelled)) {
+    // The tagged copy is written beside the file under a temporary name of the
+    // program's own pattern, so that a killed run's copy is found and removed.
+    const QString scratch = scratchPath.isEmpty()
+                                ? tempname::pathFor(finalPath, QCoreApplication::applicationPid(), QStringLiteral("tag"))
+                                : scratchPath;
+    QFile tagged(scratch);
+    const auto dropScratch = qScopeGuard([&tagged] {
+        if (tagged.exists())
+            tagged.remove();
+    });
+    if (!tagged.open(QIODevice::WriteOnly | QIODevice::Truncate) || !copyInto(finalPath, tagged, cancelled)) {
         if (isCancelled(cancelled))
             return {};
         return {why(QT_TRANSLATE_NOOP("TagCopy", "there is no room beside the converted file for a tagged copy"))};
@@ -77,10 +85,9 @@ QStringList copy(const QString &inputPath, const QString &finalPath, qint64 form
     if (isCancelled(cancelled))
         return {};
     tagged.setPermissions(QFile::permissions(finalPath));
-    // rename() replaces the final file in one step: it is never missing or half written.
+    // rename() replaces the file in one step: it is never missing or half written.
     if (std::rename(QFile::encodeName(tagged.fileName()).constData(), QFile::encodeName(finalPath).constData()) != 0)
         return {why(QT_TRANSLATE_NOOP("TagCopy", "the tagged copy could not take the place of the converted file"))};
-    tagged.setAutoRemove(false);
     return plan.warnings;
 }
 } // namespace tagcopy
@@ -98,7 +105,7 @@ TagCopyTask::TagCopyTask(QObject *parent) : QObject(parent)
 
 TagCopyTask::~TagCopyTask() { cancel(); }
 
-void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint64 formatIndex)
+void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint64 formatIndex, const QString &scratchPath)
 {
     if (m_running)
         return;
@@ -109,8 +116,8 @@ void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint
     m_watcher.setFuture(m_future);
     const std::shared_ptr<std::atomic<bool>> cancelled = m_cancelled;
     promise->start();
-    QThreadPool::globalInstance()->start([promise, cancelled, inputPath, finalPath, formatIndex] {
-        promise->addResult(tagcopy::copy(inputPath, finalPath, formatIndex, cancelled.get()));
+    QThreadPool::globalInstance()->start([promise, cancelled, inputPath, finalPath, formatIndex, scratchPath] {
+        promise->addResult(tagcopy::copy(inputPath, finalPath, formatIndex, scratchPath, cancelled.get()));
         promise->finish();
     });
 }

@@ -25,10 +25,11 @@ namespace tagcopy {
 // ffmpeg wrote).
 bool applies(qint64 formatIndex);
 
-// Does the whole step at once. cancelled, when set while it runs, stops it
-// before the final file is replaced.
+// Does the whole step at once on the file at finalPath, through a tagged copy
+// at scratchPath (by default a temporary name of this process beside it).
+// cancelled, when set while it runs, stops it before the file is replaced.
 QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
-                 const std::atomic<bool> *cancelled = nullptr);
+                 const QString &scratchPath = QString(), const std::atomic<bool> *cancelled = nullptr);
 } // namespace tagcopy
 
 // The same step on a thread of the global pool, so that a window or other
@@ -40,7 +41,8 @@ public:
     // Waits for a step still running (it is asked to stop first).
     ~TagCopyTask() override;
 
-    void start(const QString &inputPath, const QString &finalPath, qint64 formatIndex);
+    void start(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
+               const QString &scratchPath = QString());
     bool isRunning() const { return m_running; }
     // Asks a running step to stop, waits until it has, and emits nothing for it.
     void cancel();
