@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 
 namespace quavero {
@@ -91,7 +92,10 @@ int convert(const Request &request, const RunPlan &plan, const ProgramPaths &pro
 {
     InterruptWatcher interrupts;
     const ProgressDisplay::Mode mode = ProgressDisplay::modeFor(stdout, request.quiet);
-    ProgressDisplay display(mode, int(plan.entries.size()), stdout);
+    // Entries up to date take no step of their own on the display.
+    const int steps = int(std::count_if(plan.entries.cbegin(), plan.entries.cend(),
+                                        [](const EntryPlan &entry) { return entry.action != PlanAction::Skip; }));
+    ProgressDisplay display(mode, steps, stdout);
     RunFilesSettings settings;
     settings.programs = programs;
     settings.ledger = std::move(ledger);

@@ -48,7 +48,7 @@ DryRunLines dryRun(const RunPlan &plan, const ProgramPaths &programs)
         }
     }
     if (upToDate > 0)
-        lines.commands << QStringLiteral("# ") + Text::tr("%n file(s) up to date", nullptr, upToDate);
+        lines.commands << QStringLiteral("# ") + Text::tr("%1 up to date").arg(upToDate);
     return lines;
 }
 } // namespace cli

@@ -80,6 +80,18 @@ void ProgressDisplay::converted(int id, const QString &name, const QString &outp
     finishedLine(id, Text::tr("converted %1 -> %2").arg(name, outputPath));
 }
 
+void ProgressDisplay::copied(int id, const QString &name, const QString &outputPath)
+{
+    ++m_done;
+    finishedLine(id, Text::tr("copied    %1 -> %2").arg(name, outputPath));
+}
+
+void ProgressDisplay::removed(int id, const QString &outputPath)
+{
+    ++m_done;
+    finishedLine(id, Text::tr("removed   %1 (its original is gone)").arg(outputPath));
+}
+
 void ProgressDisplay::failed(int id, const QString &name, const QString &reason)
 {
     ++m_done;

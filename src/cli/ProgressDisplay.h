@@ -30,6 +30,9 @@ public:
     void started(int id, const QString &name);
     void progressed(int id, const ProgressReading &reading);
     void converted(int id, const QString &name, const QString &outputPath);
+    void copied(int id, const QString &name, const QString &outputPath);
+    // An output whose input is gone, removed.
+    void removed(int id, const QString &outputPath);
     void failed(int id, const QString &name, const QString &reason);
     // The run's estimate of the time left; -1 while there is none.
     void setSecondsLeft(qint64 seconds);

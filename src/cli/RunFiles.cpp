@@ -27,9 +27,15 @@ RunSetup setupFor(const RunPlan &plan, const RunFilesSettings &settings)
 // One line on the display for an entry that has ended.
 void showEnded(const ConversionRun &run, int index, const QString &name, ProgressDisplay &display)
 {
+    const QString output = shownPath(run.result(index).finalPath);
     switch (run.state(index)) {
     case EntryState::Converted:
-        display.converted(index, name, shownPath(run.result(index).finalPath));
+        if (run.entry(index).action == PlanAction::Remove)
+            display.removed(index, output);
+        else if (run.entry(index).action == PlanAction::Copy)
+            display.copied(index, name, output);
+        else
+            display.converted(index, name, output);
         break;
     case EntryState::Failed:
         display.failed(index, name, run.result(index).reason);

@@ -10,6 +10,8 @@
 #include "convert/engine/ConversionRun.h"
 
 #include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QProgressBar>
@@ -185,6 +187,37 @@ TEST(RunNoticeText, SaysHowManyWereConvertedAndFailed)
     EXPECT_EQ(runnotice::forRun(1, 2).body, "1 file converted, 2 failed.");
     EXPECT_EQ(runnotice::forRun(0, 3).body, "0 files converted, 3 failed.");
     EXPECT_EQ(runnotice::forRun(0, 3).summary, "Conversion finished");
+}
+
+// A library kept in step from the window: the three settings of the
+// Preferences dialog, and a second run that finds nothing to do.
+TEST_F(RunWindow, AWindowRunSkipsWhatIsUpToDateWhenPreferencesSaySo)
+{
+    t.app->OnMenuPreferences();
+    ASSERT_TRUE(t.app->windowPreferences);
+    for (const char *name : {"checkSkipUpToDate", "checkDeleteOrphans", "checkCopySameFormat"}) {
+        auto *check = t.app->windowPreferences->findChild<QCheckBox *>(name);
+        ASSERT_TRUE(check) << name;
+        EXPECT_FALSE(check->isChecked()) << name << " is on from the start";
+    }
+    t.app->windowPreferences->findChild<QCheckBox *>("checkSkipUpToDate")->setChecked(true);
+    t.app->windowPreferences->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(t.preferences.string(prefkeys::kSkipUpToDate), "1");
+    EXPECT_EQ(t.preferences.string(prefkeys::kDeleteOrphans), "0");
+    EXPECT_EQ(t.preferences.string(prefkeys::kCopySameFormat), "0");
+
+    addTone(t, in + "/a.wav", 0.3);
+    addTone(t, in + "/b.wav", 0.3);
+    ASSERT_TRUE(convertInto(t, out));
+    ASSERT_EQ(t.prompts.alerts.size(), 1);
+    EXPECT_EQ(t.prompts.alerts.at(0).message, "Success");
+    const QDateTime made = QFileInfo(out + "/a.mp3").lastModified();
+
+    ASSERT_TRUE(convertInto(t, out));
+    ASSERT_EQ(t.prompts.alerts.size(), 2);
+    EXPECT_EQ(t.prompts.alerts.at(1).message, "Everything is up to date");
+    EXPECT_EQ(t.prompts.alerts.at(1).informative, "All 2 files were converted before and have not changed since.");
+    EXPECT_EQ(QFileInfo(out + "/a.mp3").lastModified(), made);
 }
 
 } // namespace quavero
