@@ -91,8 +91,16 @@
         <translation>ein Ordner namens %1 ist im Weg; benennen Sie ihn um oder verschieben Sie ihn</translation>
     </message>
     <message>
-        <source>the old file %1 could not be replaced</source>
-        <translation>die alte Datei %1 ließ sich nicht ersetzen</translation>
+        <source>the file could not be read (%1)</source>
+        <translation>die Datei ließ sich nicht lesen (%1)</translation>
+    </message>
+    <message>
+        <source>the copy could not be written (%1)</source>
+        <translation>die Kopie ließ sich nicht schreiben (%1)</translation>
+    </message>
+    <message>
+        <source>the converted file could not be put in place: %1</source>
+        <translation>die umgewandelte Datei ließ sich nicht an ihren Platz stellen: %1</translation>
     </message>
 </context>
 <context>
@@ -366,6 +374,26 @@
     <message>
         <source>Install the package libqt6sql6-sqlite.</source>
         <translation>Installieren Sie das Paket libqt6sql6-sqlite.</translation>
+    </message>
+    <message>
+        <source>kept, because it was changed after it was converted</source>
+        <translation>behalten, weil sie nach dem Umwandeln geändert wurde</translation>
+    </message>
+    <message>
+        <source>kept, because a symbolic link leads to it</source>
+        <translation>behalten, weil ein symbolischer Link zu ihr führt</translation>
+    </message>
+    <message>
+        <source>could not be removed: %1</source>
+        <translation>ließ sich nicht entfernen: %1</translation>
+    </message>
+    <message>
+        <source>%1 was kept: its input is gone, but it was changed after it was converted</source>
+        <translation>%1 wurde behalten: Das Original ist fort, aber die Datei wurde nach dem Umwandeln geändert</translation>
+    </message>
+    <message>
+        <source>the record lists &quot;%1&quot;, which %2; nothing was removed for it</source>
+        <translation>das Register nennt „%1“, das %2; dafür wurde nichts entfernt</translation>
     </message>
 </context>
 <context>
@@ -723,10 +751,6 @@
         <translation>die Datei ist zu groß für das Dateisystem des Ziels</translation>
     </message>
     <message>
-        <source>the file is too large for the file system of the temporary folder %1</source>
-        <translation>die Datei ist zu groß für das Dateisystem des temporären Ordners %1</translation>
-    </message>
-    <message>
         <source>the converted file could not be written: %1</source>
         <translation>die umgewandelte Datei ließ sich nicht schreiben: %1</translation>
     </message>
@@ -758,20 +782,12 @@
         <translation>der Encoder nimmt diese Einstellungen nicht an (%1); wählen Sie in den Formatoptionen andere Werte</translation>
     </message>
     <message>
-        <source>the disk that holds the work folder %1 is full; free some space on it</source>
-        <translation>das Laufwerk mit dem Arbeitsordner %1 ist voll; schaffen Sie dort Platz</translation>
-    </message>
-    <message>
         <source>the destination disk is full; free some space on it or choose another destination folder</source>
         <translation>das Ziellaufwerk ist voll; schaffen Sie dort Platz oder wählen Sie einen anderen Zielordner</translation>
     </message>
     <message>
         <source>no permission to read the file; change its permissions or convert a copy of it</source>
         <translation>keine Berechtigung, die Datei zu lesen; ändern Sie ihre Rechte oder wandeln Sie eine Kopie um</translation>
-    </message>
-    <message>
-        <source>no permission to write in the work folder %1</source>
-        <translation>keine Berechtigung, im Arbeitsordner %1 zu schreiben</translation>
     </message>
     <message>
         <source>no permission to write in the destination folder; choose another folder or change its permissions</source>
@@ -1013,10 +1029,6 @@
         <translation>Tempo, Verstärkung, Höhen und Bässe gelten für %1 nur mit %2; sie entfallen</translation>
     </message>
     <message>
-        <source>cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to</source>
-        <translation>in %1 lässt sich kein temporärer Ordner anlegen (%2); setzen Sie TMPDIR auf einen Ordner, in den Sie schreiben dürfen</translation>
-    </message>
-    <message>
         <source>; default </source>
         <translation>; Standard </translation>
     </message>
@@ -1077,10 +1089,6 @@
     <message>
         <source>%1 of %2 files done, %3 converting</source>
         <translation>%1 von %2 Dateien fertig, %3 in Arbeit</translation>
-    </message>
-    <message>
-        <source>%1 converted, %2 failed</source>
-        <translation>%1 umgewandelt, %2 fehlgeschlagen</translation>
     </message>
     <message>
         <source>, %1 not converted (stopped by %2)</source>
@@ -1362,6 +1370,86 @@ Gespeicherte Voreinstellungen:
         <translation>quavero-cli: diese Version kann umgewandelte Dateien noch nicht nach einer Vorlage benennen (%1); lassen Sie --name weg, oder nutzen Sie eine Voreinstellung ohne Vorlage
 </translation>
     </message>
+    <message>
+        <source>copy %1 to %2</source>
+        <translation>%1 nach %2 kopieren</translation>
+    </message>
+    <message>
+        <source>remove %1, whose original is gone</source>
+        <translation>%1 entfernen, dessen Original fort ist</translation>
+    </message>
+    <message>
+        <source>%1 up to date</source>
+        <translation>%1 aktuell</translation>
+    </message>
+    <message>
+        <source>
+Keeping a converted library in step: every output is written under a hidden
+temporary name beside its final one and renamed only when it is complete,
+tagged and on the disk, so a stopped or failed conversion never leaves a
+cut-off file, and an older output of that name stays as it was.
+  -u, --update            converts only what changed: an input whose output
+                          was made from it as it is now, with the same
+                          format and options, is skipped as up to date
+      --delete-orphans    removes the outputs the record lists whose input
+                          is no longer among the inputs; never a file the
+                          record does not list, nor one changed since
+      --copy-same-format  copies an input that already is in the output
+                          format instead of encoding it again, unless an
+                          effect is set
+The record is the file .quavero-library.db in the output folder, kept by -u
+and --delete-orphans. Without one, -u skips an output newer than its input.
+-n lists what would be copied and removed on lines starting with #.
+</source>
+        <translation>
+Eine umgewandelte Sammlung auf Stand halten: Jede Ausgabe wird unter einem
+versteckten Zwischennamen neben ihrem endgültigen geschrieben und erst
+umbenannt, wenn sie vollständig, mit Tags versehen und auf der Platte ist;
+ein angehaltenes oder fehlgeschlagenes Umwandeln hinterlässt also nie eine
+abgeschnittene Datei, und eine ältere Ausgabe dieses Namens bleibt unberührt.
+  -u, --update            wandelt nur um, was sich geändert hat: Eine Eingabe,
+                          deren Ausgabe aus ihr, wie sie jetzt ist, mit
+                          demselben Format und denselben Optionen entstand,
+                          wird als aktuell übersprungen
+      --delete-orphans    entfernt die Ausgaben, die das Register nennt und
+                          deren Eingabe nicht mehr unter den Eingaben ist;
+                          nie eine Datei, die es nicht nennt, noch eine, die
+                          seitdem geändert wurde
+      --copy-same-format  kopiert eine Eingabe, die schon im Ausgabeformat
+                          ist, statt sie neu zu kodieren, außer ein Effekt
+                          ist gesetzt
+Das Register ist die Datei .quavero-library.db im Ausgabeordner, geführt von
+-u und --delete-orphans. Ohne eines überspringt -u eine Ausgabe, die neuer als
+ihre Eingabe ist. -n nennt in Zeilen mit # am Anfang, was kopiert und
+entfernt würde.
+</translation>
+    </message>
+    <message>
+        <source>copied    %1 -&gt; %2</source>
+        <translation>kopiert   %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>removed   %1 (its original is gone)</source>
+        <translation>entfernt  %1 (das Original ist fort)</translation>
+    </message>
+    <message>
+        <source>removed: %1
+</source>
+        <translation>entfernt: %1
+</translation>
+    </message>
+    <message>
+        <source>warning: %1
+</source>
+        <translation>Warnung: %1
+</translation>
+    </message>
+    <message>
+        <source>Everything is up to date.
+</source>
+        <translation>Alles ist aktuell.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
@@ -1414,6 +1502,29 @@ Gespeicherte Voreinstellungen:
     </message>
 </context>
 <context>
+    <name>RunOutcome</name>
+    <message>
+        <source>%1 converted</source>
+        <translation>%1 umgewandelt</translation>
+    </message>
+    <message>
+        <source>%1 up to date</source>
+        <translation>%1 aktuell</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>RunReport</name>
     <message>
         <source>Saved under another name, because another file of this run has the same name:</source>
@@ -1458,6 +1569,18 @@ Gespeicherte Voreinstellungen:
     <message>
         <source>%1: converted; %2</source>
         <translation>%1: umgewandelt; %2</translation>
+    </message>
+    <message>
+        <source>Everything is up to date</source>
+        <translation>Alles ist aktuell</translation>
+    </message>
+    <message>
+        <source>All %1 files were converted before and have not changed since.</source>
+        <translation>Alle %1 Dateien wurden schon umgewandelt und haben sich seitdem nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Removed, because its original is gone: %1</source>
+        <translation>Entfernt, weil das Original fort ist: %1</translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2122,22 @@ Gespeicherte Voreinstellungen:
     <message>
         <source>Pause 2 seconds between files</source>
         <translation>2 Sekunden Pause zwischen den Dateien</translation>
+    </message>
+    <message>
+        <source>Keeping a converted library in step</source>
+        <translation>Eine umgewandelte Sammlung auf Stand halten</translation>
+    </message>
+    <message>
+        <source>&amp;Skip files that are already converted and up to date</source>
+        <translation>Bereits umgewandelte, aktuelle Dateien &amp;überspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove converted files whose original is gone</source>
+        <translation>Umgewandelte Dateien ent&amp;fernen, deren Original fort ist</translation>
+    </message>
+    <message>
+        <source>&amp;Copy files that already are in the output format</source>
+        <translation>Dateien im Ausgabeformat &amp;kopieren statt umwandeln</translation>
     </message>
 </context>
 <context>

@@ -91,8 +91,16 @@
         <translation>una carpeta llamada %1 ocupa el lugar del archivo; renómbrela o muévala</translation>
     </message>
     <message>
-        <source>the old file %1 could not be replaced</source>
-        <translation>no se pudo reemplazar el archivo anterior %1</translation>
+        <source>the file could not be read (%1)</source>
+        <translation>no se pudo leer el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>the copy could not be written (%1)</source>
+        <translation>no se pudo escribir la copia (%1)</translation>
+    </message>
+    <message>
+        <source>the converted file could not be put in place: %1</source>
+        <translation>no se pudo colocar el archivo convertido en su sitio: %1</translation>
     </message>
 </context>
 <context>
@@ -366,6 +374,26 @@
     <message>
         <source>Install the package libqt6sql6-sqlite.</source>
         <translation>Instale el paquete libqt6sql6-sqlite.</translation>
+    </message>
+    <message>
+        <source>kept, because it was changed after it was converted</source>
+        <translation>conservado, porque se modificó después de convertirse</translation>
+    </message>
+    <message>
+        <source>kept, because a symbolic link leads to it</source>
+        <translation>conservado, porque un enlace simbólico lleva a él</translation>
+    </message>
+    <message>
+        <source>could not be removed: %1</source>
+        <translation>no se pudo eliminar: %1</translation>
+    </message>
+    <message>
+        <source>%1 was kept: its input is gone, but it was changed after it was converted</source>
+        <translation>%1 se conservó: su original ya no existe, pero se modificó después de convertirse</translation>
+    </message>
+    <message>
+        <source>the record lists &quot;%1&quot;, which %2; nothing was removed for it</source>
+        <translation>el registro menciona «%1», que %2; no se eliminó nada por ello</translation>
     </message>
 </context>
 <context>
@@ -723,10 +751,6 @@
         <translation>el archivo es demasiado grande para el sistema de archivos del destino</translation>
     </message>
     <message>
-        <source>the file is too large for the file system of the temporary folder %1</source>
-        <translation>el archivo es demasiado grande para el sistema de archivos de la carpeta temporal %1</translation>
-    </message>
-    <message>
         <source>the converted file could not be written: %1</source>
         <translation>no se pudo escribir el archivo convertido: %1</translation>
     </message>
@@ -758,20 +782,12 @@
         <translation>el codificador no acepta estos ajustes (%1); elija otros valores en las opciones del formato</translation>
     </message>
     <message>
-        <source>the disk that holds the work folder %1 is full; free some space on it</source>
-        <translation>el disco que contiene la carpeta de trabajo %1 está lleno; libere espacio en él</translation>
-    </message>
-    <message>
         <source>the destination disk is full; free some space on it or choose another destination folder</source>
         <translation>el disco de destino está lleno; libere espacio o elija otra carpeta de destino</translation>
     </message>
     <message>
         <source>no permission to read the file; change its permissions or convert a copy of it</source>
         <translation>sin permiso para leer el archivo; cambie sus permisos o convierta una copia</translation>
-    </message>
-    <message>
-        <source>no permission to write in the work folder %1</source>
-        <translation>sin permiso para escribir en la carpeta de trabajo %1</translation>
     </message>
     <message>
         <source>no permission to write in the destination folder; choose another folder or change its permissions</source>
@@ -1013,10 +1029,6 @@
         <translation>velocidad, ganancia, agudos y graves solo se aplican a %1 con %2; se omiten</translation>
     </message>
     <message>
-        <source>cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to</source>
-        <translation>no se puede crear una carpeta temporal en %1 (%2); apunte TMPDIR a una carpeta en la que pueda escribir</translation>
-    </message>
-    <message>
         <source>; default </source>
         <translation>; por omisión </translation>
     </message>
@@ -1077,10 +1089,6 @@
     <message>
         <source>%1 of %2 files done, %3 converting</source>
         <translation>%1 de %2 archivos listos, %3 convirtiéndose</translation>
-    </message>
-    <message>
-        <source>%1 converted, %2 failed</source>
-        <translation>%1 convertidos, %2 fallidos</translation>
     </message>
     <message>
         <source>, %1 not converted (stopped by %2)</source>
@@ -1359,6 +1367,86 @@ Preajustes guardados:
         <translation>quavero-cli: esta versión aún no puede nombrar los archivos convertidos con una plantilla (%1); omita --name, o use un preajuste sin plantilla
 </translation>
     </message>
+    <message>
+        <source>copy %1 to %2</source>
+        <translation>copiar %1 a %2</translation>
+    </message>
+    <message>
+        <source>remove %1, whose original is gone</source>
+        <translation>eliminar %1, cuyo original ya no existe</translation>
+    </message>
+    <message>
+        <source>%1 up to date</source>
+        <translation>%1 al día</translation>
+    </message>
+    <message>
+        <source>
+Keeping a converted library in step: every output is written under a hidden
+temporary name beside its final one and renamed only when it is complete,
+tagged and on the disk, so a stopped or failed conversion never leaves a
+cut-off file, and an older output of that name stays as it was.
+  -u, --update            converts only what changed: an input whose output
+                          was made from it as it is now, with the same
+                          format and options, is skipped as up to date
+      --delete-orphans    removes the outputs the record lists whose input
+                          is no longer among the inputs; never a file the
+                          record does not list, nor one changed since
+      --copy-same-format  copies an input that already is in the output
+                          format instead of encoding it again, unless an
+                          effect is set
+The record is the file .quavero-library.db in the output folder, kept by -u
+and --delete-orphans. Without one, -u skips an output newer than its input.
+-n lists what would be copied and removed on lines starting with #.
+</source>
+        <translation>
+Mantener al día una biblioteca convertida: cada salida se escribe con un nombre
+temporal oculto junto a su nombre final y se renombra solo cuando está
+completa, etiquetada y en el disco; una conversión detenida o fallida nunca
+deja un archivo cortado, y una salida anterior con ese nombre queda como
+estaba.
+  -u, --update            convierte solo lo que cambió: una entrada cuya
+                          salida se hizo a partir de ella tal como está, con
+                          el mismo formato y las mismas opciones, se omite
+                          por estar al día
+      --delete-orphans    elimina las salidas que el registro menciona y cuya
+                          entrada ya no está entre las entradas; nunca un
+                          archivo que no menciona, ni uno modificado desde
+                          entonces
+      --copy-same-format  copia una entrada que ya está en el formato de
+                          salida en lugar de codificarla otra vez, salvo que
+                          haya un efecto
+El registro es el archivo .quavero-library.db de la carpeta de salida, que
+llevan -u y --delete-orphans. Sin registro, -u omite una salida más reciente
+que su entrada. -n indica lo que se copiaría y eliminaría en líneas que
+empiezan por #.
+</translation>
+    </message>
+    <message>
+        <source>copied    %1 -&gt; %2</source>
+        <translation>copiado   %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>removed   %1 (its original is gone)</source>
+        <translation>eliminado %1 (el original ya no existe)</translation>
+    </message>
+    <message>
+        <source>removed: %1
+</source>
+        <translation>eliminado: %1
+</translation>
+    </message>
+    <message>
+        <source>warning: %1
+</source>
+        <translation>aviso: %1
+</translation>
+    </message>
+    <message>
+        <source>Everything is up to date.
+</source>
+        <translation>Todo está al día.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
@@ -1411,6 +1499,29 @@ Preajustes guardados:
     </message>
 </context>
 <context>
+    <name>RunOutcome</name>
+    <message>
+        <source>%1 converted</source>
+        <translation>%1 convertidos</translation>
+    </message>
+    <message>
+        <source>%1 up to date</source>
+        <translation>%1 al día</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 copiados</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>%1 eliminados</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fallidos</translation>
+    </message>
+</context>
+<context>
     <name>RunReport</name>
     <message>
         <source>Saved under another name, because another file of this run has the same name:</source>
@@ -1455,6 +1566,18 @@ Preajustes guardados:
     <message>
         <source>%1: converted; %2</source>
         <translation>%1: convertido; %2</translation>
+    </message>
+    <message>
+        <source>Everything is up to date</source>
+        <translation>Todo está al día</translation>
+    </message>
+    <message>
+        <source>All %1 files were converted before and have not changed since.</source>
+        <translation>Los %1 archivos ya se convirtieron antes y no han cambiado desde entonces.</translation>
+    </message>
+    <message>
+        <source>Removed, because its original is gone: %1</source>
+        <translation>Eliminado, porque el original ya no existe: %1</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +2119,22 @@ Preajustes guardados:
     <message>
         <source>Pause 2 seconds between files</source>
         <translation>Hacer una pausa de 2 segundos entre archivos</translation>
+    </message>
+    <message>
+        <source>Keeping a converted library in step</source>
+        <translation>Mantener al día una biblioteca convertida</translation>
+    </message>
+    <message>
+        <source>&amp;Skip files that are already converted and up to date</source>
+        <translation>&amp;Omitir los archivos ya convertidos y al día</translation>
+    </message>
+    <message>
+        <source>&amp;Remove converted files whose original is gone</source>
+        <translation>&amp;Eliminar los archivos convertidos cuyo original ya no existe</translation>
+    </message>
+    <message>
+        <source>&amp;Copy files that already are in the output format</source>
+        <translation>&amp;Copiar los archivos que ya están en el formato de salida</translation>
     </message>
 </context>
 <context>

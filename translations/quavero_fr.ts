@@ -91,8 +91,16 @@
         <translation>un dossier nommé %1 occupe la place du fichier ; renommez-le ou déplacez-le</translation>
     </message>
     <message>
-        <source>the old file %1 could not be replaced</source>
-        <translation>l’ancien fichier %1 n’a pas pu être remplacé</translation>
+        <source>the file could not be read (%1)</source>
+        <translation>le fichier n’a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the copy could not be written (%1)</source>
+        <translation>la copie n’a pas pu être écrite (%1)</translation>
+    </message>
+    <message>
+        <source>the converted file could not be put in place: %1</source>
+        <translation>le fichier converti n’a pas pu être mis en place : %1</translation>
     </message>
 </context>
 <context>
@@ -366,6 +374,26 @@
     <message>
         <source>Install the package libqt6sql6-sqlite.</source>
         <translation>Installez le paquet libqt6sql6-sqlite.</translation>
+    </message>
+    <message>
+        <source>kept, because it was changed after it was converted</source>
+        <translation>conservé, car il a été modifié après sa conversion</translation>
+    </message>
+    <message>
+        <source>kept, because a symbolic link leads to it</source>
+        <translation>conservé, car un lien symbolique y mène</translation>
+    </message>
+    <message>
+        <source>could not be removed: %1</source>
+        <translation>n’a pas pu être supprimé : %1</translation>
+    </message>
+    <message>
+        <source>%1 was kept: its input is gone, but it was changed after it was converted</source>
+        <translation>%1 a été conservé : son original n’existe plus, mais il a été modifié après sa conversion</translation>
+    </message>
+    <message>
+        <source>the record lists &quot;%1&quot;, which %2; nothing was removed for it</source>
+        <translation>le registre mentionne « %1 », qui %2 ; rien n’a été supprimé pour lui</translation>
     </message>
 </context>
 <context>
@@ -723,10 +751,6 @@
         <translation>le fichier est trop volumineux pour le système de fichiers de la destination</translation>
     </message>
     <message>
-        <source>the file is too large for the file system of the temporary folder %1</source>
-        <translation>le fichier est trop volumineux pour le système de fichiers du dossier temporaire %1</translation>
-    </message>
-    <message>
         <source>the converted file could not be written: %1</source>
         <translation>le fichier converti n’a pas pu être écrit : %1</translation>
     </message>
@@ -758,20 +782,12 @@
         <translation>l’encodeur n’accepte pas ces réglages (%1) ; choisissez d’autres valeurs dans les options du format</translation>
     </message>
     <message>
-        <source>the disk that holds the work folder %1 is full; free some space on it</source>
-        <translation>le disque qui contient le dossier de travail %1 est plein ; libérez de la place</translation>
-    </message>
-    <message>
         <source>the destination disk is full; free some space on it or choose another destination folder</source>
         <translation>le disque de destination est plein ; libérez de la place ou choisissez un autre dossier de destination</translation>
     </message>
     <message>
         <source>no permission to read the file; change its permissions or convert a copy of it</source>
         <translation>pas le droit de lire le fichier ; changez ses permissions ou convertissez-en une copie</translation>
-    </message>
-    <message>
-        <source>no permission to write in the work folder %1</source>
-        <translation>pas le droit d’écrire dans le dossier de travail %1</translation>
     </message>
     <message>
         <source>no permission to write in the destination folder; choose another folder or change its permissions</source>
@@ -1013,10 +1029,6 @@
         <translation>vitesse, gain, aigus et graves ne s’appliquent à %1 qu’avec %2 ; ils sont ignorés</translation>
     </message>
     <message>
-        <source>cannot create a temporary folder in %1 (%2); set TMPDIR to a folder you may write to</source>
-        <translation>impossible de créer un dossier temporaire dans %1 (%2) ; faites pointer TMPDIR vers un dossier où vous pouvez écrire</translation>
-    </message>
-    <message>
         <source>; default </source>
         <translation> ; par défaut </translation>
     </message>
@@ -1077,10 +1089,6 @@
     <message>
         <source>%1 of %2 files done, %3 converting</source>
         <translation>%1 fichiers sur %2 terminés, %3 en conversion</translation>
-    </message>
-    <message>
-        <source>%1 converted, %2 failed</source>
-        <translation>%1 converti(s), %2 en échec</translation>
     </message>
     <message>
         <source>, %1 not converted (stopped by %2)</source>
@@ -1361,6 +1369,86 @@ Préréglages enregistrés :
         <translation>quavero-cli : cette version ne sait pas encore nommer les fichiers convertis d’après un modèle (%1) ; omettez --name, ou utilisez un préréglage sans modèle
 </translation>
     </message>
+    <message>
+        <source>copy %1 to %2</source>
+        <translation>copier %1 vers %2</translation>
+    </message>
+    <message>
+        <source>remove %1, whose original is gone</source>
+        <translation>supprimer %1, dont l’original n’existe plus</translation>
+    </message>
+    <message>
+        <source>%1 up to date</source>
+        <translation>%1 à jour</translation>
+    </message>
+    <message>
+        <source>
+Keeping a converted library in step: every output is written under a hidden
+temporary name beside its final one and renamed only when it is complete,
+tagged and on the disk, so a stopped or failed conversion never leaves a
+cut-off file, and an older output of that name stays as it was.
+  -u, --update            converts only what changed: an input whose output
+                          was made from it as it is now, with the same
+                          format and options, is skipped as up to date
+      --delete-orphans    removes the outputs the record lists whose input
+                          is no longer among the inputs; never a file the
+                          record does not list, nor one changed since
+      --copy-same-format  copies an input that already is in the output
+                          format instead of encoding it again, unless an
+                          effect is set
+The record is the file .quavero-library.db in the output folder, kept by -u
+and --delete-orphans. Without one, -u skips an output newer than its input.
+-n lists what would be copied and removed on lines starting with #.
+</source>
+        <translation>
+Tenir à jour une bibliothèque convertie : chaque sortie est écrite sous un nom
+temporaire caché à côté de son nom final, et renommée seulement une fois
+complète, étiquetée et sur le disque ; une conversion arrêtée ou en échec ne
+laisse donc jamais de fichier tronqué, et une sortie plus ancienne de ce nom
+reste telle quelle.
+  -u, --update            ne convertit que ce qui a changé : une entrée dont
+                          la sortie a été faite à partir d’elle telle qu’elle
+                          est, avec le même format et les mêmes options, est
+                          sautée comme à jour
+      --delete-orphans    supprime les sorties que le registre mentionne et
+                          dont l’entrée n’est plus parmi les entrées ; jamais
+                          un fichier qu’il ne mentionne pas, ni un fichier
+                          modifié depuis
+      --copy-same-format  copie une entrée qui est déjà dans le format de
+                          sortie au lieu de l’encoder de nouveau, sauf si un
+                          effet est réglé
+Le registre est le fichier .quavero-library.db du dossier de sortie, tenu par
+-u et --delete-orphans. Sans registre, -u saute une sortie plus récente que
+son entrée. -n indique ce qui serait copié et supprimé sur des lignes
+commençant par #.
+</translation>
+    </message>
+    <message>
+        <source>copied    %1 -&gt; %2</source>
+        <translation>copié     %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>removed   %1 (its original is gone)</source>
+        <translation>supprimé  %1 (l’original n’existe plus)</translation>
+    </message>
+    <message>
+        <source>removed: %1
+</source>
+        <translation>supprimé : %1
+</translation>
+    </message>
+    <message>
+        <source>warning: %1
+</source>
+        <translation>avertissement : %1
+</translation>
+    </message>
+    <message>
+        <source>Everything is up to date.
+</source>
+        <translation>Tout est à jour.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
@@ -1413,6 +1501,29 @@ Préréglages enregistrés :
     </message>
 </context>
 <context>
+    <name>RunOutcome</name>
+    <message>
+        <source>%1 converted</source>
+        <translation>%1 converti(s)</translation>
+    </message>
+    <message>
+        <source>%1 up to date</source>
+        <translation>%1 à jour</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 copié(s)</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>%1 supprimé(s)</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 en échec</translation>
+    </message>
+</context>
+<context>
     <name>RunReport</name>
     <message>
         <source>Saved under another name, because another file of this run has the same name:</source>
@@ -1457,6 +1568,18 @@ Préréglages enregistrés :
     <message>
         <source>%1: converted; %2</source>
         <translation>%1 : converti ; %2</translation>
+    </message>
+    <message>
+        <source>Everything is up to date</source>
+        <translation>Tout est à jour</translation>
+    </message>
+    <message>
+        <source>All %1 files were converted before and have not changed since.</source>
+        <translation>Les %1 fichiers ont déjà été convertis et n’ont pas changé depuis.</translation>
+    </message>
+    <message>
+        <source>Removed, because its original is gone: %1</source>
+        <translation>Supprimé, car l’original n’existe plus : %1</translation>
     </message>
 </context>
 <context>
@@ -1998,6 +2121,22 @@ Préréglages enregistrés :
     <message>
         <source>Pause 2 seconds between files</source>
         <translation>Faire une pause de 2 secondes entre les fichiers</translation>
+    </message>
+    <message>
+        <source>Keeping a converted library in step</source>
+        <translation>Tenir à jour une bibliothèque convertie</translation>
+    </message>
+    <message>
+        <source>&amp;Skip files that are already converted and up to date</source>
+        <translation>&amp;Sauter les fichiers déjà convertis et à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Remove converted files whose original is gone</source>
+        <translation>Supprimer les fichiers convertis dont l’o&amp;riginal n’existe plus</translation>
+    </message>
+    <message>
+        <source>&amp;Copy files that already are in the output format</source>
+        <translation>&amp;Copier les fichiers déjà dans le format de sortie</translation>
     </message>
 </context>
 <context>

@@ -107,7 +107,24 @@ QString helpText(int processors)
                     "      --save-preset NAME  saves the format and the options given on the same\n"
                     "                          line as a preset, replacing a saved one of that\n"
                     "                          name, and converts nothing\n"
-                    "      --list-presets      prints every preset with what it holds\n");
+                    "      --list-presets      prints every preset with what it holds\n") +
+           Text::tr("\n"
+                    "Keeping a converted library in step: every output is written under a hidden\n"
+                    "temporary name beside its final one and renamed only when it is complete,\n"
+                    "tagged and on the disk, so a stopped or failed conversion never leaves a\n"
+                    "cut-off file, and an older output of that name stays as it was.\n"
+                    "  -u, --update            converts only what changed: an input whose output\n"
+                    "                          was made from it as it is now, with the same\n"
+                    "                          format and options, is skipped as up to date\n"
+                    "      --delete-orphans    removes the outputs the record lists whose input\n"
+                    "                          is no longer among the inputs; never a file the\n"
+                    "                          record does not list, nor one changed since\n"
+                    "      --copy-same-format  copies an input that already is in the output\n"
+                    "                          format instead of encoding it again, unless an\n"
+                    "                          effect is set\n"
+                    "The record is the file .quavero-library.db in the output folder, kept by -u\n"
+                    "and --delete-orphans. Without one, -u skips an output newer than its input.\n"
+                    "-n lists what would be copied and removed on lines starting with #.\n");
 }
 
 QString versionText()
