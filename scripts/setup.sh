@@ -14,7 +14,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file lintian
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
   libqt6sql6-sqlite libebur128-dev libcue-dev libuchardet-dev libflac-dev
-  flac lame vorbis-tools opus-tools mp3val loudgain shntool cuetools espeak-ng python3-mutagen
+  flac lame vorbis-tools opus-tools mp3val loudgain shntool cuetools espeak-ng time python3-mutagen
   parallel openssh-server slurmctld slurmd munge
 )
 

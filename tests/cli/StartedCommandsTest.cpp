@@ -117,3 +117,28 @@ TEST(CliStartedCommands, TheDryRunPrintsExactlyWhatTheRunStarts)
 }
 
 } // namespace quavero
+
+namespace quavero {
+
+using namespace clitest;
+
+// A run that finds every entry up to date starts no program at all: no
+// duration probe, no ffmpeg, no sox.
+TEST(CliStartedCommands, AnUpToDateRunStartsNoProgram)
+{
+    const QString folder = testenv::freshFolder(QStringLiteral("cli-uptodate"));
+    QDir().mkpath(folder + "/in");
+    for (const QString &name : {QStringLiteral("a.wav"), QStringLiteral("b.wav")})
+        ASSERT_FALSE(testenv::makeTone(folder + "/in/" + name, 0.3).isEmpty());
+    StandIns programs(folder);
+    const QString out = folder + "/out";
+    const QStringList arguments{"-u", "-f", "flac", "-o", out, folder + "/in"};
+    ASSERT_EQ(programs.run(arguments, QString()).exitCode, 0);
+    EXPECT_FALSE(programs.started().isEmpty());
+    const CliRun again = programs.run(arguments, QString());
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.contains("0 converted, 2 up to date")) << again.out.toStdString();
+    EXPECT_TRUE(programs.started().isEmpty()) << "an up-to-date run started a program";
+}
+
+} // namespace quavero
