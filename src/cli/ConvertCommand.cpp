@@ -8,6 +8,7 @@
 #include "cli/InterruptWatcher.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/RunFiles.h"
+#include "cli/StreamProbes.h"
 #include "cli/Summary.h"
 #include "cli/FormatListing.h"
 #include "convert/core/EffectsArguments.h"
@@ -76,6 +77,23 @@ bool programsPresent(const Request &request, const ProgramPaths &programs)
     return false;
 }
 
+int jobsFor(const Request &request) { return request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount()); }
+
+// The run's plan. What it would do with some entries depends on their audio
+// (a copy of the same format): ffmpeg is asked about those only, and the
+// plan made again.
+RunPlan planWithStreams(DestinationRecord &record, const SettingsSnapshot &settings, QList<PlanInput> inputs,
+                        const ProgramPaths &programs, int jobs)
+{
+    const qint64 processId = QCoreApplication::applicationPid();
+    const RunPlan plan = record.plan(settings, inputs, processId);
+    const QList<int> wanted = runplan::streamsWanted(plan);
+    if (wanted.isEmpty())
+        return plan;
+    probeStreams(inputs, wanted, programs.ffmpeg, jobs);
+    return record.plan(settings, inputs, processId);
+}
+
 int printDryRun(const RunPlan &plan, const ProgramPaths &programs)
 {
     const DryRunLines lines = dryRun(plan, programs);
@@ -99,7 +117,7 @@ int convert(const Request &request, const RunPlan &plan, const ProgramPaths &pro
     RunFilesSettings settings;
     settings.programs = programs;
     settings.ledger = std::move(ledger);
-    settings.jobs = request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount());
+    settings.jobs = jobsFor(request);
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
     const RunOutcome outcome = runFiles(plan, settings, display, interrupts);
 
@@ -157,20 +175,19 @@ int runConversion(const Request &request, const ProgramPaths &programs)
     for (const InputFile &file : inputs.files)
         planInputs.append({file.entry, file.problem});
     const SettingsSnapshot settings = snapshotOf(request);
-    const qint64 processId = QCoreApplication::applicationPid();
 
     if (request.dryRun) {
         DestinationRecord record(destination, settings, false);
         if (!record.problem().isEmpty())
             complain(record.problem());
-        return printDryRun(record.plan(settings, planInputs, processId), programs);
+        return printDryRun(planWithStreams(record, settings, planInputs, programs, jobsFor(request)), programs);
     }
     if (!programsPresent(request, programs) || !prepareOutputFolder(destination))
         return status(ExitStatus::SomeFailed);
     DestinationRecord record(destination, settings, true);
     if (!record.problem().isEmpty())
         complain(record.problem());
-    const RunPlan plan = record.plan(settings, planInputs, processId);
+    const RunPlan plan = planWithStreams(record, settings, planInputs, programs, jobsFor(request));
     record.ledger()->noteBeforeRun(plan);
     return convert(request, plan, programs, record.ledger());
 }

@@ -160,4 +160,40 @@ TEST(RunPlanner, FlatPutsEveryOutputIntoTheDestinationNumbered)
     EXPECT_EQ(plan.entries.at(1).finalPath, "/out/01 Intro (3).mp3");
 }
 
+TEST(RunPlanner, AnInputAlreadyInTheOutputFormatIsCopiedWhenAsked)
+{
+    NodeVideoFile mp3 = entryIn("/music/a.mp3");
+    AudioStream stream;
+    stream.codec = "mp3";
+    stream.sampleRate = 44100;
+    stream.channels = 2;
+    mp3.setM_Audio_Stream(stream);
+    NodeVideoFile named = entryIn("/music/b.mp3"); // its audio is not known yet
+    SettingsSnapshot settings = settingsFor(8);
+    settings.records.m_AF_MP3.setI_SampleRate(6); // 44100
+    settings.records.m_AF_MP3.setI_Channels(1);   // stereo
+    const auto plan = [&] { return planOf(settings, runplan::inputsFrom({mp3, named})); };
+
+    EXPECT_EQ(plan().entries.at(0).action, PlanAction::Convert) << "copies only when asked";
+    EXPECT_TRUE(runplan::streamsWanted(plan()).isEmpty());
+    settings.copySameFormat = true;
+    const EntryPlan copy = plan().entries.at(0);
+    EXPECT_EQ(copy.action, PlanAction::Copy);
+    EXPECT_TRUE(copy.stages.isEmpty());
+    EXPECT_TRUE(copy.tagSource.isEmpty()) << "the copy has the input's tags already";
+    EXPECT_EQ(QFileInfo(copy.publishPath).path(), "/out");
+    EXPECT_EQ(runplan::streamsWanted(plan()), QList<int>{1}) << "ask ffmpeg about b.mp3 only";
+
+    // Another rate, another channel count, or another codec: converted.
+    settings.records.m_AF_MP3.setI_SampleRate(7);
+    EXPECT_EQ(plan().entries.at(0).action, PlanAction::Convert);
+    settings.records.m_AF_MP3.setI_SampleRate(6);
+    settings.records.m_AF_MP3.setI_Channels(0);
+    EXPECT_EQ(plan().entries.at(0).action, PlanAction::Convert);
+    settings.records.m_AF_MP3.setI_Channels(1);
+    stream.codec = "mp2";
+    mp3.setM_Audio_Stream(stream);
+    EXPECT_EQ(plan().entries.at(0).action, PlanAction::Convert);
+}
+
 } // namespace quavero

@@ -105,7 +105,8 @@ TEST_F(LibraryRun, AKilledRunLeavesNothingUnderTheFinalNameAndTheNextRunComplete
     const ProgramRun again = runCli({"-u", "-f", "mp3", "-o", out, input}, {}, 120000);
     EXPECT_EQ(again.exitCode, 0) << again.out.toStdString();
     EXPECT_NEAR(testenv::probeDuration(out + "/long.mp3"), 300.0, 0.5);
-    EXPECT_TRUE(temporariesIn(out).isEmpty()) << "the killed run's file is left: " << temporariesIn(out).join(' ').toStdString();
+    EXPECT_TRUE(temporariesIn(out).isEmpty())
+        << "the killed run's file is left: " << temporariesIn(out).join(' ').toStdString();
 }
 
 TEST_F(LibraryRun, AFailedReconversionKeepsTheGoodOutputFromBefore)
@@ -280,6 +281,36 @@ TEST_F(LibraryRun, TwoRunsAtOnceLeaveWholeOutputsNoDuplicatesAndOneRecord)
     EXPECT_EQ(record.readAll().size(), 6);
     // And a third run finds everything up to date.
     EXPECT_TRUE(runCli(arguments.mid(1)).out.contains("0 converted, 6 up to date"));
+}
+
+TEST_F(LibraryRun, InputsAlreadyInTheOutputFormatAreCopiedByteForByte)
+{
+    const QString wav = tone("a.wav", 1.0);
+    const QString mp3 = in + "/b.mp3";
+    const QString opusInOgg = in + "/c.ogg";
+    ASSERT_EQ(QProcess::execute(testenv::ffmpeg(), {"-v", "error", "-i", wav, "-c:a", "libmp3lame", mp3}), 0);
+    ASSERT_EQ(QProcess::execute(testenv::ffmpeg(), {"-v", "error", "-i", wav, "-c:a", "libopus", opusInOgg}), 0);
+    const QStringList mp3Options{"-f", "mp3", "--set", "rate=44100", "--set", "channels=stereo"};
+
+    ProgramRun run = convert(QStringList{"--copy-same-format"} + mp3Options);
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("2 converted, 1 copied, 0 failed")) << run.out.toStdString();
+    EXPECT_EQ(contentsHash(out + "/b.mp3"), contentsHash(mp3)) << "the MP3 was encoded again";
+
+    // The volume is an effect: the file is converted.
+    run = convert(QStringList{"--copy-same-format", "--set", "volume=150"} + mp3Options);
+    EXPECT_TRUE(run.out.contains("3 converted, 0 failed")) << run.out.toStdString();
+    EXPECT_NE(contentsHash(out + "/b.mp3"), contentsHash(mp3));
+
+    // An .ogg that holds Opus is no Ogg Vorbis file: converted, not copied.
+    run = convert({"--copy-same-format", "-f", "ogg"});
+    EXPECT_TRUE(run.out.contains("3 converted, 0 failed")) << run.out.toStdString();
+    EXPECT_EQ(testenv::probe(out + "/c.ogg", "codec_name"), "vorbis");
+
+    // With -u, the copy is up to date on the next run, and no program runs for it.
+    run = convert(QStringList{"-u", "--copy-same-format"} + mp3Options);
+    run = convert(QStringList{"-u", "--copy-same-format"} + mp3Options);
+    EXPECT_TRUE(run.out.contains("0 converted, 3 up to date")) << run.out.toStdString();
 }
 
 } // namespace quavero

@@ -4,6 +4,7 @@
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/OutputPlan.h"
 #include "convert/core/OutputSafety.h"
+#include "convert/core/SameFormat.h"
 #include "convert/core/TagTarget.h"
 #include "convert/core/TemporaryName.h"
 #include "mirror/core/Fingerprint.h"
@@ -74,6 +75,20 @@ QList<PlanInput> inputsFrom(const QList<NodeVideoFile> &entries)
     for (const NodeVideoFile &entry : entries)
         inputs.append({entry, QString()});
     return inputs;
+}
+
+QList<int> streamsWanted(const RunPlan &plan)
+{
+    QList<int> wanted;
+    if (!plan.settings.copySameFormat)
+        return wanted;
+    for (int i = 0; i < plan.entries.size(); ++i) {
+        const EntryPlan &entry = plan.entries.at(i);
+        if (entry.action == PlanAction::Convert && !entry.input.m_Audio_Stream().known() &&
+            sameformat::candidate(entry.input, plan.settings.formatIndex))
+            wanted << i;
+    }
+    return wanted;
 }
 
 QString fingerprintOf(const SettingsSnapshot &settings)
@@ -151,11 +166,19 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
                 failed(entry, QStringLiteral("there is no output format number %1").arg(settings.formatIndex)));
             continue;
         }
+        if (settings.copySameFormat && sameformat::copies(input.entry, settings.formatIndex, settings.records)) {
+            // Already what the output would be: its bytes, tags and all, are
+            // copied and published as a converted file is.
+            entry.action = PlanAction::Copy;
+            entry.stages.clear();
+            entry.intermediatePath.clear();
+            entry.publishPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("copy"));
+        }
         if (safety::outputReplacesInput(entry.writes(), canonicalInputs, world.canonical)) {
             plan.entries.append(failed(entry, safety::replacesInputReason()));
             continue;
         }
-        if (copiesTags)
+        if (copiesTags && entry.action == PlanAction::Convert)
             entry.tagSource = input.entry.s_File_Path().isEmpty() ? input.entry.s_File_URL().toLocalFile()
                                                                   : input.entry.s_File_Path();
         plan.entries.append(entry);

@@ -64,6 +64,13 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
 // no stages) for an unknown output format.
 bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QString &destinationFolder, qint64 processId);
 
+// The entries of a plan (the list's, numbered as its inputs) whose audio
+// stream (codec, rate, channels) would change what the plan does with them,
+// but is not known: entries to convert that a copy of the same format may
+// serve. The command line asks ffmpeg about them and plans again; the window
+// knows every entry's stream from the add.
+QList<int> streamsWanted(const RunPlan &plan);
+
 // The fingerprint of the settings the outputs of a run are made with.
 QString fingerprintOf(const SettingsSnapshot &settings);
 } // namespace runplan

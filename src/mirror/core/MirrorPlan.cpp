@@ -78,7 +78,7 @@ void planMirror(RunPlan &plan, const QList<PlanInput> &inputs, const PlanWorld &
 {
     const QString fingerprint = runplan::fingerprintOf(plan.settings);
     for (EntryPlan &entry : plan.entries) {
-        if (entry.action != PlanAction::Convert)
+        if (entry.action != PlanAction::Convert && entry.action != PlanAction::Copy)
             continue;
         entry.fingerprint = fingerprint;
         entry.recordOutput = recordedOutput(plan.destinationFolder, entry.finalPath);
