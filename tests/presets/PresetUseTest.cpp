@@ -73,7 +73,8 @@ TEST(BuiltInPresets, ArchiveKeepsTheInputsRateAndChannelsWhereTheListsOfferIt)
 {
     // The archive asks for "Same as input" first and takes 44,100 Hz stereo
     // only where the lists do not offer it yet.
-    const Preset *archive = builtIn(presets::builtIn(), "Archive");
+    const QList<Preset> list = presets::builtIn();
+    const Preset *archive = builtIn(list, "Archive");
     const RecordKind flac = formats::at(formats::indexFromName(QStringLiteral("flac")))->record;
     for (const char *option : {"rate", "channels"}) {
         const OptionField *field = options::byName(flac, QLatin1String(option));
