@@ -273,9 +273,11 @@ private:
 
 QStringList formatNames()
 {
-    // A format is named by its combo-box item without the dot, in lower case,
-    // which is also how the accepted input extensions are made.
-    return formats::acceptedExtensions();
+    // A format is named by its combo-box item without the dot, in lower case.
+    QStringList names;
+    for (const OutputFormat &format : formats::all())
+        names << format.item.mid(1).toLower();
+    return names;
 }
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)

@@ -22,13 +22,13 @@ struct Request {
     bool flat = false; // every output straight into the output folder, subfolders not kept
     bool dryRun = false;
     bool quiet = false;
-    bool verbose = false;                   // each failure with its commands and the end of their output
-    bool copyTags = true;                   // --no-tags turns it off
-    bool update = false;                    // -u: outputs that are up to date are kept, not converted again
-    bool deleteOrphans = false;             // outputs the record lists whose input is gone are removed
-    bool copySameFormat = false;            // inputs already in the output format are copied
-    int jobs = 0;                           // 0: one per processor
-    FormatRecords records = startRecords(); // the chosen format's record holds the --set values
+    bool verbose = false;                         // each failure with its commands and the end of their output
+    bool copyTags = true;                         // --no-tags turns it off
+    bool update = false;                          // -u: outputs that are up to date are kept, not converted again
+    bool deleteOrphans = false;                   // outputs the record lists whose input is gone are removed
+    bool copySameFormat = false;                  // inputs already in the output format are copied
+    int jobs = 0;                                 // 0: one per processor
+    FormatRecords records = commandLineRecords(); // the chosen format's record holds the --set values
     QString nameTemplate; // --name or the preset's, checked to be a usable template; "" names outputs after inputs
     QString presetName;   // the preset --preset named, as its list spells it; "" for none
     Preset presetToSave;  // SavePreset: the format and what the line set
@@ -46,7 +46,7 @@ struct ParsedCommandLine {
 ParsedCommandLine parseCommandLine(const QStringList &arguments);
 ParsedCommandLine parseCommandLine(const QStringList &arguments, const QList<Preset> &presets);
 
-// The format names the command line takes: "ac3", "aifc", ... "m4a".
+// The format names the command line takes: "ac3", "aifc", ... "m4a", "opus".
 QStringList formatNames();
 } // namespace cli
 

@@ -8,6 +8,7 @@
 #include "filelist/core/ReportParts.h"
 #include "filelist/core/SizeText.h"
 #include "filelist/core/VideoFileList.h"
+#include "formats/core/FormatTable.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -96,10 +97,19 @@ TEST(FileEntry, FromUrlAndFromFolderAndName)
     EXPECT_EQ(bare.s_File_Name_Without_Extension(), "notes");
 }
 
-TEST(AcceptedFiles, FolderNamesMatchExactlyPanelFilesIgnoreCase)
+TEST(AcceptedFiles, FolderNamesAndPanelFilesMatchInAnyLetterCase)
 {
-    const QStringList listed{"a.mp3", "b.WAV", "c.txt", "d", "._e.ogg", "f.m4a", "g.mp3.part", ".mp3", "h."};
-    EXPECT_EQ(filelist::acceptedFolderNames(listed), (QStringList{"a.mp3", "._e.ogg", "f.m4a"}));
+    const QStringList listed{"a.mp3", "b.WAV",       "c.txt",     "d",      "._e.ogg", "f.m4a", "g.mp3.part", ".mp3",
+                             "h.",    "TRACK01.MP3", "Song.Flac", "i.Opus", "j.wv",    "k.MKV", "l.mp3x"};
+    EXPECT_EQ(filelist::acceptedFolderNames(listed),
+              (QStringList{"a.mp3", "b.WAV", "._e.ogg", "f.m4a", "TRACK01.MP3", "Song.Flac", "i.Opus", "j.wv", "k.MKV"}));
+    for (const QString &extension : formats::acceptedExtensions()) {
+        EXPECT_TRUE(filelist::isAcceptedFile("/x/a." + extension)) << extension.toStdString();
+        EXPECT_TRUE(filelist::isAcceptedFile("/x/a." + extension.toUpper())) << extension.toStdString();
+    }
+    EXPECT_TRUE(filelist::mayHoldVideo("MKV"));
+    EXPECT_TRUE(filelist::mayHoldVideo("webm"));
+    EXPECT_FALSE(filelist::mayHoldVideo("m4a"));
 
     EXPECT_TRUE(filelist::isAcceptedFile("/x/b.WAV"));
     EXPECT_TRUE(filelist::isAcceptedFile("/x/a.aifc"));

@@ -182,30 +182,36 @@ TEST_F(FileListWindowTest, UnreadableFileStillGivesAnEntryAndCancelledPanelsAddN
     EXPECT_EQ(app().arrayVideoFiles.at(0).s_File_Size(), "24.00 bytes");
 }
 
-TEST_F(FileListWindowTest, AddFolderTakesExactExtensionsOneLevelDeep)
+TEST_F(FileListWindowTest, AddFolderTakesAcceptedExtensionsInAnyLetterCaseOneLevelDeep)
 {
     const QString folder = testenv::freshFolder("mixed");
-    ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/a.mp3"));
-    ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/b.WAV"));
+    for (const char *name : {"a.mp3", "b.WAV", "TRACK01.MP3", "Song.Flac", "voice.Opus", "f.wv"})
+        ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/" + name)) << name;
     writeText(folder + "/c.txt", "notes");
+    ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/g.wav.part"));
     ASSERT_TRUE(QDir(folder).mkdir("d"));
     ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/d/e.mp3"));
 
     t->prompts.addFolderAnswers.enqueue(folder);
     ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnUserToolbarAddFolder(); }));
-    ASSERT_EQ(app().arrayVideoFiles.count(), 1);
+    EXPECT_EQ(names(*t), (QStringList{"a", "b", "f", "Song", "TRACK01", "voice"}));
     const NodeVideoFile entry = app().arrayVideoFiles.at(0);
     EXPECT_EQ(entry.s_File_Path(), folder + "/a.mp3");
     EXPECT_EQ(entry.s_Folder_Path(), folder);
     EXPECT_EQ(entry.s_File_Extension(), "mp3");
     EXPECT_EQ(entry.s_Duration(), " 00:00:00.5");
+    // The same rule with the subfolders.
+    app().OnUserToolbarClear();
+    t->prompts.addFolderAnswers.enqueue(folder);
+    ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnMenuAddFolderAndSubfolders(); }));
+    EXPECT_EQ(app().arrayVideoFiles.count(), 7);
 }
 
 TEST_F(FileListWindowTest, FolderWithoutAcceptedFilesAddsNothingAndLeavesNoSheet)
 {
     const QString folder = testenv::freshFolder("nothing");
     writeText(folder + "/c.txt", "notes");
-    ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/b.WAV"));
+    ASSERT_TRUE(QFile::copy(tone("Intro.wav"), folder + "/b.wave"));
     t->prompts.addFolderAnswers.enqueue(folder);
     ASSERT_TRUE(testenv::addAndWait(app(), [&] { app().OnUserToolbarAddFolder(); }));
     EXPECT_EQ(app().windowUniqueProgress, nullptr);
@@ -315,16 +321,17 @@ TEST_F(FileListWindowTest, DroppingAFileAndAFolderAddsTheFileAndTheWholeFolderTr
         dropPaths(*t, {tone("Intro.wav"), folder, folder + "/c.txt"}, &accepted);
     }));
     EXPECT_TRUE(accepted);
-    ASSERT_EQ(app().arrayVideoFiles.count(), 3);
+    ASSERT_EQ(app().arrayVideoFiles.count(), 4);
     EXPECT_EQ(app().arrayVideoFiles.at(0).s_File_Path(), tone("Intro.wav"));
     EXPECT_EQ(app().arrayVideoFiles.at(1).s_File_Path(), folder + "/a.mp3");
-    EXPECT_EQ(app().arrayVideoFiles.at(2).s_File_Path(), folder + "/CD 1/d.wav");
-    EXPECT_EQ(app().arrayVideoFiles.at(2).s_Duration(), " 00:00:00.4");
+    EXPECT_EQ(app().arrayVideoFiles.at(2).s_File_Path(), folder + "/b.WAV");
+    EXPECT_EQ(app().arrayVideoFiles.at(3).s_File_Path(), folder + "/CD 1/d.wav");
+    EXPECT_EQ(app().arrayVideoFiles.at(3).s_Duration(), " 00:00:00.4");
     // A dropped file has no relative folder; the dropped folder's files have theirs.
     EXPECT_EQ(app().arrayVideoFiles.at(0).s_Relative_Folder(), "");
     EXPECT_EQ(app().arrayVideoFiles.at(1).s_Relative_Folder(), "");
-    EXPECT_EQ(app().arrayVideoFiles.at(2).s_Relative_Folder(), "CD 1");
-    EXPECT_EQ(names(*t), (QStringList{"Intro", "a", "d"}));
+    EXPECT_EQ(app().arrayVideoFiles.at(3).s_Relative_Folder(), "CD 1");
+    EXPECT_EQ(names(*t), (QStringList{"Intro", "a", "b", "d"}));
 
     // A drag without files is turned away.
     QMimeData text;

@@ -46,15 +46,15 @@ TEST(FolderTree, NaturalOrderPerFolderFilesFirstAndRelativeFolders)
 
     const QList<NodeVideoFile> entries = filelist::entriesBelow(top);
     EXPECT_EQ(relativePaths(entries, top),
-              (QStringList{".hidden.ogg", "intro.flac", "track 9.mp3", "Track 10.mp3", "Disc 2/b.mp3",
+              (QStringList{".hidden.ogg", "b.WAV", "intro.flac", "track 9.mp3", "Track 10.mp3", "Disc 2/b.mp3",
                            "Disc 2/Live/Y.wav", "Disc 2/Live/z.wav", "Disc 10/a.mp3", "x.mp3/inside.mp3"}));
     QStringList relative;
     for (const NodeVideoFile &entry : entries)
         relative << entry.s_Relative_Folder();
-    EXPECT_EQ(relative, (QStringList{"", "", "", "", "Disc 2", "Disc 2/Live", "Disc 2/Live", "Disc 10", "x.mp3"}));
+    EXPECT_EQ(relative, (QStringList{"", "", "", "", "", "Disc 2", "Disc 2/Live", "Disc 2/Live", "Disc 10", "x.mp3"}));
 
     // The path fields are those of any other entry.
-    const NodeVideoFile live = entries[5];
+    const NodeVideoFile live = entries[6];
     EXPECT_EQ(live.s_Folder_Path(), top + "/Disc 2/Live");
     EXPECT_EQ(live.s_File_Name_Without_Extension(), "Y");
     EXPECT_EQ(live.s_File_Extension(), "wav");

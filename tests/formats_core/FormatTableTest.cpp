@@ -8,17 +8,17 @@
 
 namespace quavero {
 
-TEST(FormatTable, FifteenFormatsInComboOrderWithMp3AsDefault)
+TEST(FormatTable, SixteenFormatsInComboOrderWithMp3AsDefaultAndOpusAppended)
 {
     const QStringList items{".AC3", ".AIFC", ".AIFF", ".AIF", ".AMR", ".AU",  ".CAF", ".FLAC",
-                            ".MP3", ".OGG",  ".RAW",  ".SPX", ".WAV", ".WMA", ".M4A"};
+                            ".MP3", ".OGG",  ".RAW",  ".SPX", ".WAV", ".WMA", ".M4A", ".OPUS"};
     ASSERT_EQ(formats::all().size(), items.size());
     for (int i = 0; i < items.size(); ++i) {
         EXPECT_EQ(formats::at(i)->index, i);
         EXPECT_EQ(formats::at(i)->item, items[i]);
     }
     EXPECT_EQ(formats::at(formats::kDefaultIndex)->item, ".MP3");
-    for (qint64 outside : {qint64(-1), qint64(15), qint64(1) << 40})
+    for (qint64 outside : {qint64(-1), qint64(16), qint64(1) << 40})
         EXPECT_EQ(formats::at(outside), nullptr) << outside;
 }
 
@@ -34,8 +34,13 @@ TEST(FormatTable, NamesFindTheirFormatWhateverTheirCase)
 
 TEST(FormatTable, AcceptedInputExtensions)
 {
-    EXPECT_EQ(formats::acceptedExtensions(), QStringList({"ac3", "aifc", "aiff", "aif", "amr", "au", "caf", "flac",
-                                                          "mp3", "ogg", "raw", "spx", "wav", "wma", "m4a"}));
+    EXPECT_EQ(
+        formats::acceptedExtensions(),
+        QStringList({"ac3",  "aifc", "aiff", "aif", "amr", "au",  "caf", "flac", "mp3", "ogg", "raw", "spx", "wav",
+                     "wma",  "m4a",  "opus", "oga", "ogx", "wv",  "ape", "aac",  "m4b", "m4r", "mp4", "mka", "mkv",
+                     "webm", "tta",  "tak",  "mpc", "dsf", "dff", "w64", "mp2",  "mpa", "snd", "voc"}));
+    EXPECT_EQ(formats::indexFromName("opus"), 15);
+    EXPECT_EQ(formats::at(15)->extension, ".opus");
 }
 
 TEST(StoredFormat, IsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
@@ -52,7 +57,8 @@ TEST(StoredFormat, IsReadAsLeadingIntegerAndFallsBackToMp3WhenUnusable)
         {" 12 ", 12},
         {"7 (FLAC)", 7},
         {"+5", 5},
-        {"15", 8},
+        {"15", 15},
+        {"16", 8},
         {"-1", 8},
         {"1000", 8},
         {"99999999999999999999999", 8},

@@ -54,11 +54,20 @@ QStringList copy(const QString &inputPath, const QString &finalPath, qint64 form
     const TagTarget target = tags::targetFor(formatIndex);
     if (!target.writes())
         return {};
+    // Of the input kinds TagLib does not know (.mka, .aac, .tak ...) the user
+    // learns that their tags were not read: TagLib's guess from the content
+    // may take such a file for another kind and find nothing in it.
+    const QString extension = QFileInfo(inputPath).suffix().toLower();
+    if (!tagread::isTagLibType(inputPath) && formats::indexFromName(extension) < 0)
+        return {tags::tagsNotCopied(QCoreApplication::translate("TagCopy", "the tags of .%1 files cannot be read; the "
+                                                                           "output has only what ffmpeg carried over")
+                                        .arg(extension))};
     const InputTags input = tagread::read(inputPath);
     if (!input.readable) {
-        // A file TagLib does not know (.au, .caf, ...) keeps what ffmpeg copied.
         if (tagread::isTagLibType(inputPath))
             return {why(QT_TRANSLATE_NOOP("TagCopy", "the tags of the input could not be read"))};
+        // The program's own formats that TagLib does not know (.au, .caf, ...)
+        // keep what ffmpeg copied.
         return {};
     }
     const TagPlan plan = tags::plan(input.tags, target, formats::at(formatIndex)->item);

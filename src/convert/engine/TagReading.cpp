@@ -7,15 +7,19 @@
 #include <QFileInfo>
 
 #include <taglib/aifffile.h>
+#include <taglib/apefile.h>
+#include <taglib/apetag.h>
 #include <taglib/asffile.h>
 #include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mp4file.h>
+#include <taglib/mpcfile.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tfilestream.h>
 #include <taglib/wavfile.h>
+#include <taglib/wavpackfile.h>
 #include <taglib/xiphcomment.h>
 
 namespace quavero {
@@ -40,6 +44,27 @@ void addFlacPictures(const List<FLAC::Picture *> &pictures, QList<TagPicture> &o
 {
     for (const FLAC::Picture *p : pictures)
         out << TagPicture{int(p->type()), toQt(p->mimeType()), toQt(p->description()), toQt(p->data())};
+}
+
+// An APE tag (WavPack, Monkey's Audio, Musepack) keeps a picture as a binary
+// item "Cover Art (Front)": a file name, a zero byte, then the image.
+void addApePictures(APE::Tag *tag, QList<TagPicture> &out)
+{
+    if (!tag)
+        return;
+    const struct {
+        const char *key;
+        TagPicture::Type type;
+    } kinds[] = {{"COVER ART (FRONT)", TagPicture::FrontCover}, {"COVER ART (BACK)", TagPicture::BackCover}};
+    for (const auto &kind : kinds) {
+        const auto it = tag->itemListMap().find(kind.key);
+        if (it == tag->itemListMap().end() || it->second.type() != APE::Item::Binary)
+            continue;
+        const ByteVector data = it->second.binaryData();
+        const int zero = data.find('\0');
+        if (zero >= 0 && zero + 1 < int(data.size()))
+            out << TagPicture{int(kind.type), QString(), QString(), toQt(data.mid(uint(zero + 1)))};
+    }
 }
 
 QList<TagPicture> picturesOf(File *file, Tag *tag)
@@ -73,6 +98,12 @@ QList<TagPicture> picturesOf(File *file, Tag *tag)
     } else if (auto *aiff = dynamic_cast<RIFF::AIFF::File *>(file)) {
         if (aiff->hasID3v2Tag())
             addId3v2Pictures(aiff->tag(), pictures);
+    } else if (auto *wavpack = dynamic_cast<WavPack::File *>(file)) {
+        addApePictures(wavpack->APETag(), pictures);
+    } else if (auto *ape = dynamic_cast<APE::File *>(file)) {
+        addApePictures(ape->APETag(), pictures);
+    } else if (auto *mpc = dynamic_cast<MPC::File *>(file)) {
+        addApePictures(mpc->APETag(), pictures);
     } else if (auto *xiph = dynamic_cast<Ogg::XiphComment *>(tag)) {
         // Ogg Vorbis, Speex, Opus and FLAC in Ogg.
         addFlacPictures(xiph->pictureList(), pictures);
@@ -83,7 +114,12 @@ QList<TagPicture> picturesOf(File *file, Tag *tag)
 
 bool isTagLibType(const QString &path)
 {
-    const String suffix = taglibtext::toTagLib(QFileInfo(path).suffix().toLower());
+    const QString extension = QFileInfo(path).suffix().toLower();
+    // MPEG audio named ".mpa" or ".mp2" and Ogg named ".ogx", which TagLib
+    // knows by their content.
+    if (extension == QLatin1String("mpa") || extension == QLatin1String("mp2") || extension == QLatin1String("ogx"))
+        return true;
+    const String suffix = taglibtext::toTagLib(extension);
     return !suffix.isEmpty() && FileRef::defaultFileExtensions().contains(suffix);
 }
 

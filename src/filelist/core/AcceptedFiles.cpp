@@ -11,7 +11,7 @@ QStringList acceptedFolderNames(const QStringList &names)
 {
     QStringList kept;
     for (const QString &name : names)
-        if (formats::acceptedExtensions().contains(pathExtension(name), Qt::CaseSensitive))
+        if (isAcceptedFile(name))
             kept << name;
     return kept;
 }
@@ -20,6 +20,12 @@ bool isAcceptedFile(const QString &path)
 {
     const QString extension = pathExtension(path);
     return !extension.isEmpty() && formats::acceptedExtensions().contains(extension, Qt::CaseInsensitive);
+}
+
+bool mayHoldVideo(const QString &extension)
+{
+    static const QStringList kinds{"mp4", "mkv", "webm", "m4b", "mka", "ogx"};
+    return kinds.contains(extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension, Qt::CaseInsensitive);
 }
 } // namespace filelist
 

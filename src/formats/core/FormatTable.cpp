@@ -24,6 +24,7 @@ const QVector<OutputFormat> &all()
         {12, ".WAV", ".wav", RecordKind::WAV, "WAV", EffectsRule::Always},
         {13, ".WMA", ".wma", RecordKind::WMA, "WMA", EffectsRule::Never},
         {14, ".M4A", ".m4a", RecordKind::M4A, "M4A", EffectsRule::Never},
+        {15, ".OPUS", ".opus", RecordKind::OPUS, "OPUS", EffectsRule::Never},
     };
     return table;
 }
@@ -52,6 +53,10 @@ const QStringList &acceptedExtensions()
         QStringList l;
         for (const OutputFormat &f : all())
             l << f.item.mid(1).toLower();
+        // Inputs only: ffmpeg decodes them, and a video file gives its first
+        // audio stream.
+        l << QStringList{"oga", "ogx", "wv",  "ape", "aac", "m4b", "m4r", "mp4", "mka", "mkv", "webm",
+                         "tta", "tak", "mpc", "dsf", "dff", "w64", "mp2", "mpa", "snd", "voc"};
         return l;
     }();
     return list;

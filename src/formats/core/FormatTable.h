@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The fifteen output formats, in combo-box order. Everything that differs per
+// The output formats, in combo-box order (new ones are appended, so stored
+// format numbers keep their meaning). Everything that differs per
 // format and is not an encoder argument lives in this one table.
 #include <QString>
 #include <QVector>
@@ -8,13 +9,13 @@
 namespace quavero {
 
 // Which settings record a format reads (None for .AC3).
-enum class RecordKind { None, AIFF, AMR, AU, CAF, FLAC, MP3, OGG, RAW, SPX, WAV, WMA, M4A };
+enum class RecordKind { None, AIFF, AMR, AU, CAF, FLAC, MP3, OGG, RAW, SPX, WAV, WMA, M4A, OPUS };
 
 // When the effects stage (sox) follows ffmpeg for a format.
 enum class EffectsRule { Never, Always, WhenAiffUncompressed, WhenOggVbr };
 
 struct OutputFormat {
-    int index;         // position in the combo box, 0..14
+    int index;         // position in the combo box, 0..kCount-1
     QString item;      // ".MP3"
     QString extension; // ".mp3": what the output file name ends with
     RecordKind record;
@@ -23,14 +24,16 @@ struct OutputFormat {
 };
 
 namespace formats {
-constexpr int kCount = 15;
+constexpr int kCount = 16;
 constexpr int kDefaultIndex = 8; // .MP3
 const QVector<OutputFormat> &all();
-// The format at index, or nullptr outside 0..14.
+// The format at index, or nullptr outside 0..kCount-1.
 const OutputFormat *at(qint64 index);
 // "mp3", ".MP3", "Mp3" ... -> index; -1 when no format has that name.
 int indexFromName(const QString &name);
-// The accepted input extensions, lower case without the dot, in format order.
+// The accepted input extensions, lower case without the dot: the formats'
+// own, in format order, then the other kinds ffmpeg reads (Opus, WavPack,
+// Matroska ...). A name is accepted in any letter case.
 const QStringList &acceptedExtensions();
 } // namespace formats
 
