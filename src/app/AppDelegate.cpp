@@ -114,7 +114,7 @@ void AppDelegate::startWithDialogsClosed()
     windowUniqueProgress = nullptr;
     windowColors = nullptr;
     windowAIFF = windowAMR = windowAU = windowCAF = windowFLAC = windowMP3 = nullptr;
-    windowOGG = windowRAW = windowSPX = windowWAV = windowWMA = windowM4A = nullptr;
+    windowOGG = windowRAW = windowSPX = windowWAV = windowWMA = windowM4A = windowOPUS = nullptr;
     windowConvert = nullptr;
 }
 

@@ -132,6 +132,7 @@ public:
     void Close_Window_WAV();
     void Close_Window_WMA();
     void Close_Window_M4A();
+    void Close_Window_OPUS();
     Audio_Format_AIFF &m_AF_AIFF() { return records.m_AF_AIFF; }
     Audio_Format_AMR &m_AF_AMR() { return records.m_AF_AMR; }
     Audio_Format_AU &m_AF_AU() { return records.m_AF_AU; }
@@ -144,6 +145,7 @@ public:
     Audio_Format_WAV &m_AF_WAV() { return records.m_AF_WAV; }
     Audio_Format_WMA &m_AF_WMA() { return records.m_AF_WMA; }
     Audio_Format_M4A &m_AF_M4A() { return records.m_AF_M4A; }
+    Audio_Format_OPUS &m_AF_OPUS() { return records.m_AF_OPUS; }
 
     // ---- conversion (convert/AppDelegate_Convert.cpp) ----
     void OnUserToolbarConvert();
@@ -245,7 +247,8 @@ public:
     QTimer timerSetAlternatingRows;
     FormatOptionsDialog *windowAIFF = nullptr, *windowAMR = nullptr, *windowAU = nullptr, *windowCAF = nullptr,
                         *windowFLAC = nullptr, *windowMP3 = nullptr, *windowOGG = nullptr, *windowRAW = nullptr,
-                        *windowSPX = nullptr, *windowWAV = nullptr, *windowWMA = nullptr, *windowM4A = nullptr;
+                        *windowSPX = nullptr, *windowWAV = nullptr, *windowWMA = nullptr, *windowM4A = nullptr,
+                        *windowOPUS = nullptr;
     Window_Convert *windowConvert = nullptr;
     // The newest run, until it has ended (after Cancel it outlives windowConvert).
     QPointer<ConversionRun> conversionRun;

@@ -50,7 +50,7 @@ QString effectsCondition(EffectsRule rule)
 
 QString formatListing()
 {
-    const FormatRecords defaults = startRecords();
+    const FormatRecords defaults = commandLineRecords();
     QString out;
     for (const OutputFormat &format : formats::all()) {
         if (!out.isEmpty())

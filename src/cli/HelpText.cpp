@@ -9,12 +9,24 @@
 #include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
 #include "cli/TextWrap.h"
+#include "formats/core/FormatTable.h"
 
 #include <QCoreApplication>
 
 namespace quavero {
 
 namespace cli {
+namespace {
+// The input extensions that name no output format.
+QStringList inputOnlyNames()
+{
+    QStringList names = formats::acceptedExtensions();
+    for (const QString &format : formatNames())
+        names.removeAll(format);
+    return names;
+}
+} // namespace
+
 QString helpText(int processors)
 {
     constexpr int kOptionIndent = 24;
@@ -23,9 +35,9 @@ QString helpText(int processors)
                     "speed, gain, treble and bass effects): one output file per input, named\n"
                     "after it, in the output folder.\n"
                     "\n"
-                    "An INPUT is an audio file or a folder. A folder adds the files directly in\n"
-                    "it, in name order, whose extension is a format name below in lower case;\n"
-                    "with -r the files of its subfolders too.\n"
+                    "An INPUT is an audio file or a folder. A folder adds the audio files\n"
+                    "directly in it, in name order (see Inputs below); with -r the files of its\n"
+                    "subfolders too.\n"
                     "\n"
                     "Options:\n"
                     "  -f, --format FMT      the output format (default mp3), one of: %1\n"
@@ -83,10 +95,22 @@ QString helpText(int processors)
                .arg(int(ExitStatus::UsageError))
                .arg(int(ExitStatus::Interrupted)) +
            Text::tr("\n"
+                    "Inputs: files whose extension, in any letter case, is a format name above\n"
+                    "or one of these:\n"
+                    "  %1\n"
+                    "A film gives its first audio stream, never its video.\n"
+                    "\n"
+                    "Sample rate, channels and sample size: unless --set says otherwise, each\n"
+                    "output keeps its input's (\"Same as input\"), within what the format takes\n"
+                    "(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a\n"
+                    "lossy input's wav is 16-bit.\n")
+               .arg(wrappedList(inputOnlyNames(), 2, 2)) +
+           Text::tr("\n"
                     "Tags: the text tags and the pictures of each input are copied into its\n"
                     "output (the input is only read); --no-tags copies none.\n"
                     "  mp3              ID3v2.4 tags with every picture\n"
-                    "  flac, ogg, spx   Vorbis comments with every picture\n"
+                    "  flac, ogg, spx,  Vorbis comments with every picture\n"
+                    "  opus\n"
                     "  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in \"covr\"\n"
                     "  wma              ASF attributes with every picture (WM/Picture)\n"
                     "  wav              a RIFF INFO list and an ID3v2 chunk with every picture\n"

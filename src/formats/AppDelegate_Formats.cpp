@@ -13,6 +13,7 @@
 #include "formats/Window_AF_M4A.h"
 #include "formats/Window_AF_MP3.h"
 #include "formats/Window_AF_OGG.h"
+#include "formats/Window_AF_OPUS.h"
 #include "formats/Window_AF_RAW.h"
 #include "formats/Window_AF_SPX.h"
 #include "formats/Window_AF_WAV.h"
@@ -54,6 +55,7 @@ const DialogSlot kDialogSlots[] = {
     {RecordKind::WAV, &AppDelegate::windowWAV, &AppDelegate::Close_Window_WAV, &makeDialog<Window_AF_WAV>},
     {RecordKind::WMA, &AppDelegate::windowWMA, &AppDelegate::Close_Window_WMA, &makeDialog<Window_AF_WMA>},
     {RecordKind::M4A, &AppDelegate::windowM4A, &AppDelegate::Close_Window_M4A, &makeDialog<Window_AF_M4A>},
+    {RecordKind::OPUS, &AppDelegate::windowOPUS, &AppDelegate::Close_Window_OPUS, &makeDialog<Window_AF_OPUS>},
 };
 
 const DialogSlot *slotFor(RecordKind record)
@@ -139,5 +141,6 @@ void AppDelegate::Close_Window_SPX() { endAndRelease(windowSPX); }
 void AppDelegate::Close_Window_WAV() { endAndRelease(windowWAV); }
 void AppDelegate::Close_Window_WMA() { endAndRelease(windowWMA); }
 void AppDelegate::Close_Window_M4A() { endAndRelease(windowM4A); }
+void AppDelegate::Close_Window_OPUS() { endAndRelease(windowOPUS); }
 
 } // namespace quavero

@@ -4,6 +4,7 @@
 #include "StoredSettings.h"
 #include "TestApp.h"
 #include "app/PreferenceKeys.h"
+#include "formats/core/FormatTable.h"
 #include "platform/ColorArchive.h"
 #include "platform/core/ChildProcess.h"
 #include "platform/core/FileSystem.h"
@@ -82,7 +83,7 @@ TEST_F(StartupTest, FirstStartCreatesWorkFolderAndWritesEveryDefault)
 
     EXPECT_EQ(t.preferences.string(prefkeys::kOutputFormat), "8");
     EXPECT_EQ(t.app->m_i_Output_Format, 8);
-    EXPECT_EQ(t.app->comboboxOutputFormat->count(), 15);
+    EXPECT_EQ(t.app->comboboxOutputFormat->count(), formats::kCount);
     EXPECT_EQ(t.app->comboboxOutputFormat->currentText(), ".MP3");
 
     EXPECT_EQ(t.preferences.string(prefkeys::kAlternatingRows), "1");

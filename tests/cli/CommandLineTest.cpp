@@ -68,13 +68,14 @@ struct UsageCase {
 TEST(CliCommandLine, UsageErrorsSayWhatIsAccepted)
 {
     const QString allFormats =
-        QStringLiteral("ac3, aifc, aiff, aif, amr, au, caf, flac, mp3, ogg, raw, spx, wav, wma, m4a");
+        QStringLiteral("ac3, aifc, aiff, aif, amr, au, caf, flac, mp3, ogg, raw, spx, wav, wma, m4a, opus");
     const QList<UsageCase> cases{
         {{"-f", "xyz", "-o", "OUT", "IN"}, "unknown format 'xyz'; the formats are: " + allFormats},
         {{"--format=.mp4", "-o", "OUT", "IN"}, "unknown format '.mp4'"},
         {{"--set", "foo=1", "-o", "OUT", "IN"},
          "mp3 has no option 'foo'; its options are: mode, quality, bitrate, channels, rate, volume"},
-        {{"--set", "channels=quad", "-o", "OUT", "IN"}, "'quad' is not a value of channels; it takes Mono, Stereo"},
+        {{"--set", "channels=quad", "-o", "OUT", "IN"},
+         "'quad' is not a value of channels; it takes Mono, Stereo, Same as input"},
         {{"--set", "quality=10", "-o", "OUT", "IN"}, "it takes 0 (Highest), 1, 2, 3, 4, 5, 6, 7, 8, 9 (Lowest)"},
         {{"-f", "ogg", "--set", "bitrate=500", "-o", "OUT", "IN"}, "ogg: '500' is not a value of bitrate"},
         {{"-f", "ac3", "--set", "rate=44100", "-o", "OUT", "IN"}, "ac3 has no options"},
@@ -148,6 +149,15 @@ TEST(CliCommandLine, ValuesAreMatchedByLabelForgivingCaseSpacesRemarksAndK)
         {{"-f", "raw", "--set", "codec=G711 aLaw"}, "-acodec", "pcm_alaw"},
         {{"-f", "wma", "--set", "version=wma 2"}, "-codec:a", "wmav2"},
         {{"-f", "aiff", "--set", "codec=CCITT U-Law"}, "-codec:a", "pcm_mulaw"},
+        {{"-f", "m4a", "--set", "codec=alac"}, "-codec:a", "alac"},
+        {{"-f", "m4a", "--set", "codec=apple lossless"}, "-codec:a", "alac"},
+        {{"-f", "opus"}, "-b:a", "128k"},
+        {{"-f", "opus", "--set", "bitrate=64", "--set", "mode=constrained vbr"}, "-vbr", "constrained"},
+        {{"-f", "opus", "--set", "application=low delay"}, "-application", "lowdelay"},
+        {{"-f", "opus", "--set", "channels=mono"}, "-ac", "1"},
+        // "Same as input" of an input whose samples are not known: 16 bits.
+        {{"-f", "wav", "--set", "codec=same"}, "-acodec", "pcm_s16le"},
+        {{"-f", "wav", "--set", "rate=same as input", "--set", "rate=44100"}, "-ar", "44100"},
     };
     for (const ValueCase &c : cases) {
         SCOPED_TRACE(c.options.join(QLatin1Char(' ')).toStdString());
@@ -214,6 +224,11 @@ TEST(CliCommandLine, HelpVersionAndFormatListing)
     }
     EXPECT_TRUE(blocks.at(8).contains(QStringLiteral("0 (Highest), 1, 2, 3, 4*,"))) << blocks.at(8).toStdString();
     EXPECT_TRUE(blocks.at(0).contains(QStringLiteral("no options")));
+    // The command line's defaults keep the input's rate, channels and sample size.
+    const QString wav = QString(blocks.at(12)).replace(QRegularExpression("\\s+"), " ");
+    EXPECT_TRUE(wav.contains(QStringLiteral("codec= PCM 8, PCM 16, PCM 24, PCM 32, Same as input*"))) << wav.toStdString();
+    EXPECT_TRUE(wav.contains(QStringLiteral("channels= Mono, Stereo, Same as input*"))) << wav.toStdString();
+    EXPECT_TRUE(blocks.at(15).contains(QStringLiteral("128*"))) << blocks.at(15).toStdString();
 }
 
 } // namespace quavero

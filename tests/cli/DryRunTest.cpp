@@ -44,7 +44,8 @@ TEST(CliDryRun, EveryFormatPrintsTheBuildersCommandsQuotedForTheShell)
     const QString input = touch(in + QStringLiteral("/it's a \"b\" $HOME `x` 100% live café.wav"));
     const QString out = testenv::freshFolder(QStringLiteral("cli-dry-out")) + QStringLiteral("/new folder");
     const NodeVideoFile entry = filelist::entryFromUrl(QUrl::fromLocalFile(input));
-    const FormatRecords records = startRecords();
+    // The command line's defaults; the input holds no audio to keep the values of.
+    const FormatRecords records = commandLineRecords();
 
     for (const OutputFormat &format : formats::all()) {
         SCOPED_TRACE(format.item.toStdString());
@@ -78,9 +79,10 @@ TEST(CliDryRun, TheBuildersOwnExamples)
 {
     const QString music = testenv::freshFolder(QStringLiteral("music"));
     const QString out = testenv::freshFolder(QStringLiteral("out"));
-    const QString ab = touch(music + "/a b.wav");
-    const QString song = touch(music + "/song.wav");
-    const QString live = touch(music + "/100% live.wav");
+    // Real 44.1 kHz stereo tones: the command line keeps their rate and channels.
+    const QString ab = testenv::makeTone(music + "/a b.wav", 0.2);
+    const QString song = testenv::makeTone(music + "/song.wav", 0.2);
+    const QString live = testenv::makeTone(music + "/100% live.wav", 0.2);
 
     const QList<QStringList> vbr = linesOf(runCli({"-n", "-o", out, ab}));
     ASSERT_EQ(vbr.size(), 1);
@@ -145,8 +147,11 @@ TEST(CliDryRun, FoldersGiveTheirAcceptedFilesInNameOrder)
             names << QFileInfo(line.last()).fileName();
         return names;
     };
-    EXPECT_EQ(outputs({folder}), (QStringList{"B.ogg", "a.ogg", "c.ogg"}));
-    EXPECT_EQ(outputs({"-r", folder}), (QStringList{"B.ogg", "a.ogg", "c.ogg", "e.ogg"}));
+    // Extensions count in any letter case, in a folder as on the command line;
+    // "b" after "B" is numbered, as names differing in case only would clash
+    // on many file systems.
+    EXPECT_EQ(outputs({folder}), (QStringList{"B.ogg", "a.ogg", "b (2).ogg", "c.ogg"}));
+    EXPECT_EQ(outputs({"-r", folder}), (QStringList{"B.ogg", "a.ogg", "b (2).ogg", "c.ogg", "e.ogg"}));
     // A file named on the command line is taken in any letter case, in the order given.
     EXPECT_EQ(outputs({folder + "/c.wav", folder + "/b.WAV"}), (QStringList{"c.ogg", "b.ogg"}));
 

@@ -142,8 +142,8 @@ TEST_F(CliPresets, MistakesEndWithExitStatusTwoAndChangeNothing)
 
 TEST_F(CliPresets, APresetKeepsItsNameTemplate)
 {
-    const CliRun save = runCli({"-f", "flac", "--name", "{albumartist}/[{album}/]{track:02} {title}", "--flat",
-                                "--save-preset", "Library"});
+    const CliRun save = runCli(
+        {"-f", "flac", "--name", "{albumartist}/[{album}/]{track:02} {title}", "--flat", "--save-preset", "Library"});
     EXPECT_EQ(save.exitCode, 0) << save.err.toStdString();
     EXPECT_EQ(save.out, "Saved the preset 'Library': flac; names {albumartist}/[{album}/]{track:02} {title}; "
                         "folders=flat\n");

@@ -70,6 +70,28 @@ private:
     QString m_log;
 };
 
+// A probe of the inputs' streams ("ffmpeg -i a -i b ..."), which reads them
+// and writes nothing.
+bool isProbe(const QStringList &vector)
+{
+    if (vector.size() < 3 || !vector.first().endsWith("/ffmpeg") || vector.size() % 2 == 0)
+        return false;
+    for (int i = 1; i < vector.size(); i += 2)
+        if (vector.at(i) != "-i")
+            return false;
+    return true;
+}
+
+// The vectors that are no probe.
+QList<QStringList> conversions(const QList<QStringList> &vectors)
+{
+    QList<QStringList> kept;
+    for (const QStringList &vector : vectors)
+        if (!isProbe(vector))
+            kept << vector;
+    return kept;
+}
+
 // A run writes through temporary names of its own, with its process id in
 // them; the dry run shows the final names.
 QList<QStringList> withoutTemporaryNames(QList<QStringList> vectors)
@@ -106,11 +128,15 @@ TEST(CliStartedCommands, TheDryRunPrintsExactlyWhatTheRunStarts)
         QList<QStringList> printed;
         for (const QString &line : dry.out.split('\n', Qt::SkipEmptyParts))
             printed << shellWords(line);
-        EXPECT_TRUE(programs.started().isEmpty()) << "the dry run started a program";
+        // The dry run reads the inputs' streams (their rate and channels are
+        // kept) and starts nothing that writes.
+        const QList<QStringList> dryStarted = programs.started();
+        EXPECT_TRUE(conversions(dryStarted).isEmpty()) << "the dry run started a conversion";
+        EXPECT_EQ(dryStarted.size(), 1) << "one probe for the four inputs";
 
         const CliRun real = programs.run(arguments, tmp);
         ASSERT_EQ(real.exitCode, 0) << real.out.toStdString() << real.err.toStdString();
-        const QList<QStringList> started = programs.started();
+        const QList<QStringList> started = conversions(programs.started());
         EXPECT_EQ(started.size(), option.contains("flac") ? 8 : 4);
         EXPECT_EQ(withoutTemporaryNames(printed), withoutTemporaryNames(started));
     }

@@ -2,7 +2,8 @@
 // Every position of every list of every format, through the argument builder:
 // the ffmpeg value a position sends is the one its label names. The names are
 // read from the labels here, independently of the choice tables, so a value
-// moved, swapped or mistyped in a table fails this walk.
+// moved, swapped or mistyped in a table fails this walk. The input is a
+// 48 kHz mono 24-bit file, which every format's "Same as input" keeps.
 #include "EntryFromPath.h"
 #include "QtPrinters.h"
 #include "convert/core/EncoderCommand.h"
@@ -58,7 +59,8 @@ Naming option(const char *name, const std::function<QString(const QString &)> &v
     return [name, value](const QString &label) { return Named{{QString::fromLatin1(name), value(label)}}; };
 }
 
-QString itself(const QString &label) { return label; }
+constexpr const char *kSame = "Same as input";
+QString itself(const QString &label) { return label == QLatin1String(kSame) ? QStringLiteral("48000") : label; }
 QString kilobitsOf(const QString &label) { return label + QLatin1Char('k'); }
 
 Named channels(const QString &label)
@@ -67,18 +69,21 @@ Named channels(const QString &label)
         return {{"-ac", "1"}};
     if (label == QLatin1String("Stereo"))
         return {{"-ac", "2"}};
+    if (label == QLatin1String(kSame))
+        return {{"-ac", "1"}};
     return unknown(label);
 }
 
 // PCM codecs by sample width, signed unless 8-bit WAV; the byte order is the
-// container's.
-Naming pcm(const char *option, const char *order, const char *eightBit)
+// container's. "Same as input" is the input's 24 bits, or the next larger
+// width the list has.
+Naming pcm(const char *option, const char *order, const char *eightBit, int sameBits = 24)
 {
     return [=](const QString &label) {
         const QString law = lawCodec(label);
         if (!law.isEmpty())
             return Named{{option, law}};
-        const int bits = bitsIn(label);
+        const int bits = label == QLatin1String(kSame) ? sameBits : bitsIn(label);
         if (bits <= 0)
             return unknown(label);
         return Named{{option, bits == 8 ? QString::fromLatin1(eightBit)
@@ -149,7 +154,7 @@ const QVector<Rule> &rules()
         {K::AU, "codec", kAsItIs, pcm("-codec:a", "be", "pcm_s8")},
         {K::AU, "rate", kAsItIs, option("-ar", itself)},
         {K::AU, "channels", kAsItIs, channels},
-        {K::CAF, "bits", kAsItIs, pcm("-codec:a", "be", "pcm_s8")},
+        {K::CAF, "bits", kAsItIs, pcm("-codec:a", "be", "pcm_s8", 32)},
         {K::CAF, "rate", kAsItIs, option("-ar", itself)},
         {K::CAF, "channels", kAsItIs, channels},
         {K::FLAC, "compression", kAsItIs, option("-compression_level", leadingNumber)},
@@ -185,6 +190,15 @@ const QVector<Rule> &rules()
         {K::M4A, "rate", kAsItIs, option("-ar", itself)},
         {K::M4A, "channels", kAsItIs, channels},
         {K::M4A, "bitrate", kAsItIs, option("-ab", itself)},
+        {K::M4A, "codec", kAsItIs, modes({{"AAC", {"-ab"}}, {"Apple Lossless", {"-codec:a", "alac"}}})},
+        {K::OPUS, "bitrate", kAsItIs, option("-b:a", kilobitsOf)},
+        {K::OPUS, "mode", kAsItIs,
+         modes({{"VBR", {"-vbr", "on"}}, {"Constrained VBR", {"-vbr", "constrained"}}, {"CBR", {"-vbr", "off"}}})},
+        {K::OPUS, "application", kAsItIs,
+         modes({{"Music", {"-application", "audio"}},
+                {"Speech", {"-application", "voip"}},
+                {"Low delay", {"-application", "lowdelay"}}})},
+        {K::OPUS, "channels", kAsItIs, channels},
     };
     return r;
 }
@@ -208,7 +222,14 @@ bool containsRun(const QStringList &arguments, const QStringList &run)
 
 TEST(ChoiceWalk, EveryPositionSendsTheValueItsLabelNames)
 {
-    const NodeVideoFile entry = testentries::entryFor(QStringLiteral("/music/a.wav"));
+    NodeVideoFile entry = testentries::entryFor(QStringLiteral("/music/a.wav"));
+    AudioStream stream;
+    stream.codec = QStringLiteral("pcm_s24le");
+    stream.sampleRate = 48000;
+    stream.channels = 1;
+    stream.bitsPerSample = 24;
+    stream.audioStreams = 1;
+    entry.setM_Audio_Stream(stream);
     int walked = 0;
     for (const OutputFormat &format : formats::all()) {
         for (const OptionField &field : options::fieldsOf(format.record)) {
@@ -237,7 +258,7 @@ TEST(ChoiceWalk, EveryPositionSendsTheValueItsLabelNames)
             }
         }
     }
-    // Fifteen formats, the three AIFF formats walking the same record: a walk
+    // Sixteen formats, the three AIFF formats walking the same record: a walk
     // that silently skipped lists would count far fewer positions.
     EXPECT_GT(walked, 300);
 }
@@ -259,7 +280,7 @@ TEST(ChoiceList, PositionsOutsideTheListGiveEmptyText)
     EXPECT_EQ(rates.value(rates.size()), QString());
     EXPECT_EQ(rates.label(-1), QString());
     EXPECT_EQ(labels::rawFormats().container(5), QString());
-    EXPECT_EQ(labels::shortSampleRates().labels(), rates.labels().mid(0, 7));
+    EXPECT_EQ(labels::shortSampleRates().labels(), rates.labels().mid(0, 7) << "Same as input");
     EXPECT_EQ(labels::shortSampleRates().value(6), "44100");
 }
 

@@ -196,7 +196,7 @@ TEST(EncoderCommand, EntriesSharingABaseNameShareTheFinalPath)
 
 TEST(EncoderCommand, UnknownFormatIsInvalid)
 {
-    EXPECT_FALSE(buildFor(15, "/m/a.wav").valid);
+    EXPECT_FALSE(buildFor(formats::kCount, "/m/a.wav").valid);
     EXPECT_FALSE(buildFor(-1, "/m/a.wav").valid);
 }
 

@@ -5,6 +5,8 @@
 #include "convert/core/ImageHeader.h"
 #include "convert/core/RunReport.h"
 #include "convert/core/TagPlan.h"
+#include "convert/core/TagTarget.h"
+#include "formats/core/FormatTable.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -133,9 +135,10 @@ TEST(TagTargets, FormatsWithoutTagsOrWithFfmpegsAreNotWritten)
 {
     for (int format : {0, 4, 10, 5, 6})
         EXPECT_FALSE(tags::targetFor(format).writes()) << format;
-    for (int format : {1, 2, 3, 7, 8, 9, 11, 12, 13, 14})
+    for (int format : {1, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15})
         EXPECT_TRUE(tags::targetFor(format).writes()) << format;
-    EXPECT_FALSE(tags::targetFor(15).writes());
+    EXPECT_EQ(tags::targetFor(15).file, TagFile::OggOpus);
+    EXPECT_FALSE(tags::targetFor(formats::kCount).writes());
 }
 
 TEST(RunReport, ConvertedFilesWithWarningsAreListedAfterTheFailures)

@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Expected{8, ".mp3", "mp3", "44100", "2"}, Expected{9, ".ogg", "vorbis", "44100", "2"},
                       Expected{10, ".raw", "", "", ""}, Expected{11, ".spx", "speex", "32000", "2"},
                       Expected{12, ".wav", "pcm_u8", "22050", "2"}, Expected{13, ".wma", "wmav1", "11025", "2"},
-                      Expected{14, ".m4a", "aac", "22050", "2"}),
+                      Expected{14, ".m4a", "aac", "22050", "2"}, Expected{15, ".opus", "opus", "48000", "2"}),
     nameOf);
 
 // A speed of 1.25 makes two seconds last 1.6; the file sox read, written

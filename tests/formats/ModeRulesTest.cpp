@@ -86,6 +86,23 @@ TEST_F(ModeRulesTest, AiffEffectsOnlyForUncompressed)
     driver::pressCancel(dialog);
 }
 
+TEST_F(ModeRulesTest, M4aBitrateOnlyWithAacAndStoredThroughAppleLossless)
+{
+    dialog = driver::openOptions(t, 14);
+    EXPECT_EQ(shown("comboBitrate"), "48k|enabled|16");
+    driver::apply(dialog, {{"comboBitrate", 6}, {"comboCodec", 1}});
+    EXPECT_EQ(shown("comboBitrate"), "64k|disabled|16");
+    driver::pressOK(dialog);
+    EXPECT_EQ(t.app->m_AF_M4A().i_Codec(), 1);
+    EXPECT_EQ(t.app->m_AF_M4A().i_Bitrate(), 6);
+
+    dialog = driver::openOptions(t, 14);
+    EXPECT_EQ(shown("comboBitrate"), "64k|disabled|16");
+    driver::apply(dialog, {{"comboCodec", 0}});
+    EXPECT_EQ(shown("comboBitrate"), "64k|enabled|16");
+    driver::pressCancel(dialog);
+}
+
 TEST_F(ModeRulesTest, SpxEachModeEnablesOnlyItsList)
 {
     dialog = driver::openOptions(t, 11);

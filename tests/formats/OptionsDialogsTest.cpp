@@ -33,7 +33,7 @@ Shown with(Shown controls, const Shown &more)
     return controls;
 }
 
-const QString kStereo = "Stereo|enabled|2";
+const QString kStereo = "Stereo|enabled|3";
 
 struct FreshStart {
     const char *name;
@@ -45,18 +45,18 @@ void PrintTo(const FreshStart &c, std::ostream *os) { *os << c.name; }
 const FreshStart kFreshStart[] = {
     {"AC3_has_none", 0, {}},
     {"AIFF", 2,
-     with({{"comboSampleRate", "22050|enabled|12"},
+     with({{"comboSampleRate", "22050|enabled|13"},
            {"comboChannels", kStereo},
            {"comboFormat", "CCITT A-Law|enabled|3"},
            {"comboBitrate", "48k|enabled|16"}},
           effects(false))},
     {"AMR", 4, {{"comboBitrate", "4.75|enabled|8"}}},
     {"AU", 5,
-     with({{"comboCodec", "PCM 16 bit|enabled|4"}, {"comboSampleRate", "6000|enabled|12"}, {"comboChannels", kStereo}},
+     with({{"comboCodec", "PCM 16 bit|enabled|4"}, {"comboSampleRate", "6000|enabled|13"}, {"comboChannels", kStereo}},
           effects(true))},
-    {"CAF", 6, {{"comboSampleSize", "16|enabled|2"}, {"comboSampleRate", "22050|enabled|12"}, {"comboChannels", kStereo}}},
+    {"CAF", 6, {{"comboSampleSize", "16|enabled|3"}, {"comboSampleRate", "22050|enabled|13"}, {"comboChannels", kStereo}}},
     {"FLAC", 7,
-     with({{"comboCompression", "4|enabled|9"}, {"comboSampleRate", "22050|enabled|12"}, {"comboChannels", kStereo}},
+     with({{"comboCompression", "4|enabled|9"}, {"comboSampleRate", "22050|enabled|13"}, {"comboChannels", kStereo}},
           effects(true))},
     {"MP3",
      8,
@@ -65,7 +65,7 @@ const FreshStart kFreshStart[] = {
       {"comboVBRQuality", "4|enabled|10"},
       {"comboCBRBitrate", "40|disabled|16"},
       {"comboChannels", kStereo},
-      {"comboSampleRate", "44100|enabled|12"},
+      {"comboSampleRate", "44100|enabled|13"},
       {"comboVolume", "Do not alter volume|enabled|9"}}},
     {"OGG", 9,
      with({{"radioVBR", "on"},
@@ -74,7 +74,7 @@ const FreshStart kFreshStart[] = {
            {"comboCBRBitrate", "40|disabled|16"},
            {"comboChannels", kStereo}},
           effects(true))},
-    {"RAW", 10, {{"comboFormat", "PCM 8|enabled|5"}, {"comboSampleRate", "22050|enabled|12"}, {"comboChannels", kStereo}}},
+    {"RAW", 10, {{"comboFormat", "PCM 8|enabled|5"}, {"comboSampleRate", "22050|enabled|13"}, {"comboChannels", kStereo}}},
     {"SPX",
      11,
      {{"radioQuality", "on"},
@@ -84,12 +84,23 @@ const FreshStart kFreshStart[] = {
       {"comboCBRBitrate", "8|disabled|3"},
       {"comboVBRBitrate", "8|disabled|3"}}},
     {"WAV", 12,
-     with({{"comboFormat", "PCM 8|enabled|4"}, {"comboSampleRate", "22050|enabled|12"}, {"comboChannels", kStereo}},
+     with({{"comboFormat", "PCM 8|enabled|5"}, {"comboSampleRate", "22050|enabled|13"}, {"comboChannels", kStereo}},
           effects(true))},
     {"WMA",
      13,
-     {{"radioWMA1", "on"}, {"radioWMA2", "off"}, {"comboSampleRate", "11025|enabled|7"}, {"comboChannels", kStereo}}},
-    {"M4A", 14, {{"comboSampleRate", "22050|enabled|12"}, {"comboChannels", kStereo}, {"comboBitrate", "48k|enabled|16"}}},
+     {{"radioWMA1", "on"}, {"radioWMA2", "off"}, {"comboSampleRate", "11025|enabled|8"}, {"comboChannels", kStereo}}},
+    {"M4A",
+     14,
+     {{"comboCodec", "AAC|enabled|2"},
+      {"comboSampleRate", "22050|enabled|13"},
+      {"comboChannels", kStereo},
+      {"comboBitrate", "48k|enabled|16"}}},
+    {"OPUS",
+     15,
+     {{"comboBitrate", "128|enabled|13"},
+      {"comboMode", "VBR|enabled|3"},
+      {"comboApplication", "Music|enabled|3"},
+      {"comboChannels", "Stereo|enabled|2"}}},
 };
 
 class FreshStartTest : public ::testing::TestWithParam<FreshStart> {
@@ -193,8 +204,16 @@ const RoundTrip kRoundTrips[] = {
      {{"i_WMA_Format", 1}, {"i_Samplerate", 6}, {"i_Channels", 0}}},
     {"M4A",
      14,
-     {{"comboSampleRate", 0}, {"comboChannels", 0}, {"comboBitrate", 15}},
-     {{"i_Sample_Rate", 0}, {"i_Channels", 0}, {"i_Bitrate", 15}}},
+     {{"comboSampleRate", 12}, {"comboChannels", 2}, {"comboBitrate", 15}},
+     {{"i_Sample_Rate", 12}, {"i_Channels", 2}, {"i_Bitrate", 15}, {"i_Codec", 0}}},
+    {"M4A_AppleLossless",
+     14,
+     {{"comboCodec", 1}, {"comboSampleRate", 0}, {"comboChannels", 0}},
+     {{"i_Codec", 1}, {"i_Sample_Rate", 0}, {"i_Channels", 0}, {"i_Bitrate", 4}}},
+    {"OPUS",
+     15,
+     {{"comboBitrate", 5}, {"comboMode", 1}, {"comboApplication", 1}, {"comboChannels", 0}},
+     {{"i_Bitrate", 5}, {"i_Mode", 1}, {"i_Application", 1}, {"i_Channels", 0}}},
 };
 
 class RoundTripTest : public ::testing::TestWithParam<RoundTrip> {

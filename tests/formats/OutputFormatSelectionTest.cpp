@@ -38,10 +38,11 @@ TEST_F(OutputFormatSelectionTest, EachPickStoresItsIndexAndOpensItsDialog)
                               &AppDelegate::windowSPX,
                               &AppDelegate::windowWAV,
                               &AppDelegate::windowWMA,
-                              &AppDelegate::windowM4A};
+                              &AppDelegate::windowM4A,
+                              &AppDelegate::windowOPUS};
     TestApp t;
     ASSERT_TRUE(t.start());
-    for (int index = 14; index >= 0; --index) {
+    for (int index = formats::kCount - 1; index >= 0; --index) {
         SCOPED_TRACE(index);
         driver::pickFormat(t, index);
         EXPECT_EQ(t.app->m_i_Output_Format, index);

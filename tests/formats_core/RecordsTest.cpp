@@ -55,7 +55,9 @@ TEST(StartValues, EveryOptionShowsItsStartLabel)
         {RecordKind::WAV, "i_Samplerate", "22050"},    {RecordKind::WAV, "i_Channels", "Stereo"},
         {RecordKind::WMA, "i_Samplerate", "11025"},    {RecordKind::WMA, "i_Channels", "Stereo"},
         {RecordKind::M4A, "i_Sample_Rate", "22050"},   {RecordKind::M4A, "i_Channels", "Stereo"},
-        {RecordKind::M4A, "i_Bitrate", "48k"},
+        {RecordKind::M4A, "i_Bitrate", "48k"},         {RecordKind::M4A, "i_Codec", "AAC"},
+        {RecordKind::OPUS, "i_Bitrate", "128"},        {RecordKind::OPUS, "i_Mode", "VBR"},
+        {RecordKind::OPUS, "i_Application", "Music"},  {RecordKind::OPUS, "i_Channels", "Stereo"},
     };
     const FormatRecords r = startRecords();
     for (const auto &c : cases)

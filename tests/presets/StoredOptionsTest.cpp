@@ -76,9 +76,9 @@ TEST_F(StoredOptionsTest, EveryOptionOfEveryFormatComesBackAfterARestart)
     QStringList unread;
     EXPECT_EQ(everyOption(optionstore::load(restarted, startRecords(), &unread)), everyOption(changed));
     EXPECT_TRUE(unread.isEmpty());
-    // Twelve keys of their own, and the seed's key as it was.
+    // Thirteen keys of their own, and the seed's key as it was.
     const QMap<QString, QVariant> stored = storedsettings::all();
-    EXPECT_EQ(stored.size(), 13);
+    EXPECT_EQ(stored.size(), 14);
     EXPECT_EQ(stored.value("DremlockAOF28").toString(), "12");
     EXPECT_TRUE(stored.contains("Quavero_Options_FLAC"));
 }

@@ -21,7 +21,7 @@ struct OutputName {
 };
 
 struct EncoderCommand {
-    bool valid = false;       // false when the format index is not one of the fifteen
+    bool valid = false;       // false when the format index is not one of the formats
     QStringList arguments;    // ffmpeg's argument vector, program path not included
     QString ffmpegOutputPath; // the intermediate path when effects follow, else the final path
     QString finalFolder;      // the folder of finalPath: the destination, or a folder below it
@@ -54,8 +54,10 @@ QString inputText(const NodeVideoFile &entry);
 // below it.
 QString outputFolder(const QString &destinationFolder, const QString &subfolder);
 
-// ffmpeg's argument vector for one entry written to outputPath:
-// "-i <input> <format arguments> [-vn] <output>". Empty for an unknown format.
+// ffmpeg's argument vector for one entry writing outputPath: the input, the
+// format's options (reading the entry's audio stream where an option is
+// "Same as input"), the streams it takes, the output.
+// Empty for an unknown format.
 QStringList arguments(qint64 formatIndex, const NodeVideoFile &entry, const FormatRecords &records,
                       const QString &outputPath);
 

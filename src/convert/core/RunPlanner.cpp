@@ -4,6 +4,7 @@
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/OutputPlan.h"
 #include "convert/core/OutputSafety.h"
+#include "convert/core/SameAsInput.h"
 #include "convert/core/SameFormat.h"
 #include "convert/core/TagTarget.h"
 #include "convert/core/TemporaryName.h"
@@ -80,12 +81,16 @@ QList<PlanInput> inputsFrom(const QList<NodeVideoFile> &entries)
 QList<int> streamsWanted(const RunPlan &plan)
 {
     QList<int> wanted;
-    if (!plan.settings.copySameFormat)
-        return wanted;
     for (int i = 0; i < plan.entries.size(); ++i) {
         const EntryPlan &entry = plan.entries.at(i);
-        if (entry.action == PlanAction::Convert && !entry.input.m_Audio_Stream().known() &&
-            sameformat::candidate(entry.input, plan.settings.formatIndex))
+        if (entry.action != PlanAction::Convert || entry.input.m_Audio_Stream().known())
+            continue;
+        // A copy is decided from the stream; so are arguments that keep the
+        // input's rate, channels or sample size, or leave a film's video out.
+        const bool copyCandidate =
+            plan.settings.copySameFormat && sameformat::candidate(entry.input, plan.settings.formatIndex);
+        if (copyCandidate ||
+            sameinput::needsStream(entry.formatIndex, plan.settings.records, entry.input.s_File_Extension()))
             wanted << i;
     }
     return wanted;

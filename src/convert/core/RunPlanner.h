@@ -67,7 +67,8 @@ bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QStrin
 // The entries of a plan (the list's, numbered as its inputs) whose audio
 // stream (codec, rate, channels) would change what the plan does with them,
 // but is not known: entries to convert that a copy of the same format may
-// serve. The command line asks ffmpeg about them and plans again; the window
+// serve, and entries whose arguments keep the input's rate, channels or
+// sample size or leave a film's video out. The command line asks ffmpeg about them and plans again; the window
 // knows every entry's stream from the add.
 QList<int> streamsWanted(const RunPlan &plan);
 

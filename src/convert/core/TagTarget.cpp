@@ -47,6 +47,8 @@ TagTarget targetFor(qint64 formatIndex)
         return target(TagFile::OggVorbis, NumberStyle::Split, kFlacBlockLimit);
     case RecordKind::SPX:
         return target(TagFile::OggSpeex, NumberStyle::Split, kFlacBlockLimit);
+    case RecordKind::OPUS:
+        return target(TagFile::OggOpus, NumberStyle::Split, kFlacBlockLimit);
     case RecordKind::M4A: {
         TagTarget t = target(TagFile::Mp4, NumberStyle::Joined, kPictureLimit);
         t.typedPictures = false;

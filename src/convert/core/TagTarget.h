@@ -16,6 +16,7 @@ enum class TagFile {
     Flac,         // .FLAC: Vorbis comments and PICTURE blocks
     OggVorbis,    // .OGG: Vorbis comments with METADATA_BLOCK_PICTURE
     OggSpeex,     // .SPX: the same in a Speex stream
+    OggOpus,      // .OPUS: the same in an Opus stream
     Mp4,          // .M4A: MP4 atoms, pictures in "covr"
     Asf,          // .WMA: ASF attributes, pictures in WM/Picture
     Wav,          // .WAV: a RIFF INFO list and an ID3v2 chunk
@@ -35,7 +36,7 @@ struct TagTarget {
 };
 
 namespace tags {
-// The target of an output format index 0..14 (None outside).
+// The target of an output format index (None outside the table).
 TagTarget targetFor(qint64 formatIndex);
 } // namespace tags
 

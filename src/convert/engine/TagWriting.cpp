@@ -17,6 +17,7 @@
 #include <taglib/infotag.h>
 #include <taglib/mp4file.h>
 #include <taglib/mpegfile.h>
+#include <taglib/opusfile.h>
 #include <taglib/speexfile.h>
 #include <taglib/tfilestream.h>
 #include <taglib/vorbisfile.h>
@@ -198,6 +199,8 @@ bool fillAndSave(IOStream *stream, const TagTarget &target, const TagPlan &plan,
         return fillAndSaveOgg<Ogg::Vorbis::File>(stream, plan, valid);
     case TagFile::OggSpeex:
         return fillAndSaveOgg<Ogg::Speex::File>(stream, plan, valid);
+    case TagFile::OggOpus:
+        return fillAndSaveOgg<Ogg::Opus::File>(stream, plan, valid);
     case TagFile::Mp4: {
         MP4::File f(stream, false);
         if (!(*valid = f.isValid() && f.tag()))

@@ -40,25 +40,62 @@ QString ChoiceList::container(qint64 position) const
     return c ? c->container : QString();
 }
 
+bool ChoiceList::fromInput(qint64 position) const
+{
+    const Choice *c = at(position);
+    return c && c->fromInput;
+}
+
+int ChoiceList::fromInputPosition() const
+{
+    for (int i = 0; i < m_choices.size(); ++i)
+        if (m_choices[i].fromInput)
+            return i;
+    return -1;
+}
+
 ChoiceList ChoiceList::first(int count) const { return ChoiceList(m_choices.mid(0, count)); }
 
+ChoiceList ChoiceList::withSameAsInput() const
+{
+    return ChoiceList(QVector<Choice>(m_choices) << labels::sameAsInput());
+}
+
 namespace labels {
-const ChoiceList &sampleRates()
+Choice sameAsInput()
+{
+    Choice c(QT_TRANSLATE_NOOP("FormatLabels", "Same as input"), "");
+    c.fromInput = true;
+    return c;
+}
+namespace {
+const ChoiceList &fixedSampleRates()
 {
     static const ChoiceList l{{"6000", "6000"},   {"8000", "8000"},   {"11025", "11025"}, {"16000", "16000"},
                               {"22050", "22050"}, {"32000", "32000"}, {"44100", "44100"}, {"48000", "48000"},
                               {"64000", "64000"}, {"88200", "88200"}, {"96000", "96000"}, {"192000", "192000"}};
     return l;
 }
+} // namespace
+const ChoiceList &sampleRates()
+{
+    static const ChoiceList l = fixedSampleRates().withSameAsInput();
+    return l;
+}
 const ChoiceList &shortSampleRates()
 {
-    static const ChoiceList l = sampleRates().first(7);
+    static const ChoiceList l = fixedSampleRates().first(7).withSameAsInput();
+    return l;
+}
+const ChoiceList &monoStereo()
+{
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Mono"), "1"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "Stereo"), "2"}};
     return l;
 }
 const ChoiceList &channels()
 {
-    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Mono"), "1"},
-                              {QT_TRANSLATE_NOOP("FormatLabels", "Stereo"), "2"}};
+    static const ChoiceList l = monoStereo().withSameAsInput();
     return l;
 }
 const ChoiceList &kilobits()
@@ -112,7 +149,7 @@ const ChoiceList &auCodecs()
 }
 const ChoiceList &cafSampleSizes()
 {
-    static const ChoiceList l{{"16", "pcm_s16be"}, {"32", "pcm_s32be"}};
+    static const ChoiceList l = ChoiceList{{"16", "pcm_s16be"}, {"32", "pcm_s32be"}}.withSameAsInput();
     return l;
 }
 const ChoiceList &flacCompression()
@@ -179,8 +216,36 @@ const ChoiceList &spxModes()
 }
 const ChoiceList &wavFormats()
 {
+    static const ChoiceList l = ChoiceList{
+        {"PCM 8", "pcm_u8"},
+        {"PCM 16", "pcm_s16le"},
+        {"PCM 24", "pcm_s24le"},
+        {"PCM 32", "pcm_s32le"}}.withSameAsInput();
+    return l;
+}
+const ChoiceList &m4aCodecs()
+{
+    static const ChoiceList l{{"AAC", "aac"}, {"Apple Lossless", "alac"}};
+    return l;
+}
+const ChoiceList &opusBitrates()
+{
+    static const ChoiceList l{{"6", "6k"},     {"8", "8k"},     {"12", "12k"},  {"16", "16k"}, {"24", "24k"},
+                              {"32", "32k"},   {"48", "48k"},   {"64", "64k"},  {"96", "96k"}, {"128", "128k"},
+                              {"160", "160k"}, {"192", "192k"}, {"256", "256k"}};
+    return l;
+}
+const ChoiceList &opusModes()
+{
     static const ChoiceList l{
-        {"PCM 8", "pcm_u8"}, {"PCM 16", "pcm_s16le"}, {"PCM 24", "pcm_s24le"}, {"PCM 32", "pcm_s32le"}};
+        {"VBR", "on"}, {QT_TRANSLATE_NOOP("FormatLabels", "Constrained VBR"), "constrained"}, {"CBR", "off"}};
+    return l;
+}
+const ChoiceList &opusApplications()
+{
+    static const ChoiceList l{{QT_TRANSLATE_NOOP("FormatLabels", "Music"), "audio"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "Speech"), "voip"},
+                              {QT_TRANSLATE_NOOP("FormatLabels", "Low delay"), "lowdelay"}};
     return l;
 }
 const ChoiceList &wmaVersions()

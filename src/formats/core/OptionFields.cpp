@@ -80,7 +80,13 @@ QHash<int, QVector<OptionField>> makeTable()
     t[int(RecordKind::M4A)] = {
         QV_OPTION("rate", m_AF_M4A, i_Sample_Rate, setI_Sample_Rate, K::Position, &labels::sampleRates()),
         QV_OPTION("channels", m_AF_M4A, i_Channels, setI_Channels, K::Position, &labels::channels()),
-        QV_OPTION("bitrate", m_AF_M4A, i_Bitrate, setI_Bitrate, K::Position, &labels::kilobits())};
+        QV_OPTION("bitrate", m_AF_M4A, i_Bitrate, setI_Bitrate, K::Position, &labels::kilobits()),
+        QV_OPTION("codec", m_AF_M4A, i_Codec, setI_Codec, K::Position, &labels::m4aCodecs())};
+    t[int(RecordKind::OPUS)] = {
+        QV_OPTION("bitrate", m_AF_OPUS, i_Bitrate, setI_Bitrate, K::Position, &labels::opusBitrates()),
+        QV_OPTION("mode", m_AF_OPUS, i_Mode, setI_Mode, K::Position, &labels::opusModes()),
+        QV_OPTION("application", m_AF_OPUS, i_Application, setI_Application, K::Position, &labels::opusApplications()),
+        QV_OPTION("channels", m_AF_OPUS, i_Channels, setI_Channels, K::Position, &labels::monoStereo())};
     return t;
 }
 

@@ -51,8 +51,20 @@ bool valueFromText(const OptionField &field, const QString &text, double *value)
     case OptionKind::Position:
     case OptionKind::Flag: {
         const QString wanted = squeezed(text);
-        for (int i = 0; field.choices && i < field.choices->size(); ++i) {
-            if (!wanted.isEmpty() && spellingsOf(field.choices->label(i)).contains(wanted)) {
+        if (wanted.isEmpty() || !field.choices)
+            return false;
+        for (int i = 0; i < field.choices->size(); ++i) {
+            if (spellingsOf(field.choices->label(i)).contains(wanted)) {
+                *value = i;
+                return true;
+            }
+        }
+        // "same" or "input" for "Same as input"; then the encoder's own name
+        // of a choice ("alac" for "Apple Lossless"), where no label is spelled so.
+        for (int i = 0; i < field.choices->size(); ++i) {
+            const bool same =
+                field.choices->fromInput(i) && (wanted == QLatin1String("same") || wanted == QLatin1String("input"));
+            if (same || (!field.choices->value(i).isEmpty() && squeezed(field.choices->value(i)) == wanted)) {
                 *value = i;
                 return true;
             }

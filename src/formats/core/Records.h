@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The twelve settings records of the output formats. Every list-backed field
+// The settings records of the output formats. Every list-backed field
 // stores the position of a label in its list (see LabelLists.h), never the
 // encoder value; the argument builder turns positions into values.
 #include <QtGlobal>
@@ -103,9 +103,17 @@ class Audio_Format_M4A {
     QV_RECORD_FIELD(qint64, i_Sample_Rate, setI_Sample_Rate, 0)
     QV_RECORD_FIELD(qint64, i_Channels, setI_Channels, 0)
     QV_RECORD_FIELD(qint64, i_Bitrate, setI_Bitrate, 0)
+    QV_RECORD_FIELD(qint64, i_Codec, setI_Codec, 0) // AAC or Apple Lossless
 };
 
-// All twelve records of one run, in the order start-up creates them.
+class Audio_Format_OPUS {
+    QV_RECORD_FIELD(qint64, i_Bitrate, setI_Bitrate, 0)
+    QV_RECORD_FIELD(qint64, i_Mode, setI_Mode, 0) // VBR, constrained VBR, CBR
+    QV_RECORD_FIELD(qint64, i_Application, setI_Application, 0)
+    QV_RECORD_FIELD(qint64, i_Channels, setI_Channels, 0)
+};
+
+// All records of one run, in the order start-up creates them.
 struct FormatRecords {
     Audio_Format_AIFF m_AF_AIFF;
     Audio_Format_AMR m_AF_AMR;
@@ -119,6 +127,7 @@ struct FormatRecords {
     Audio_Format_WAV m_AF_WAV;
     Audio_Format_WMA m_AF_WMA;
     Audio_Format_M4A m_AF_M4A;
+    Audio_Format_OPUS m_AF_OPUS;
 };
 
 // Gives every record its start values (each record was just created with
@@ -126,5 +135,9 @@ struct FormatRecords {
 void giveStartValues(FormatRecords &records);
 // A fresh set of records holding the start values.
 FormatRecords startRecords();
+// The records quavero-cli starts from: the start values, but every sample
+// rate, channels and sample size "Same as input", as command-line converters
+// keep the input's values unless asked.
+FormatRecords commandLineRecords();
 
 } // namespace quavero

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/core/Records.h"
 
+#include "formats/core/OptionFields.h"
+
 namespace quavero {
 
 // Start values of every record, in the order start-up creates the records.
@@ -57,12 +59,28 @@ void giveStartValues(FormatRecords &r)
     r.m_AF_M4A.setI_Sample_Rate(4);
     r.m_AF_M4A.setI_Channels(1);
     r.m_AF_M4A.setI_Bitrate(4); // "48k"
+    r.m_AF_M4A.setI_Codec(0);   // "AAC"
+
+    r.m_AF_OPUS.setI_Bitrate(9);     // "128"
+    r.m_AF_OPUS.setI_Mode(0);        // "VBR"
+    r.m_AF_OPUS.setI_Application(0); // "Music"
+    r.m_AF_OPUS.setI_Channels(1);    // "Stereo"
 }
 
 FormatRecords startRecords()
 {
     FormatRecords records;
     giveStartValues(records);
+    return records;
+}
+
+FormatRecords commandLineRecords()
+{
+    FormatRecords records = startRecords();
+    for (const OutputFormat &format : formats::all())
+        for (const OptionField &field : options::fieldsOf(format.record))
+            if (field.choices && field.choices->fromInputPosition() >= 0)
+                field.set(records, field.choices->fromInputPosition());
     return records;
 }
 

@@ -20,6 +20,8 @@ GainContainer containerFor(TagFile file)
         return GainContainer::OggVorbis;
     case TagFile::OggSpeex:
         return GainContainer::OggSpeex;
+    case TagFile::OggOpus:
+        return GainContainer::OggOpus;
     case TagFile::Mp4:
         return GainContainer::Mp4;
     case TagFile::Asf:

@@ -31,7 +31,7 @@ enum class GainStyle {
 namespace loudness {
 // The container of a tag-copy target's file kind.
 GainContainer containerFor(TagFile file);
-// The container of an output format index (None outside 0..14).
+// The container of an output format index (None outside the table).
 GainContainer containerForFormat(qint64 formatIndex);
 GainStyle styleOf(GainContainer container);
 // False for formats that hold no loudness tags: nothing is written into them.
