@@ -42,9 +42,10 @@ const char *const kEnglishTexts = "QUAVERO_TEST_ENGLISH_PANEL_TEXTS";
 // the two languages share.
 bool sameByRight(const QString &text)
 {
-    static const QStringList shared{
-        "OK",   "Name", "Format", "Pause",  "Details", "Computer", "Quavero", "Audio",
-        "Text", "HTML", "Mono",   "Stereo", "Bitrate", "Codec",    "Info",    "Bitrate (kbit/s)"};
+    static const QStringList shared{"OK", "Name", "Format", "Pause", "Details", "Computer", "Quavero", "Audio", "Text",
+                                    "HTML", "Mono", "Stereo", "Bitrate", "Codec", "Info", "Bitrate (kbit/s)",
+                                    // Codec and bitrate-mode names.
+                                    "AAC", "Apple Lossless", "VBR", "CBR"};
     // Codec names, and values with their units.
     static const QRegularExpression technical(
         QStringLiteral("^((PCM|G711|CCITT|Windows Media Audio) .*|[au]Law|[-+]?[0-9.]+ ?(dB|k|Hz|kHz|%|bit|kbit/s))$"));
