@@ -285,6 +285,26 @@
         <source>10 (Highest)</source>
         <translation>10 (höchste)</translation>
     </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Wie die Eingabe</translation>
+    </message>
+    <message>
+        <source>Constrained VBR</source>
+        <translation>Begrenzte VBR</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Low delay</source>
+        <translation>Geringe Verzögerung</translation>
+    </message>
 </context>
 <context>
     <name>Freshness</name>
@@ -1131,163 +1151,6 @@ Try &apos;quavero-cli --help&apos; for more information.
 </translation>
     </message>
     <message>
-        <source>Usage: quavero-cli [OPTIONS] INPUT...
-Converts audio files into one output format with ffmpeg (and sox for the
-speed, gain, treble and bass effects): one output file per input, named
-after it, in the output folder.
-
-An INPUT is an audio file or a folder. A folder adds the files directly in
-it, in name order, whose extension is a format name below in lower case;
-with -r the files of its subfolders too.
-
-Options:
-  -f, --format FMT      the output format (default mp3), one of: %1
-                        (any letter case, with or without the dot: .MP3)
-  -o, --output-dir DIR  the folder the converted files go to, created if
-                        missing (required)
-      --set NAME=VALUE  sets one option of the output format; repeatable.
-                        VALUE is a label of the options dialog, letter case
-                        and spaces forgiven (channels=stereo, quality=0);
-                        speed takes a factor (1.25), gain, treble and bass
-                        whole decibels (-6). Options not set keep their
-                        defaults. --list-formats shows every NAME and VALUE
-  -j, --jobs N          how many files convert at once (default: one per
-                        processor, %2 here)
-  -r, --recursive       a folder INPUT adds the files of its subfolders too;
-                        their outputs go to the same subfolders below the
-                        output folder, created when missing
-      --flat            with -r, puts every output straight into the output
-                        folder instead of its subfolder
-  -n, --dry-run         prints each ffmpeg and sox command that would run,
-                        one per line, quoted for a POSIX shell, and converts
-                        nothing
-  -q, --quiet           prints no progress and no summary; failures are
-                        still reported
-  -v, --verbose         for each file that could not be converted, also
-                        prints the ffmpeg and sox commands that ran and the
-                        last 20 lines of their output
-      --list-formats    prints each format with its options, their NAMEs,
-                        every accepted VALUE and the default (*)
-  -h, --help            prints this help
-      --version         prints the version
-
-An existing output file is replaced; an input file never is (such a file is
-reported as failed). No output of a run replaces another output of the same
-run: of inputs that would be written to the same output file (a.wav and
-a.flac to mp3), the first in the order given gets the name (a.mp3), the
-others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
-summary names each of them.
-
-Exit status:
-  %3    every file was converted
-  %4    at least one file could not be converted (each is listed with the
-       reason; the others are converted), or nothing could start: ffmpeg
-       or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
-  %6  stopped by Ctrl-C: the running conversions are ended, their partial
-       files removed, and the files already converted kept. 130 is 128 plus
-       the number of the interrupt signal, what a shell reports for a
-       command ended by Ctrl-C, so a script can tell a stop from failed
-       files and stop too (143 likewise when stopped by SIGTERM).
-</source>
-        <translation>Aufruf: quavero-cli [OPTIONEN] EINGABE...
-Wandelt Audiodateien mit ffmpeg in ein Ausgabeformat um (und mit sox für die
-Effekte Tempo, Verstärkung, Höhen und Bässe): eine Ausgabedatei je Eingabe,
-nach ihr benannt, im Ausgabeordner.
-
-Eine EINGABE ist eine Audiodatei oder ein Ordner. Ein Ordner fügt die Dateien
-direkt darin hinzu, nach Namen geordnet, deren Endung unten als Formatname in
-Kleinbuchstaben steht; mit -r auch die Dateien seiner Unterordner.
-
-Optionen:
-  -f, --format FMT      das Ausgabeformat (Standard mp3), eines von: %1
-                        (beliebige Groß-/Kleinschreibung, mit oder ohne
-                        Punkt: .MP3)
-  -o, --output-dir DIR  der Ordner für die umgewandelten Dateien, wird bei
-                        Bedarf angelegt (erforderlich)
-      --set NAME=VALUE  setzt eine Option des Ausgabeformats; wiederholbar.
-                        VALUE ist eine Beschriftung des Optionsdialogs (in
-                        Englisch), Groß-/Kleinschreibung und Leerzeichen egal
-                        (channels=stereo, quality=0); speed nimmt einen
-                        Faktor (1.25), gain, treble und bass ganze Dezibel
-                        (-6). Nicht gesetzte Optionen behalten ihre
-                        Standardwerte. --list-formats zeigt jeden NAME und
-                        jeden VALUE
-  -j, --jobs N          wie viele Dateien gleichzeitig umgewandelt werden
-                        (Standard: eine je Prozessor, hier %2)
-  -r, --recursive       ein Ordner als EINGABE fügt auch die Dateien seiner
-                        Unterordner hinzu; ihre Ausgaben kommen in dieselben
-                        Unterordner unterhalb des Ausgabeordners, die bei
-                        Bedarf angelegt werden
-      --flat            mit -r: legt jede Ausgabe direkt im Ausgabeordner
-                        ab statt in ihrem Unterordner
-  -n, --dry-run         gibt jeden ffmpeg- und sox-Befehl aus, der laufen
-                        würde, einen je Zeile, für eine POSIX-Shell
-                        maskiert, und wandelt nichts um
-  -q, --quiet           gibt keinen Fortschritt und keine Zusammenfassung
-                        aus; Fehlschläge werden weiterhin gemeldet
-  -v, --verbose         gibt für jede Datei, die nicht umgewandelt werden
-                        konnte, auch die ausgeführten ffmpeg- und sox-Befehle
-                        und die letzten 20 Zeilen ihrer Ausgabe aus
-      --list-formats    gibt jedes Format mit seinen Optionen aus, ihre
-                        NAMEN, jeden erlaubten VALUE und den Standardwert (*)
-  -h, --help            gibt diese Hilfe aus
-      --version         gibt die Version aus
-
-Eine vorhandene Ausgabedatei wird ersetzt, eine Eingabedatei nie (eine solche
-Datei wird als fehlgeschlagen gemeldet). Keine Ausgabe eines Durchgangs
-ersetzt eine andere Ausgabe desselben Durchgangs: Von Eingaben, die in
-dieselbe Ausgabedatei geschrieben würden (a.wav und a.flac nach mp3), erhält
-die erste in der angegebenen Reihenfolge den Namen (a.mp3), die übrigen einen
-nummerierten (a (2).mp3, a (3).mp3), den noch keine Datei trägt, und die
-Zusammenfassung nennt jede von ihnen.
-
-Rückgabewert:
-  %3    jede Datei wurde umgewandelt
-  %4    mindestens eine Datei konnte nicht umgewandelt werden (jede wird mit
-       dem Grund genannt; die übrigen werden umgewandelt), oder nichts konnte
-       beginnen: ffmpeg oder sox fehlt, ein Ausgabeordner lässt sich nicht
-       anlegen
-  %5    die Befehlszeile ist falsch; nichts wurde umgewandelt
-  %6  mit Strg+C angehalten: die laufenden Umwandlungen werden beendet, ihre
-       Teildateien entfernt und die schon umgewandelten Dateien behalten. 130
-       ist 128 plus die Nummer des Unterbrechungssignals, was eine Shell für
-       einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
-       Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
-       (ebenso 143 nach SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>
-Tags: the text tags and the pictures of each input are copied into its
-output (the input is only read); --no-tags copies none.
-  mp3              ID3v2.4 tags with every picture
-  flac, ogg, spx   Vorbis comments with every picture
-  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
-  wma              ASF attributes with every picture (WM/Picture)
-  wav              a RIFF INFO list and an ID3v2 chunk with every picture
-  aifc, aiff, aif  an ID3v2 chunk with every picture
-  caf, au          the text tags ffmpeg copies
-  ac3, amr, raw    none: these formats hold no tags
-A picture an output cannot take is left out; the summary names the file
-with the reason, and it still counts as converted.
-</source>
-        <translation>
-Tags: Die Text-Tags und die Bilder jeder Eingabe werden in ihre Ausgabe
-kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
-  mp3              ID3v2.4-Tags mit allen Bildern
-  flac, ogg, spx   Vorbis-Kommentare mit allen Bildern
-  m4a              MP4-Tags; JPEG-, PNG-, GIF- und BMP-Bilder in &quot;covr&quot;
-  wma              ASF-Attribute mit allen Bildern (WM/Picture)
-  wav              eine RIFF-INFO-Liste und ein ID3v2-Chunk mit allen Bildern
-  aifc, aiff, aif  ein ID3v2-Chunk mit allen Bildern
-  caf, au          die Text-Tags, die ffmpeg kopiert
-  ac3, amr, raw    keine: Diese Formate enthalten keine Tags
-Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
-nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
-</translation>
-    </message>
-    <message>
         <source>
 Presets: a preset is a name for a format with its options (the effects
 among them) and the run settings (tags, folders kept or flat). They live in
@@ -1448,6 +1311,189 @@ entfernt würde.
         <source>Everything is up to date.
 </source>
         <translation>Alles ist aktuell.
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the audio files
+directly in it, in name order (see Inputs below); with -r the files of its
+subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too;
+                        their outputs go to the same subfolders below the
+                        output folder, created when missing
+      --flat            with -r, puts every output straight into the output
+                        folder instead of its subfolder
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+  -v, --verbose         for each file that could not be converted, also
+                        prints the ffmpeg and sox commands that ran and the
+                        last 20 lines of their output
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). No output of a run replaces another output of the same
+run: of inputs that would be written to the same output file (a.wav and
+a.flac to mp3), the first in the order given gets the name (a.mp3), the
+others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
+summary names each of them.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Aufruf: quavero-cli [OPTIONEN] EINGABE...
+Wandelt Audiodateien mit ffmpeg in ein Ausgabeformat um (und mit sox für die
+Effekte Tempo, Verstärkung, Höhen und Bässe): eine Ausgabedatei je Eingabe,
+nach ihr benannt, im Ausgabeordner.
+
+Eine EINGABE ist eine Audiodatei oder ein Ordner. Ein Ordner fügt die
+Audiodateien direkt darin hinzu, nach Namen geordnet (siehe Eingaben unten);
+mit -r auch die Dateien seiner Unterordner.
+
+Optionen:
+  -f, --format FMT      das Ausgabeformat (Standard mp3), eines von: %1
+                        (beliebige Groß-/Kleinschreibung, mit oder ohne
+                        Punkt: .MP3)
+  -o, --output-dir DIR  der Ordner für die umgewandelten Dateien, wird bei
+                        Bedarf angelegt (erforderlich)
+      --set NAME=VALUE  setzt eine Option des Ausgabeformats; wiederholbar.
+                        VALUE ist eine Beschriftung des Optionsdialogs (in
+                        Englisch), Groß-/Kleinschreibung und Leerzeichen egal
+                        (channels=stereo, quality=0); speed nimmt einen
+                        Faktor (1.25), gain, treble und bass ganze Dezibel
+                        (-6). Nicht gesetzte Optionen behalten ihre
+                        Standardwerte. --list-formats zeigt jeden NAME und
+                        jeden VALUE
+  -j, --jobs N          wie viele Dateien gleichzeitig umgewandelt werden
+                        (Standard: eine je Prozessor, hier %2)
+  -r, --recursive       ein Ordner als EINGABE fügt auch die Dateien seiner
+                        Unterordner hinzu; ihre Ausgaben kommen in dieselben
+                        Unterordner unterhalb des Ausgabeordners, die bei
+                        Bedarf angelegt werden
+      --flat            mit -r: legt jede Ausgabe direkt im Ausgabeordner
+                        ab statt in ihrem Unterordner
+  -n, --dry-run         gibt jeden ffmpeg- und sox-Befehl aus, der laufen
+                        würde, einen je Zeile, für eine POSIX-Shell
+                        maskiert, und wandelt nichts um
+  -q, --quiet           gibt keinen Fortschritt und keine Zusammenfassung
+                        aus; Fehlschläge werden weiterhin gemeldet
+  -v, --verbose         gibt für jede Datei, die nicht umgewandelt werden
+                        konnte, auch die ausgeführten ffmpeg- und sox-Befehle
+                        und die letzten 20 Zeilen ihrer Ausgabe aus
+      --list-formats    gibt jedes Format mit seinen Optionen aus, ihre
+                        NAMEN, jeden erlaubten VALUE und den Standardwert (*)
+  -h, --help            gibt diese Hilfe aus
+      --version         gibt die Version aus
+
+Eine vorhandene Ausgabedatei wird ersetzt, eine Eingabedatei nie (eine solche
+Datei wird als fehlgeschlagen gemeldet). Keine Ausgabe eines Durchgangs
+ersetzt eine andere Ausgabe desselben Durchgangs: Von Eingaben, die in
+dieselbe Ausgabedatei geschrieben würden (a.wav und a.flac nach mp3), erhält
+die erste in der angegebenen Reihenfolge den Namen (a.mp3), die übrigen einen
+nummerierten (a (2).mp3, a (3).mp3), den noch keine Datei trägt, und die
+Zusammenfassung nennt jede von ihnen.
+
+Rückgabewert:
+  %3    jede Datei wurde umgewandelt
+  %4    mindestens eine Datei konnte nicht umgewandelt werden (jede wird mit
+       dem Grund genannt; die übrigen werden umgewandelt), oder nichts konnte
+       beginnen: ffmpeg oder sox fehlt, ein Ausgabeordner lässt sich nicht
+       anlegen
+  %5    die Befehlszeile ist falsch; nichts wurde umgewandelt
+  %6  mit Strg+C angehalten: die laufenden Umwandlungen werden beendet, ihre
+       Teildateien entfernt und die schon umgewandelten Dateien behalten. 130
+       ist 128 plus die Nummer des Unterbrechungssignals, was eine Shell für
+       einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
+       Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
+       (ebenso 143 nach SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Inputs: files whose extension, in any letter case, is a format name above
+or one of these:
+  %1
+A film gives its first audio stream, never its video.
+
+Sample rate, channels and sample size: unless --set says otherwise, each
+output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
+(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
+lossy input&apos;s wav is 16-bit.
+</source>
+        <translation>
+Eingaben: Dateien, deren Endung in beliebiger Schreibweise ein Formatname oben
+oder eine dieser ist:
+  %1
+Ein Film liefert seine erste Tonspur, nie sein Bild.
+
+Abtastrate, Kanäle und Samplegröße: sofern --set nichts anderes sagt, behält
+jede Ausgabe die ihrer Eingabe („Wie die Eingabe“), soweit das Format sie
+nimmt (mp3 höchstens 2 Kanäle und 48000 Hz, amr 8000 Hz mono, opus 48000 Hz);
+die wav einer verlustbehafteten Eingabe hat 16 Bit.
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx,  Vorbis comments with every picture
+  opus
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Tags: Die Text-Tags und die Bilder jeder Eingabe werden in ihre Ausgabe
+kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
+  mp3              ID3v2.4-Tags mit allen Bildern
+  flac, ogg, spx,  Vorbis-Kommentare mit allen Bildern
+  opus
+  m4a              MP4-Tags; JPEG-, PNG-, GIF- und BMP-Bilder in &quot;covr&quot;
+  wma              ASF-Attribute mit allen Bildern (WM/Picture)
+  wav              eine RIFF-INFO-Liste und ein ID3v2-Chunk mit allen Bildern
+  aifc, aiff, aif  ein ID3v2-Chunk mit allen Bildern
+  caf, au          die Text-Tags, die ffmpeg kopiert
+  ac3, amr, raw    keine: Diese Formate enthalten keine Tags
+Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
+nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
 </translation>
     </message>
 </context>
@@ -1736,6 +1782,10 @@ entfernt würde.
         <source>publisher logo</source>
         <translation>das Logo des Labels</translation>
     </message>
+    <message>
+        <source>the tags of .%1 files cannot be read; the output has only what ffmpeg carried over</source>
+        <translation>die Tags von .%1-Dateien können nicht gelesen werden; die Ausgabe hat nur, was ffmpeg übernommen hat</translation>
+    </message>
 </context>
 <context>
     <name>TimeLeft</name>
@@ -1881,6 +1931,10 @@ entfernt würde.
         <source>Bitrate:</source>
         <translation>Bitrate:</translation>
     </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Codec:</translation>
+    </message>
 </context>
 <context>
     <name>Window_AF_MP3</name>
@@ -1930,6 +1984,29 @@ entfernt würde.
     <message>
         <source>Constant bitrate (kbit/s):</source>
         <translation>Konstante Bitrate (kbit/s):</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Kanäle:</translation>
+    </message>
+</context>
+<context>
+    <name>Window_AF_OPUS</name>
+    <message>
+        <source>Opus Options</source>
+        <translation>Opus-Optionen</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Bitrate (kbit/s):</translation>
+    </message>
+    <message>
+        <source>Bitrate mode:</source>
+        <translation>Bitratenmodus:</translation>
+    </message>
+    <message>
+        <source>Tuned for:</source>
+        <translation>Abgestimmt auf:</translation>
     </message>
     <message>
         <source>Channels:</source>

@@ -285,6 +285,26 @@
         <source>10 (Highest)</source>
         <translation>10 (la más alta)</translation>
     </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Igual que la entrada</translation>
+    </message>
+    <message>
+        <source>Constrained VBR</source>
+        <translation>VBR restringida</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Low delay</source>
+        <translation>Baja latencia</translation>
+    </message>
 </context>
 <context>
     <name>Freshness</name>
@@ -1131,160 +1151,6 @@ Pruebe &apos;quavero-cli --help&apos; para más información.
 </translation>
     </message>
     <message>
-        <source>Usage: quavero-cli [OPTIONS] INPUT...
-Converts audio files into one output format with ffmpeg (and sox for the
-speed, gain, treble and bass effects): one output file per input, named
-after it, in the output folder.
-
-An INPUT is an audio file or a folder. A folder adds the files directly in
-it, in name order, whose extension is a format name below in lower case;
-with -r the files of its subfolders too.
-
-Options:
-  -f, --format FMT      the output format (default mp3), one of: %1
-                        (any letter case, with or without the dot: .MP3)
-  -o, --output-dir DIR  the folder the converted files go to, created if
-                        missing (required)
-      --set NAME=VALUE  sets one option of the output format; repeatable.
-                        VALUE is a label of the options dialog, letter case
-                        and spaces forgiven (channels=stereo, quality=0);
-                        speed takes a factor (1.25), gain, treble and bass
-                        whole decibels (-6). Options not set keep their
-                        defaults. --list-formats shows every NAME and VALUE
-  -j, --jobs N          how many files convert at once (default: one per
-                        processor, %2 here)
-  -r, --recursive       a folder INPUT adds the files of its subfolders too;
-                        their outputs go to the same subfolders below the
-                        output folder, created when missing
-      --flat            with -r, puts every output straight into the output
-                        folder instead of its subfolder
-  -n, --dry-run         prints each ffmpeg and sox command that would run,
-                        one per line, quoted for a POSIX shell, and converts
-                        nothing
-  -q, --quiet           prints no progress and no summary; failures are
-                        still reported
-  -v, --verbose         for each file that could not be converted, also
-                        prints the ffmpeg and sox commands that ran and the
-                        last 20 lines of their output
-      --list-formats    prints each format with its options, their NAMEs,
-                        every accepted VALUE and the default (*)
-  -h, --help            prints this help
-      --version         prints the version
-
-An existing output file is replaced; an input file never is (such a file is
-reported as failed). No output of a run replaces another output of the same
-run: of inputs that would be written to the same output file (a.wav and
-a.flac to mp3), the first in the order given gets the name (a.mp3), the
-others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
-summary names each of them.
-
-Exit status:
-  %3    every file was converted
-  %4    at least one file could not be converted (each is listed with the
-       reason; the others are converted), or nothing could start: ffmpeg
-       or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
-  %6  stopped by Ctrl-C: the running conversions are ended, their partial
-       files removed, and the files already converted kept. 130 is 128 plus
-       the number of the interrupt signal, what a shell reports for a
-       command ended by Ctrl-C, so a script can tell a stop from failed
-       files and stop too (143 likewise when stopped by SIGTERM).
-</source>
-        <translation>Uso: quavero-cli [OPCIONES] ENTRADA...
-Convierte archivos de audio a un formato de salida con ffmpeg (y sox para los
-efectos de velocidad, ganancia, agudos y graves): un archivo de salida por
-entrada, con su nombre, en la carpeta de salida.
-
-Una ENTRADA es un archivo de audio o una carpeta. Una carpeta añade los
-archivos que contiene directamente, por orden de nombre, cuya extensión es un
-nombre de formato de abajo en minúsculas; con -r, también los de sus
-subcarpetas.
-
-Opciones:
-  -f, --format FMT      el formato de salida (mp3 por omisión), uno de: %1
-                        (en mayúsculas o minúsculas, con o sin el punto:
-                        .MP3)
-  -o, --output-dir DIR  la carpeta donde van los archivos convertidos, que se
-                        crea si falta (obligatoria)
-      --set NAME=VALUE  fija una opción del formato de salida; repetible.
-                        VALUE es una etiqueta (en inglés) del diálogo de
-                        opciones, sin importar mayúsculas ni espacios
-                        (channels=stereo, quality=0); speed toma un factor
-                        (1.25), gain, treble y bass decibelios enteros (-6).
-                        Las opciones no fijadas conservan su valor por
-                        omisión. --list-formats muestra cada NAME y VALUE
-  -j, --jobs N          cuántos archivos se convierten a la vez (por omisión:
-                        uno por procesador, aquí %2)
-  -r, --recursive       una carpeta de ENTRADA añade también los archivos de
-                        sus subcarpetas; sus salidas van a las mismas
-                        subcarpetas dentro de la carpeta de salida, que se
-                        crean si faltan
-      --flat            con -r, pone cada salida directamente en la carpeta
-                        de salida en lugar de en su subcarpeta
-  -n, --dry-run         muestra cada orden de ffmpeg y sox que se ejecutaría,
-                        una por línea, entrecomillada para un shell POSIX, y
-                        no convierte nada
-  -q, --quiet           no muestra progreso ni resumen; los fallos se siguen
-                        informando
-  -v, --verbose         para cada archivo que no se pudo convertir, muestra
-                        también las órdenes de ffmpeg y sox que se ejecutaron
-                        y las últimas 20 líneas de su salida
-      --list-formats    muestra cada formato con sus opciones, sus NAME, cada
-                        VALUE aceptado y el valor por omisión (*)
-  -h, --help            muestra esta ayuda
-      --version         muestra la versión
-
-Un archivo de salida existente se reemplaza; un archivo de entrada nunca (ese
-archivo se informa como fallido). Ninguna salida de una conversión reemplaza
-otra salida de la misma conversión: de las entradas que se escribirían en el
-mismo archivo de salida (a.wav y a.flac a mp3), la primera en el orden dado
-recibe el nombre (a.mp3), las demás uno numerado (a (2).mp3, a (3).mp3) que
-aún no tiene ningún archivo, y el resumen nombra cada una de ellas.
-
-Estado de salida:
-  %3    se convirtieron todos los archivos
-  %4    al menos un archivo no se pudo convertir (cada uno aparece con el
-       motivo; los demás se convierten), o nada pudo empezar: falta ffmpeg o
-       sox, o una carpeta de salida no se puede crear
-  %5    la línea de órdenes es incorrecta; no se convirtió nada
-  %6  detenido con Ctrl-C: las conversiones en curso terminan, sus archivos
-       parciales se eliminan y los ya convertidos se conservan. 130 es 128
-       más el número de la señal de interrupción, lo que un shell informa de
-       una orden terminada con Ctrl-C, así un script distingue una parada de
-       archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>
-Tags: the text tags and the pictures of each input are copied into its
-output (the input is only read); --no-tags copies none.
-  mp3              ID3v2.4 tags with every picture
-  flac, ogg, spx   Vorbis comments with every picture
-  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
-  wma              ASF attributes with every picture (WM/Picture)
-  wav              a RIFF INFO list and an ID3v2 chunk with every picture
-  aifc, aiff, aif  an ID3v2 chunk with every picture
-  caf, au          the text tags ffmpeg copies
-  ac3, amr, raw    none: these formats hold no tags
-A picture an output cannot take is left out; the summary names the file
-with the reason, and it still counts as converted.
-</source>
-        <translation>
-Etiquetas: las etiquetas de texto y las imágenes de cada entrada se copian en
-su salida (la entrada solo se lee); --no-tags no copia ninguna.
-  mp3              etiquetas ID3v2.4 con todas las imágenes
-  flac, ogg, spx   comentarios Vorbis con todas las imágenes
-  m4a              etiquetas MP4; imágenes JPEG, PNG, GIF y BMP en &quot;covr&quot;
-  wma              atributos ASF con todas las imágenes (WM/Picture)
-  wav              una lista RIFF INFO y un bloque ID3v2 con todas las imágenes
-  aifc, aiff, aif  un bloque ID3v2 con todas las imágenes
-  caf, au          las etiquetas de texto que copia ffmpeg
-  ac3, amr, raw    ninguna: estos formatos no admiten etiquetas
-Una imagen que una salida no puede contener se omite; el resumen nombra el
-archivo con el motivo, y sigue contando como convertido.
-</translation>
-    </message>
-    <message>
         <source>
 Presets: a preset is a name for a format with its options (the effects
 among them) and the run settings (tags, folders kept or flat). They live in
@@ -1445,6 +1311,185 @@ empiezan por #.
         <source>Everything is up to date.
 </source>
         <translation>Todo está al día.
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the audio files
+directly in it, in name order (see Inputs below); with -r the files of its
+subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too;
+                        their outputs go to the same subfolders below the
+                        output folder, created when missing
+      --flat            with -r, puts every output straight into the output
+                        folder instead of its subfolder
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+  -v, --verbose         for each file that could not be converted, also
+                        prints the ffmpeg and sox commands that ran and the
+                        last 20 lines of their output
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). No output of a run replaces another output of the same
+run: of inputs that would be written to the same output file (a.wav and
+a.flac to mp3), the first in the order given gets the name (a.mp3), the
+others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
+summary names each of them.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Uso: quavero-cli [OPCIONES] ENTRADA...
+Convierte archivos de audio a un formato de salida con ffmpeg (y sox para los
+efectos de velocidad, ganancia, agudos y graves): un archivo de salida por
+entrada, con su nombre, en la carpeta de salida.
+
+Una ENTRADA es un archivo de audio o una carpeta. Una carpeta añade los
+archivos de audio que contiene directamente, por orden de nombre (véanse
+Entradas más abajo); con -r, también los de sus subcarpetas.
+
+Opciones:
+  -f, --format FMT      el formato de salida (mp3 por omisión), uno de: %1
+                        (en mayúsculas o minúsculas, con o sin el punto:
+                        .MP3)
+  -o, --output-dir DIR  la carpeta donde van los archivos convertidos, que se
+                        crea si falta (obligatoria)
+      --set NAME=VALUE  fija una opción del formato de salida; repetible.
+                        VALUE es una etiqueta (en inglés) del diálogo de
+                        opciones, sin importar mayúsculas ni espacios
+                        (channels=stereo, quality=0); speed toma un factor
+                        (1.25), gain, treble y bass decibelios enteros (-6).
+                        Las opciones no fijadas conservan su valor por
+                        omisión. --list-formats muestra cada NAME y VALUE
+  -j, --jobs N          cuántos archivos se convierten a la vez (por omisión:
+                        uno por procesador, aquí %2)
+  -r, --recursive       una carpeta de ENTRADA añade también los archivos de
+                        sus subcarpetas; sus salidas van a las mismas
+                        subcarpetas dentro de la carpeta de salida, que se
+                        crean si faltan
+      --flat            con -r, pone cada salida directamente en la carpeta
+                        de salida en lugar de en su subcarpeta
+  -n, --dry-run         muestra cada orden de ffmpeg y sox que se ejecutaría,
+                        una por línea, entrecomillada para un shell POSIX, y
+                        no convierte nada
+  -q, --quiet           no muestra progreso ni resumen; los fallos se siguen
+                        informando
+  -v, --verbose         para cada archivo que no se pudo convertir, muestra
+                        también las órdenes de ffmpeg y sox que se ejecutaron
+                        y las últimas 20 líneas de su salida
+      --list-formats    muestra cada formato con sus opciones, sus NAME, cada
+                        VALUE aceptado y el valor por omisión (*)
+  -h, --help            muestra esta ayuda
+      --version         muestra la versión
+
+Un archivo de salida existente se reemplaza; un archivo de entrada nunca (ese
+archivo se informa como fallido). Ninguna salida de una conversión reemplaza
+otra salida de la misma conversión: de las entradas que se escribirían en el
+mismo archivo de salida (a.wav y a.flac a mp3), la primera en el orden dado
+recibe el nombre (a.mp3), las demás uno numerado (a (2).mp3, a (3).mp3) que
+aún no tiene ningún archivo, y el resumen nombra cada una de ellas.
+
+Estado de salida:
+  %3    se convirtieron todos los archivos
+  %4    al menos un archivo no se pudo convertir (cada uno aparece con el
+       motivo; los demás se convierten), o nada pudo empezar: falta ffmpeg o
+       sox, o una carpeta de salida no se puede crear
+  %5    la línea de órdenes es incorrecta; no se convirtió nada
+  %6  detenido con Ctrl-C: las conversiones en curso terminan, sus archivos
+       parciales se eliminan y los ya convertidos se conservan. 130 es 128
+       más el número de la señal de interrupción, lo que un shell informa de
+       una orden terminada con Ctrl-C, así un script distingue una parada de
+       archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Inputs: files whose extension, in any letter case, is a format name above
+or one of these:
+  %1
+A film gives its first audio stream, never its video.
+
+Sample rate, channels and sample size: unless --set says otherwise, each
+output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
+(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
+lossy input&apos;s wav is 16-bit.
+</source>
+        <translation>
+Entradas: archivos cuya extensión, en mayúsculas o minúsculas, es un nombre de
+formato de arriba o una de estas:
+  %1
+Una película da su primera pista de audio, nunca su imagen.
+
+Frecuencia de muestreo, canales y tamaño de muestra: salvo que --set diga otra
+cosa, cada salida conserva los de su entrada («Igual que la entrada»), dentro
+de lo que admite el formato (mp3 como mucho 2 canales y 48000 Hz, amr 8000 Hz
+mono, opus 48000 Hz); el wav de una entrada con pérdida es de 16 bits.
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx,  Vorbis comments with every picture
+  opus
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Etiquetas: las etiquetas de texto y las imágenes de cada entrada se copian en
+su salida (la entrada solo se lee); --no-tags no copia ninguna.
+  mp3              etiquetas ID3v2.4 con todas las imágenes
+  flac, ogg, spx,  comentarios Vorbis con todas las imágenes
+  opus
+  m4a              etiquetas MP4; imágenes JPEG, PNG, GIF y BMP en &quot;covr&quot;
+  wma              atributos ASF con todas las imágenes (WM/Picture)
+  wav              una lista RIFF INFO y un bloque ID3v2 con todas las imágenes
+  aifc, aiff, aif  un bloque ID3v2 con todas las imágenes
+  caf, au          las etiquetas de texto que copia ffmpeg
+  ac3, amr, raw    ninguna: estos formatos no admiten etiquetas
+Una imagen que una salida no puede contener se omite; el resumen nombra el
+archivo con el motivo, y sigue contando como convertido.
 </translation>
     </message>
 </context>
@@ -1733,6 +1778,10 @@ empiezan por #.
         <source>publisher logo</source>
         <translation>el logotipo del sello</translation>
     </message>
+    <message>
+        <source>the tags of .%1 files cannot be read; the output has only what ffmpeg carried over</source>
+        <translation>las etiquetas de los archivos .%1 no se pueden leer; la salida solo tiene lo que ffmpeg trasladó</translation>
+    </message>
 </context>
 <context>
     <name>TimeLeft</name>
@@ -1878,6 +1927,10 @@ empiezan por #.
         <source>Bitrate:</source>
         <translation>Tasa de bits:</translation>
     </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Códec:</translation>
+    </message>
 </context>
 <context>
     <name>Window_AF_MP3</name>
@@ -1927,6 +1980,29 @@ empiezan por #.
     <message>
         <source>Constant bitrate (kbit/s):</source>
         <translation>Tasa de bits constante (kbit/s):</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canales:</translation>
+    </message>
+</context>
+<context>
+    <name>Window_AF_OPUS</name>
+    <message>
+        <source>Opus Options</source>
+        <translation>Opciones de Opus</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Tasa de bits (kbit/s):</translation>
+    </message>
+    <message>
+        <source>Bitrate mode:</source>
+        <translation>Modo de tasa de bits:</translation>
+    </message>
+    <message>
+        <source>Tuned for:</source>
+        <translation>Ajustado para:</translation>
     </message>
     <message>
         <source>Channels:</source>

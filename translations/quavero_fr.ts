@@ -285,6 +285,26 @@
         <source>10 (Highest)</source>
         <translation>10 (la plus haute)</translation>
     </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Comme l’entrée</translation>
+    </message>
+    <message>
+        <source>Constrained VBR</source>
+        <translation>VBR contraint</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>Low delay</source>
+        <translation>Faible latence</translation>
+    </message>
 </context>
 <context>
     <name>Freshness</name>
@@ -1131,161 +1151,6 @@ Essayez « quavero-cli --help » pour plus d’informations.
 </translation>
     </message>
     <message>
-        <source>Usage: quavero-cli [OPTIONS] INPUT...
-Converts audio files into one output format with ffmpeg (and sox for the
-speed, gain, treble and bass effects): one output file per input, named
-after it, in the output folder.
-
-An INPUT is an audio file or a folder. A folder adds the files directly in
-it, in name order, whose extension is a format name below in lower case;
-with -r the files of its subfolders too.
-
-Options:
-  -f, --format FMT      the output format (default mp3), one of: %1
-                        (any letter case, with or without the dot: .MP3)
-  -o, --output-dir DIR  the folder the converted files go to, created if
-                        missing (required)
-      --set NAME=VALUE  sets one option of the output format; repeatable.
-                        VALUE is a label of the options dialog, letter case
-                        and spaces forgiven (channels=stereo, quality=0);
-                        speed takes a factor (1.25), gain, treble and bass
-                        whole decibels (-6). Options not set keep their
-                        defaults. --list-formats shows every NAME and VALUE
-  -j, --jobs N          how many files convert at once (default: one per
-                        processor, %2 here)
-  -r, --recursive       a folder INPUT adds the files of its subfolders too;
-                        their outputs go to the same subfolders below the
-                        output folder, created when missing
-      --flat            with -r, puts every output straight into the output
-                        folder instead of its subfolder
-  -n, --dry-run         prints each ffmpeg and sox command that would run,
-                        one per line, quoted for a POSIX shell, and converts
-                        nothing
-  -q, --quiet           prints no progress and no summary; failures are
-                        still reported
-  -v, --verbose         for each file that could not be converted, also
-                        prints the ffmpeg and sox commands that ran and the
-                        last 20 lines of their output
-      --list-formats    prints each format with its options, their NAMEs,
-                        every accepted VALUE and the default (*)
-  -h, --help            prints this help
-      --version         prints the version
-
-An existing output file is replaced; an input file never is (such a file is
-reported as failed). No output of a run replaces another output of the same
-run: of inputs that would be written to the same output file (a.wav and
-a.flac to mp3), the first in the order given gets the name (a.mp3), the
-others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
-summary names each of them.
-
-Exit status:
-  %3    every file was converted
-  %4    at least one file could not be converted (each is listed with the
-       reason; the others are converted), or nothing could start: ffmpeg
-       or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
-  %6  stopped by Ctrl-C: the running conversions are ended, their partial
-       files removed, and the files already converted kept. 130 is 128 plus
-       the number of the interrupt signal, what a shell reports for a
-       command ended by Ctrl-C, so a script can tell a stop from failed
-       files and stop too (143 likewise when stopped by SIGTERM).
-</source>
-        <translation>Usage : quavero-cli [OPTIONS] ENTRÉE...
-Convertit des fichiers audio dans un format de sortie avec ffmpeg (et sox pour
-les effets de vitesse, gain, aigus et graves) : un fichier de sortie par
-entrée, nommé d’après elle, dans le dossier de sortie.
-
-Une ENTRÉE est un fichier audio ou un dossier. Un dossier ajoute les fichiers
-qu’il contient directement, par ordre de nom, dont l’extension est un nom de
-format ci-dessous en minuscules ; avec -r, ceux de ses sous-dossiers aussi.
-
-Options :
-  -f, --format FMT      le format de sortie (mp3 par défaut), parmi : %1
-                        (majuscules ou minuscules, avec ou sans le point :
-                        .MP3)
-  -o, --output-dir DIR  le dossier où vont les fichiers convertis, créé s’il
-                        manque (obligatoire)
-      --set NAME=VALUE  règle une option du format de sortie ; répétable.
-                        VALUE est un libellé (anglais) de la boîte d’options,
-                        sans tenir compte de la casse ni des espaces
-                        (channels=stereo, quality=0) ; speed prend un facteur
-                        (1.25), gain, treble et bass des décibels entiers
-                        (-6). Les options non réglées gardent leur valeur
-                        par défaut. --list-formats montre chaque NAME et
-                        chaque VALUE
-  -j, --jobs N          combien de fichiers sont convertis à la fois (par
-                        défaut : un par processeur, ici %2)
-  -r, --recursive       un dossier en ENTRÉE ajoute aussi les fichiers de ses
-                        sous-dossiers ; leurs sorties vont dans les mêmes
-                        sous-dossiers du dossier de sortie, créés s’ils
-                        manquent
-      --flat            avec -r, place chaque sortie directement dans le
-                        dossier de sortie au lieu de son sous-dossier
-  -n, --dry-run         affiche chaque commande ffmpeg et sox qui serait
-                        lancée, une par ligne, échappée pour un shell POSIX,
-                        et ne convertit rien
-  -q, --quiet           n’affiche ni progression ni bilan ; les échecs sont
-                        toujours signalés
-  -v, --verbose         pour chaque fichier qui n’a pas pu être converti,
-                        affiche aussi les commandes ffmpeg et sox lancées et
-                        les 20 dernières lignes de leur sortie
-      --list-formats    affiche chaque format avec ses options, leurs NAME,
-                        chaque VALUE accepté et la valeur par défaut (*)
-  -h, --help            affiche cette aide
-      --version         affiche la version
-
-Un fichier de sortie existant est remplacé, un fichier d’entrée jamais (un tel
-fichier est signalé en échec). Aucune sortie d’une conversion ne remplace une
-autre sortie de la même conversion : parmi les entrées qui seraient écrites
-dans le même fichier de sortie (a.wav et a.flac vers mp3), la première dans
-l’ordre donné reçoit le nom (a.mp3), les autres un nom numéroté (a (2).mp3,
-a (3).mp3) qu’aucun fichier ne porte encore, et le bilan les cite toutes.
-
-Code de sortie :
-  %3    chaque fichier a été converti
-  %4    au moins un fichier n’a pas pu être converti (chacun est cité avec la
-       raison ; les autres sont convertis), ou rien n’a pu démarrer : ffmpeg
-       ou sox manquant, un dossier de sortie impossible à créer
-  %5    la ligne de commande est erronée ; rien n’a été converti
-  %6  arrêté par Ctrl-C : les conversions en cours sont terminées, leurs
-       fichiers partiels supprimés et les fichiers déjà convertis conservés.
-       130 vaut 128 plus le numéro du signal d’interruption, ce qu’un shell
-       indique pour une commande arrêtée par Ctrl-C : un script distingue
-       ainsi un arrêt de fichiers en échec et peut s’arrêter aussi (143 de
-       même après SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>
-Tags: the text tags and the pictures of each input are copied into its
-output (the input is only read); --no-tags copies none.
-  mp3              ID3v2.4 tags with every picture
-  flac, ogg, spx   Vorbis comments with every picture
-  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
-  wma              ASF attributes with every picture (WM/Picture)
-  wav              a RIFF INFO list and an ID3v2 chunk with every picture
-  aifc, aiff, aif  an ID3v2 chunk with every picture
-  caf, au          the text tags ffmpeg copies
-  ac3, amr, raw    none: these formats hold no tags
-A picture an output cannot take is left out; the summary names the file
-with the reason, and it still counts as converted.
-</source>
-        <translation>
-Balises : les balises de texte et les images de chaque entrée sont copiées
-dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
-  mp3              balises ID3v2.4 avec toutes les images
-  flac, ogg, spx   commentaires Vorbis avec toutes les images
-  m4a              balises MP4 ; images JPEG, PNG, GIF et BMP dans « covr »
-  wma              attributs ASF avec toutes les images (WM/Picture)
-  wav              une liste RIFF INFO et un bloc ID3v2 avec toutes les images
-  aifc, aiff, aif  un bloc ID3v2 avec toutes les images
-  caf, au          les balises de texte que ffmpeg copie
-  ac3, amr, raw    aucune : ces formats ne contiennent pas de balises
-Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
-fichier avec la raison, et il compte quand même comme converti.
-</translation>
-    </message>
-    <message>
         <source>
 Presets: a preset is a name for a format with its options (the effects
 among them) and the run settings (tags, folders kept or flat). They live in
@@ -1447,6 +1312,187 @@ commençant par #.
         <source>Everything is up to date.
 </source>
         <translation>Tout est à jour.
+</translation>
+    </message>
+    <message>
+        <source>Usage: quavero-cli [OPTIONS] INPUT...
+Converts audio files into one output format with ffmpeg (and sox for the
+speed, gain, treble and bass effects): one output file per input, named
+after it, in the output folder.
+
+An INPUT is an audio file or a folder. A folder adds the audio files
+directly in it, in name order (see Inputs below); with -r the files of its
+subfolders too.
+
+Options:
+  -f, --format FMT      the output format (default mp3), one of: %1
+                        (any letter case, with or without the dot: .MP3)
+  -o, --output-dir DIR  the folder the converted files go to, created if
+                        missing (required)
+      --set NAME=VALUE  sets one option of the output format; repeatable.
+                        VALUE is a label of the options dialog, letter case
+                        and spaces forgiven (channels=stereo, quality=0);
+                        speed takes a factor (1.25), gain, treble and bass
+                        whole decibels (-6). Options not set keep their
+                        defaults. --list-formats shows every NAME and VALUE
+  -j, --jobs N          how many files convert at once (default: one per
+                        processor, %2 here)
+  -r, --recursive       a folder INPUT adds the files of its subfolders too;
+                        their outputs go to the same subfolders below the
+                        output folder, created when missing
+      --flat            with -r, puts every output straight into the output
+                        folder instead of its subfolder
+  -n, --dry-run         prints each ffmpeg and sox command that would run,
+                        one per line, quoted for a POSIX shell, and converts
+                        nothing
+  -q, --quiet           prints no progress and no summary; failures are
+                        still reported
+  -v, --verbose         for each file that could not be converted, also
+                        prints the ffmpeg and sox commands that ran and the
+                        last 20 lines of their output
+      --list-formats    prints each format with its options, their NAMEs,
+                        every accepted VALUE and the default (*)
+  -h, --help            prints this help
+      --version         prints the version
+
+An existing output file is replaced; an input file never is (such a file is
+reported as failed). No output of a run replaces another output of the same
+run: of inputs that would be written to the same output file (a.wav and
+a.flac to mp3), the first in the order given gets the name (a.mp3), the
+others a numbered one (a (2).mp3, a (3).mp3) that no file has yet, and the
+summary names each of them.
+
+Exit status:
+  %3    every file was converted
+  %4    at least one file could not be converted (each is listed with the
+       reason; the others are converted), or nothing could start: ffmpeg
+       or sox missing, an output folder that cannot be made
+  %5    the command line is wrong; nothing was converted
+  %6  stopped by Ctrl-C: the running conversions are ended, their partial
+       files removed, and the files already converted kept. 130 is 128 plus
+       the number of the interrupt signal, what a shell reports for a
+       command ended by Ctrl-C, so a script can tell a stop from failed
+       files and stop too (143 likewise when stopped by SIGTERM).
+</source>
+        <translation>Usage : quavero-cli [OPTIONS] ENTRÉE...
+Convertit des fichiers audio dans un format de sortie avec ffmpeg (et sox pour
+les effets de vitesse, gain, aigus et graves) : un fichier de sortie par
+entrée, nommé d’après elle, dans le dossier de sortie.
+
+Une ENTRÉE est un fichier audio ou un dossier. Un dossier ajoute les fichiers
+audio qu’il contient directement, par ordre de nom (voir Entrées plus bas) ;
+avec -r, ceux de ses sous-dossiers aussi.
+
+Options :
+  -f, --format FMT      le format de sortie (mp3 par défaut), parmi : %1
+                        (majuscules ou minuscules, avec ou sans le point :
+                        .MP3)
+  -o, --output-dir DIR  le dossier où vont les fichiers convertis, créé s’il
+                        manque (obligatoire)
+      --set NAME=VALUE  règle une option du format de sortie ; répétable.
+                        VALUE est un libellé (anglais) de la boîte d’options,
+                        sans tenir compte de la casse ni des espaces
+                        (channels=stereo, quality=0) ; speed prend un facteur
+                        (1.25), gain, treble et bass des décibels entiers
+                        (-6). Les options non réglées gardent leur valeur
+                        par défaut. --list-formats montre chaque NAME et
+                        chaque VALUE
+  -j, --jobs N          combien de fichiers sont convertis à la fois (par
+                        défaut : un par processeur, ici %2)
+  -r, --recursive       un dossier en ENTRÉE ajoute aussi les fichiers de ses
+                        sous-dossiers ; leurs sorties vont dans les mêmes
+                        sous-dossiers du dossier de sortie, créés s’ils
+                        manquent
+      --flat            avec -r, place chaque sortie directement dans le
+                        dossier de sortie au lieu de son sous-dossier
+  -n, --dry-run         affiche chaque commande ffmpeg et sox qui serait
+                        lancée, une par ligne, échappée pour un shell POSIX,
+                        et ne convertit rien
+  -q, --quiet           n’affiche ni progression ni bilan ; les échecs sont
+                        toujours signalés
+  -v, --verbose         pour chaque fichier qui n’a pas pu être converti,
+                        affiche aussi les commandes ffmpeg et sox lancées et
+                        les 20 dernières lignes de leur sortie
+      --list-formats    affiche chaque format avec ses options, leurs NAME,
+                        chaque VALUE accepté et la valeur par défaut (*)
+  -h, --help            affiche cette aide
+      --version         affiche la version
+
+Un fichier de sortie existant est remplacé, un fichier d’entrée jamais (un tel
+fichier est signalé en échec). Aucune sortie d’une conversion ne remplace une
+autre sortie de la même conversion : parmi les entrées qui seraient écrites
+dans le même fichier de sortie (a.wav et a.flac vers mp3), la première dans
+l’ordre donné reçoit le nom (a.mp3), les autres un nom numéroté (a (2).mp3,
+a (3).mp3) qu’aucun fichier ne porte encore, et le bilan les cite toutes.
+
+Code de sortie :
+  %3    chaque fichier a été converti
+  %4    au moins un fichier n’a pas pu être converti (chacun est cité avec la
+       raison ; les autres sont convertis), ou rien n’a pu démarrer : ffmpeg
+       ou sox manquant, un dossier de sortie impossible à créer
+  %5    la ligne de commande est erronée ; rien n’a été converti
+  %6  arrêté par Ctrl-C : les conversions en cours sont terminées, leurs
+       fichiers partiels supprimés et les fichiers déjà convertis conservés.
+       130 vaut 128 plus le numéro du signal d’interruption, ce qu’un shell
+       indique pour une commande arrêtée par Ctrl-C : un script distingue
+       ainsi un arrêt de fichiers en échec et peut s’arrêter aussi (143 de
+       même après SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Inputs: files whose extension, in any letter case, is a format name above
+or one of these:
+  %1
+A film gives its first audio stream, never its video.
+
+Sample rate, channels and sample size: unless --set says otherwise, each
+output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
+(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
+lossy input&apos;s wav is 16-bit.
+</source>
+        <translation>
+Entrées : les fichiers dont l’extension, en majuscules ou minuscules, est un
+nom de format ci-dessus ou l’une de celles-ci :
+  %1
+Un film donne sa première piste audio, jamais son image.
+
+Fréquence d’échantillonnage, canaux et taille d’échantillon : sauf indication
+contraire de --set, chaque sortie garde ceux de son entrée (« Comme l’entrée »),
+dans les limites du format (mp3 au plus 2 canaux et 48000 Hz, amr 8000 Hz mono,
+opus 48000 Hz) ; le wav d’une entrée avec perte est en 16 bits.
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx,  Vorbis comments with every picture
+  opus
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Balises : les balises de texte et les images de chaque entrée sont copiées
+dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
+  mp3              balises ID3v2.4 avec toutes les images
+  flac, ogg, spx,  commentaires Vorbis avec toutes les images
+  opus
+  m4a              balises MP4 ; images JPEG, PNG, GIF et BMP dans « covr »
+  wma              attributs ASF avec toutes les images (WM/Picture)
+  wav              une liste RIFF INFO et un bloc ID3v2 avec toutes les images
+  aifc, aiff, aif  un bloc ID3v2 avec toutes les images
+  caf, au          les balises de texte que ffmpeg copie
+  ac3, amr, raw    aucune : ces formats ne contiennent pas de balises
+Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
+fichier avec la raison, et il compte quand même comme converti.
 </translation>
     </message>
 </context>
@@ -1735,6 +1781,10 @@ commençant par #.
         <source>publisher logo</source>
         <translation>le logo de l’éditeur</translation>
     </message>
+    <message>
+        <source>the tags of .%1 files cannot be read; the output has only what ffmpeg carried over</source>
+        <translation>les balises des fichiers .%1 ne peuvent pas être lues ; la sortie n’a que ce que ffmpeg a repris</translation>
+    </message>
 </context>
 <context>
     <name>TimeLeft</name>
@@ -1880,6 +1930,10 @@ commençant par #.
         <source>Bitrate:</source>
         <translation>Débit :</translation>
     </message>
+    <message>
+        <source>Codec:</source>
+        <translation>Codec :</translation>
+    </message>
 </context>
 <context>
     <name>Window_AF_MP3</name>
@@ -1929,6 +1983,29 @@ commençant par #.
     <message>
         <source>Constant bitrate (kbit/s):</source>
         <translation>Débit constant (kbit/s) :</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canaux :</translation>
+    </message>
+</context>
+<context>
+    <name>Window_AF_OPUS</name>
+    <message>
+        <source>Opus Options</source>
+        <translation>Options Opus</translation>
+    </message>
+    <message>
+        <source>Bitrate (kbit/s):</source>
+        <translation>Débit (kbit/s) :</translation>
+    </message>
+    <message>
+        <source>Bitrate mode:</source>
+        <translation>Mode de débit :</translation>
+    </message>
+    <message>
+        <source>Tuned for:</source>
+        <translation>Optimisé pour :</translation>
     </message>
     <message>
         <source>Channels:</source>
