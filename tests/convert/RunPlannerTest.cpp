@@ -196,4 +196,36 @@ TEST(RunPlanner, AnInputAlreadyInTheOutputFormatIsCopiedWhenAsked)
     EXPECT_EQ(plan().entries.at(0).action, PlanAction::Convert);
 }
 
+TEST(RunPlanner, ACopyOfM4aOrOpusNeedsTheCodecTheOptionsWrite)
+{
+    const auto inputOf = [](const char *path, const char *codec, int rate) {
+        NodeVideoFile input = entryIn(QString::fromLatin1(path));
+        AudioStream stream;
+        stream.codec = QString::fromLatin1(codec);
+        stream.sampleRate = rate;
+        stream.channels = 2;
+        input.setM_Audio_Stream(stream);
+        return input;
+    };
+    const auto actions = [](SettingsSnapshot settings, const QList<NodeVideoFile> &inputs) {
+        settings.copySameFormat = true;
+        QList<PlanAction> list;
+        for (const EntryPlan &e : planOf(settings, runplan::inputsFrom(inputs)).entries)
+            list << e.action;
+        return list;
+    };
+    const QList<NodeVideoFile> m4a = {inputOf("/music/lossless.m4a", "alac", 44100),
+                                      inputOf("/music/lossy.M4A", "aac", 44100)};
+    SettingsSnapshot alac = settingsFor(14);
+    alac.records.m_AF_M4A.setI_Codec(1); // Apple Lossless
+    alac.records.m_AF_M4A.setI_Sample_Rate(6);
+    EXPECT_EQ(actions(alac, m4a), QList<PlanAction>({PlanAction::Copy, PlanAction::Convert}));
+    alac.records.m_AF_M4A.setI_Codec(0); // AAC
+    EXPECT_EQ(actions(alac, m4a), QList<PlanAction>({PlanAction::Convert, PlanAction::Copy}));
+
+    const SettingsSnapshot opus = settingsFor(15);
+    EXPECT_EQ(actions(opus, {inputOf("/music/talk.opus", "opus", 48000), inputOf("/music/talk.ogg", "opus", 48000)}),
+              QList<PlanAction>({PlanAction::Copy, PlanAction::Convert}));
+}
+
 } // namespace quavero

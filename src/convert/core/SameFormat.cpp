@@ -66,8 +66,12 @@ QString outputCodec(qint64 formatIndex, const FormatRecords &records)
         return QStringLiteral("speex");
     case RecordKind::WMA:
         return optionValue(format->record, QStringLiteral("version"), records);
-    case RecordKind::M4A:
-        return QStringLiteral("aac");
+    case RecordKind::M4A: {
+        const QString codec = optionValue(format->record, QStringLiteral("codec"), records);
+        return codec.isEmpty() ? QStringLiteral("aac") : codec;
+    }
+    case RecordKind::OPUS:
+        return QStringLiteral("opus");
     case RecordKind::RAW: // headerless: what it holds cannot be told
         return QString();
     }
