@@ -25,8 +25,8 @@ inline const QString kCopySameFormat = QStringLiteral("Quavero_Copy_Same_Format"
 // folder of the last files or folder added.
 inline const QString kLastDestination = QStringLiteral("Quavero_Last_Destination");
 inline const QString kLastAddedFolder = QStringLiteral("Quavero_Last_Added_Folder");
-// The main window's place and size ("x,y,width,height", "maximized" when it
-// was), and the splitter between the list and the waveform.
+// The main window's place and size (Qt's saved geometry), and the splitter
+// between the list and the waveform (its saved state).
 inline const QString kWindowPlace = QStringLiteral("Quavero_Window_Place");
 inline const QString kWindowSplitter = QStringLiteral("Quavero_Window_Splitter");
 // A colour key's marker: the key with this suffix holds "Recorded" once the

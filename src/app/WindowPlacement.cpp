@@ -2,13 +2,10 @@
 #include "app/WindowPlacement.h"
 
 #include "app/PreferenceKeys.h"
-#include "app/core/WindowPlace.h"
 #include "platform/core/Preferences.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QMainWindow>
-#include <QScreen>
 #include <QSplitter>
 
 namespace quavero {
@@ -25,16 +22,12 @@ WindowPlacement::WindowPlacement(QMainWindow &window, QSplitter *splitter, IPref
 
 void WindowPlacement::restore()
 {
-    if (const std::optional<WindowPlace> place = windowplace::fromText(m_preferences.string(prefkeys::kWindowPlace))) {
-        // A screen unplugged since: the window comes back on the one it opens on.
-        QScreen *screen = QGuiApplication::screenAt(place->geometry.center());
-        if (!screen)
-            screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
-        if (screen)
-            m_window.setGeometry(windowplace::fitted(place->geometry, screen->availableGeometry(), m_window.minimumSize()));
-        if (place->maximized)
-            m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
-    }
+    // Qt keeps the frame and the size apart, the place before maximizing,
+    // and moves a window that would be off the screens it has now (one
+    // unplugged since, a smaller one) back onto one.
+    const QByteArray place = m_preferences.data(prefkeys::kWindowPlace);
+    if (!place.isEmpty())
+        m_window.restoreGeometry(place);
     const QByteArray splitterState = m_preferences.data(prefkeys::kWindowSplitter);
     if (m_splitter && !splitterState.isEmpty())
         m_splitter->restoreState(splitterState);
@@ -42,7 +35,7 @@ void WindowPlacement::restore()
 
 void WindowPlacement::watch()
 {
-    m_lastPlace = currentPlace();
+    m_lastPlace = m_window.saveGeometry();
     m_lastSplitter = m_splitter ? m_splitter->saveState() : QByteArray();
     if (m_watching)
         return;
@@ -68,19 +61,13 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-QString WindowPlacement::currentPlace() const
-{
-    const bool maximized = m_window.isMaximized();
-    return windowplace::toText({maximized ? m_window.normalGeometry() : m_window.geometry(), maximized});
-}
-
 void WindowPlacement::store()
 {
     // Only what changed is written: a window that was only shown leaves the
     // preferences as they were.
-    const QString place = currentPlace();
+    const QByteArray place = m_window.saveGeometry();
     if (place != m_lastPlace) {
-        m_preferences.setString(prefkeys::kWindowPlace, place);
+        m_preferences.setData(prefkeys::kWindowPlace, place);
         m_lastPlace = place;
     }
     const QByteArray splitter = m_splitter ? m_splitter->saveState() : QByteArray();

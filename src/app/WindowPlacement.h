@@ -4,8 +4,8 @@
 // are brought back (onto the screen) before the window is first shown, and
 // stored, as every preference is, when the user changes them: a moment after
 // the window was moved, resized, maximized or the splitter dragged.
+#include <QByteArray>
 #include <QObject>
-#include <QString>
 #include <QTimer>
 
 class QMainWindow;
@@ -19,10 +19,11 @@ class WindowPlacement : public QObject {
 public:
     WindowPlacement(QMainWindow &window, QSplitter *splitter, IPreferences &preferences, QObject *parent = nullptr);
 
-    // Places the window as it was stored, held inside the available area of
-    // the screen it was on (else of the screen it opens on), maximized when it
-    // was, and sets the splitter as it was. Leaves both as they are when
-    // nothing usable is stored. Call before the window is first shown.
+    // Places the window as it was stored (Qt's saved geometry: the frame's
+    // place, the size, maximized or not), moved onto a screen when it would
+    // be off the screens there are now, and sets the splitter as it was.
+    // Leaves both as they are when nothing usable is stored. Call before the
+    // window is first shown.
     void restore();
     // Call once the window is shown: from now on a place or splitter other
     // than the shown one is stored.
@@ -34,7 +35,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QString currentPlace() const;
     void store();
 
     QMainWindow &m_window;
@@ -42,7 +42,7 @@ private:
     IPreferences &m_preferences;
     QTimer m_pause;
     bool m_watching = false;
-    QString m_lastPlace;
+    QByteArray m_lastPlace;
     QByteArray m_lastSplitter;
 };
 
