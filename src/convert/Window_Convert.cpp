@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace quavero {
 
@@ -29,6 +30,15 @@ Window_Convert::Window_Convert(ConversionRun *run, std::function<void()> closeWi
     m_run->setParent(this);
     connect(m_run, &ConversionRun::progressChanged, this, &Window_Convert::showProgress);
     connect(m_run, &ConversionRun::finished, this, &Window_Convert::onRunFinished);
+    // Nothing reports during a pause between files; the time left still
+    // counts down through it.
+    auto *tick = new QTimer(this);
+    tick->setInterval(1000);
+    connect(tick, &QTimer::timeout, this, [this] {
+        if (m_run->isActive() && m_run->isPausing())
+            showProgress();
+    });
+    tick->start();
     windowDidLoad();
 }
 

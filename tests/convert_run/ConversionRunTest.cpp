@@ -8,6 +8,7 @@
 #include "convert/core/TimeLeft.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -328,42 +329,103 @@ TEST_F(RunTest, AStopOnItsWayStartsNothingAndCountsAnEndingEntryAsStopped)
     EXPECT_EQ(finished->count(), 1);
 }
 
-TEST_F(RunTest, TheTimeLeftFromSecondsOfAudioDone)
+TEST_F(RunTest, NoTimeLeftBeforeTheFirstFileEndsThenTheWorkLeftAndThePauses)
 {
     // 60 s, 120 s and 60 s of audio; 0.1 s to the first, pauses of 2 s.
     makeRun(3, windowPacing(), {60, 120, 60}).start();
     EXPECT_EQ(run->progress().secondsLeft, -1);
     clock->advance(100);
-    clock->advance(500);
-    jobs.report(0, 10);
-    EXPECT_EQ(run->progress().secondsLeft, -1); // half a second says too little
-    clock->advance(9500);
+    clock->advance(10000);
     jobs.report(0, 50);
-    // 30 s of 240 s in 10 s of work: 70 s more, and two pauses of 2 s.
-    RunProgress p = run->progress();
-    EXPECT_DOUBLE_EQ(p.audioSecondsDone, 30);
-    EXPECT_DOUBLE_EQ(p.audioSecondsTotal, 240);
-    EXPECT_EQ(p.secondsLeft, 74);
+    // Half the first file in 10 s says little yet of the pace of the rest.
+    EXPECT_DOUBLE_EQ(run->progress().audioSecondsDone, 30);
+    EXPECT_DOUBLE_EQ(run->progress().audioSecondsTotal, 240);
+    EXPECT_EQ(run->progress().secondsLeft, -1);
 
-    // Pauses are not work: 60 s done in 20 s of work, 180 s left, one pause.
+    // 60 s of 240 s in 20 s of work: 60 s more, and a pause before each of
+    // the two files left.
     clock->advance(10000);
     jobs.end(0);
-    clock->advance(2000);
-    p = run->progress();
-    EXPECT_EQ(p.secondsLeft, 60 + 2);
-    EXPECT_EQ(p.done, 1);
+    EXPECT_EQ(run->progress().secondsLeft, 60 + 4);
+    // The pause going on counts down; pauses are not work.
+    clock->advance(1500);
+    EXPECT_EQ(run->progress().secondsLeft, 60 + 3); // 62.5 s, rounded up
+    clock->advance(500);
+    EXPECT_EQ(jobs.count(), 2);
+    EXPECT_EQ(run->progress().secondsLeft, 60 + 2);
+    EXPECT_EQ(run->progress().done, 1);
+}
+
+TEST_F(RunTest, TheTimeLeftOfEqualFilesIsRightByTheMiddleOfTheRun)
+{
+    // 24 files of 30 s of audio, each converted in 1.5 s, with the window's
+    // pacing: the run ends 0.1 s + 24 x 1.5 s + 23 x 2 s after it starts.
+    const int files = 24;
+    const qint64 workMs = 1500;
+    makeRun(files, windowPacing(), QList<qint64>(files, 30)).start();
+    const qint64 endMs = 100 + files * workMs + (files - 1) * 2000;
+    // Each moment the window could show: the estimate against the truth.
+    const auto check = [&](int file, const char *when) {
+        const qint64 shown = run->progress().secondsLeft;
+        const double actual = double(endMs - clock->now) / 1000.0;
+        if (file == 0) {
+            EXPECT_EQ(shown, -1) << when << " of the first file";
+            return;
+        }
+        ASSERT_GE(shown, 0) << when << " of file " << file;
+        if (file >= files / 2) {
+            // Within 20 %, and the whole seconds it is counted in.
+            EXPECT_NEAR(double(shown), actual, std::max(0.2 * actual, 1.0)) << when << " of file " << file;
+        }
+    };
+    clock->advance(100);
+    for (int i = 0; i < files; ++i) {
+        ASSERT_EQ(jobs.count(), i + 1);
+        check(i, "the start");
+        clock->advance(workMs / 2);
+        jobs.report(i, 50);
+        check(i, "the middle");
+        clock->advance(workMs / 2);
+        jobs.end(i);
+        if (i + 1 < files) {
+            check(i + 1, "the pause before");
+            clock->advance(1000);
+            check(i + 1, "the middle of the pause before");
+            clock->advance(1000);
+        }
+    }
+    EXPECT_EQ(clock->now, endMs);
+    EXPECT_EQ(finished->count(), 1);
+}
+
+TEST_F(RunTest, EntriesThePlanFailedAreNoPartOfTheWorkMeasured)
+{
+    PlanInput missing{entryFor(QStringLiteral("gone"), 60), QStringLiteral("the file is not there any more")};
+    QList<PlanInput> inputs{missing};
+    inputs << runplan::inputsFrom({entryFor(QStringLiteral("a"), 60), entryFor(QStringLiteral("b"), 60)});
+    makeRun(inputs, cliPacing(1)).start();
+    EXPECT_EQ(run->state(0), S::Failed);
+    clock->advance(5000);
+    jobs.report(0, 50);
+    EXPECT_EQ(run->progress().secondsLeft, -1); // the failed entry is no file done
+    clock->advance(5000);
+    jobs.end(0);
+    // 60 s of the 120 s to convert in 10 s.
+    EXPECT_DOUBLE_EQ(run->progress().audioSecondsTotal, 120);
+    EXPECT_EQ(run->progress().secondsLeft, 10);
 }
 
 TEST_F(RunTest, TheTimeLeftFallsBackOnFilesDoneWithoutDurations)
 {
     makeRun(4, cliPacing(1), {60, 0, 60, 60}).start();
-    clock->advance(5000);
-    jobs.report(0, 50);
-    // Half a file of four in 5 s.
-    EXPECT_EQ(run->progress().secondsLeft, 35);
-    clock->advance(5000);
+    clock->advance(10000);
     jobs.end(0);
+    // One file of four in 10 s.
     EXPECT_EQ(run->progress().secondsLeft, 30);
+    clock->advance(5000);
+    jobs.report(1, 50);
+    // One and a half files in 15 s.
+    EXPECT_EQ(run->progress().secondsLeft, 25);
 }
 
 TEST_F(RunTest, ThePerFileBarShowsTheMeanOfTheRunningEntries)
@@ -404,13 +466,22 @@ TEST(TimeLeftText, SaysItInRoundFigures)
     EXPECT_EQ(timeleft::text(3 * 3600 + 1700), "About 3 hours 30 minutes left");
 }
 
-TEST(TimeLeftEstimate, NeedsWorkDoneAndASecondMeasured)
+TEST(TimeLeftEstimate, NeedsAFileEndedThenCountsTheWorkAndThePausesLeft)
 {
-    EXPECT_FALSE(timeleft::estimate({5000, 0.0, 0}));
-    EXPECT_FALSE(timeleft::estimate({999, 0.5, 0}));
-    EXPECT_EQ(timeleft::estimate({1000, 0.5, 0}), 1);
-    EXPECT_EQ(timeleft::estimate({10000, 1.0, 0}), 0);
-    EXPECT_EQ(timeleft::estimate({10000, 0.25, 4000}), 34);
+    EXPECT_FALSE(timeleft::estimate({5000, 0.0, 0, 1}));
+    EXPECT_FALSE(timeleft::estimate({60000, 0.5, 0, 0})); // half done, but no file has ended
+    EXPECT_EQ(timeleft::estimate({200, 0.5, 0, 1}), 1);   // a short file says enough
+    EXPECT_EQ(timeleft::estimate({0, 0.5, 4000, 1}), 4);  // a file done at once: the pauses are left
+    EXPECT_EQ(timeleft::estimate({10000, 1.0, 0, 4}), 0);
+    EXPECT_EQ(timeleft::estimate({10000, 0.25, 4000, 1}), 34);
+    // One pause before each waiting file, one for each step of files at
+    // once, less what passed of the pause going on.
+    EXPECT_EQ(timeleft::pausesLeftMs(3, 1, 2000, 0), 6000);
+    EXPECT_EQ(timeleft::pausesLeftMs(3, 1, 2000, 500), 5500);
+    EXPECT_EQ(timeleft::pausesLeftMs(3, 2, 2000, 0), 4000);
+    EXPECT_EQ(timeleft::pausesLeftMs(1, 1, 2000, 9000), 0);
+    EXPECT_EQ(timeleft::pausesLeftMs(0, 1, 2000, 0), 0);
+    EXPECT_EQ(timeleft::pausesLeftMs(5, 1, 0, 0), 0);
     EXPECT_DOUBLE_EQ(timeleft::fractionDone(30, 120, true, 3, 4), 0.25);
     EXPECT_DOUBLE_EQ(timeleft::fractionDone(30, 120, false, 3, 4), 0.75);
     EXPECT_DOUBLE_EQ(timeleft::fractionDone(0, 0, true, 1, 4), 0.25);

@@ -11,7 +11,8 @@ namespace quavero {
 void ProgressTally::add(EntryState state, double seconds, bool counted, const ProgressReading *reading)
 {
     ++m_p.total;
-    if (counted) {
+    if (counted && state != EntryState::Skipped) {
+        ++m_files;
         m_p.audioSecondsTotal += seconds;
         m_everyDurationKnown = m_everyDurationKnown && seconds > 0;
     }
@@ -19,8 +20,13 @@ void ProgressTally::add(EntryState state, double seconds, bool counted, const Pr
     case EntryState::Converted:
     case EntryState::Failed:
         ++(state == EntryState::Converted ? m_p.converted : m_p.failed);
-        m_p.audioSecondsDone += seconds;
-        m_filesDone += 1;
+        // An entry the plan failed, or an orphan removed, was no work to
+        // measure the pace by.
+        if (counted) {
+            m_p.audioSecondsDone += seconds;
+            m_filesDone += 1;
+            ++m_filesEnded;
+        }
         break;
     case EntryState::Running:
         if (reading && reading->busy) {
@@ -56,10 +62,10 @@ RunProgress ProgressTally::result(const QList<int> &running, const RunTiming &ti
         return p;
     timeleft::Measure measure;
     measure.workedMs = timing.workedMs;
-    measure.fractionDone = timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, m_everyDurationKnown,
-                                                  m_filesDone, p.total - p.skipped);
-    const int atOnce = qMax(1, timing.filesAtOnce);
-    measure.pausesLeftMs = qint64((m_waiting + atOnce - 1) / atOnce) * timing.pauseMs;
+    measure.fractionDone =
+        timeleft::fractionDone(p.audioSecondsDone, p.audioSecondsTotal, m_everyDurationKnown, m_filesDone, m_files);
+    measure.pausesLeftMs = timeleft::pausesLeftMs(m_waiting, timing.filesAtOnce, timing.pauseMs, timing.pauseElapsedMs);
+    measure.filesEnded = m_filesEnded;
     if (const auto seconds = timeleft::estimate(measure))
         p.secondsLeft = *seconds;
     return p;

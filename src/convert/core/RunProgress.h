@@ -32,7 +32,8 @@ struct RunTiming {
     bool estimating = false; // the run is going on and was not cancelled
     qint64 workedMs = 0;     // time so far with at least one entry running
     int filesAtOnce = 1;
-    int pauseMs = 0; // after each end, before the next step
+    int pauseMs = 0;           // after each end, before the next step
+    qint64 pauseElapsedMs = 0; // how long the pause going on now has lasted; 0 when none
 };
 
 class ProgressTally {
@@ -48,6 +49,8 @@ private:
     RunProgress m_p;
     bool m_everyDurationKnown = true;
     double m_filesDone = 0;
+    int m_files = 0;      // entries whose work the estimate measures
+    int m_filesEnded = 0; // of those, the ones that ran and ended
     int m_waiting = 0;
     int m_withPercent = 0;
     int m_percentSum = 0;

@@ -2,22 +2,28 @@
 #include "convert/core/TimeLeft.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace quavero {
 
 namespace timeleft {
-namespace {
-constexpr qint64 kLeastMeasuredMs = 1000;
-} // namespace
-
 std::optional<qint64> estimate(const Measure &m)
 {
-    if (m.fractionDone <= 0 || m.workedMs < kLeastMeasuredMs)
+    if (m.filesEnded < 1 || m.fractionDone <= 0)
         return std::nullopt;
     const double fraction = std::min(1.0, m.fractionDone);
     const double workLeftMs = double(m.workedMs) * (1.0 - fraction) / fraction;
     return qint64(std::ceil((workLeftMs + double(qMax<qint64>(0, m.pausesLeftMs))) / 1000.0));
+}
+
+qint64 pausesLeftMs(int waiting, int filesAtOnce, int pauseMs, qint64 pauseElapsedMs)
+{
+    if (waiting <= 0 || pauseMs <= 0)
+        return 0;
+    const int atOnce = qMax(1, filesAtOnce);
+    const qint64 pauses = qint64((waiting + atOnce - 1) / atOnce) * pauseMs;
+    return qMax<qint64>(0, pauses - qBound(qint64(0), pauseElapsedMs, qint64(pauseMs)));
 }
 
 double fractionDone(double audioSecondsDone, double audioSecondsTotal, bool everyDurationKnown, double filesDone, int files)

@@ -148,9 +148,10 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
             waiting = m_items[size_t(i)].state == EntryState::Waiting;
         // Removing a file takes no time worth a pause.
         const bool pause = m_setup.pacing.pauseMs > 0 && entry(index).action != PlanAction::Remove;
-        if (waiting && pause)
+        if (waiting && pause) {
+            m_pauseStartedMs = m_clock->nowMs();
             m_clock->startTimer(m_setup.pacing.pauseMs, [this] { TimerConvertNextRoutine(); });
-        else if (waiting && !m_clock->timerActive())
+        } else if (waiting && !m_clock->timerActive())
             startReadyEntries();
     }
     emit progressChanged();
@@ -309,6 +310,9 @@ RunProgress ConversionRun::progress() const
     timing.workedMs = workedMs();
     timing.filesAtOnce = m_setup.pacing.filesAtOnce;
     timing.pauseMs = m_setup.pacing.pauseMs;
+    // The first step's delay is no pause between files.
+    if (m_pauseStartedMs >= 0 && m_firstStepDone && isPausing())
+        timing.pauseElapsedMs = m_clock->nowMs() - m_pauseStartedMs;
     return tally.result(m_runningOrder, timing);
 }
 

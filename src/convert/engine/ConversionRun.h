@@ -155,8 +155,9 @@ private:
     bool m_stopped = false;
     bool m_fullDisk = false;
     bool m_finished = false;
-    qint64 m_workedMs = 0;      // time with entries running, up to m_runningSince
-    qint64 m_runningSince = -1; // when the running count went above 0
+    qint64 m_workedMs = 0;        // time with entries running, up to m_runningSince
+    qint64 m_runningSince = -1;   // when the running count went above 0
+    qint64 m_pauseStartedMs = -1; // when the newest pause between files began
 };
 
 } // namespace quavero
