@@ -17,6 +17,7 @@
 #include "mirror/engine/DestinationRecord.h"
 #include "mirror/engine/OutputLedger.h"
 #include "convert/engine/ProgramCheck.h"
+#include "formats/core/ChoiceLimits.h"
 #include "platform/core/ChildProcess.h"
 #include "platform/core/FileSystem.h"
 
@@ -163,6 +164,12 @@ SettingsSnapshot snapshotOf(const Request &request)
 
 int runConversion(const Request &request, const ProgramPaths &programs)
 {
+    // An option the encoder cannot take is refused before anything is read or written.
+    const QString refused = formats::refusedChoice(request.formatIndex, request.records);
+    if (!refused.isEmpty()) {
+        complain(refused + QLatin1Char(' ') + Text::tr("Choose another with --set."));
+        return status(ExitStatus::UsageError);
+    }
     const QString idle = idleEffectsWarning(request);
     if (!idle.isEmpty())
         complain(idle);

@@ -16,6 +16,7 @@
 #include "convert/engine/ConversionRun.h"
 #include "convert/engine/ProgramCheck.h"
 #include "convert/engine/RunDetails.h"
+#include "formats/core/ChoiceLimits.h"
 #include "mirror/engine/DestinationRecord.h"
 #include "mirror/engine/OutputLedger.h"
 #include "platform/Desktop.h"
@@ -65,6 +66,15 @@ void AppDelegate::OnUserToolbarConvert()
     const MissingProgram missing = programs::firstMissing(m_i_Output_Format, records, sffmpegPath, sSoxPath);
     if (!missing.name.isEmpty()) {
         prompts.alert(programs::missingMessage(missing), programs::missingInformative(missing), {tr("Close")});
+        return;
+    }
+    // Refused before anything runs: the encoder would fail every file.
+    const QString refused = formats::refusedChoice(m_i_Output_Format, records);
+    if (!refused.isEmpty()) {
+        const QString name = formats::at(m_i_Output_Format)->recordName;
+        prompts.alert(tr("%1 cannot be written with these options.").arg(name),
+                      refused + QLatin1Char(' ') + tr("Choose another in the %1 options, then convert again.").arg(name),
+                      {tr("Close")});
         return;
     }
 

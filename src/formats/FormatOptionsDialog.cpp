@@ -2,6 +2,7 @@
 #include "formats/FormatOptionsDialog.h"
 
 #include "formats/EffectsGroup.h"
+#include "formats/core/ChoiceLimits.h"
 #include "formats/core/OptionFields.h"
 
 #include <QComboBox>
@@ -32,7 +33,11 @@ void FormatOptionsDialog::bindList(QComboBox *combo, const char *recordField)
     combo->setEditable(false);
     m_lists.append({combo, &fieldNamed(recordField)});
     // Only a pick by the user applies the rules; selecting by code does not.
-    connect(combo, &QComboBox::activated, this, [this] { applyEnableRules(); });
+    // A pick may change what another list may offer (M4A's codec, the rates).
+    connect(combo, &QComboBox::activated, this, [this] {
+        offerWhatTheEncoderTakes();
+        applyEnableRules();
+    });
 }
 
 void FormatOptionsDialog::bindMode(const char *recordField, const QVector<ModeChoice> &choices, qint64 whenNoneOn)
@@ -49,28 +54,64 @@ void FormatOptionsDialog::bindEffects(EffectsGroup *group) { m_effects = group; 
 void FormatOptionsDialog::windowDidLoad()
 {
     const FormatRecords &records = m_records;
-    for (const ListBinding &list : std::as_const(m_lists)) {
-        list.combo->clear();
-        // Shown in the user's language; the position is what the record keeps.
-        QStringList shown;
-        for (const QString &label : list.field->choices->labels())
-            shown << QCoreApplication::translate("FormatLabels", label.toUtf8().constData());
-        list.combo->addItems(shown);
-    }
+    // Lists that are disabled get their selection too, so switching modes
+    // later shows the stored value.
+    for (const ListBinding &list : std::as_const(m_lists))
+        fillList(list, records, qint64(list.field->get(records)));
     if (m_modeField) {
         const qint64 mode = qint64(m_modeField->get(records));
         for (const ModeChoice &choice : std::as_const(m_modeChoices))
             if (choice.value == mode)
                 showMode(choice);
     }
-    // Lists that are disabled get their selection too, so switching modes
-    // later shows the stored value.
-    for (const ListBinding &list : std::as_const(m_lists))
-        list.combo->setCurrentIndex(int(list.field->get(records)));
     if (m_effects)
         m_effects->showValues(float(fieldNamed("f_Speed").get(records)), qint64(fieldNamed("i_Gain").get(records)),
                               qint64(fieldNamed("i_Treble").get(records)), qint64(fieldNamed("i_Bass").get(records)));
     applyEnableRules();
+}
+
+// The list's choices the encoder takes with these options, each item
+// holding the position the record keeps, and selected: the stored position,
+// or for a choice the encoder refuses (stored before it was refused) the one
+// it would take instead. A position outside the list selects nothing.
+void FormatOptionsDialog::fillList(const ListBinding &list, const FormatRecords &records, qint64 position)
+{
+    const int formatIndex = formats::indexOfRecord(m_record);
+    const QVector<int> offered = formats::offeredPositions(formatIndex, records, *list.field);
+    list.combo->clear();
+    for (const int offer : offered)
+        list.combo->addItem(
+            QCoreApplication::translate("FormatLabels", list.field->choices->label(offer).toUtf8().constData()), offer);
+    if (!list.field->choices->at(position)) {
+        list.combo->setCurrentIndex(-1);
+        return;
+    }
+    const int shown = formats::shownPosition(offered, *list.field, formats::limitsFor(formatIndex, records), position);
+    list.combo->setCurrentIndex(list.combo->findData(shown));
+}
+
+qint64 FormatOptionsDialog::shownPosition(const ListBinding &list)
+{
+    return list.combo->currentIndex() >= 0 ? list.combo->currentData().toLongLong() : -1;
+}
+
+void FormatOptionsDialog::offerWhatTheEncoderTakes()
+{
+    // The options as the dialog shows them, not yet stored.
+    FormatRecords shown = m_records;
+    for (const ListBinding &list : std::as_const(m_lists))
+        if (list.combo->currentIndex() >= 0)
+            list.field->set(shown, double(shownPosition(list)));
+    const int formatIndex = formats::indexOfRecord(m_record);
+    for (const ListBinding &list : std::as_const(m_lists)) {
+        const QVector<int> offered = formats::offeredPositions(formatIndex, shown, *list.field);
+        QVector<int> present;
+        for (int i = 0; i < list.combo->count(); ++i)
+            present << list.combo->itemData(i).toInt();
+        if (offered != present)
+            fillList(list, shown,
+                     list.combo->currentIndex() >= 0 ? shownPosition(list) : qint64(list.field->get(m_records)));
+    }
 }
 
 void FormatOptionsDialog::showMode(const ModeChoice &on)
@@ -116,7 +157,7 @@ void FormatOptionsDialog::OnUserOK()
     // keeps the record's value rather than storing "none".
     for (const ListBinding &list : std::as_const(m_lists))
         if (list.combo->currentIndex() >= 0)
-            list.field->set(records, list.combo->currentIndex());
+            list.field->set(records, double(shownPosition(list)));
     if (m_effects) {
         fieldNamed("i_Gain").set(records, double(m_effects->gain()));
         fieldNamed("i_Treble").set(records, double(m_effects->treble()));

@@ -3,9 +3,11 @@
 // What every format options dialog shares. A dialog declares, in its
 // constructor, which list edits which record field, which radio buttons pick
 // the value of a mode field, and where its effects group is; this class then
-// fills the lists, shows the record, writes it back on OK (in the declared
-// order: mode, lists, then gain, treble, bass, speed) and leaves it alone on
-// Cancel. A dialog's own code is only its enable rules.
+// fills the lists, offering only the choices the format's encoder takes
+// (each item keeps the position the record stores), shows the record, writes
+// it back on OK (in the declared order: mode, lists, then gain, treble, bass,
+// speed) and leaves it alone on Cancel. A dialog's own code is only its
+// enable rules.
 #include <QDialog>
 #include <QVector>
 #include <functional>
@@ -78,6 +80,11 @@ private:
         const OptionField *field;
     };
     const OptionField &fieldNamed(const char *recordField) const;
+    void fillList(const ListBinding &list, const FormatRecords &records, qint64 position);
+    static qint64 shownPosition(const ListBinding &list);
+    // Offers again, in every list, what the encoder takes with the options
+    // the dialog shows now.
+    void offerWhatTheEncoderTakes();
     void OnUserMode(const ModeChoice &clicked);
     void showMode(const ModeChoice &on);
 

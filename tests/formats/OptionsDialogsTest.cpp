@@ -65,7 +65,7 @@ const FreshStart kFreshStart[] = {
       {"comboVBRQuality", "4|enabled|10"},
       {"comboCBRBitrate", "40|disabled|16"},
       {"comboChannels", kStereo},
-      {"comboSampleRate", "44100|enabled|13"},
+      {"comboSampleRate", "44100|enabled|8"}, // only the rates MP3 takes
       {"comboVolume", "Do not alter volume|enabled|9"}}},
     {"OGG", 9,
      with({{"radioVBR", "on"},
@@ -92,7 +92,7 @@ const FreshStart kFreshStart[] = {
     {"M4A",
      14,
      {{"comboCodec", "AAC|enabled|2"},
-      {"comboSampleRate", "22050|enabled|13"},
+      {"comboSampleRate", "22050|enabled|11"},
       {"comboChannels", kStereo},
       {"comboBitrate", "48k|enabled|16"}}},
     {"OPUS",
@@ -169,10 +169,11 @@ const RoundTrip kRoundTrips[] = {
       {"i_Treble", 12},
       {"i_Bass", 0},
       {"f_Speed", 1.0}}},
-    // CBR with "128": the quality keeps the position its disabled list shows.
+    // CBR with "128": the quality keeps the position its disabled list shows;
+    // 48000 Hz is the seventh rate MP3 takes, position 7 of the whole list.
     {"MP3",
      8,
-     {{"radioCBR"}, {"comboCBRBitrate", 10}, {"comboChannels", 0}, {"comboSampleRate", 7}, {"comboVolume", 8}},
+     {{"radioCBR"}, {"comboCBRBitrate", 10}, {"comboChannels", 0}, {"comboSampleRate", 6}, {"comboVolume", 8}},
      {{"b_VBR", 0}, {"i_VBR_Quality", 4}, {"i_CBR_Bitrate", 10}, {"i_Channels", 0}, {"i_SampleRate", 7}, {"i_Volume", 8}}},
     {"OGG",
      9,
@@ -204,7 +205,7 @@ const RoundTrip kRoundTrips[] = {
      {{"i_WMA_Format", 1}, {"i_Samplerate", 6}, {"i_Channels", 0}}},
     {"M4A",
      14,
-     {{"comboSampleRate", 12}, {"comboChannels", 2}, {"comboBitrate", 15}},
+     {{"comboSampleRate", 10}, {"comboChannels", 2}, {"comboBitrate", 15}}, // "Same as input" after AAC's rates
      {{"i_Sample_Rate", 12}, {"i_Channels", 2}, {"i_Bitrate", 15}, {"i_Codec", 0}}},
     {"M4A_AppleLossless",
      14,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/core/RunPlanner.h"
 
+#include "formats/core/ChoiceLimits.h"
 #include "convert/core/EffectsArguments.h"
 #include "convert/core/OutputPlan.h"
 #include "convert/core/OutputSafety.h"
@@ -154,6 +155,8 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
                                 world.exists, keptBaseNames(convertible, settings, destinationFolder, world));
     const QSet<QString> canonicalInputs = safety::canonicalInputs(inputPathsOf(inputs), world.canonical);
     const bool copiesTags = settings.copyTags && tags::targetFor(settings.formatIndex).writes();
+    // An option the encoder cannot take would fail every entry it encodes.
+    const QString refused = formats::refusedChoice(settings.formatIndex, settings.records);
     int next = 0;
     for (const PlanInput &input : inputs) {
         EntryPlan entry;
@@ -178,6 +181,10 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
             entry.stages.clear();
             entry.intermediatePath.clear();
             entry.publishPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("copy"));
+        }
+        if (entry.action == PlanAction::Convert && !refused.isEmpty()) {
+            plan.entries.append(failed(entry, refused));
+            continue;
         }
         if (safety::outputReplacesInput(entry.writes(), canonicalInputs, world.canonical)) {
             plan.entries.append(failed(entry, safety::replacesInputReason()));
