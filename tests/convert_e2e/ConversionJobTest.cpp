@@ -230,10 +230,20 @@ TEST_F(ConversionJobTest, RealFailuresAreSaidInPlainWordsAndKeepTheirDetails)
     r = run(job, request(8, in + "/gone.wav", 0));
     EXPECT_EQ(r.reason, "the file is no longer there; it was moved, renamed or deleted after it was added");
 
-    // 6000 Hz is in the sample-rate list, but the MP3 encoder refuses it.
+    // 6000 Hz is in the sample-rate list, but the MP3 encoder refuses it:
+    // the plan does not let it run. Should ffmpeg still be asked for it,
+    // its refusal is said in plain words.
     const QString tone = testenv::makeTone(in + "/a.wav", 0.3);
     records.m_AF_MP3.setI_SampleRate(0);
-    r = run(job, request(8, tone, 0));
+    EXPECT_EQ(request(8, tone, 0).action, PlanAction::Fail);
+    records.m_AF_MP3.setI_SampleRate(7); // 48000
+    EntryPlan refused = request(8, tone, 0);
+    ASSERT_EQ(refused.action, PlanAction::Convert);
+    QStringList &arguments = refused.stages[0].arguments;
+    const qsizetype rate = arguments.indexOf("-ar");
+    ASSERT_GE(rate, 0);
+    arguments[rate + 1] = "6000";
+    r = run(job, refused);
     EXPECT_EQ(r.reason,
               "the encoder does not accept the sample rate 6000 Hz; choose another sample rate in the format options");
     EXPECT_FALSE(QFileInfo::exists(out + "/a.mp3"));
