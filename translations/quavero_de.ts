@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>ChoiceLimits</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written at a sample rate of %2 Hz. It takes %3.</source>
+        <translation>%1 kann nicht mit einer Abtastrate von %2 Hz geschrieben werden. Möglich sind %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written with the channels %2. It takes %3.</source>
+        <translation>%1 kann nicht mit den Kanälen %2 geschrieben werden. Möglich sind %3.</translation>
+    </message>
+</context>
+<context>
     <name>ConversionJob</name>
     <message>
         <source>cannot create the folder %1; check that you may write in the destination folder</source>
@@ -1314,6 +1333,66 @@ entfernt würde.
 </translation>
     </message>
     <message>
+        <source>
+Inputs: files whose extension, in any letter case, is a format name above
+or one of these:
+  %1
+A film gives its first audio stream, never its video.
+
+Sample rate, channels and sample size: unless --set says otherwise, each
+output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
+(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
+lossy input&apos;s wav is 16-bit.
+</source>
+        <translation>
+Eingaben: Dateien, deren Endung in beliebiger Schreibweise ein Formatname oben
+oder eine dieser ist:
+  %1
+Ein Film liefert seine erste Tonspur, nie sein Bild.
+
+Abtastrate, Kanäle und Samplegröße: sofern --set nichts anderes sagt, behält
+jede Ausgabe die ihrer Eingabe („Wie die Eingabe“), soweit das Format sie
+nimmt (mp3 höchstens 2 Kanäle und 48000 Hz, amr 8000 Hz mono, opus 48000 Hz);
+die wav einer verlustbehafteten Eingabe hat 16 Bit.
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx,  Vorbis comments with every picture
+  opus
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Tags: Die Text-Tags und die Bilder jeder Eingabe werden in ihre Ausgabe
+kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
+  mp3              ID3v2.4-Tags mit allen Bildern
+  flac, ogg, spx,  Vorbis-Kommentare mit allen Bildern
+  opus
+  m4a              MP4-Tags; JPEG-, PNG-, GIF- und BMP-Bilder in &quot;covr&quot;
+  wma              ASF-Attribute mit allen Bildern (WM/Picture)
+  wav              eine RIFF-INFO-Liste und ein ID3v2-Chunk mit allen Bildern
+  aifc, aiff, aif  ein ID3v2-Chunk mit allen Bildern
+  caf, au          die Text-Tags, die ffmpeg kopiert
+  ac3, amr, raw    keine: Diese Formate enthalten keine Tags
+Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
+nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
+</translation>
+    </message>
+    <message>
+        <source>Choose another with --set.</source>
+        <translation>Wählen Sie mit --set einen anderen Wert.</translation>
+    </message>
+    <message>
         <source>Usage: quavero-cli [OPTIONS] INPUT...
 Converts audio files into one output format with ffmpeg (and sox for the
 speed, gain, treble and bass effects): one output file per input, named
@@ -1366,7 +1445,8 @@ Exit status:
   %4    at least one file could not be converted (each is listed with the
        reason; the others are converted), or nothing could start: ffmpeg
        or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
+  %5    the command line is wrong, or asks for an option value the format
+       cannot be written with (mp3 at 96000 Hz); nothing was converted
   %6  stopped by Ctrl-C: the running conversions are ended, their partial
        files removed, and the files already converted kept. 130 is 128 plus
        the number of the interrupt signal, what a shell reports for a
@@ -1431,69 +1511,15 @@ Rückgabewert:
        dem Grund genannt; die übrigen werden umgewandelt), oder nichts konnte
        beginnen: ffmpeg oder sox fehlt, ein Ausgabeordner lässt sich nicht
        anlegen
-  %5    die Befehlszeile ist falsch; nichts wurde umgewandelt
+  %5    die Befehlszeile ist falsch oder verlangt einen Wert, mit dem das
+       Format nicht geschrieben werden kann (mp3 mit 96000 Hz); nichts wurde
+       umgewandelt
   %6  mit Strg+C angehalten: die laufenden Umwandlungen werden beendet, ihre
        Teildateien entfernt und die schon umgewandelten Dateien behalten. 130
        ist 128 plus die Nummer des Unterbrechungssignals, was eine Shell für
        einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
        Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
        (ebenso 143 nach SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>
-Inputs: files whose extension, in any letter case, is a format name above
-or one of these:
-  %1
-A film gives its first audio stream, never its video.
-
-Sample rate, channels and sample size: unless --set says otherwise, each
-output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
-(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
-lossy input&apos;s wav is 16-bit.
-</source>
-        <translation>
-Eingaben: Dateien, deren Endung in beliebiger Schreibweise ein Formatname oben
-oder eine dieser ist:
-  %1
-Ein Film liefert seine erste Tonspur, nie sein Bild.
-
-Abtastrate, Kanäle und Samplegröße: sofern --set nichts anderes sagt, behält
-jede Ausgabe die ihrer Eingabe („Wie die Eingabe“), soweit das Format sie
-nimmt (mp3 höchstens 2 Kanäle und 48000 Hz, amr 8000 Hz mono, opus 48000 Hz);
-die wav einer verlustbehafteten Eingabe hat 16 Bit.
-</translation>
-    </message>
-    <message>
-        <source>
-Tags: the text tags and the pictures of each input are copied into its
-output (the input is only read); --no-tags copies none.
-  mp3              ID3v2.4 tags with every picture
-  flac, ogg, spx,  Vorbis comments with every picture
-  opus
-  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
-  wma              ASF attributes with every picture (WM/Picture)
-  wav              a RIFF INFO list and an ID3v2 chunk with every picture
-  aifc, aiff, aif  an ID3v2 chunk with every picture
-  caf, au          the text tags ffmpeg copies
-  ac3, amr, raw    none: these formats hold no tags
-A picture an output cannot take is left out; the summary names the file
-with the reason, and it still counts as converted.
-</source>
-        <translation>
-Tags: Die Text-Tags und die Bilder jeder Eingabe werden in ihre Ausgabe
-kopiert (die Eingabe wird nur gelesen); --no-tags kopiert keine.
-  mp3              ID3v2.4-Tags mit allen Bildern
-  flac, ogg, spx,  Vorbis-Kommentare mit allen Bildern
-  opus
-  m4a              MP4-Tags; JPEG-, PNG-, GIF- und BMP-Bilder in &quot;covr&quot;
-  wma              ASF-Attribute mit allen Bildern (WM/Picture)
-  wav              eine RIFF-INFO-Liste und ein ID3v2-Chunk mit allen Bildern
-  aifc, aiff, aif  ein ID3v2-Chunk mit allen Bildern
-  caf, au          die Text-Tags, die ffmpeg kopiert
-  ac3, amr, raw    keine: Diese Formate enthalten keine Tags
-Ein Bild, das eine Ausgabe nicht aufnehmen kann, entfällt; die Zusammenfassung
-nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
 </translation>
     </message>
 </context>
@@ -2300,6 +2326,14 @@ nennt die Datei mit dem Grund, und sie zählt trotzdem als umgewandelt.
     <message>
         <source>There is more than one audio file selected. Select only one audio file to play.</source>
         <translation>Es ist mehr als eine Audiodatei ausgewählt. Wählen Sie nur eine Audiodatei zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written with these options.</source>
+        <translation>%1 kann mit diesen Optionen nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Choose another in the %1 options, then convert again.</source>
+        <translation>Wählen Sie in den %1-Optionen einen anderen Wert und wandeln Sie dann erneut um.</translation>
     </message>
 </context>
 <context>

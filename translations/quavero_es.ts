@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>ChoiceLimits</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written at a sample rate of %2 Hz. It takes %3.</source>
+        <translation>%1 no puede escribirse a una frecuencia de muestreo de %2 Hz. Admite %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written with the channels %2. It takes %3.</source>
+        <translation>%1 no puede escribirse con los canales %2. Admite %3.</translation>
+    </message>
+</context>
+<context>
     <name>ConversionJob</name>
     <message>
         <source>cannot create the folder %1; check that you may write in the destination folder</source>
@@ -1314,6 +1333,66 @@ empiezan por #.
 </translation>
     </message>
     <message>
+        <source>
+Inputs: files whose extension, in any letter case, is a format name above
+or one of these:
+  %1
+A film gives its first audio stream, never its video.
+
+Sample rate, channels and sample size: unless --set says otherwise, each
+output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
+(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
+lossy input&apos;s wav is 16-bit.
+</source>
+        <translation>
+Entradas: archivos cuya extensión, en mayúsculas o minúsculas, es un nombre de
+formato de arriba o una de estas:
+  %1
+Una película da su primera pista de audio, nunca su imagen.
+
+Frecuencia de muestreo, canales y tamaño de muestra: salvo que --set diga otra
+cosa, cada salida conserva los de su entrada («Igual que la entrada»), dentro
+de lo que admite el formato (mp3 como mucho 2 canales y 48000 Hz, amr 8000 Hz
+mono, opus 48000 Hz); el wav de una entrada con pérdida es de 16 bits.
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx,  Vorbis comments with every picture
+  opus
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Etiquetas: las etiquetas de texto y las imágenes de cada entrada se copian en
+su salida (la entrada solo se lee); --no-tags no copia ninguna.
+  mp3              etiquetas ID3v2.4 con todas las imágenes
+  flac, ogg, spx,  comentarios Vorbis con todas las imágenes
+  opus
+  m4a              etiquetas MP4; imágenes JPEG, PNG, GIF y BMP en &quot;covr&quot;
+  wma              atributos ASF con todas las imágenes (WM/Picture)
+  wav              una lista RIFF INFO y un bloque ID3v2 con todas las imágenes
+  aifc, aiff, aif  un bloque ID3v2 con todas las imágenes
+  caf, au          las etiquetas de texto que copia ffmpeg
+  ac3, amr, raw    ninguna: estos formatos no admiten etiquetas
+Una imagen que una salida no puede contener se omite; el resumen nombra el
+archivo con el motivo, y sigue contando como convertido.
+</translation>
+    </message>
+    <message>
+        <source>Choose another with --set.</source>
+        <translation>Elija otro valor con --set.</translation>
+    </message>
+    <message>
         <source>Usage: quavero-cli [OPTIONS] INPUT...
 Converts audio files into one output format with ffmpeg (and sox for the
 speed, gain, treble and bass effects): one output file per input, named
@@ -1366,7 +1445,8 @@ Exit status:
   %4    at least one file could not be converted (each is listed with the
        reason; the others are converted), or nothing could start: ffmpeg
        or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
+  %5    the command line is wrong, or asks for an option value the format
+       cannot be written with (mp3 at 96000 Hz); nothing was converted
   %6  stopped by Ctrl-C: the running conversions are ended, their partial
        files removed, and the files already converted kept. 130 is 128 plus
        the number of the interrupt signal, what a shell reports for a
@@ -1428,68 +1508,13 @@ Estado de salida:
   %4    al menos un archivo no se pudo convertir (cada uno aparece con el
        motivo; los demás se convierten), o nada pudo empezar: falta ffmpeg o
        sox, o una carpeta de salida no se puede crear
-  %5    la línea de órdenes es incorrecta; no se convirtió nada
+  %5    la línea de órdenes es incorrecta, o pide un valor con el que el
+       formato no puede escribirse (mp3 a 96000 Hz); no se convirtió nada
   %6  detenido con Ctrl-C: las conversiones en curso terminan, sus archivos
        parciales se eliminan y los ya convertidos se conservan. 130 es 128
        más el número de la señal de interrupción, lo que un shell informa de
        una orden terminada con Ctrl-C, así un script distingue una parada de
        archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>
-Inputs: files whose extension, in any letter case, is a format name above
-or one of these:
-  %1
-A film gives its first audio stream, never its video.
-
-Sample rate, channels and sample size: unless --set says otherwise, each
-output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
-(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
-lossy input&apos;s wav is 16-bit.
-</source>
-        <translation>
-Entradas: archivos cuya extensión, en mayúsculas o minúsculas, es un nombre de
-formato de arriba o una de estas:
-  %1
-Una película da su primera pista de audio, nunca su imagen.
-
-Frecuencia de muestreo, canales y tamaño de muestra: salvo que --set diga otra
-cosa, cada salida conserva los de su entrada («Igual que la entrada»), dentro
-de lo que admite el formato (mp3 como mucho 2 canales y 48000 Hz, amr 8000 Hz
-mono, opus 48000 Hz); el wav de una entrada con pérdida es de 16 bits.
-</translation>
-    </message>
-    <message>
-        <source>
-Tags: the text tags and the pictures of each input are copied into its
-output (the input is only read); --no-tags copies none.
-  mp3              ID3v2.4 tags with every picture
-  flac, ogg, spx,  Vorbis comments with every picture
-  opus
-  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
-  wma              ASF attributes with every picture (WM/Picture)
-  wav              a RIFF INFO list and an ID3v2 chunk with every picture
-  aifc, aiff, aif  an ID3v2 chunk with every picture
-  caf, au          the text tags ffmpeg copies
-  ac3, amr, raw    none: these formats hold no tags
-A picture an output cannot take is left out; the summary names the file
-with the reason, and it still counts as converted.
-</source>
-        <translation>
-Etiquetas: las etiquetas de texto y las imágenes de cada entrada se copian en
-su salida (la entrada solo se lee); --no-tags no copia ninguna.
-  mp3              etiquetas ID3v2.4 con todas las imágenes
-  flac, ogg, spx,  comentarios Vorbis con todas las imágenes
-  opus
-  m4a              etiquetas MP4; imágenes JPEG, PNG, GIF y BMP en &quot;covr&quot;
-  wma              atributos ASF con todas las imágenes (WM/Picture)
-  wav              una lista RIFF INFO y un bloque ID3v2 con todas las imágenes
-  aifc, aiff, aif  un bloque ID3v2 con todas las imágenes
-  caf, au          las etiquetas de texto que copia ffmpeg
-  ac3, amr, raw    ninguna: estos formatos no admiten etiquetas
-Una imagen que una salida no puede contener se omite; el resumen nombra el
-archivo con el motivo, y sigue contando como convertido.
 </translation>
     </message>
 </context>
@@ -2296,6 +2321,14 @@ archivo con el motivo, y sigue contando como convertido.
     <message>
         <source>There is more than one audio file selected. Select only one audio file to play.</source>
         <translation>Hay más de un archivo de audio seleccionado. Seleccione solo un archivo de audio para reproducir.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written with these options.</source>
+        <translation>%1 no puede escribirse con estas opciones.</translation>
+    </message>
+    <message>
+        <source>Choose another in the %1 options, then convert again.</source>
+        <translation>Elija otro valor en las opciones de %1 y vuelva a convertir.</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>ChoiceLimits</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written at a sample rate of %2 Hz. It takes %3.</source>
+        <translation>%1 ne peut pas être écrit à une fréquence d’échantillonnage de %2 Hz. Les valeurs possibles sont %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written with the channels %2. It takes %3.</source>
+        <translation>%1 ne peut pas être écrit avec les canaux %2. Les valeurs possibles sont %3.</translation>
+    </message>
+</context>
+<context>
     <name>ConversionJob</name>
     <message>
         <source>cannot create the folder %1; check that you may write in the destination folder</source>
@@ -1315,6 +1334,66 @@ commençant par #.
 </translation>
     </message>
     <message>
+        <source>
+Inputs: files whose extension, in any letter case, is a format name above
+or one of these:
+  %1
+A film gives its first audio stream, never its video.
+
+Sample rate, channels and sample size: unless --set says otherwise, each
+output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
+(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
+lossy input&apos;s wav is 16-bit.
+</source>
+        <translation>
+Entrées : les fichiers dont l’extension, en majuscules ou minuscules, est un
+nom de format ci-dessus ou l’une de celles-ci :
+  %1
+Un film donne sa première piste audio, jamais son image.
+
+Fréquence d’échantillonnage, canaux et taille d’échantillon : sauf indication
+contraire de --set, chaque sortie garde ceux de son entrée (« Comme l’entrée »),
+dans les limites du format (mp3 au plus 2 canaux et 48000 Hz, amr 8000 Hz mono,
+opus 48000 Hz) ; le wav d’une entrée avec perte est en 16 bits.
+</translation>
+    </message>
+    <message>
+        <source>
+Tags: the text tags and the pictures of each input are copied into its
+output (the input is only read); --no-tags copies none.
+  mp3              ID3v2.4 tags with every picture
+  flac, ogg, spx,  Vorbis comments with every picture
+  opus
+  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
+  wma              ASF attributes with every picture (WM/Picture)
+  wav              a RIFF INFO list and an ID3v2 chunk with every picture
+  aifc, aiff, aif  an ID3v2 chunk with every picture
+  caf, au          the text tags ffmpeg copies
+  ac3, amr, raw    none: these formats hold no tags
+A picture an output cannot take is left out; the summary names the file
+with the reason, and it still counts as converted.
+</source>
+        <translation>
+Balises : les balises de texte et les images de chaque entrée sont copiées
+dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
+  mp3              balises ID3v2.4 avec toutes les images
+  flac, ogg, spx,  commentaires Vorbis avec toutes les images
+  opus
+  m4a              balises MP4 ; images JPEG, PNG, GIF et BMP dans « covr »
+  wma              attributs ASF avec toutes les images (WM/Picture)
+  wav              une liste RIFF INFO et un bloc ID3v2 avec toutes les images
+  aifc, aiff, aif  un bloc ID3v2 avec toutes les images
+  caf, au          les balises de texte que ffmpeg copie
+  ac3, amr, raw    aucune : ces formats ne contiennent pas de balises
+Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
+fichier avec la raison, et il compte quand même comme converti.
+</translation>
+    </message>
+    <message>
+        <source>Choose another with --set.</source>
+        <translation>Choisissez-en une autre avec --set.</translation>
+    </message>
+    <message>
         <source>Usage: quavero-cli [OPTIONS] INPUT...
 Converts audio files into one output format with ffmpeg (and sox for the
 speed, gain, treble and bass effects): one output file per input, named
@@ -1367,7 +1446,8 @@ Exit status:
   %4    at least one file could not be converted (each is listed with the
        reason; the others are converted), or nothing could start: ffmpeg
        or sox missing, an output folder that cannot be made
-  %5    the command line is wrong; nothing was converted
+  %5    the command line is wrong, or asks for an option value the format
+       cannot be written with (mp3 at 96000 Hz); nothing was converted
   %6  stopped by Ctrl-C: the running conversions are ended, their partial
        files removed, and the files already converted kept. 130 is 128 plus
        the number of the interrupt signal, what a shell reports for a
@@ -1430,69 +1510,14 @@ Code de sortie :
   %4    au moins un fichier n’a pas pu être converti (chacun est cité avec la
        raison ; les autres sont convertis), ou rien n’a pu démarrer : ffmpeg
        ou sox manquant, un dossier de sortie impossible à créer
-  %5    la ligne de commande est erronée ; rien n’a été converti
+  %5    la ligne de commande est erronée, ou demande une valeur avec laquelle
+       le format ne peut être écrit (mp3 à 96000 Hz) ; rien n’a été converti
   %6  arrêté par Ctrl-C : les conversions en cours sont terminées, leurs
        fichiers partiels supprimés et les fichiers déjà convertis conservés.
        130 vaut 128 plus le numéro du signal d’interruption, ce qu’un shell
        indique pour une commande arrêtée par Ctrl-C : un script distingue
        ainsi un arrêt de fichiers en échec et peut s’arrêter aussi (143 de
        même après SIGTERM).
-</translation>
-    </message>
-    <message>
-        <source>
-Inputs: files whose extension, in any letter case, is a format name above
-or one of these:
-  %1
-A film gives its first audio stream, never its video.
-
-Sample rate, channels and sample size: unless --set says otherwise, each
-output keeps its input&apos;s (&quot;Same as input&quot;), within what the format takes
-(mp3 at most 2 channels and 48000 Hz, amr 8000 Hz mono, opus 48000 Hz); a
-lossy input&apos;s wav is 16-bit.
-</source>
-        <translation>
-Entrées : les fichiers dont l’extension, en majuscules ou minuscules, est un
-nom de format ci-dessus ou l’une de celles-ci :
-  %1
-Un film donne sa première piste audio, jamais son image.
-
-Fréquence d’échantillonnage, canaux et taille d’échantillon : sauf indication
-contraire de --set, chaque sortie garde ceux de son entrée (« Comme l’entrée »),
-dans les limites du format (mp3 au plus 2 canaux et 48000 Hz, amr 8000 Hz mono,
-opus 48000 Hz) ; le wav d’une entrée avec perte est en 16 bits.
-</translation>
-    </message>
-    <message>
-        <source>
-Tags: the text tags and the pictures of each input are copied into its
-output (the input is only read); --no-tags copies none.
-  mp3              ID3v2.4 tags with every picture
-  flac, ogg, spx,  Vorbis comments with every picture
-  opus
-  m4a              MP4 tags; JPEG, PNG, GIF, BMP pictures in &quot;covr&quot;
-  wma              ASF attributes with every picture (WM/Picture)
-  wav              a RIFF INFO list and an ID3v2 chunk with every picture
-  aifc, aiff, aif  an ID3v2 chunk with every picture
-  caf, au          the text tags ffmpeg copies
-  ac3, amr, raw    none: these formats hold no tags
-A picture an output cannot take is left out; the summary names the file
-with the reason, and it still counts as converted.
-</source>
-        <translation>
-Balises : les balises de texte et les images de chaque entrée sont copiées
-dans sa sortie (l’entrée est seulement lue) ; --no-tags n’en copie aucune.
-  mp3              balises ID3v2.4 avec toutes les images
-  flac, ogg, spx,  commentaires Vorbis avec toutes les images
-  opus
-  m4a              balises MP4 ; images JPEG, PNG, GIF et BMP dans « covr »
-  wma              attributs ASF avec toutes les images (WM/Picture)
-  wav              une liste RIFF INFO et un bloc ID3v2 avec toutes les images
-  aifc, aiff, aif  un bloc ID3v2 avec toutes les images
-  caf, au          les balises de texte que ffmpeg copie
-  ac3, amr, raw    aucune : ces formats ne contiennent pas de balises
-Une image qu’une sortie ne peut pas contenir est omise ; le bilan cite le
-fichier avec la raison, et il compte quand même comme converti.
 </translation>
     </message>
 </context>
@@ -2299,6 +2324,14 @@ fichier avec la raison, et il compte quand même comme converti.
     <message>
         <source>There is more than one audio file selected. Select only one audio file to play.</source>
         <translation>Plus d’un fichier audio est sélectionné. Sélectionnez un seul fichier audio à lire.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written with these options.</source>
+        <translation>%1 ne peut pas être écrit avec ces options.</translation>
+    </message>
+    <message>
+        <source>Choose another in the %1 options, then convert again.</source>
+        <translation>Choisissez-en une autre dans les options %1, puis relancez la conversion.</translation>
     </message>
 </context>
 <context>
