@@ -33,7 +33,8 @@ enum class Opt {
     ListFormats,
     ListPresets,
     Help,
-    Version
+    Version,
+    Job, // the job list's options, read by readJobOption
 };
 
 struct OptionDef {
@@ -66,6 +67,15 @@ const QVector<OptionDef> &knownOptions()
         {Opt::ListPresets, QChar(), QStringLiteral("list-presets"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
         {Opt::Version, QChar(), QStringLiteral("version"), false},
+        {Opt::Job, QChar(), QStringLiteral("plan"), true},
+        {Opt::Job, QChar(), QStringLiteral("from-plan"), true},
+        {Opt::Job, QChar(), QStringLiteral("index"), true},
+        {Opt::Job, QChar(), QStringLiteral("chunk"), true},
+        {Opt::Job, QChar(), QStringLiteral("in-root"), true},
+        {Opt::Job, QChar(), QStringLiteral("out-root"), true},
+        {Opt::Job, QChar(), QStringLiteral("report"), true},
+        {Opt::Job, QChar(), QStringLiteral("failed"), false},
+        {Opt::Job, QChar(), QStringLiteral("list-jobs"), true},
     };
     return s;
 }
@@ -104,6 +114,7 @@ public:
     LineChoices line;
     QString saveName; // --save-preset NAME
     bool sawAction = false;
+    QSet<QString> given; // the long names of the options given
 
     void read(const QStringList &args)
     {
@@ -174,6 +185,7 @@ private:
 
     void take(const OptionDef &s, const QString &value)
     {
+        given.insert(s.longName);
         switch (s.opt) {
         case Opt::Format:
             line.formatText = value;
@@ -256,6 +268,9 @@ private:
         case Opt::Version:
             action(Request::Action::Version);
             break;
+        case Opt::Job:
+            error = readJobOption(s.longName, value, request.job);
+            break;
         }
     }
 
@@ -302,6 +317,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments, const QList<Pre
         parsed.error = reader.error;
         return parsed;
     }
+    // A list to run or report on holds the format, options and files.
+    parsed.error = checkJobLine(r.job, reader.given, !r.inputs.isEmpty());
+    if (!parsed.ok() || (r.job.mode != JobRequest::Mode::None && r.job.mode != JobRequest::Mode::Plan))
+        return parsed;
     r.formatIndex = formats::indexFromName(reader.line.formatText);
     if (r.formatIndex < 0) {
         parsed.error = Text::tr("unknown format '%1'; the formats are: %2")

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/JobRequest.h"
 #include "formats/core/FormatTable.h"
 #include "formats/core/Records.h"
 #include "presets/core/Preset.h"
@@ -32,6 +33,7 @@ struct Request {
     QString nameTemplate; // --name or the preset's, checked to be a usable template; "" names outputs after inputs
     QString presetName;   // the preset --preset named, as its list spells it; "" for none
     Preset presetToSave;  // SavePreset: the format and what the line set
+    JobRequest job;       // a job list to write, run from, or report on
 };
 
 struct ParsedCommandLine {

@@ -2,6 +2,7 @@
 #include "cli/ConvertCommand.h"
 
 #include "cli/CliText.h"
+#include "cli/Printing.h"
 #include "cli/DryRun.h"
 #include "cli/ExitStatus.h"
 #include "cli/InputFiles.h"
@@ -32,15 +33,6 @@ namespace quavero {
 
 namespace cli {
 namespace {
-void print(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
-void complain(const QString &text) { print(stderr, QStringLiteral("quavero-cli: %1\n").arg(text)); }
-
 int status(ExitStatus s) { return int(s); }
 
 // Creates the output folder when it is missing; false (and says why) when it
@@ -65,13 +57,13 @@ bool prepareOutputFolder(const QString &folder)
 // Asking each program for its version costs as much as converting a short
 // file, so that is done only when a program is not even there; one that is
 // there but broken shows in the reason of every file it fails.
-bool programsPresent(const Request &request, const ProgramPaths &programs)
+bool programsPresent(const SettingsSnapshot &settings, const ProgramPaths &programs)
 {
     const bool present = child::canRun(programs.ffmpeg) &&
-                         (!encoder::effectsFollow(request.formatIndex, request.records) || child::canRun(programs.sox));
+                         (!encoder::effectsFollow(settings.formatIndex, settings.records) || child::canRun(programs.sox));
     const MissingProgram missing =
         present ? MissingProgram{}
-                : programs::firstMissing(request.formatIndex, request.records, programs.ffmpeg, programs.sox);
+                : programs::firstMissing(settings.formatIndex, settings.records, programs.ffmpeg, programs.sox);
     if (missing.name.isEmpty())
         return true;
     complain(programs::missingMessage(missing) + QLatin1Char(' ') + programs::missingInformative(missing));
@@ -107,7 +99,15 @@ int printDryRun(const RunPlan &plan, const ProgramPaths &programs)
     return status(lines.problems.isEmpty() ? ExitStatus::Converted : ExitStatus::SomeFailed);
 }
 
-int convert(const Request &request, const RunPlan &plan, const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger)
+} // namespace
+
+bool readyToRun(const SettingsSnapshot &settings, const ProgramPaths &programs, const QString &destination)
+{
+    return programsPresent(settings, programs) && prepareOutputFolder(destination);
+}
+
+int convertPlan(const Request &request, const RunPlan &plan, const ProgramPaths &programs,
+                std::shared_ptr<OutputLedger> ledger, const RunHooks &hooks)
 {
     InterruptWatcher interrupts;
     const ProgressDisplay::Mode mode = ProgressDisplay::modeFor(stdout, request.quiet);
@@ -118,6 +118,8 @@ int convert(const Request &request, const RunPlan &plan, const ProgramPaths &pro
     RunFilesSettings settings;
     settings.programs = programs;
     settings.ledger = std::move(ledger);
+    settings.entryStarted = hooks.entryStarted;
+    settings.entryEnded = hooks.entryEnded;
     settings.jobs = jobsFor(request);
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
     const RunOutcome outcome = runFiles(plan, settings, display, interrupts);
@@ -135,8 +137,6 @@ int convert(const Request &request, const RunPlan &plan, const ProgramPaths &pro
         return 128 + outcome.stopSignal;
     return status(failed > 0 ? ExitStatus::SomeFailed : ExitStatus::Converted);
 }
-
-} // namespace
 
 QString idleEffectsWarning(const Request &request)
 {
@@ -162,7 +162,7 @@ SettingsSnapshot snapshotOf(const Request &request)
     return settings;
 }
 
-int runConversion(const Request &request, const ProgramPaths &programs)
+QList<PlanInput> inputsOf(const Request &request)
 {
     // An option the encoder cannot take is refused before anything is read or written.
     const QString refused = formats::refusedChoice(request.formatIndex, request.records);
@@ -176,11 +176,22 @@ int runConversion(const Request &request, const ProgramPaths &programs)
     const CollectedInputs inputs = collectInputs(request.inputs, request.recursive);
     for (const QString &warning : inputs.warnings)
         complain(warning);
-    const QString destination = QDir::cleanPath(QFileInfo(request.outputFolder).absoluteFilePath());
     QList<PlanInput> planInputs;
     planInputs.reserve(inputs.files.size());
     for (const InputFile &file : inputs.files)
         planInputs.append({file.entry, file.problem});
+    return planInputs;
+}
+
+QString destinationOf(const Request &request)
+{
+    return QDir::cleanPath(QFileInfo(request.outputFolder).absoluteFilePath());
+}
+
+int runConversion(const Request &request, const ProgramPaths &programs)
+{
+    const QList<PlanInput> planInputs = inputsOf(request);
+    const QString destination = destinationOf(request);
     const SettingsSnapshot settings = snapshotOf(request);
 
     if (request.dryRun) {
@@ -189,14 +200,14 @@ int runConversion(const Request &request, const ProgramPaths &programs)
             complain(record.problem());
         return printDryRun(planWithStreams(record, settings, planInputs, programs, jobsFor(request)), programs);
     }
-    if (!programsPresent(request, programs) || !prepareOutputFolder(destination))
+    if (!readyToRun(settings, programs, destination))
         return status(ExitStatus::SomeFailed);
     DestinationRecord record(destination, settings, true);
     if (!record.problem().isEmpty())
         complain(record.problem());
     const RunPlan plan = planWithStreams(record, settings, planInputs, programs, jobsFor(request));
     record.ledger()->noteBeforeRun(plan);
-    return convert(request, plan, programs, record.ledger());
+    return convertPlan(request, plan, programs, record.ledger());
 }
 } // namespace cli
 

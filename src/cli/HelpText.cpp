@@ -149,7 +149,33 @@ QString helpText(int processors)
                     "                          effect is set\n"
                     "The record is the file .quavero-library.db in the output folder, kept by -u\n"
                     "and --delete-orphans. Without one, -u skips an output newer than its input.\n"
-                    "-n lists what would be copied and removed on lines starting with #.\n");
+                    "-n lists what would be copied and removed on lines starting with #.\n") +
+           Text::tr("\n"
+                    "Job lists: a run planned here and carried out by workers elsewhere, for\n"
+                    "GNU parallel or a Slurm job array. A job list holds the format, its\n"
+                    "options and each file's input and output, never a command: a worker\n"
+                    "builds the ffmpeg and sox commands itself.\n"
+                    "      --plan FILE         plans the run the other options and INPUTs ask for\n"
+                    "                          and writes it to FILE as a job list, one job per\n"
+                    "                          file; converts nothing\n"
+                    "      --from-plan FILE    runs jobs of the list FILE: --index N runs job N\n"
+                    "                          (from 0), --chunk K/C the K-th of C equal slices\n"
+                    "                          (K from 0), -j N of them at once. A job done\n"
+                    "                          before whose output is still there is skipped.\n"
+                    "                          Each job's result goes to FILE.results/N.json\n"
+                    "      --in-root DIR,\n"
+                    "      --out-root DIR      where this machine finds the list's input and\n"
+                    "                          output folders, when not where the list says\n"
+                    "      --report FILE       sums up the results of the list's jobs; with\n"
+                    "                          --failed, prints the number of each job not done\n"
+                    "                          (failed, or without a result), one a line\n"
+                    "      --list-jobs FILE    prints each job's number, input and output\n"
+                    "                          (relative to the list's folders), each ended by a\n"
+                    "                          NUL, for parallel -0 -N3 --transferfile\n"
+                    "With --from-plan and --report the exit status is 0 when every job is done\n"
+                    "(or skipped), 1 when one failed or has no result, and 2 when the list\n"
+                    "cannot be used (another version's, a job that is not there, a line this\n"
+                    "version does not know); nothing is run then.\n");
 }
 
 QString versionText()

@@ -3,6 +3,7 @@
 
 #include "cli/CliText.h"
 #include "cli/ExitStatus.h"
+#include "cli/Printing.h"
 #include "presets/core/PresetUse.h"
 
 #include <cstdio>
@@ -11,13 +12,6 @@ namespace quavero {
 
 namespace cli {
 namespace {
-void print(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 QString entry(const Preset &preset)
 {
     return QStringLiteral("  %1\n      %2\n").arg(preset.name, presets::description(preset));

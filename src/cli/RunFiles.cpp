@@ -59,12 +59,18 @@ RunOutcome runFiles(const RunPlan &plan, const RunFilesSettings &settings, Progr
     int stopSignal = 0;
 
     QObject::connect(&probes, &DurationProbes::probed, &run, &ConversionRun::entryReady);
-    QObject::connect(&run, &ConversionRun::entryStarted, &display,
-                     [&](int index) { display.started(index, names.at(index)); });
+    QObject::connect(&run, &ConversionRun::entryStarted, &display, [&](int index) {
+        if (settings.entryStarted)
+            settings.entryStarted(index);
+        display.started(index, names.at(index));
+    });
     QObject::connect(&run, &ConversionRun::entryProgressed, &display,
                      [&](int index) { display.progressed(index, run.reading(index)); });
-    QObject::connect(&run, &ConversionRun::entryFinished, &display,
-                     [&](int index) { showEnded(run, index, names.at(index), display); });
+    QObject::connect(&run, &ConversionRun::entryFinished, &display, [&](int index) {
+        if (settings.entryEnded)
+            settings.entryEnded(run, index);
+        showEnded(run, index, names.at(index), display);
+    });
     QObject::connect(&run, &ConversionRun::progressChanged, &display,
                      [&] { display.setSecondsLeft(run.progress().secondsLeft); });
     QObject::connect(&interrupts, &InterruptWatcher::interrupted, &run, [&](int signalNumber) {

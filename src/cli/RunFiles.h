@@ -11,10 +11,12 @@
 #include "convert/core/RunOutcome.h"
 #include "convert/core/ProgramPaths.h"
 
+#include <functional>
 #include <memory>
 
 namespace quavero {
 
+class ConversionRun;
 class OutputLedger;
 
 namespace cli {
@@ -27,6 +29,10 @@ struct RunFilesSettings {
     // The durations only serve the live display: without it the probes would
     // be work for nothing.
     bool probeDurations = true;
+    // Told as each entry starts and ends, for a caller that keeps a note of
+    // its own per entry (a job list's results).
+    std::function<void(int index)> entryStarted;
+    std::function<void(const ConversionRun &run, int index)> entryEnded;
 };
 
 // Runs the event loop until the run has ended.

@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/FormatListing.h"
 #include "cli/HelpText.h"
+#include "cli/JobCommands.h"
 #include "cli/PresetCommands.h"
 #include "platform/core/BundledPrograms.h"
 #include "platform/core/Preferences.h"
@@ -81,6 +82,9 @@ int main(int argc, char *argv[])
                           .arg(parsed.request.nameTemplate));
         return int(cli::ExitStatus::UsageError);
     }
-    return cli::runConversion(parsed.request, ProgramPaths{bundled::programPath(QStringLiteral("ffmpeg")),
-                                                           bundled::programPath(QStringLiteral("sox"))});
+    const ProgramPaths programs{bundled::programPath(QStringLiteral("ffmpeg")),
+                                bundled::programPath(QStringLiteral("sox"))};
+    if (parsed.request.job.mode != cli::JobRequest::Mode::None)
+        return cli::runJobCommand(parsed.request, programs);
+    return cli::runConversion(parsed.request, programs);
 }
