@@ -120,6 +120,7 @@ int convertPlan(const Request &request, const RunPlan &plan, const ProgramPaths 
     settings.ledger = std::move(ledger);
     settings.entryStarted = hooks.entryStarted;
     settings.entryEnded = hooks.entryEnded;
+    settings.ownTemporariesOnly = hooks.ownTemporariesOnly;
     settings.jobs = jobsFor(request);
     settings.probeDurations = mode == ProgressDisplay::Mode::Live;
     const RunOutcome outcome = runFiles(plan, settings, display, interrupts);

@@ -37,6 +37,7 @@ bool readyToRun(const SettingsSnapshot &settings, const ProgramPaths &programs, 
 struct RunHooks {
     std::function<void(int index)> entryStarted;
     std::function<void(const ConversionRun &run, int index)> entryEnded;
+    bool ownTemporariesOnly = false; // see RunFilesSettings
 };
 // Converts the plan as the request says (jobs at once, quiet, verbose), the
 // finished files put in place by the ledger (none: without a record), with

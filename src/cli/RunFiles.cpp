@@ -21,6 +21,7 @@ RunSetup setupFor(const RunPlan &plan, const RunFilesSettings &settings)
     setup.pacing.firstDelayMs = 0;
     setup.pacing.pauseMs = 0;
     setup.pacing.filesAtOnce = settings.jobs;
+    setup.ownTemporariesOnly = settings.ownTemporariesOnly;
     return setup;
 }
 

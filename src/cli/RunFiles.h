@@ -33,6 +33,8 @@ struct RunFilesSettings {
     // its own per entry (a job list's results).
     std::function<void(int index)> entryStarted;
     std::function<void(const ConversionRun &run, int index)> entryEnded;
+    // Removes only the stale temporaries of the plan's own outputs (see RunSetup).
+    bool ownTemporariesOnly = false;
 };
 
 // Runs the event loop until the run has ended.

@@ -160,6 +160,8 @@ int runFromList(const Request &request, const ProgramPaths &programs)
         hooks.entryEnded = [&](const ConversionRun &run, int i) {
             notes.ended(indices.at(i), run.state(i), run.result(i));
         };
+        // Workers on other machines write in the same folders at once.
+        hooks.ownTemporariesOnly = true;
         // No record is written here: workers run at once, and the report
         // writes the destination's record as its single writer.
         status = convertPlan(request, plan, programs, {}, hooks);

@@ -85,16 +85,14 @@ TEST(JobPlan, AWorkerRebuildsTheLocalRunsCommandsFromTheList)
         ASSERT_TRUE(jobs::settingsOf(header, &read, &error)) << error.toStdString();
         // The worker mounts the library elsewhere.
         const jobs::JobRoots moved{"/mnt/lib/in", "/mnt/lib/out"};
-        const RunPlan there =
-            runplan::make(settings, inputsBelow("/mnt/lib/in"), "/mnt/lib/out", 4242, nothingThere());
+        const RunPlan there = runplan::make(settings, inputsBelow("/mnt/lib/in"), "/mnt/lib/out", 4242, nothingThere());
         int job = 0;
         for (int i = 0; i < plan.entries.size(); ++i) {
             if (plan.entries.at(i).action != PlanAction::Convert)
                 continue;
             SCOPED_TRACE(list.jobs.at(job).input.toStdString());
             EntryPlan rebuilt;
-            ASSERT_TRUE(jobs::entryOf(list.jobs.at(job), read, moved, 4242, &rebuilt, &error))
-                << error.toStdString();
+            ASSERT_TRUE(jobs::entryOf(list.jobs.at(job), read, moved, 4242, &rebuilt, &error)) << error.toStdString();
             const EntryPlan &expected = there.entries.at(i);
             EXPECT_EQ(rebuilt.finalPath, expected.finalPath);
             EXPECT_EQ(vectorsOf(rebuilt), vectorsOf(expected));

@@ -197,4 +197,31 @@ TEST(JobsRun, AWorkerFindsTheLibraryWhereItsRootsSay)
     EXPECT_TRUE(report.out.contains("saved as mounted out/a (2).mp3")) << report.out.toStdString();
 }
 
+TEST(JobsRun, AWorkerKilledMidFileLeavesNothingUnderTheFinalNameAndTheNextRunCompletesIt)
+{
+    const QString top = testenv::freshFolder(QStringLiteral("jobs-killed"));
+    testenv::makeTone(top + "/in/long.wav", 240.0);
+    ASSERT_EQ(cli({"--plan", "jobs.jsonl", "-o", "out", "in"}, top).exitCode, 0);
+    // The worker in a session of its own, killed with all it started (its
+    // ffmpeg included) once its temporary output is there.
+    const Ran killed = shell(QStringLiteral("setsid '%1' --from-plan jobs.jsonl --index 0 >/dev/null 2>&1 &\n"
+                                            "pid=$!\n"
+                                            "for i in $(seq 1 1000); do\n"
+                                            "  ls -A out 2>/dev/null | grep -q quavero-part && break; sleep 0.01\n"
+                                            "done\n"
+                                            "ls -A out | grep -q quavero-part || exit 3\n"
+                                            "kill -KILL -- -$pid; wait $pid; exit 0")
+                                 .arg(cliPath()),
+                             top);
+    ASSERT_EQ(killed.exitCode, 0) << "the worker was killed while writing: " << killed.all().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(top + "/out/long.mp3")) << "nothing under the final name";
+    EXPECT_FALSE(QFileInfo::exists(top + "/jobs.jsonl.results/0.json")) << "no result: the job is still to do";
+    EXPECT_EQ(cli({"--report", "jobs.jsonl", "--failed"}, top).out, "0\n");
+
+    const Ran again = cli({"--from-plan", "jobs.jsonl", "--index", "0"}, top);
+    EXPECT_EQ(again.exitCode, 0) << again.all().toStdString();
+    EXPECT_EQ(filesBelow(top + "/out"), QStringList{"long.mp3"}) << "what the killed worker left is gone";
+    EXPECT_EQ(cli({"--report", "jobs.jsonl"}, top).exitCode, 0);
+}
+
 } // namespace quavero

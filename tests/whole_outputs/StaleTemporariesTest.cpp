@@ -82,4 +82,29 @@ TEST(StaleTemporariesTest, TheAskedRunningProcessesAreSpared)
     EXPECT_TRUE(QFileInfo::exists(mine));
 }
 
+TEST(StaleTemporariesTest, AJobListWorkerRemovesOnlyTheTemporariesOfItsOwnOutputs)
+{
+    // Another machine's worker writes beside ours; its process id means
+    // nothing here, so only the names of our own outputs are taken as ours.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString ours = tempname::pathFor(folder.filePath("tab\there.mp3"), 2345678, "enc");
+    const QString oursIntermediate = tempname::pathFor(folder.filePath("tab\there.mp3"), 2345679, "enc", ".wav");
+    const QString another = tempname::pathFor(folder.filePath("other.mp3"), 2345678, "enc");
+    for (const QString &path : {ours, oursIntermediate, another})
+        write(path);
+    EXPECT_TRUE(tempname::isFor(QFileInfo(ours).fileName(), "tab\there.mp3"));
+    EXPECT_FALSE(tempname::isFor(QFileInfo(another).fileName(), "tab\there.mp3"));
+    EXPECT_FALSE(tempname::isFor("tab\there.mp3", "tab\there.mp3")) << "the final file is no temporary";
+
+    QStringList removed = staletemps::removeIn(
+        folder.path(), nullptr, [](qint64) { return false; },
+        [](const QString &name) { return tempname::isFor(name, "tab\there.mp3"); });
+    removed.sort();
+    QStringList expected{QFileInfo(ours).fileName(), QFileInfo(oursIntermediate).fileName()};
+    expected.sort();
+    EXPECT_EQ(removed, expected);
+    EXPECT_TRUE(QFileInfo::exists(another));
+}
+
 } // namespace quavero

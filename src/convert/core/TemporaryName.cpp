@@ -27,6 +27,11 @@ QString startWithin(const QString &text, qsizetype bytes)
     }
     return text.left(fits);
 }
+
+QByteArray hashOf(const QString &finalName)
+{
+    return QCryptographicHash::hash(finalName.toUtf8(), QCryptographicHash::Sha256).toHex().left(8);
+}
 } // namespace
 
 QString pathFor(const QString &finalPath, qint64 pid, const QString &stage, const QString &extension)
@@ -40,7 +45,7 @@ QString pathFor(const QString &finalPath, qint64 pid, const QString &stage, cons
     QString stem = hasExtension ? name.left(dot) : name;
     const QString tail = !extension.isEmpty() ? extension : hasExtension ? name.mid(dot) : QString();
 
-    const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256).toHex().left(8);
+    const QByteArray hash = hashOf(name);
     const QString prefix = QStringLiteral(".quavero-part-%1-%2-%3.").arg(pid).arg(stage, QString::fromLatin1(hash));
     const qsizetype room = kNameLimit - utf8Size(prefix) - utf8Size(tail);
     if (utf8Size(stem) > room)
@@ -55,6 +60,13 @@ std::optional<qint64> ownerOf(const QString &fileName)
     if (!match.hasMatch())
         return std::nullopt;
     return match.captured(1).toLongLong();
+}
+
+bool isFor(const QString &fileName, const QString &finalName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.quavero-part-[1-9][0-9]{0,9}-[a-z]+-([0-9a-f]{8})\\."));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    return match.hasMatch() && match.capturedView(1) == QLatin1String(hashOf(finalName));
 }
 
 bool isStale(const QString &fileName, const std::function<bool(qint64)> &alive)

@@ -34,6 +34,10 @@ std::optional<qint64> ownerOf(const QString &fileName);
 // True when fileName is one of our temporary files whose process is no longer
 // running (alive says whether a process id belongs to a running process).
 bool isStale(const QString &fileName, const std::function<bool(qint64)> &alive);
+
+// True when fileName is one of our temporary files written for the final
+// file named finalName (a name, not a path), by whichever process.
+bool isFor(const QString &fileName, const QString &finalName);
 } // namespace tempname
 
 } // namespace quavero

@@ -2,9 +2,11 @@
 #include "convert/engine/ConversionRun.h"
 
 #include "convert/core/OutputSafety.h"
+#include "convert/core/TemporaryName.h"
 #include "convert/engine/StaleTemporaries.h"
 #include "platform/core/FileSystem.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace quavero {
@@ -163,13 +165,24 @@ void ConversionRun::onJobFinished(int index, const ConversionResult &result)
 // still going).
 void ConversionRun::removeStaleTemporaries()
 {
-    QSet<QString> folders;
+    QHash<QString, QSet<QString>> folders; // each folder with the final names written there
     for (const EntryPlan &planned : m_setup.plan.entries)
         if (planned.action == PlanAction::Convert || planned.action == PlanAction::Copy)
-            folders.insert(planned.finalFolder);
-    for (const QString &folder : std::as_const(folders))
-        if (fs::isFolder(folder))
-            staletemps::removeIn(folder);
+            folders[planned.finalFolder].insert(planned.finalPath.mid(planned.finalPath.lastIndexOf(QLatin1Char('/')) + 1));
+    for (auto it = folders.cbegin(); it != folders.cend(); ++it) {
+        if (!fs::isFolder(it.key()))
+            continue;
+        const QSet<QString> &names = it.value();
+        const auto ours = [&names](const QString &file) {
+            for (const QString &name : names)
+                if (tempname::isFor(file, name))
+                    return true;
+            return false;
+        };
+        staletemps::removeIn(it.key(), nullptr, &staletemps::processAlive,
+                             m_setup.ownTemporariesOnly ? std::function<bool(const QString &)>(ours)
+                                                        : std::function<bool(const QString &)>());
+    }
 }
 
 void ConversionRun::failEntry(int index, const QString &reason)

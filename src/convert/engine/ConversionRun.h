@@ -53,6 +53,10 @@ struct RunSetup {
     // Input files that are not entries of the run but must never be written
     // either (the list as it is now, asked at each entry's start).
     std::function<QStringList()> otherInputs;
+    // Only the stale temporaries of this run's own outputs are removed: for
+    // a worker of a job list whose folders other machines write in at the
+    // same time, whose process ids cannot be told alive from here.
+    bool ownTemporariesOnly = false;
 };
 
 class ConversionRun : public QObject {

@@ -22,11 +22,12 @@ bool processAlive(qint64 pid)
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
-QStringList removeIn(const QString &folder, QStringList *problems, const std::function<bool(qint64)> &alive)
+QStringList removeIn(const QString &folder, QStringList *problems, const std::function<bool(qint64)> &alive,
+                     const std::function<bool(const QString &)> &wanted)
 {
     QStringList removed;
     for (const QString &name : fs::listFolder(folder)) {
-        if (!tempname::isStale(name, alive))
+        if (!tempname::isStale(name, alive) || (wanted && !wanted(name)))
             continue;
         const QString path = folder + QLatin1Char('/') + name;
         struct stat st;

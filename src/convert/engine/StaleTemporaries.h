@@ -17,9 +17,11 @@ bool processAlive(qint64 pid);
 
 // Removes the stale temporary files directly in folder (not below it) and
 // returns their names. A file that could not be removed is described in
-// *problems when given.
+// *problems when given. wanted, when given, limits the removal to the names
+// it accepts.
 QStringList removeIn(const QString &folder, QStringList *problems = nullptr,
-                     const std::function<bool(qint64)> &alive = processAlive);
+                     const std::function<bool(qint64)> &alive = processAlive,
+                     const std::function<bool(const QString &)> &wanted = {});
 } // namespace staletemps
 
 } // namespace quavero
