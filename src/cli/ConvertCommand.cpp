@@ -70,8 +70,6 @@ bool programsPresent(const SettingsSnapshot &settings, const ProgramPaths &progr
     return false;
 }
 
-int jobsFor(const Request &request) { return request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount()); }
-
 // The run's plan. What it would do with some entries depends on their audio
 // (a copy of the same format): ffmpeg is asked about those only, and the
 // plan made again.
@@ -100,6 +98,8 @@ int printDryRun(const RunPlan &plan, const ProgramPaths &programs)
 }
 
 } // namespace
+
+int jobsFor(const Request &request) { return request.jobs > 0 ? request.jobs : qMax(1, QThread::idealThreadCount()); }
 
 bool readyToRun(const SettingsSnapshot &settings, const ProgramPaths &programs, const QString &destination)
 {

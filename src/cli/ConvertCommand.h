@@ -30,6 +30,8 @@ int runConversion(const Request &request, const ProgramPaths &programs);
 QList<PlanInput> inputsOf(const Request &request);
 // The output folder, absolute.
 QString destinationOf(const Request &request);
+// How many files are converted (and probed) at once: -j, or one a processor.
+int jobsFor(const Request &request);
 // Before a run writes: the programs the settings need are there and the
 // output folder is made; false, with the reason said, when not.
 bool readyToRun(const SettingsSnapshot &settings, const ProgramPaths &programs, const QString &destination);

@@ -8,6 +8,8 @@
 #include "cli/JobListUse.h"
 #include "cli/Printing.h"
 #include "cli/ShownPath.h"
+#include "cli/StreamProbes.h"
+#include "convert/core/RunPlanner.h"
 #include "convert/core/OutputSafety.h"
 #include "convert/engine/ConversionRun.h"
 #include "jobs/core/JobPaths.h"
@@ -96,6 +98,26 @@ QList<int> overInputs(const JobListFile &list, const jobs::JobRoots &roots, cons
             over << i;
     return over;
 }
+// The arguments a local run would give: the entries whose arguments depend
+// on the input's stream (its rate, channels or sample size kept, a film's
+// video left out) are asked of ffmpeg here, where the inputs are, and
+// planned again.
+void takeStreams(RunPlan &plan, const QString &ffmpeg, int jobs)
+{
+    const QList<int> wanted = runplan::streamsWanted(plan);
+    if (wanted.isEmpty())
+        return;
+    QList<PlanInput> inputs;
+    inputs.reserve(plan.entries.size());
+    for (const EntryPlan &entry : std::as_const(plan.entries))
+        inputs.append({entry.input, QString()});
+    probeStreams(inputs, wanted, ffmpeg, jobs);
+    for (int i : wanted) {
+        EntryPlan &entry = plan.entries[i];
+        entry.input = inputs.at(i).entry;
+        runplan::planStages(entry, plan.settings, plan.destinationFolder, plan.processId);
+    }
+}
 } // namespace
 
 int runFromList(const Request &request, const ProgramPaths &programs)
@@ -145,6 +167,7 @@ int runFromList(const Request &request, const ProgramPaths &programs)
             indices << index;
         }
     }
+    takeStreams(plan, programs.ffmpeg, jobsFor(request));
     if (request.dryRun) {
         const DryRunLines lines = dryRun(plan, programs);
         if (!lines.commands.isEmpty())

@@ -224,4 +224,65 @@ TEST(JobsRun, AWorkerKilledMidFileLeavesNothingUnderTheFinalNameAndTheNextRunCom
     EXPECT_EQ(cli({"--report", "jobs.jsonl"}, top).exitCode, 0);
 }
 
+TEST(JobsRun, AWorkerKeepsWhatTheInputsStreamDecidesAsALocalRunDoes)
+{
+    // WAV's sample size is "Same as input" from the command line: 24 bits
+    // stay 24 only when the input's stream is known where the job runs.
+    const QString top = testenv::freshFolder(QStringLiteral("jobs-streams"));
+    QDir().mkpath(top + "/in");
+    const Ran made = run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=330:duration=0.4", "-ac", "1",
+                                    "-ar", "32000", "-c:a", "pcm_s24le", top + "/in/deep.wav"});
+    ASSERT_EQ(made.exitCode, 0) << made.all().toStdString();
+    ASSERT_EQ(cli({"-q", "-f", "wav", "-o", "local", "in"}, top).exitCode, 0);
+    ASSERT_EQ(cli({"--plan", "jobs.jsonl", "-f", "wav", "-o", "out", "in"}, top).exitCode, 0);
+    const Ran worker = cli({"--from-plan", "jobs.jsonl", "--index", "0"}, top);
+    ASSERT_EQ(worker.exitCode, 0) << worker.all().toStdString();
+    const Ran probe = run("ffprobe", {"-v", "error", "-show_entries", "stream=codec_name,sample_rate,channels", "-of",
+                                      "csv=p=0", top + "/out/deep.wav"});
+    EXPECT_EQ(probe.out.trimmed(), "pcm_s24le,32000,1");
+    EXPECT_EQ(contents(top + "/out/deep.wav"), contents(top + "/local/deep.wav"));
+}
+
+TEST(JobsRun, TheReportWritesTheLibraryRecordAndTheNextPlanLeavesWhatIsUpToDateOut)
+{
+    const QString music = makeLibrary(QStringLiteral("jobs-update"));
+    const QString top = QFileInfo(music).path();
+    const Ran planned = cli({"--plan", "jobs.jsonl", "-u", "-r", "-o", "out", "music"}, top);
+    ASSERT_EQ(planned.exitCode, 0) << planned.all().toStdString();
+    ASSERT_EQ(cli({"--from-plan", "jobs.jsonl", "--chunk", "0/1"}, top).exitCode, 0);
+    EXPECT_FALSE(QFileInfo::exists(top + "/out/.quavero-library.db")) << "workers write no record";
+    const Ran report = cli({"--report", "jobs.jsonl", "-u"}, top);
+    EXPECT_EQ(report.exitCode, 0) << report.all().toStdString();
+    EXPECT_TRUE(report.out.contains("notes 4 outputs")) << report.out.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(top + "/out/.quavero-library.db"));
+
+    // A new file and a changed one: only those are jobs of the next list,
+    // and the numbered name stays with its input.
+    testenv::makeTone(music + "/new.wav", 0.3);
+    testenv::makeTone(music + "/a.wav", 0.9);
+    QFile::remove(top + "/jobs.jsonl");
+    const Ran again = cli({"--plan", "jobs.jsonl", "-u", "-r", "-o", "out", "music"}, top);
+    ASSERT_EQ(again.exitCode, 0) << again.all().toStdString();
+    EXPECT_TRUE(again.out.contains("3 files are up to date")) << again.out.toStdString();
+    const QStringList lines = QString::fromUtf8(contents(top + "/jobs.jsonl")).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
+    QStringList outputs{lines.at(1).section("\"output\":\"", 1).section('"', 0, 0),
+                        lines.at(2).section("\"output\":\"", 1).section('"', 0, 0)};
+    outputs.sort();
+    EXPECT_EQ(outputs, (QStringList{"a (2).mp3", "new.mp3"}));
+
+    // With the record written again, a local -u run finds everything done.
+    ASSERT_EQ(cli({"--from-plan", "jobs.jsonl", "--chunk", "0/1"}, top).exitCode, 0);
+    ASSERT_EQ(cli({"--report", "jobs.jsonl", "-u"}, top).exitCode, 0);
+    const QMap<QString, QString> stamps = stampsBelow(top + "/out");
+    const Ran local = cli({"-u", "-r", "-o", "out", "music"}, top);
+    EXPECT_EQ(local.exitCode, 0) << local.all().toStdString();
+    EXPECT_TRUE(local.out.contains("5 up to date")) << local.out.toStdString();
+    QMap<QString, QString> after = stampsBelow(top + "/out");
+    after.remove(".quavero-library.db");
+    QMap<QString, QString> before = stamps;
+    before.remove(".quavero-library.db");
+    EXPECT_TRUE(after == before) << "no output written again";
+}
+
 } // namespace quavero
