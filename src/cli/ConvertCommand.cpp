@@ -163,14 +163,17 @@ SettingsSnapshot snapshotOf(const Request &request)
     return settings;
 }
 
+bool choicesUsable(const Request &request)
+{
+    const QString refused = formats::refusedChoice(request.formatIndex, request.records);
+    if (refused.isEmpty())
+        return true;
+    complain(refused + QLatin1Char(' ') + Text::tr("Choose another with --set."));
+    return false;
+}
+
 QList<PlanInput> inputsOf(const Request &request)
 {
-    // An option the encoder cannot take is refused before anything is read or written.
-    const QString refused = formats::refusedChoice(request.formatIndex, request.records);
-    if (!refused.isEmpty()) {
-        complain(refused + QLatin1Char(' ') + Text::tr("Choose another with --set."));
-        return status(ExitStatus::UsageError);
-    }
     const QString idle = idleEffectsWarning(request);
     if (!idle.isEmpty())
         complain(idle);
@@ -191,6 +194,9 @@ QString destinationOf(const Request &request)
 
 int runConversion(const Request &request, const ProgramPaths &programs)
 {
+    // An option the encoder cannot take is refused before anything is read or written.
+    if (!choicesUsable(request))
+        return status(ExitStatus::UsageError);
     const QList<PlanInput> planInputs = inputsOf(request);
     const QString destination = destinationOf(request);
     const SettingsSnapshot settings = snapshotOf(request);

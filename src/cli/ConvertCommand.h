@@ -25,6 +25,9 @@ SettingsSnapshot snapshotOf(const Request &request);
 int runConversion(const Request &request, const ProgramPaths &programs);
 
 // The parts of a conversion other commands share:
+// False, with the reason said, when an option's value is one the format's
+// encoder cannot take.
+bool choicesUsable(const Request &request);
 // The entries the request's INPUTs name; what they warn of (and the idle
 // effects) is said on standard error.
 QList<PlanInput> inputsOf(const Request &request);

@@ -2,6 +2,7 @@
 // --plan FILE: the run's plan written as a job list.
 #include "cli/CliText.h"
 #include "cli/ConvertCommand.h"
+#include "cli/ExitStatus.h"
 #include "cli/JobCommands.h"
 #include "cli/Printing.h"
 #include "cli/ShownPath.h"
@@ -36,6 +37,8 @@ int writeJobList(const Request &request)
 {
     // The plan a conversion would make; with -u the destination's record says
     // what is up to date, and nothing is written to it.
+    if (!choicesUsable(request))
+        return int(ExitStatus::UsageError);
     const SettingsSnapshot settings = snapshotOf(request);
     const QList<PlanInput> inputs = inputsOf(request);
     DestinationRecord record(destinationOf(request), settings, false);

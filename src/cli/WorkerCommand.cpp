@@ -12,6 +12,7 @@
 #include "convert/core/RunPlanner.h"
 #include "convert/core/OutputSafety.h"
 #include "convert/engine/ConversionRun.h"
+#include "formats/core/ChoiceLimits.h"
 #include "jobs/core/JobPaths.h"
 #include "jobs/core/JobSettings.h"
 #include "jobs/engine/JobNotes.h"
@@ -128,7 +129,8 @@ int runFromList(const Request &request, const ProgramPaths &programs)
     SettingsSnapshot settings;
     QString error;
     JobRange range;
-    if (!jobs::settingsOf(list.header(), &settings, &error)) {
+    if (!jobs::settingsOf(list.header(), &settings, &error) ||
+        !(error = formats::refusedChoice(settings.formatIndex, settings.records)).isEmpty()) {
         unusable(list, Text::tr("line 1: %1").arg(error));
         return kUnusableList;
     }
