@@ -357,6 +357,169 @@
     </message>
 </context>
 <context>
+    <name>JobList</name>
+    <message>
+        <source>--chunk takes K/C, the K-th of C slices counted from 0 (0/4 to 3/4), not &apos;%1&apos;</source>
+        <translation>--chunk erwartet K/C, den K-ten von C Teilen, ab 0 gezählt (0/4 bis 3/4), nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>a job list holds conversions only</source>
+        <translation>eine Auftragsliste enthält nur Umwandlungen</translation>
+    </message>
+    <message>
+        <source>its output %1 does not end in %2, the extension of the list&apos;s format</source>
+        <translation>seine Ausgabe %1 endet nicht auf %2, die Endung des Formats der Liste</translation>
+    </message>
+    <message>
+        <source>its output %1 cannot be planned below the output root</source>
+        <translation>seine Ausgabe %1 lässt sich nicht unterhalb des Ausgabeordners planen</translation>
+    </message>
+    <message>
+        <source>it holds the field %1, which this version does not know</source>
+        <translation>sie enthält das Feld %1, das diese Version nicht kennt</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a whole number of 0 or more</source>
+        <translation>eine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>an object of names and texts</source>
+        <translation>ein Objekt aus Namen und Texten</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>das Feld %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the field %1 is not %2</source>
+        <translation>das Feld %1 ist nicht %2</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at character %2)</source>
+        <translation>sie ist kein JSON (%1 bei Zeichen %2)</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>sie ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>it is not the first line of a job list (it holds no field %1)</source>
+        <translation>sie ist nicht die erste Zeile einer Auftragsliste (sie enthält kein Feld %1)</translation>
+    </message>
+    <message>
+        <source>the list is of version %1, and this program reads version %2; make the list again with the quavero-cli that runs the jobs</source>
+        <translation>die Liste hat Version %1, und dieses Programm liest Version %2; erstellen Sie die Liste neu mit dem quavero-cli, das die Aufträge ausführt</translation>
+    </message>
+    <message>
+        <source>the field %1 is empty</source>
+        <translation>das Feld %1 ist leer</translation>
+    </message>
+    <message>
+        <source>the root %1 is not an absolute folder path</source>
+        <translation>der Stammordner %1 ist kein absoluter Ordnerpfad</translation>
+    </message>
+    <message>
+        <source>its output %1 names the library record</source>
+        <translation>seine Ausgabe %1 nennt das Bibliotheksverzeichnis</translation>
+    </message>
+    <message>
+        <source>its input %1 lies outside the input root</source>
+        <translation>seine Eingabe %1 liegt außerhalb des Eingabeordners</translation>
+    </message>
+    <message>
+        <source>its output %1 would fall outside the output root</source>
+        <translation>seine Ausgabe %1 läge außerhalb des Ausgabeordners</translation>
+    </message>
+    <message>
+        <source>its input %1 is not a plain relative path</source>
+        <translation>seine Eingabe %1 ist kein einfacher relativer Pfad</translation>
+    </message>
+    <message>
+        <source>its output %1 is not a plain relative path</source>
+        <translation>seine Ausgabe %1 ist kein einfacher relativer Pfad</translation>
+    </message>
+    <message>
+        <source>not run yet</source>
+        <translation>noch nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>it is not the result of a job</source>
+        <translation>sie ist nicht das Ergebnis eines Auftrags</translation>
+    </message>
+    <message>
+        <source>the format has no effect %1</source>
+        <translation>das Format hat keinen Effekt %1</translation>
+    </message>
+    <message>
+        <source>the format has no option %1</source>
+        <translation>das Format hat keine Option %1</translation>
+    </message>
+    <message>
+        <source>the option %1 does not take the value %2</source>
+        <translation>die Option %1 nimmt den Wert %2 nicht an</translation>
+    </message>
+    <message>
+        <source>it names the format %1, which this version does not know</source>
+        <translation>sie nennt das Format %1, das diese Version nicht kennt</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2); check that the folder exists and you may write there</source>
+        <translation>%1 kann nicht geschrieben werden (%2); prüfen Sie, ob der Ordner existiert und Sie dort schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>cannot put the job list in place as %1 (%2)</source>
+        <translation>die Auftragsliste kann nicht als %1 abgelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the job list %1 (%2)</source>
+        <translation>die Auftragsliste %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a job list quavero-cli can use: line 1: %2</source>
+        <translation>%1 ist keine Auftragsliste, die quavero-cli verwenden kann: Zeile 1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole job list: its first line says %2 jobs, and it holds %3</source>
+        <translation>%1 ist keine vollständige Auftragsliste: ihre erste Zeile nennt %2 Aufträge, und sie enthält %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: it holds job %2, where job %3 belongs; the jobs are numbered from 0 in the order of their lines</source>
+        <translation>Zeile %1: sie enthält Auftrag %2, wo Auftrag %3 hingehört; die Aufträge sind ab 0 in der Reihenfolge ihrer Zeilen nummeriert</translation>
+    </message>
+    <message>
+        <source>it is the result of another job</source>
+        <translation>es ist das Ergebnis eines anderen Auftrags</translation>
+    </message>
+    <message>
+        <source>cannot create the results folder %1; check that you may write beside the job list</source>
+        <translation>der Ergebnisordner %1 kann nicht angelegt werden; prüfen Sie, ob Sie neben der Auftragsliste schreiben dürfen</translation>
+    </message>
+    <message>
+        <source>cannot write the result of job %1 to %2 (%3)</source>
+        <translation>das Ergebnis von Auftrag %1 kann nicht nach %2 geschrieben werden (%3)</translation>
+    </message>
+    <message>
+        <source>%1: it is the result of another plan, made before the list was written again</source>
+        <translation>%1: es ist das Ergebnis eines anderen Plans, erstellt bevor die Liste neu geschrieben wurde</translation>
+    </message>
+</context>
+<context>
     <name>LibraryRecord</name>
     <message>
         <source>This run converts as if there were no record and removes nothing.</source>
@@ -1520,6 +1683,177 @@ Rückgabewert:
        einen mit Strg+C beendeten Befehl meldet; so kann ein Skript einen
        Abbruch von fehlgeschlagenen Dateien unterscheiden und selbst anhalten
        (ebenso 143 nach SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Job lists: a run planned here and carried out by workers elsewhere, for
+GNU parallel or a Slurm job array. A job list holds the format, its
+options and each file&apos;s input and output, never a command: a worker
+builds the ffmpeg and sox commands itself.
+      --plan FILE         plans the run the other options and INPUTs ask for
+                          and writes it to FILE as a job list, one job per
+                          file; converts nothing
+      --from-plan FILE    runs jobs of the list FILE: --index N runs job N
+                          (from 0), --chunk K/C the K-th of C equal slices
+                          (K from 0), -j N of them at once. A job done
+                          before whose output is still there is skipped.
+                          Each job&apos;s result goes to FILE.results/N.json
+      --in-root DIR,
+      --out-root DIR      where this machine finds the list&apos;s input and
+                          output folders, when not where the list says
+      --report FILE       sums up the results of the list&apos;s jobs; with
+                          --failed, prints the number of each job not done
+                          (failed, or without a result), one a line; with
+                          -u, notes each job done in the output folder&apos;s
+                          library record (--plan -u leaves out what it
+                          finds up to date)
+      --list-jobs FILE    prints each job&apos;s number, input and output
+                          (relative to the list&apos;s folders), each ended by a
+                          NUL, for parallel -0 -N3 --transferfile
+With --from-plan and --report the exit status is 0 when every job is done
+(or skipped), 1 when one failed or has no result, and 2 when the list
+cannot be used (another version&apos;s, a job that is not there, a line this
+version does not know); nothing is run then.
+</source>
+        <translation>
+Auftragslisten: ein Lauf, hier geplant und anderswo von Arbeitsrechnern
+ausgeführt, für GNU parallel oder ein Slurm-Job-Array. Eine Auftragsliste
+enthält das Format, seine Optionen und Ein- und Ausgabe jeder Datei, nie
+einen Befehl: ein Arbeitsrechner baut die ffmpeg- und sox-Befehle selbst.
+      --plan DATEI        plant den Lauf, den die übrigen Optionen und
+                          EINGABEN verlangen, und schreibt ihn als
+                          Auftragsliste nach DATEI, ein Auftrag je Datei;
+                          wandelt nichts um
+      --from-plan DATEI   führt Aufträge der Liste DATEI aus: --index N den
+                          Auftrag N (ab 0), --chunk K/C den K-ten von C
+                          gleichen Teilen (K ab 0), -j N davon gleichzeitig.
+                          Ein bereits erledigter Auftrag, dessen Ausgabe noch
+                          da ist, wird übersprungen. Das Ergebnis jedes
+                          Auftrags kommt nach DATEI.results/N.json
+      --in-root ORDNER,
+      --out-root ORDNER   wo dieser Rechner die Ein- und Ausgabeordner der
+                          Liste findet, wenn nicht dort, wo die Liste sagt
+      --report DATEI      fasst die Ergebnisse der Aufträge der Liste
+                          zusammen; mit --failed gibt es die Nummer jedes
+                          nicht erledigten Auftrags aus (fehlgeschlagen oder
+                          ohne Ergebnis), eine je Zeile; mit -u trägt es
+                          jeden erledigten Auftrag ins Bibliotheksverzeichnis
+                          des Ausgabeordners ein (--plan -u lässt aus, was
+                          dort aktuell ist)
+      --list-jobs DATEI   gibt Nummer, Eingabe und Ausgabe jedes Auftrags aus
+                          (relativ zu den Ordnern der Liste), jeweils mit
+                          einem NUL abgeschlossen, für parallel -0 -N3
+                          --transferfile
+Mit --from-plan und --report ist der Rückgabewert 0, wenn jeder Auftrag
+erledigt (oder übersprungen) ist, 1, wenn einer fehlschlug oder kein Ergebnis
+hat, und 2, wenn die Liste nicht verwendbar ist (eine andere Version, ein
+Auftrag, den es nicht gibt, eine Zeile, die diese Version nicht kennt); dann
+wird nichts ausgeführt.
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 cannot be used: %2</source>
+        <translation>die Auftragsliste %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together</source>
+        <translation>%1 und %2 können nicht zusammen angegeben werden</translation>
+    </message>
+    <message>
+        <source>--%1 needs the path of a job list</source>
+        <translation>--%1 braucht den Pfad einer Auftragsliste</translation>
+    </message>
+    <message>
+        <source>--index takes the number of a job, 0 or more, not &apos;%1&apos;</source>
+        <translation>--index erwartet die Nummer eines Auftrags, ab 0, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 needs a folder</source>
+        <translation>--%1 braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a job list: --from-plan or --report</source>
+        <translation>--%1 gehört zu einer Auftragsliste: --from-plan oder --report</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with %2</source>
+        <translation>--%1 kann nicht mit %2 verwendet werden</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with %2; run quavero-cli with it on the output folder itself</source>
+        <translation>--%1 kann nicht mit %2 verwendet werden; führen Sie quavero-cli damit auf dem Ausgabeordner selbst aus</translation>
+    </message>
+    <message>
+        <source>%1 takes the format, its options and the files from the job list; leave out %2</source>
+        <translation>%1 nimmt das Format, seine Optionen und die Dateien aus der Auftragsliste; lassen Sie %2 weg</translation>
+    </message>
+    <message>
+        <source>%1 takes the files from the job list; name no INPUT</source>
+        <translation>%1 nimmt die Dateien aus der Auftragsliste; nennen Sie keine EINGABE</translation>
+    </message>
+    <message>
+        <source>--from-plan runs either one job (--index N) or one slice of the list (--chunk K/C)</source>
+        <translation>--from-plan führt entweder einen Auftrag (--index N) oder einen Teil der Liste (--chunk K/C) aus</translation>
+    </message>
+    <message>
+        <source>%1 jobs written to %2: inputs below %3, outputs below %4
+</source>
+        <translation>%1 Aufträge nach %2 geschrieben: Eingaben unter %3, Ausgaben unter %4
+</translation>
+    </message>
+    <message>
+        <source>%1 files are up to date and are not in the list
+</source>
+        <translation>%1 Dateien sind aktuell und stehen nicht in der Liste
+</translation>
+    </message>
+    <message>
+        <source>%1 files cannot be converted and are not in the list (see above)
+</source>
+        <translation>%1 Dateien können nicht umgewandelt werden und stehen nicht in der Liste (siehe oben)
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 cannot be used: line 1: %2</source>
+        <translation>die Auftragsliste %1 kann nicht verwendet werden: Zeile 1: %2</translation>
+    </message>
+    <message>
+        <source>the library record in %1 could not be written</source>
+        <translation>das Bibliotheksverzeichnis in %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the library record in %1 notes %2 outputs
+</source>
+        <translation>das Bibliotheksverzeichnis in %1 verzeichnet %2 Ausgaben
+</translation>
+    </message>
+    <message>
+        <source>a result is left out: %1</source>
+        <translation>ein Ergebnis wird ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>not run yet: %1 of %2 jobs have no result; --report %3 --failed lists them with the failed ones
+</source>
+        <translation>noch nicht ausgeführt: %1 von %2 Aufträgen haben kein Ergebnis; --report %3 --failed listet sie mit den fehlgeschlagenen auf
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 has no job %2: it holds %3 jobs, numbered from 0</source>
+        <translation>die Auftragsliste %1 hat keinen Auftrag %2: sie enthält %3 Aufträge, ab 0 nummeriert</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line 1: %1</source>
+        <translation>Zeile 1: %1</translation>
+    </message>
+    <message>
+        <source>skipped: %1: done before, and its output is there
+</source>
+        <translation>übersprungen: %1: bereits erledigt, und seine Ausgabe ist vorhanden
 </translation>
     </message>
 </context>

@@ -357,6 +357,169 @@
     </message>
 </context>
 <context>
+    <name>JobList</name>
+    <message>
+        <source>--chunk takes K/C, the K-th of C slices counted from 0 (0/4 to 3/4), not &apos;%1&apos;</source>
+        <translation>--chunk espera K/C, la K-ésima de C partes contadas desde 0 (0/4 a 3/4), no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>a job list holds conversions only</source>
+        <translation>una lista de trabajos solo contiene conversiones</translation>
+    </message>
+    <message>
+        <source>its output %1 does not end in %2, the extension of the list&apos;s format</source>
+        <translation>su salida %1 no termina en %2, la extensión del formato de la lista</translation>
+    </message>
+    <message>
+        <source>its output %1 cannot be planned below the output root</source>
+        <translation>su salida %1 no se puede planificar dentro de la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>it holds the field %1, which this version does not know</source>
+        <translation>contiene el campo %1, que esta versión no conoce</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texto</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>a whole number of 0 or more</source>
+        <translation>un número entero de 0 o más</translation>
+    </message>
+    <message>
+        <source>an object of names and texts</source>
+        <translation>un objeto de nombres y textos</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>falta el campo %1</translation>
+    </message>
+    <message>
+        <source>the field %1 is not %2</source>
+        <translation>el campo %1 no es %2</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at character %2)</source>
+        <translation>no es JSON (%1 en el carácter %2)</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>it is not the first line of a job list (it holds no field %1)</source>
+        <translation>no es la primera línea de una lista de trabajos (no contiene el campo %1)</translation>
+    </message>
+    <message>
+        <source>the list is of version %1, and this program reads version %2; make the list again with the quavero-cli that runs the jobs</source>
+        <translation>la lista es de la versión %1 y este programa lee la versión %2; vuelva a crear la lista con el quavero-cli que ejecuta los trabajos</translation>
+    </message>
+    <message>
+        <source>the field %1 is empty</source>
+        <translation>el campo %1 está vacío</translation>
+    </message>
+    <message>
+        <source>the root %1 is not an absolute folder path</source>
+        <translation>la raíz %1 no es una ruta de carpeta absoluta</translation>
+    </message>
+    <message>
+        <source>its output %1 names the library record</source>
+        <translation>su salida %1 nombra el registro de la biblioteca</translation>
+    </message>
+    <message>
+        <source>its input %1 lies outside the input root</source>
+        <translation>su entrada %1 está fuera de la carpeta de entrada</translation>
+    </message>
+    <message>
+        <source>its output %1 would fall outside the output root</source>
+        <translation>su salida %1 quedaría fuera de la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>its input %1 is not a plain relative path</source>
+        <translation>su entrada %1 no es una ruta relativa simple</translation>
+    </message>
+    <message>
+        <source>its output %1 is not a plain relative path</source>
+        <translation>su salida %1 no es una ruta relativa simple</translation>
+    </message>
+    <message>
+        <source>not run yet</source>
+        <translation>aún no ejecutado</translation>
+    </message>
+    <message>
+        <source>it is not the result of a job</source>
+        <translation>no es el resultado de un trabajo</translation>
+    </message>
+    <message>
+        <source>the format has no effect %1</source>
+        <translation>el formato no tiene el efecto %1</translation>
+    </message>
+    <message>
+        <source>the format has no option %1</source>
+        <translation>el formato no tiene la opción %1</translation>
+    </message>
+    <message>
+        <source>the option %1 does not take the value %2</source>
+        <translation>la opción %1 no admite el valor %2</translation>
+    </message>
+    <message>
+        <source>it names the format %1, which this version does not know</source>
+        <translation>nombra el formato %1, que esta versión no conoce</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2); check that the folder exists and you may write there</source>
+        <translation>no se puede escribir %1 (%2); compruebe que la carpeta existe y que puede escribir en ella</translation>
+    </message>
+    <message>
+        <source>cannot put the job list in place as %1 (%2)</source>
+        <translation>no se puede colocar la lista de trabajos como %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the job list %1 (%2)</source>
+        <translation>no se puede leer la lista de trabajos %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a job list quavero-cli can use: line 1: %2</source>
+        <translation>%1 no es una lista de trabajos que quavero-cli pueda usar: línea 1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole job list: its first line says %2 jobs, and it holds %3</source>
+        <translation>%1 no es una lista de trabajos completa: su primera línea indica %2 trabajos y contiene %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: it holds job %2, where job %3 belongs; the jobs are numbered from 0 in the order of their lines</source>
+        <translation>línea %1: contiene el trabajo %2, donde va el trabajo %3; los trabajos se numeran desde 0 en el orden de sus líneas</translation>
+    </message>
+    <message>
+        <source>it is the result of another job</source>
+        <translation>es el resultado de otro trabajo</translation>
+    </message>
+    <message>
+        <source>cannot create the results folder %1; check that you may write beside the job list</source>
+        <translation>no se puede crear la carpeta de resultados %1; compruebe que puede escribir junto a la lista de trabajos</translation>
+    </message>
+    <message>
+        <source>cannot write the result of job %1 to %2 (%3)</source>
+        <translation>no se puede escribir el resultado del trabajo %1 en %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: it is the result of another plan, made before the list was written again</source>
+        <translation>%1: es el resultado de otro plan, hecho antes de que la lista se escribiera de nuevo</translation>
+    </message>
+</context>
+<context>
     <name>LibraryRecord</name>
     <message>
         <source>This run converts as if there were no record and removes nothing.</source>
@@ -1515,6 +1678,177 @@ Estado de salida:
        más el número de la señal de interrupción, lo que un shell informa de
        una orden terminada con Ctrl-C, así un script distingue una parada de
        archivos fallidos y puede detenerse también (143 igual tras SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Job lists: a run planned here and carried out by workers elsewhere, for
+GNU parallel or a Slurm job array. A job list holds the format, its
+options and each file&apos;s input and output, never a command: a worker
+builds the ffmpeg and sox commands itself.
+      --plan FILE         plans the run the other options and INPUTs ask for
+                          and writes it to FILE as a job list, one job per
+                          file; converts nothing
+      --from-plan FILE    runs jobs of the list FILE: --index N runs job N
+                          (from 0), --chunk K/C the K-th of C equal slices
+                          (K from 0), -j N of them at once. A job done
+                          before whose output is still there is skipped.
+                          Each job&apos;s result goes to FILE.results/N.json
+      --in-root DIR,
+      --out-root DIR      where this machine finds the list&apos;s input and
+                          output folders, when not where the list says
+      --report FILE       sums up the results of the list&apos;s jobs; with
+                          --failed, prints the number of each job not done
+                          (failed, or without a result), one a line; with
+                          -u, notes each job done in the output folder&apos;s
+                          library record (--plan -u leaves out what it
+                          finds up to date)
+      --list-jobs FILE    prints each job&apos;s number, input and output
+                          (relative to the list&apos;s folders), each ended by a
+                          NUL, for parallel -0 -N3 --transferfile
+With --from-plan and --report the exit status is 0 when every job is done
+(or skipped), 1 when one failed or has no result, and 2 when the list
+cannot be used (another version&apos;s, a job that is not there, a line this
+version does not know); nothing is run then.
+</source>
+        <translation>
+Listas de trabajos: una conversión planificada aquí y ejecutada en otras
+máquinas, para GNU parallel o un array de trabajos de Slurm. Una lista de
+trabajos contiene el formato, sus opciones y la entrada y salida de cada
+archivo, nunca una orden: cada máquina construye ella misma las órdenes de
+ffmpeg y sox.
+      --plan ARCHIVO      planifica la conversión que piden las demás
+                          opciones y ENTRADAS y la escribe en ARCHIVO como
+                          lista de trabajos, un trabajo por archivo; no
+                          convierte nada
+      --from-plan ARCHIVO ejecuta trabajos de la lista ARCHIVO: --index N el
+                          trabajo N (desde 0), --chunk K/C la K-ésima de C
+                          partes iguales (K desde 0), -j N a la vez. Un
+                          trabajo ya hecho cuya salida sigue ahí se omite.
+                          El resultado de cada trabajo va a
+                          ARCHIVO.results/N.json
+      --in-root CARPETA,
+      --out-root CARPETA  dónde encuentra esta máquina las carpetas de
+                          entrada y salida de la lista, si no están donde
+                          dice la lista
+      --report ARCHIVO    resume los resultados de los trabajos de la lista;
+                          con --failed, muestra el número de cada trabajo no
+                          hecho (fallido o sin resultado), uno por línea; con
+                          -u, anota cada trabajo hecho en el registro de la
+                          biblioteca de la carpeta de salida (--plan -u omite
+                          lo que encuentra al día)
+      --list-jobs ARCHIVO muestra el número, la entrada y la salida de cada
+                          trabajo (relativas a las carpetas de la lista),
+                          cada uno terminado en NUL, para parallel -0 -N3
+                          --transferfile
+Con --from-plan y --report el estado de salida es 0 cuando cada trabajo está
+hecho (u omitido), 1 cuando uno falló o no tiene resultado, y 2 cuando la
+lista no se puede usar (de otra versión, un trabajo que no existe, una línea
+que esta versión no conoce); entonces no se ejecuta nada.
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 cannot be used: %2</source>
+        <translation>la lista de trabajos %1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together</source>
+        <translation>%1 y %2 no se pueden indicar juntos</translation>
+    </message>
+    <message>
+        <source>--%1 needs the path of a job list</source>
+        <translation>--%1 necesita la ruta de una lista de trabajos</translation>
+    </message>
+    <message>
+        <source>--index takes the number of a job, 0 or more, not &apos;%1&apos;</source>
+        <translation>--index espera el número de un trabajo, 0 o más, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 needs a folder</source>
+        <translation>--%1 necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a job list: --from-plan or --report</source>
+        <translation>--%1 va con una lista de trabajos: --from-plan o --report</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with %2</source>
+        <translation>--%1 no se puede usar con %2</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with %2; run quavero-cli with it on the output folder itself</source>
+        <translation>--%1 no se puede usar con %2; ejecute quavero-cli con esa opción sobre la propia carpeta de salida</translation>
+    </message>
+    <message>
+        <source>%1 takes the format, its options and the files from the job list; leave out %2</source>
+        <translation>%1 toma el formato, sus opciones y los archivos de la lista de trabajos; quite %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the files from the job list; name no INPUT</source>
+        <translation>%1 toma los archivos de la lista de trabajos; no indique ninguna ENTRADA</translation>
+    </message>
+    <message>
+        <source>--from-plan runs either one job (--index N) or one slice of the list (--chunk K/C)</source>
+        <translation>--from-plan ejecuta o un trabajo (--index N) o una parte de la lista (--chunk K/C)</translation>
+    </message>
+    <message>
+        <source>%1 jobs written to %2: inputs below %3, outputs below %4
+</source>
+        <translation>%1 trabajos escritos en %2: entradas en %3, salidas en %4
+</translation>
+    </message>
+    <message>
+        <source>%1 files are up to date and are not in the list
+</source>
+        <translation>%1 archivos están al día y no están en la lista
+</translation>
+    </message>
+    <message>
+        <source>%1 files cannot be converted and are not in the list (see above)
+</source>
+        <translation>%1 archivos no se pueden convertir y no están en la lista (véase arriba)
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 cannot be used: line 1: %2</source>
+        <translation>la lista de trabajos %1 no se puede usar: línea 1: %2</translation>
+    </message>
+    <message>
+        <source>the library record in %1 could not be written</source>
+        <translation>no se pudo escribir el registro de la biblioteca en %1</translation>
+    </message>
+    <message>
+        <source>the library record in %1 notes %2 outputs
+</source>
+        <translation>el registro de la biblioteca en %1 anota %2 salidas
+</translation>
+    </message>
+    <message>
+        <source>a result is left out: %1</source>
+        <translation>se omite un resultado: %1</translation>
+    </message>
+    <message>
+        <source>not run yet: %1 of %2 jobs have no result; --report %3 --failed lists them with the failed ones
+</source>
+        <translation>aún no ejecutados: %1 de %2 trabajos no tienen resultado; --report %3 --failed los enumera con los fallidos
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 has no job %2: it holds %3 jobs, numbered from 0</source>
+        <translation>la lista de trabajos %1 no tiene el trabajo %2: contiene %3 trabajos, numerados desde 0</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line 1: %1</source>
+        <translation>línea 1: %1</translation>
+    </message>
+    <message>
+        <source>skipped: %1: done before, and its output is there
+</source>
+        <translation>omitido: %1: ya hecho, y su salida está ahí
 </translation>
     </message>
 </context>

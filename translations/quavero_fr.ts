@@ -357,6 +357,169 @@
     </message>
 </context>
 <context>
+    <name>JobList</name>
+    <message>
+        <source>--chunk takes K/C, the K-th of C slices counted from 0 (0/4 to 3/4), not &apos;%1&apos;</source>
+        <translation>--chunk attend K/C, la K-ième de C tranches comptées à partir de 0 (0/4 à 3/4), pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>a job list holds conversions only</source>
+        <translation>une liste de tâches ne contient que des conversions</translation>
+    </message>
+    <message>
+        <source>its output %1 does not end in %2, the extension of the list&apos;s format</source>
+        <translation>sa sortie %1 ne se termine pas par %2, l&apos;extension du format de la liste</translation>
+    </message>
+    <message>
+        <source>its output %1 cannot be planned below the output root</source>
+        <translation>sa sortie %1 ne peut pas être prévue sous le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>it holds the field %1, which this version does not know</source>
+        <translation>elle contient le champ %1, que cette version ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>a whole number of 0 or more</source>
+        <translation>un nombre entier de 0 ou plus</translation>
+    </message>
+    <message>
+        <source>an object of names and texts</source>
+        <translation>un objet de noms et de textes</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>le champ %1 manque</translation>
+    </message>
+    <message>
+        <source>the field %1 is not %2</source>
+        <translation>le champ %1 n&apos;est pas %2</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at character %2)</source>
+        <translation>ce n&apos;est pas du JSON (%1 au caractère %2)</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>ce n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>it is not the first line of a job list (it holds no field %1)</source>
+        <translation>ce n&apos;est pas la première ligne d&apos;une liste de tâches (elle ne contient pas de champ %1)</translation>
+    </message>
+    <message>
+        <source>the list is of version %1, and this program reads version %2; make the list again with the quavero-cli that runs the jobs</source>
+        <translation>la liste est de la version %1, et ce programme lit la version %2 ; refaites la liste avec le quavero-cli qui exécute les tâches</translation>
+    </message>
+    <message>
+        <source>the field %1 is empty</source>
+        <translation>le champ %1 est vide</translation>
+    </message>
+    <message>
+        <source>the root %1 is not an absolute folder path</source>
+        <translation>la racine %1 n&apos;est pas un chemin de dossier absolu</translation>
+    </message>
+    <message>
+        <source>its output %1 names the library record</source>
+        <translation>sa sortie %1 désigne le registre de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>its input %1 lies outside the input root</source>
+        <translation>son entrée %1 se trouve hors du dossier d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>its output %1 would fall outside the output root</source>
+        <translation>sa sortie %1 tomberait hors du dossier de sortie</translation>
+    </message>
+    <message>
+        <source>its input %1 is not a plain relative path</source>
+        <translation>son entrée %1 n&apos;est pas un simple chemin relatif</translation>
+    </message>
+    <message>
+        <source>its output %1 is not a plain relative path</source>
+        <translation>sa sortie %1 n&apos;est pas un simple chemin relatif</translation>
+    </message>
+    <message>
+        <source>not run yet</source>
+        <translation>pas encore exécutée</translation>
+    </message>
+    <message>
+        <source>it is not the result of a job</source>
+        <translation>ce n&apos;est pas le résultat d&apos;une tâche</translation>
+    </message>
+    <message>
+        <source>the format has no effect %1</source>
+        <translation>le format n&apos;a pas d&apos;effet %1</translation>
+    </message>
+    <message>
+        <source>the format has no option %1</source>
+        <translation>le format n&apos;a pas d&apos;option %1</translation>
+    </message>
+    <message>
+        <source>the option %1 does not take the value %2</source>
+        <translation>l&apos;option %1 n&apos;accepte pas la valeur %2</translation>
+    </message>
+    <message>
+        <source>it names the format %1, which this version does not know</source>
+        <translation>elle nomme le format %1, que cette version ne connaît pas</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2); check that the folder exists and you may write there</source>
+        <translation>impossible d&apos;écrire %1 (%2) ; vérifiez que le dossier existe et que vous pouvez y écrire</translation>
+    </message>
+    <message>
+        <source>cannot put the job list in place as %1 (%2)</source>
+        <translation>impossible de mettre la liste de tâches en place sous %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the job list %1 (%2)</source>
+        <translation>impossible de lire la liste de tâches %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a job list quavero-cli can use: line 1: %2</source>
+        <translation>%1 n&apos;est pas une liste de tâches que quavero-cli peut utiliser : ligne 1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole job list: its first line says %2 jobs, and it holds %3</source>
+        <translation>%1 n&apos;est pas une liste de tâches entière : sa première ligne annonce %2 tâches, et elle en contient %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1: it holds job %2, where job %3 belongs; the jobs are numbered from 0 in the order of their lines</source>
+        <translation>ligne %1 : elle contient la tâche %2, là où va la tâche %3 ; les tâches sont numérotées à partir de 0 dans l&apos;ordre de leurs lignes</translation>
+    </message>
+    <message>
+        <source>it is the result of another job</source>
+        <translation>c&apos;est le résultat d&apos;une autre tâche</translation>
+    </message>
+    <message>
+        <source>cannot create the results folder %1; check that you may write beside the job list</source>
+        <translation>impossible de créer le dossier des résultats %1 ; vérifiez que vous pouvez écrire à côté de la liste de tâches</translation>
+    </message>
+    <message>
+        <source>cannot write the result of job %1 to %2 (%3)</source>
+        <translation>impossible d&apos;écrire le résultat de la tâche %1 dans %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: it is the result of another plan, made before the list was written again</source>
+        <translation>%1 : c&apos;est le résultat d&apos;un autre plan, fait avant que la liste soit réécrite</translation>
+    </message>
+</context>
+<context>
     <name>LibraryRecord</name>
     <message>
         <source>This run converts as if there were no record and removes nothing.</source>
@@ -1518,6 +1681,177 @@ Code de sortie :
        indique pour une commande arrêtée par Ctrl-C : un script distingue
        ainsi un arrêt de fichiers en échec et peut s’arrêter aussi (143 de
        même après SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>
+Job lists: a run planned here and carried out by workers elsewhere, for
+GNU parallel or a Slurm job array. A job list holds the format, its
+options and each file&apos;s input and output, never a command: a worker
+builds the ffmpeg and sox commands itself.
+      --plan FILE         plans the run the other options and INPUTs ask for
+                          and writes it to FILE as a job list, one job per
+                          file; converts nothing
+      --from-plan FILE    runs jobs of the list FILE: --index N runs job N
+                          (from 0), --chunk K/C the K-th of C equal slices
+                          (K from 0), -j N of them at once. A job done
+                          before whose output is still there is skipped.
+                          Each job&apos;s result goes to FILE.results/N.json
+      --in-root DIR,
+      --out-root DIR      where this machine finds the list&apos;s input and
+                          output folders, when not where the list says
+      --report FILE       sums up the results of the list&apos;s jobs; with
+                          --failed, prints the number of each job not done
+                          (failed, or without a result), one a line; with
+                          -u, notes each job done in the output folder&apos;s
+                          library record (--plan -u leaves out what it
+                          finds up to date)
+      --list-jobs FILE    prints each job&apos;s number, input and output
+                          (relative to the list&apos;s folders), each ended by a
+                          NUL, for parallel -0 -N3 --transferfile
+With --from-plan and --report the exit status is 0 when every job is done
+(or skipped), 1 when one failed or has no result, and 2 when the list
+cannot be used (another version&apos;s, a job that is not there, a line this
+version does not know); nothing is run then.
+</source>
+        <translation>
+Listes de tâches : une conversion prévue ici et exécutée ailleurs par des
+machines de travail, pour GNU parallel ou un tableau de tâches Slurm. Une
+liste de tâches contient le format, ses options, l&apos;entrée et la sortie de
+chaque fichier, jamais une commande : chaque machine construit elle-même les
+commandes ffmpeg et sox.
+      --plan FICHIER      prévoit la conversion que demandent les autres
+                          options et les ENTRÉES et l&apos;écrit dans FICHIER
+                          comme liste de tâches, une tâche par fichier ;
+                          ne convertit rien
+      --from-plan FICHIER exécute des tâches de la liste FICHIER : --index N
+                          la tâche N (à partir de 0), --chunk K/C la K-ième
+                          de C tranches égales (K à partir de 0), -j N à la
+                          fois. Une tâche déjà faite dont la sortie est
+                          toujours là est ignorée. Le résultat de chaque
+                          tâche va dans FICHIER.results/N.json
+      --in-root DOSSIER,
+      --out-root DOSSIER  où cette machine trouve les dossiers d&apos;entrée et
+                          de sortie de la liste, s&apos;ils ne sont pas là où la
+                          liste le dit
+      --report FICHIER    résume les résultats des tâches de la liste ; avec
+                          --failed, affiche le numéro de chaque tâche non
+                          faite (échouée ou sans résultat), un par ligne ;
+                          avec -u, note chaque tâche faite dans le registre
+                          de bibliothèque du dossier de sortie (--plan -u
+                          laisse de côté ce qu&apos;il trouve à jour)
+      --list-jobs FICHIER affiche le numéro, l&apos;entrée et la sortie de chaque
+                          tâche (relatives aux dossiers de la liste), chacun
+                          terminé par un NUL, pour parallel -0 -N3
+                          --transferfile
+Avec --from-plan et --report, le code de sortie est 0 quand chaque tâche est
+faite (ou ignorée), 1 quand l&apos;une a échoué ou n&apos;a pas de résultat, et 2 quand
+la liste est inutilisable (d&apos;une autre version, une tâche qui n&apos;existe pas,
+une ligne que cette version ne connaît pas) ; rien n&apos;est alors exécuté.
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 cannot be used: %2</source>
+        <translation>la liste de tâches %1 ne peut pas être utilisée : %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together</source>
+        <translation>%1 et %2 ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>--%1 needs the path of a job list</source>
+        <translation>--%1 demande le chemin d&apos;une liste de tâches</translation>
+    </message>
+    <message>
+        <source>--index takes the number of a job, 0 or more, not &apos;%1&apos;</source>
+        <translation>--index attend le numéro d&apos;une tâche, 0 ou plus, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 needs a folder</source>
+        <translation>--%1 demande un dossier</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a job list: --from-plan or --report</source>
+        <translation>--%1 va avec une liste de tâches : --from-plan ou --report</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with %2</source>
+        <translation>--%1 ne peut pas être utilisé avec %2</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with %2; run quavero-cli with it on the output folder itself</source>
+        <translation>--%1 ne peut pas être utilisé avec %2 ; lancez quavero-cli avec cette option sur le dossier de sortie lui-même</translation>
+    </message>
+    <message>
+        <source>%1 takes the format, its options and the files from the job list; leave out %2</source>
+        <translation>%1 prend le format, ses options et les fichiers dans la liste de tâches ; omettez %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the files from the job list; name no INPUT</source>
+        <translation>%1 prend les fichiers dans la liste de tâches ; ne nommez aucune ENTRÉE</translation>
+    </message>
+    <message>
+        <source>--from-plan runs either one job (--index N) or one slice of the list (--chunk K/C)</source>
+        <translation>--from-plan exécute soit une tâche (--index N), soit une tranche de la liste (--chunk K/C)</translation>
+    </message>
+    <message>
+        <source>%1 jobs written to %2: inputs below %3, outputs below %4
+</source>
+        <translation>%1 tâches écrites dans %2 : entrées sous %3, sorties sous %4
+</translation>
+    </message>
+    <message>
+        <source>%1 files are up to date and are not in the list
+</source>
+        <translation>%1 fichiers sont à jour et ne sont pas dans la liste
+</translation>
+    </message>
+    <message>
+        <source>%1 files cannot be converted and are not in the list (see above)
+</source>
+        <translation>%1 fichiers ne peuvent pas être convertis et ne sont pas dans la liste (voir plus haut)
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 cannot be used: line 1: %2</source>
+        <translation>la liste de tâches %1 ne peut pas être utilisée : ligne 1 : %2</translation>
+    </message>
+    <message>
+        <source>the library record in %1 could not be written</source>
+        <translation>le registre de la bibliothèque dans %1 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the library record in %1 notes %2 outputs
+</source>
+        <translation>le registre de la bibliothèque dans %1 note %2 sorties
+</translation>
+    </message>
+    <message>
+        <source>a result is left out: %1</source>
+        <translation>un résultat est laissé de côté : %1</translation>
+    </message>
+    <message>
+        <source>not run yet: %1 of %2 jobs have no result; --report %3 --failed lists them with the failed ones
+</source>
+        <translation>pas encore exécutées : %1 des %2 tâches n&apos;ont pas de résultat ; --report %3 --failed les liste avec celles qui ont échoué
+</translation>
+    </message>
+    <message>
+        <source>the job list %1 has no job %2: it holds %3 jobs, numbered from 0</source>
+        <translation>la liste de tâches %1 n&apos;a pas de tâche %2 : elle contient %3 tâches, numérotées à partir de 0</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line 1: %1</source>
+        <translation>ligne 1 : %1</translation>
+    </message>
+    <message>
+        <source>skipped: %1: done before, and its output is there
+</source>
+        <translation>ignorée : %1 : déjà faite, et sa sortie est là
 </translation>
     </message>
 </context>
