@@ -12,6 +12,7 @@
 #include "convert/core/EncoderCommand.h"
 #include "convert/core/SettingsSnapshot.h"
 #include "filelist/core/NodeVideoFile.h"
+#include "loudness/core/MeteredArguments.h"
 #include "mirror/core/RecordRow.h"
 
 namespace quavero {
@@ -29,8 +30,9 @@ enum class StageProgram { Ffmpeg, Sox };
 // One program run of an entry.
 struct PlannedStage {
     StageProgram program = StageProgram::Ffmpeg;
-    QStringList arguments; // the argument vector, program path not included
-    QString output;        // the path the stage writes
+    QStringList arguments;               // the argument vector, program path not included
+    QString output;                      // the path the stage writes; empty for a pass that only measures
+    LoudnessTap tap = LoudnessTap::None; // what its standard output's audio is measured for
 };
 
 struct EntryPlan {
@@ -51,6 +53,9 @@ struct EntryPlan {
     QList<PlannedStage> stages; // in the order they run
     // The file whose tags and pictures go into the output; empty when none are copied.
     QString tagSource;
+    // The loudness tags the output gets (none for a format that holds none)
+    // and the level it is normalised to.
+    LoudnessSettings loudness;
 
     // For the destination's record: the output relative to the destination,
     // the input as it was when planned, the settings' fingerprint.
@@ -75,7 +80,8 @@ struct EntryPlan {
     {
         QStringList paths;
         for (const PlannedStage &stage : stages)
-            paths << stage.output;
+            if (!stage.output.isEmpty())
+                paths << stage.output;
         for (const QString &path : {publishPath, tagScratchPath, finalPath})
             if (!path.isEmpty() && !paths.contains(path))
                 paths << path;

@@ -3,6 +3,7 @@
 
 #include "formats/core/ChoiceLimits.h"
 #include "convert/core/EffectsArguments.h"
+#include "convert/core/LoudnessStages.h"
 #include "convert/core/OutputPlan.h"
 #include "convert/core/OutputSafety.h"
 #include "convert/core/SameAsInput.h"
@@ -102,6 +103,7 @@ QString fingerprintOf(const SettingsSnapshot &settings)
     QStringList extras;
     if (settings.copySameFormat)
         extras << QStringLiteral("copy-same-format");
+    extras << loudness::fingerprintWords(settings.loudness);
     return mirror::fingerprint(settings.formatIndex, settings.records,
                                effects::valuesFor(settings.formatIndex, settings.records), extras);
 }
@@ -123,6 +125,7 @@ bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QStrin
         entry.stages.append({StageProgram::Ffmpeg,
                              encoder::arguments(settings.formatIndex, entry.input, settings.records, entry.publishPath),
                              entry.publishPath});
+        loudnessplan::addStages(entry, settings);
         return true;
     }
     entry.intermediatePath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("enc"));
@@ -134,6 +137,7 @@ bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QStrin
                          effects::arguments(entry.intermediatePath, entry.publishPath,
                                             effects::valuesFor(settings.formatIndex, settings.records)),
                          entry.publishPath});
+    loudnessplan::addStages(entry, settings);
     return true;
 }
 
@@ -174,7 +178,9 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
                 failed(entry, QStringLiteral("there is no output format number %1").arg(settings.formatIndex)));
             continue;
         }
-        if (settings.copySameFormat && sameformat::copies(input.entry, settings.formatIndex, settings.records)) {
+        // A copy is never measured nor normalised: loudness asks for a conversion.
+        if (settings.copySameFormat && settings.loudness == LoudnessSettings{} &&
+            sameformat::copies(input.entry, settings.formatIndex, settings.records)) {
             // Already what the output would be: its bytes, tags and all, are
             // copied and published as a converted file is.
             entry.action = PlanAction::Copy;
@@ -195,6 +201,9 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
                                                                   : input.entry.s_File_Path();
         plan.entries.append(entry);
     }
+    const QString loudnessNote = loudnessplan::planNote(settings);
+    if (!loudnessNote.isEmpty())
+        plan.warnings << loudnessNote;
     if (settings.update || settings.deleteOrphans)
         mirror::planMirror(plan, inputs, world);
     return plan;

@@ -6,6 +6,7 @@
 // options dialog, say) reaches an entry of that run. Pure.
 #include "formats/core/FormatTable.h"
 #include "formats/core/Records.h"
+#include "loudness/core/LoudnessSettings.h"
 
 namespace quavero {
 
@@ -18,6 +19,7 @@ struct SettingsSnapshot {
     bool update = false;         // an entry whose output is up to date is skipped
     bool deleteOrphans = false;  // outputs the record lists whose input is gone are removed
     bool copySameFormat = false; // an input already in the output format is copied, not encoded again
+    LoudnessSettings loudness;   // loudness tags written, loudness normalised to
 };
 
 } // namespace quavero
