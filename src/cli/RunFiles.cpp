@@ -6,6 +6,7 @@
 #include "cli/ShownPath.h"
 #include "convert/engine/ConversionRun.h"
 #include "convert/engine/RunDetails.h"
+#include "loudness/engine/RunGains.h"
 
 #include <QEventLoop>
 
@@ -51,7 +52,8 @@ void showEnded(const ConversionRun &run, int index, const QString &name, Progres
 RunOutcome runFiles(const RunPlan &plan, const RunFilesSettings &settings, ProgressDisplay &display,
                     InterruptWatcher &interrupts)
 {
-    ConversionRun run(setupFor(plan, settings), runjobs::forPlans(settings.programs, settings.ledger));
+    ConversionRun run(setupFor(plan, settings),
+                      runjobs::forPlans(settings.programs, settings.ledger, RunGains::forPlan(plan, settings.ledger)));
     run.setStopPending(&InterruptWatcher::signalled);
     DurationProbes probes(settings.programs.ffmpeg, settings.jobs);
     QStringList names;

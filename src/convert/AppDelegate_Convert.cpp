@@ -17,6 +17,7 @@
 #include "convert/engine/ProgramCheck.h"
 #include "convert/engine/RunDetails.h"
 #include "formats/core/ChoiceLimits.h"
+#include "loudness/engine/RunGains.h"
 #include "mirror/engine/DestinationRecord.h"
 #include "mirror/engine/OutputLedger.h"
 #include "platform/Desktop.h"
@@ -90,8 +91,10 @@ void AppDelegate::OnUserToolbarConvert()
     m_services.preferences->setString(prefkeys::kLastDestination, folder);
     const SettingsSnapshot settings = conversionSettings();
     DestinationRecord record(folder, settings, true);
-    auto *run = new ConversionRun(conversionSetup(settings, record),
-                                  runjobs::forPlans(ProgramPaths{sffmpegPath, sSoxPath}, record.ledger()));
+    RunSetup setup = conversionSetup(settings, record);
+    std::shared_ptr<RunGains> gains = RunGains::forPlan(setup.plan, record.ledger());
+    auto *run = new ConversionRun(std::move(setup),
+                                  runjobs::forPlans(ProgramPaths{sffmpegPath, sSoxPath}, record.ledger(), gains));
     conversionRun = run;
     windowConvert = new Window_Convert(
         run, [this] { Close_Window_Convert(); }, window.data());
@@ -112,6 +115,8 @@ SettingsSnapshot AppDelegate::conversionSettings() const
     snapshot.update = runsettings::flagFromStored(prefs.string(prefkeys::kSkipUpToDate));
     snapshot.deleteOrphans = runsettings::flagFromStored(prefs.string(prefkeys::kDeleteOrphans));
     snapshot.copySameFormat = runsettings::flagFromStored(prefs.string(prefkeys::kCopySameFormat));
+    snapshot.loudness =
+        loudness::fromStored(prefs.string(prefkeys::kLoudnessTags), prefs.string(prefkeys::kNormalizeLoudness));
     return snapshot;
 }
 

@@ -20,10 +20,12 @@ QList<ConversionJob *> &runningJobs()
 }
 } // namespace
 
-ConversionJob::ConversionJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger, QObject *parent)
+ConversionJob::ConversionJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger, QObject *parent,
+                             std::shared_ptr<RunGains> gains)
     : QObject(parent), m_programs(programs), m_stage(new StageRunner(this)),
-      m_publisher(new OutputPublisher(std::move(ledger), this))
+      m_publisher(new OutputPublisher(std::move(ledger), this)), m_runGains(std::move(gains))
 {
+    m_publisher->setBeforePublish([this](const QString &path) { return m_loudness.tagOutput(path); });
     connect(m_stage, &StageRunner::progressChanged, this, &ConversionJob::progressChanged);
     connect(m_stage, &StageRunner::finished, this, &ConversionJob::onStageFinished);
     connect(m_publisher, &OutputPublisher::finished, this, &ConversionJob::onPublished);
@@ -65,6 +67,8 @@ void ConversionJob::start(const EntryPlan &plan)
     m_stopsRun = false;
     m_warnings.clear();
     m_prepared = false;
+    m_stopping = false;
+    m_loudness.begin(plan, m_runGains);
     runningJobs().append(this);
     if (plan.action != PlanAction::Convert || plan.stages.isEmpty()) {
         finishLater(false, plan.problem);
@@ -95,8 +99,10 @@ void ConversionJob::runStage(int stage)
     const PlannedStage &planned = m_plan.stages.at(stage);
     StageRun run;
     run.stage = planned;
+    run.stage.arguments = m_loudness.arguments(planned);
+    run.standardOutput = m_loudness.standardOutput(planned);
     run.programPath = m_programs.of(planned.program);
-    run.shownArguments = m_plan.shownArguments(planned);
+    run.shownArguments = m_plan.shownArguments(run.stage);
     if (planned.program == StageProgram::Ffmpeg) {
         run.input = encoder::inputText(m_plan.input);
         run.durationSeconds = m_plan.input.i_Duration_in_Seconds();
@@ -119,7 +125,7 @@ void ConversionJob::onStageFinished(const StageOutcome &outcome)
         finish(false, outcome.failure.reason);
         return;
     }
-    m_warnings << outcome.warnings;
+    m_warnings << outcome.warnings << m_loudness.stageDone(m_plan.stages.at(m_stageIndex));
     if (m_stageIndex + 1 < m_plan.stages.size())
         runStage(m_stageIndex + 1);
     else
@@ -143,6 +149,7 @@ void ConversionJob::finish(bool ok, const QString &reason)
         m_publisher->discard();
     m_running = false;
     runningJobs().removeAll(this);
+    m_warnings << m_loudness.ended(ok, m_stopping);
     ConversionResult result;
     result.ok = ok;
     result.reason = reason;
@@ -173,6 +180,7 @@ void ConversionJob::stop()
         return;
     if (m_stage->isRunning())
         m_programsRun << m_stage->programOutput();
+    m_stopping = true;
     finish(false, QStringLiteral("the conversion was stopped"));
 }
 

@@ -24,6 +24,7 @@
 #include "convert/core/EntryPlan.h"
 #include "convert/core/ProgramPaths.h"
 #include "convert/core/ProgressParser.h"
+#include "loudness/engine/EntryGains.h"
 
 namespace quavero {
 
@@ -37,8 +38,9 @@ class ConversionJob : public QObject {
 public:
     // ledger: where the finished file is published (and noted); none
     // publishes without a record.
+    // gains: the run's album gains; none when the run writes no album pair.
     explicit ConversionJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger = {},
-                           QObject *parent = nullptr);
+                           QObject *parent = nullptr, std::shared_ptr<RunGains> gains = {});
     // A job destroyed while running kills its child (without emitting finished).
     ~ConversionJob() override;
 
@@ -71,12 +73,15 @@ private:
     ProgramPaths m_programs;
     StageRunner *m_stage;
     OutputPublisher *m_publisher;
+    std::shared_ptr<RunGains> m_runGains;
+    EntryGains m_loudness; // measures what the stages send it, tags the output
     EntryPlan m_plan;
     int m_stageIndex = -1;
     QList<ProgramOutput> m_programsRun; // the stages that ran, with the end of their output
     QStringList m_warnings;             // of the current entry, for its result
     QString m_rawMessage;
     bool m_stopsRun = false;
+    bool m_stopping = false; // stop() is ending the entry
     bool m_running = false;
     bool m_prepared = false;  // the publisher readied the paths: what is there now is this entry's
     quint64 m_generation = 0; // tells a queued finish of an earlier entry from the current one

@@ -70,13 +70,16 @@ void OutputPublisher::putInPlace(const QStringList &warnings)
         emit finished(QStringLiteral("the conversion was stopped"), {});
         return;
     }
+    QStringList all = warnings;
+    if (m_beforePublish)
+        all << m_beforePublish(m_plan.publishPath);
     QString error;
     if (!m_ledger->publish(m_plan, m_plan.publishPath, &error)) {
         emit finished(PublisherText::tr("the converted file could not be put in place: %1").arg(error), {});
         return;
     }
     removeIfThere(m_plan.intermediatePath);
-    emit finished(QString(), warnings);
+    emit finished(QString(), all);
 }
 
 void OutputPublisher::discard()

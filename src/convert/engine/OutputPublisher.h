@@ -41,6 +41,9 @@ public:
     // Asked just before a file is published: true when the run is being
     // stopped, and a file finished now may have been cut short.
     void setStopPending(std::function<bool()> pending) { m_stopPending = std::move(pending); }
+    // Called with the finished, tagged temporary file just before it is
+    // published (the loudness fields go in there); returns warnings.
+    void setBeforePublish(std::function<QStringList(const QString &path)> step) { m_beforePublish = std::move(step); }
 
     // Readies the paths of the entry; a reason for the user when it cannot.
     QString prepare(const EntryPlan &plan);
@@ -59,6 +62,7 @@ private:
 
     std::shared_ptr<OutputLedger> m_ledger;
     std::function<bool()> m_stopPending;
+    std::function<QStringList(const QString &path)> m_beforePublish;
     EntryPlan m_plan;
     TagCopyTask *m_tags;
 };

@@ -10,8 +10,8 @@ namespace quavero {
 namespace {
 class ConversionRunJob : public RunJob {
 public:
-    ConversionRunJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger)
-        : m_job(new ConversionJob(programs, std::move(ledger)))
+    ConversionRunJob(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger, std::shared_ptr<RunGains> gains)
+        : m_job(new ConversionJob(programs, std::move(ledger), nullptr, std::move(gains)))
     {
         QObject::connect(m_job.get(), &ConversionJob::progressChanged, m_job.get(), [this](ProgressReading reading) {
             if (progressed)
@@ -34,16 +34,16 @@ private:
 } // namespace
 
 namespace runjobs {
-RunJobFactory forPlans(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger)
+RunJobFactory forPlans(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger, std::shared_ptr<RunGains> gains)
 {
-    return [programs, ledger](const EntryPlan &plan) -> std::unique_ptr<RunJob> {
+    return [programs, ledger, gains](const EntryPlan &plan) -> std::unique_ptr<RunJob> {
         switch (plan.action) {
         case PlanAction::Copy:
             return std::make_unique<CopyJob>(ledger);
         case PlanAction::Remove:
             return std::make_unique<RemoveJob>(ledger);
         default:
-            return std::make_unique<ConversionRunJob>(programs, ledger);
+            return std::make_unique<ConversionRunJob>(programs, ledger, gains);
         }
     };
 }

@@ -13,6 +13,7 @@
 namespace quavero {
 
 class OutputLedger;
+class RunGains;
 
 class RunJob {
 public:
@@ -38,7 +39,9 @@ namespace runjobs {
 // The job for each entry: ffmpeg and sox at these paths convert, a copy
 // copies, an orphan is removed; what is finished goes through ledger (none:
 // published without a record).
-RunJobFactory forPlans(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger = {});
+// gains: the run's album gains (RunGains::forPlan), none when it writes none.
+RunJobFactory forPlans(const ProgramPaths &programs, std::shared_ptr<OutputLedger> ledger = {},
+                       std::shared_ptr<RunGains> gains = {});
 } // namespace runjobs
 
 } // namespace quavero

@@ -46,7 +46,7 @@ void StageRunner::start(const StageRun &run)
     QProcess *process = child::newProcess(this);
     m_process = process;
     if (isFfmpeg()) {
-        connect(process, &QProcess::readyReadStandardOutput, this, [process] { process->readAllStandardOutput(); });
+        connect(process, &QProcess::readyReadStandardOutput, this, &StageRunner::onOutputData);
         connect(process, &QProcess::readyReadStandardError, this, &StageRunner::onErrorData);
     } else {
         process->setProcessChannelMode(QProcess::MergedChannels);
@@ -82,6 +82,15 @@ void StageRunner::drop()
     process->deleteLater();
 }
 
+void StageRunner::onOutputData()
+{
+    if (!m_process)
+        return;
+    const QByteArray chunk = m_process->readAllStandardOutput();
+    if (m_run.standardOutput && !chunk.isEmpty())
+        m_run.standardOutput(chunk);
+}
+
 void StageRunner::onErrorData()
 {
     if (!m_process)
@@ -97,6 +106,8 @@ void StageRunner::onErrorData()
 
 void StageRunner::onFinished(int exitCode, int exitStatus)
 {
+    if (m_process && isFfmpeg())
+        onOutputData(); // the samples still in the pipe
     if (m_process)
         m_output.append(isFfmpeg() ? m_process->readAllStandardError() : m_process->readAll());
     if (!isFfmpeg()) {

@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "convert/core/EntryDetails.h"
 #include "convert/core/EntryPlan.h"
@@ -38,6 +39,9 @@ struct StageRun {
     QString input;              // what the program reads, as it was given it (for the reason's words)
     qint64 durationSeconds = 0; // ffmpeg: the entry's duration for percentages; 0 when unknown
     QString durationText;       // ffmpeg: the list's duration text, when ffmpeg does not say
+    // ffmpeg: what it writes to its standard output (decoded audio for the
+    // loudness meter), chunk by chunk; discarded when not set.
+    std::function<void(const QByteArray &)> standardOutput;
 };
 
 struct StageOutcome {
@@ -67,6 +71,7 @@ signals:
 
 private:
     bool isFfmpeg() const { return m_run.stage.program == StageProgram::Ffmpeg; }
+    void onOutputData();
     void onErrorData();
     void onFinished(int exitCode, int exitStatus);
     PlainFailure judge(int exitCode, int exitStatus) const;
