@@ -21,6 +21,10 @@ inline const QString kPauseBetweenFiles = QStringLiteral("Quavero_Pause_Between_
 inline const QString kSkipUpToDate = QStringLiteral("Quavero_Skip_Up_To_Date");
 inline const QString kDeleteOrphans = QStringLiteral("Quavero_Delete_Orphans");
 inline const QString kCopySameFormat = QStringLiteral("Quavero_Copy_Same_Format");
+// Loudness (Edit > Preferences): the tags written ("none", "track", "album")
+// and the level normalised to in LUFS ("-16"; empty when off).
+inline const QString kLoudnessTags = QStringLiteral("Quavero_Loudness_Tags");
+inline const QString kNormalizeLoudness = QStringLiteral("Quavero_Normalize_Loudness");
 // Where the folder choosers open: the last destination of a run, and the
 // folder of the last files or folder added.
 inline const QString kLastDestination = QStringLiteral("Quavero_Last_Destination");

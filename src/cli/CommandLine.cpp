@@ -4,6 +4,7 @@
 #include "cli/CliText.h"
 #include "cli/LineSettings.h"
 #include "formats/core/FormatTable.h"
+#include "loudness/core/Normalize.h"
 #include "naming/core/NameTemplate.h"
 #include "presets/core/BuiltinPresets.h"
 
@@ -30,6 +31,8 @@ enum class Opt {
     Update,
     DeleteOrphans,
     CopySameFormat,
+    ReplayGain,
+    Normalize,
     ListFormats,
     ListPresets,
     Help,
@@ -63,6 +66,10 @@ const QVector<OptionDef> &knownOptions()
         {Opt::Update, QLatin1Char('u'), QStringLiteral("update"), false},
         {Opt::DeleteOrphans, QChar(), QStringLiteral("delete-orphans"), false},
         {Opt::CopySameFormat, QChar(), QStringLiteral("copy-same-format"), false},
+        {Opt::ReplayGain, QChar(), QStringLiteral("replaygain"), true},
+        // Its value may be negative ("--normalize -16"): the word after it is
+        // taken as the value whatever it begins with.
+        {Opt::Normalize, QChar(), QStringLiteral("normalize"), true},
         {Opt::ListFormats, QChar(), QStringLiteral("list-formats"), false},
         {Opt::ListPresets, QChar(), QStringLiteral("list-presets"), false},
         {Opt::Help, QLatin1Char('h'), QStringLiteral("help"), false},
@@ -255,6 +262,23 @@ private:
             break;
         case Opt::CopySameFormat:
             request.copySameFormat = true;
+            break;
+        case Opt::ReplayGain:
+            if (const auto mode = loudness::modeFromName(value))
+                request.loudness.tags = *mode;
+            else
+                error = Text::tr("--replaygain takes track or album (or none), not '%1'").arg(value);
+            break;
+        case Opt::Normalize:
+            if (const auto target = loudness::targetFromText(value)) {
+                request.loudness.normalize = true;
+                request.loudness.targetLufs = *target;
+            } else {
+                error = Text::tr("--normalize takes a loudness in LUFS from %1 to %2 (for example -16), not '%3'")
+                            .arg(loudness::kLowestTarget)
+                            .arg(loudness::kHighestTarget)
+                            .arg(value);
+            }
             break;
         case Opt::ListFormats:
             action(Request::Action::ListFormats);

@@ -8,6 +8,7 @@
 #include "cli/JobRequest.h"
 #include "formats/core/FormatTable.h"
 #include "formats/core/Records.h"
+#include "loudness/core/LoudnessSettings.h"
 #include "presets/core/Preset.h"
 
 namespace quavero {
@@ -28,6 +29,7 @@ struct Request {
     bool update = false;                          // -u: outputs that are up to date are kept, not converted again
     bool deleteOrphans = false;                   // outputs the record lists whose input is gone are removed
     bool copySameFormat = false;                  // inputs already in the output format are copied
+    LoudnessSettings loudness;                    // --replaygain and --normalize
     int jobs = 0;                                 // 0: one per processor
     FormatRecords records = commandLineRecords(); // the chosen format's record holds the --set values
     QString nameTemplate; // --name or the preset's, checked to be a usable template; "" names outputs after inputs

@@ -160,6 +160,7 @@ SettingsSnapshot snapshotOf(const Request &request)
     settings.update = request.update;
     settings.deleteOrphans = request.deleteOrphans;
     settings.copySameFormat = request.copySameFormat;
+    settings.loudness = request.loudness;
     return settings;
 }
 

@@ -178,7 +178,22 @@ QString helpText(int processors)
                     "With --from-plan and --report the exit status is 0 when every job is done\n"
                     "(or skipped), 1 when one failed or has no result, and 2 when the list\n"
                     "cannot be used (another version's, a job that is not there, a line this\n"
-                    "version does not know); nothing is run then.\n");
+                    "version does not know); nothing is run then.\n") +
+           Text::tr("\n"
+                    "Even loudness (ITU-R BS.1770 / EBU R128), measured from the audio the\n"
+                    "conversion decodes:\n"
+                    "      --replaygain MODE   writes loudness tags: track (each file's gain and\n"
+                    "                          peak, to -18 LUFS; Opus: R128 gains to -23 LUFS) or\n"
+                    "                          album (also the album's, from all the files of a\n"
+                    "                          run that share an album tag and a folder); none\n"
+                    "                          writes none (the default). Formats without tags\n"
+                    "                          get none, and the summary says so\n"
+                    "      --normalize LUFS    measures each file first, then converts it with one\n"
+                    "                          gain to LUFS (-70 to 0, for example -16 or\n"
+                    "                          --normalize=-23), held back where the true peak\n"
+                    "                          would pass -1 dBTP; the summary says how far such a\n"
+                    "                          file got. A file under 0.4 s or silent gets no tags\n"
+                    "                          and no gain, and a warning.\n");
 }
 
 QString versionText()

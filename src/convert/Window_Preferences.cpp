@@ -3,6 +3,7 @@
 
 #include "app/PreferenceKeys.h"
 #include "convert/core/RunSettings.h"
+#include "loudness/core/LoudnessSettings.h"
 #include "platform/core/Preferences.h"
 #include "ui_Window_Preferences.h"
 
@@ -23,6 +24,14 @@ Window_Preferences::Window_Preferences(IPreferences *preferences, int processors
     m_ui->checkSkipUpToDate->setChecked(runsettings::flagFromStored(preferences->string(prefkeys::kSkipUpToDate)));
     m_ui->checkDeleteOrphans->setChecked(runsettings::flagFromStored(preferences->string(prefkeys::kDeleteOrphans)));
     m_ui->checkCopySameFormat->setChecked(runsettings::flagFromStored(preferences->string(prefkeys::kCopySameFormat)));
+    // The combo box's items are in the modes' order: none, track, album.
+    const LoudnessSettings loudness = loudness::fromStored(preferences->string(prefkeys::kLoudnessTags),
+                                                           preferences->string(prefkeys::kNormalizeLoudness));
+    m_ui->comboLoudnessTags->setCurrentIndex(int(loudness.tags));
+    m_ui->checkNormalize->setChecked(loudness.normalize);
+    m_ui->spinNormalizeTarget->setValue(loudness.targetLufs);
+    m_ui->spinNormalizeTarget->setEnabled(loudness.normalize);
+    connect(m_ui->checkNormalize, &QCheckBox::toggled, m_ui->spinNormalizeTarget, &QWidget::setEnabled);
     showFilesAtOnce(stored.filesAtOnce);
     connect(m_ui->spinFilesAtOnce, &QSpinBox::valueChanged, this, &Window_Preferences::showFilesAtOnce);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &Window_Preferences::accept);
@@ -44,6 +53,11 @@ void Window_Preferences::accept()
     m_preferences->setString(prefkeys::kSkipUpToDate, runsettings::flagText(m_ui->checkSkipUpToDate->isChecked()));
     m_preferences->setString(prefkeys::kDeleteOrphans, runsettings::flagText(m_ui->checkDeleteOrphans->isChecked()));
     m_preferences->setString(prefkeys::kCopySameFormat, runsettings::flagText(m_ui->checkCopySameFormat->isChecked()));
+    const auto mode = GainTagMode(qBound(0, m_ui->comboLoudnessTags->currentIndex(), int(GainTagMode::Album)));
+    m_preferences->setString(prefkeys::kLoudnessTags, loudness::modeName(mode));
+    m_preferences->setString(prefkeys::kNormalizeLoudness, m_ui->checkNormalize->isChecked()
+                                                               ? loudness::targetText(m_ui->spinNormalizeTarget->value())
+                                                               : QString());
     QDialog::accept();
 }
 
