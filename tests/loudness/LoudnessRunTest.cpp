@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 
@@ -31,6 +32,7 @@ namespace {
 constexpr qint64 kFlacOutput = 7;
 constexpr qint64 kMp3Output = 8;
 constexpr qint64 kAc3Output = 0;
+constexpr qint64 kOpusOutput = 15;
 
 struct RunResult {
     RunPlan plan;
@@ -176,6 +178,34 @@ TEST(LoudnessRun, Mp3TrackTagsAndEffectsMeasuredAfterSox)
     EXPECT_NEAR(number(reference::mutagenTags(flac.outputs.first()).value("replaygain_track_gain")), fx.first().gainDb,
                 0.1);
     EXPECT_NEAR(fx.first().gainDb - rows.first().gainDb, 6.0, 0.5);
+}
+
+TEST(LoudnessRun, OpusGetsR128GainsAndKeepsItsHeaderGainAtZero)
+{
+    const QString in = testenv::freshFolder("loudness-opus-in");
+    const QStringList inputs{albumInput(reference::pinkNoise(in + "/a.wav", 4, 0.3), "O"),
+                             albumInput(reference::speech(in + "/b.wav"), "O")};
+    ASSERT_FALSE(inputs.contains(QString()));
+    const RunResult run =
+        runLoudness(inputs, testenv::freshFolder("loudness-opus-out"), loudnessSettings(kOpusOutput, GainTagMode::Album));
+    ASSERT_EQ(run.outcome.count(EntryFate::Converted), 2);
+    const QList<reference::LoudgainRow> rows = reference::loudgain(run.outputs, true);
+    ASSERT_EQ(rows.size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        const QMap<QString, QStringList> tags = reference::mutagenTags(run.outputs.at(i));
+        // RFC 7845: whole steps of 1/256 dB to -23 LUFS, no ReplayGain fields.
+        ASSERT_EQ(tags.value("r128_track_gain").size(), 1);
+        EXPECT_NEAR(tags.value("r128_track_gain").first().toInt() / 256.0, rows.at(i).gainDb, 0.1);
+        EXPECT_NEAR(tags.value("r128_album_gain").first().toInt() / 256.0, rows.last().gainDb, 0.1);
+        EXPECT_FALSE(tags.contains("replaygain_track_gain"));
+        // The OpusHead packet opens the first page; its output gain stays 0.
+        QFile file(run.outputs.at(i));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray head = file.read(64);
+        const qsizetype at = head.indexOf("OpusHead");
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(head.mid(at + 16, 2), QByteArray(2, '\0'));
+    }
 }
 
 TEST(LoudnessRun, TooShortAndSilentAreConvertedWithoutTags)
