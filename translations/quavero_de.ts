@@ -628,6 +628,26 @@
         <source>the audio of %1 could not be decoded to measure its loudness; see the details</source>
         <translation>der Ton von %1 konnte zum Messen der Lautheit nicht dekodiert werden; siehe die Details</translation>
     </message>
+    <message>
+        <source>not normalised: %1</source>
+        <translation>nicht normalisiert: %1</translation>
+    </message>
+    <message>
+        <source>no loudness tags: %1</source>
+        <translation>keine Lautheits-Tags: %1</translation>
+    </message>
+    <message>
+        <source>loudness tags not written: %1</source>
+        <translation>Lautheits-Tags nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be copied to write them</source>
+        <translation>die Datei konnte nicht kopiert werden, um sie zu schreiben</translation>
+    </message>
+    <message>
+        <source>album gain not written into %1: %2</source>
+        <translation>Album-Verstärkung nicht in %1 geschrieben: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1856,6 +1876,49 @@ wird nichts ausgeführt.
         <translation>übersprungen: %1: bereits erledigt, und seine Ausgabe ist vorhanden
 </translation>
     </message>
+    <message>
+        <source>--replaygain takes track or album (or none), not &apos;%1&apos;</source>
+        <translation>--replaygain nimmt track oder album (oder none), nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--normalize takes a loudness in LUFS from %1 to %2 (for example -16), not &apos;%3&apos;</source>
+        <translation>--normalize nimmt eine Lautheit in LUFS von %1 bis %2 (zum Beispiel -16), nicht „%3“</translation>
+    </message>
+    <message>
+        <source>
+Even loudness (ITU-R BS.1770 / EBU R128), measured from the audio the
+conversion decodes:
+      --replaygain MODE   writes loudness tags: track (each file&apos;s gain and
+                          peak, to -18 LUFS; Opus: R128 gains to -23 LUFS) or
+                          album (also the album&apos;s, from all the files of a
+                          run that share an album tag and a folder); none
+                          writes none (the default). Formats without tags
+                          get none, and the summary says so
+      --normalize LUFS    measures each file first, then converts it with one
+                          gain to LUFS (-70 to 0, for example -16 or
+                          --normalize=-23), held back where the true peak
+                          would pass -1 dBTP; the summary says how far such a
+                          file got. A file under 0.4 s or silent gets no tags
+                          and no gain, and a warning.
+</source>
+        <translation>
+Gleichmäßige Lautheit (ITU-R BS.1770 / EBU R128), gemessen am Audio, das die
+Umwandlung dekodiert:
+      --replaygain MODUS  schreibt Lautheits-Tags: track (Verstärkung und
+                          Spitze jeder Datei, auf -18 LUFS; Opus: R128-Werte
+                          auf -23 LUFS) oder album (auch die des Albums, aus
+                          allen Dateien eines Laufs mit gleichem Album-Tag und
+                          Ordner); none schreibt keine (Vorgabe). Formate ohne
+                          Tags erhalten keine, und die Zusammenfassung sagt es
+      --normalize LUFS    misst jede Datei zuerst und wandelt sie dann mit
+                          einer Verstärkung auf LUFS um (-70 bis 0, zum
+                          Beispiel -16 oder --normalize=-23), zurückgehalten,
+                          wo die echte Spitze -1 dBTP überschritte; die
+                          Zusammenfassung sagt, wie weit eine solche Datei kam.
+                          Eine Datei unter 0,4 s oder Stille erhält keine Tags
+                          und keine Verstärkung, und eine Warnung.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
@@ -2575,6 +2638,42 @@ wird nichts ausgeführt.
     <message>
         <source>&amp;Copy files that already are in the output format</source>
         <translation>Dateien im Ausgabeformat &amp;kopieren statt umwandeln</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Lautheit</translation>
+    </message>
+    <message>
+        <source>Loudness &amp;tags:</source>
+        <translation>Lautheits-&amp;Tags:</translation>
+    </message>
+    <message>
+        <source>Loudness tags</source>
+        <translation>Lautheits-Tags</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>&amp;Normalize loudness to</source>
+        <translation>Lautheit &amp;normalisieren auf</translation>
+    </message>
+    <message>
+        <source>Normalize loudness to, in LUFS</source>
+        <translation>Lautheit normalisieren auf, in LUFS</translation>
+    </message>
+    <message>
+        <source> LUFS</source>
+        <translation> LUFS</translation>
     </message>
 </context>
 <context>

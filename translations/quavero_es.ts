@@ -628,6 +628,26 @@
         <source>the audio of %1 could not be decoded to measure its loudness; see the details</source>
         <translation>no se pudo decodificar el audio de %1 para medir su sonoridad; consulte los detalles</translation>
     </message>
+    <message>
+        <source>not normalised: %1</source>
+        <translation>no normalizado: %1</translation>
+    </message>
+    <message>
+        <source>no loudness tags: %1</source>
+        <translation>sin etiquetas de sonoridad: %1</translation>
+    </message>
+    <message>
+        <source>loudness tags not written: %1</source>
+        <translation>etiquetas de sonoridad no escritas: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be copied to write them</source>
+        <translation>no se pudo copiar el archivo para escribirlas</translation>
+    </message>
+    <message>
+        <source>album gain not written into %1: %2</source>
+        <translation>ganancia de álbum no escrita en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1851,6 +1871,50 @@ que esta versión no conoce); entonces no se ejecuta nada.
         <translation>omitido: %1: ya hecho, y su salida está ahí
 </translation>
     </message>
+    <message>
+        <source>--replaygain takes track or album (or none), not &apos;%1&apos;</source>
+        <translation>--replaygain admite track o album (o none), no «%1»</translation>
+    </message>
+    <message>
+        <source>--normalize takes a loudness in LUFS from %1 to %2 (for example -16), not &apos;%3&apos;</source>
+        <translation>--normalize admite una sonoridad en LUFS de %1 a %2 (por ejemplo -16), no «%3»</translation>
+    </message>
+    <message>
+        <source>
+Even loudness (ITU-R BS.1770 / EBU R128), measured from the audio the
+conversion decodes:
+      --replaygain MODE   writes loudness tags: track (each file&apos;s gain and
+                          peak, to -18 LUFS; Opus: R128 gains to -23 LUFS) or
+                          album (also the album&apos;s, from all the files of a
+                          run that share an album tag and a folder); none
+                          writes none (the default). Formats without tags
+                          get none, and the summary says so
+      --normalize LUFS    measures each file first, then converts it with one
+                          gain to LUFS (-70 to 0, for example -16 or
+                          --normalize=-23), held back where the true peak
+                          would pass -1 dBTP; the summary says how far such a
+                          file got. A file under 0.4 s or silent gets no tags
+                          and no gain, and a warning.
+</source>
+        <translation>
+Sonoridad uniforme (ITU-R BS.1770 / EBU R128), medida en el audio que la
+conversión decodifica:
+      --replaygain MODO   escribe etiquetas de sonoridad: track (ganancia y
+                          pico de cada archivo, hacia -18 LUFS; Opus: ganancias
+                          R128 hacia -23 LUFS) o album (también las del álbum,
+                          de todos los archivos de una conversión que comparten
+                          etiqueta de álbum y carpeta); none no escribe
+                          ninguna (predeterminado). Los formatos sin etiquetas
+                          no reciben ninguna, y el resumen lo dice
+      --normalize LUFS    mide primero cada archivo y luego lo convierte con
+                          una sola ganancia hacia LUFS (-70 a 0, por ejemplo
+                          -16 o --normalize=-23), contenida donde el pico
+                          verdadero pasaría de -1 dBTP; el resumen dice hasta
+                          dónde llegó ese archivo. Un archivo de menos de 0,4 s
+                          o en silencio no recibe etiquetas ni ganancia, sino
+                          un aviso.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
@@ -2570,6 +2634,42 @@ que esta versión no conoce); entonces no se ejecuta nada.
     <message>
         <source>&amp;Copy files that already are in the output format</source>
         <translation>&amp;Copiar los archivos que ya están en el formato de salida</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Sonoridad</translation>
+    </message>
+    <message>
+        <source>Loudness &amp;tags:</source>
+        <translation>&amp;Etiquetas de sonoridad:</translation>
+    </message>
+    <message>
+        <source>Loudness tags</source>
+        <translation>Etiquetas de sonoridad</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>&amp;Normalize loudness to</source>
+        <translation>&amp;Normalizar la sonoridad a</translation>
+    </message>
+    <message>
+        <source>Normalize loudness to, in LUFS</source>
+        <translation>Normalizar la sonoridad a, en LUFS</translation>
+    </message>
+    <message>
+        <source> LUFS</source>
+        <translation> LUFS</translation>
     </message>
 </context>
 <context>

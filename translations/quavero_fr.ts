@@ -628,6 +628,26 @@
         <source>the audio of %1 could not be decoded to measure its loudness; see the details</source>
         <translation>l’audio de %1 n’a pas pu être décodé pour mesurer sa sonie ; voir les détails</translation>
     </message>
+    <message>
+        <source>not normalised: %1</source>
+        <translation>non normalisé : %1</translation>
+    </message>
+    <message>
+        <source>no loudness tags: %1</source>
+        <translation>aucune balise de sonie : %1</translation>
+    </message>
+    <message>
+        <source>loudness tags not written: %1</source>
+        <translation>balises de sonie non écrites : %1</translation>
+    </message>
+    <message>
+        <source>the file could not be copied to write them</source>
+        <translation>le fichier n’a pas pu être copié pour les écrire</translation>
+    </message>
+    <message>
+        <source>album gain not written into %1: %2</source>
+        <translation>gain d’album non écrit dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1854,6 +1874,49 @@ une ligne que cette version ne connaît pas) ; rien n&apos;est alors exécuté.
         <translation>ignorée : %1 : déjà faite, et sa sortie est là
 </translation>
     </message>
+    <message>
+        <source>--replaygain takes track or album (or none), not &apos;%1&apos;</source>
+        <translation>--replaygain prend track ou album (ou none), pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--normalize takes a loudness in LUFS from %1 to %2 (for example -16), not &apos;%3&apos;</source>
+        <translation>--normalize prend une sonie en LUFS de %1 à %2 (par exemple -16), pas « %3 »</translation>
+    </message>
+    <message>
+        <source>
+Even loudness (ITU-R BS.1770 / EBU R128), measured from the audio the
+conversion decodes:
+      --replaygain MODE   writes loudness tags: track (each file&apos;s gain and
+                          peak, to -18 LUFS; Opus: R128 gains to -23 LUFS) or
+                          album (also the album&apos;s, from all the files of a
+                          run that share an album tag and a folder); none
+                          writes none (the default). Formats without tags
+                          get none, and the summary says so
+      --normalize LUFS    measures each file first, then converts it with one
+                          gain to LUFS (-70 to 0, for example -16 or
+                          --normalize=-23), held back where the true peak
+                          would pass -1 dBTP; the summary says how far such a
+                          file got. A file under 0.4 s or silent gets no tags
+                          and no gain, and a warning.
+</source>
+        <translation>
+Sonie égale (ITU-R BS.1770 / EBU R128), mesurée sur l’audio que la conversion
+décode :
+      --replaygain MODE   écrit des balises de sonie : track (gain et crête de
+                          chaque fichier, vers -18 LUFS ; Opus : gains R128
+                          vers -23 LUFS) ou album (aussi ceux de l’album, de
+                          tous les fichiers d’une conversion qui partagent une
+                          balise d’album et un dossier) ; none n’en écrit pas
+                          (par défaut). Les formats sans balises n’en
+                          reçoivent pas, et le résumé le dit
+      --normalize LUFS    mesure d’abord chaque fichier, puis le convertit
+                          avec un seul gain vers LUFS (-70 à 0, par exemple -16
+                          ou --normalize=-23), retenu là où la crête vraie
+                          dépasserait -1 dBTP ; le résumé dit où un tel fichier
+                          est arrivé. Un fichier de moins de 0,4 s ou muet ne
+                          reçoit ni balises ni gain, mais un avertissement.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
@@ -2573,6 +2636,42 @@ une ligne que cette version ne connaît pas) ; rien n&apos;est alors exécuté.
     <message>
         <source>&amp;Copy files that already are in the output format</source>
         <translation>&amp;Copier les fichiers déjà dans le format de sortie</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Sonie</translation>
+    </message>
+    <message>
+        <source>Loudness &amp;tags:</source>
+        <translation>&amp;Balises de sonie :</translation>
+    </message>
+    <message>
+        <source>Loudness tags</source>
+        <translation>Balises de sonie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Piste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>&amp;Normalize loudness to</source>
+        <translation>&amp;Normaliser la sonie à</translation>
+    </message>
+    <message>
+        <source>Normalize loudness to, in LUFS</source>
+        <translation>Normaliser la sonie à, en LUFS</translation>
+    </message>
+    <message>
+        <source> LUFS</source>
+        <translation> LUFS</translation>
     </message>
 </context>
 <context>

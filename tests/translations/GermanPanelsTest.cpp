@@ -45,10 +45,12 @@ bool sameByRight(const QString &text)
     static const QStringList shared{"OK", "Name", "Format", "Pause", "Details", "Computer", "Quavero", "Audio", "Text",
                                     "HTML", "Mono", "Stereo", "Bitrate", "Codec", "Info", "Bitrate (kbit/s)",
                                     // Codec and bitrate-mode names.
-                                    "AAC", "Apple Lossless", "VBR", "CBR"};
+                                    "AAC", "Apple Lossless", "VBR", "CBR",
+                                    // The loudness tags of a whole album.
+                                    "Album"};
     // Codec names, and values with their units.
-    static const QRegularExpression technical(
-        QStringLiteral("^((PCM|G711|CCITT|Windows Media Audio) .*|[au]Law|[-+]?[0-9.]+ ?(dB|k|Hz|kHz|%|bit|kbit/s))$"));
+    static const QRegularExpression technical(QStringLiteral(
+        "^((PCM|G711|CCITT|Windows Media Audio) .*|[au]Law|[-+]?[0-9.,]+ ?(dB|k|Hz|kHz|%|bit|kbit/s|LUFS))$"));
     static const QRegularExpression noLetters(QStringLiteral("^[^\\p{L}]*$"));
     static const QRegularExpression fileName(QStringLiteral("^[^ /]+\\.[A-Za-z0-9]{2,4}$"));
     static const QRegularExpression formatName(QStringLiteral("^\\.[A-Z0-9]+$"));
