@@ -27,17 +27,21 @@ QString detected(const QByteArray &bytes)
 SheetText readText(const QByteArray &bytes)
 {
     SheetText result;
-    // uchardet is asked only without a byte-order mark. Its guess is tried
-    // first; UTF-8 comes next, as it is what sheets are saved in today, then
-    // Windows-1252, the encoding of most older sheets, and Latin-1 last,
-    // which every byte sequence fits.
+    // Bytes that are well-formed UTF-8 are read as UTF-8: text in an older
+    // 8-bit encoding almost never forms valid UTF-8 sequences, while uchardet
+    // may take a short UTF-8 sheet with a few accented letters for Windows-1250
+    // ("FĂ¸rste" for "Første"). Otherwise uchardet is asked (only without a
+    // byte-order mark) and its guess tried first, then Windows-1252, the
+    // encoding of most older sheets, and Latin-1 last, which every byte
+    // sequence fits.
     QStringList tried;
     const QString bom = bomEncoding(bytes);
     if (!bom.isEmpty())
         tried << bom;
+    else if (isUtf8(bytes))
+        tried << QStringLiteral("UTF-8");
     else
-        tried << detected(bytes) << QStringLiteral("UTF-8") << QStringLiteral("WINDOWS-1252")
-              << QStringLiteral("ISO-8859-1");
+        tried << detected(bytes) << QStringLiteral("WINDOWS-1252") << QStringLiteral("ISO-8859-1");
     for (const QString &encoding : tried) {
         if (encoding.isEmpty())
             continue;
