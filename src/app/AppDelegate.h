@@ -226,9 +226,11 @@ public:
     QTimer timerHandleAudioPosition;
     QString s_Audio_File;
     QUrl s_Audio_URL;
+    // The part of s_Audio_File the selected entry is when it is a track of an image.
+    ImageTrack m_Audio_Track;
     QString s_WAV_File;
-    // The list entry (its path) whose preview s_WAV_File is; empty while the
-    // selected entry has none ready.
+    // The list entry (its path, with its range for a track: preview::sourceKey)
+    // whose preview s_WAV_File is; empty while the selected entry has none ready.
     QString s_WAV_Source;
     std::unique_ptr<ISound> sound;
     QString sCurrentSpectrumFile;

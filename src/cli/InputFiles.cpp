@@ -2,6 +2,7 @@
 #include "cli/InputFiles.h"
 
 #include "cli/CliText.h"
+#include "cue/engine/SheetEntries.h"
 #include "filelist/core/AcceptedFiles.h"
 #include "filelist/core/FileEntry.h"
 #include "formats/core/FormatTable.h"
@@ -54,6 +55,20 @@ QList<InputFile> folderFiles(const QString &folder, bool recursive)
     }
     return files;
 }
+// Each CUE sheet as its tracks (a sheet that gives none fails with its
+// reason), and an image not again as a whole when its sheet is there too.
+QList<InputFile> withSheetTracks(const QList<InputFile> &files)
+{
+    QList<NodeVideoFile> entries;
+    entries.reserve(files.size());
+    for (const InputFile &file : files)
+        entries << file.entry;
+    QList<InputFile> expanded;
+    expanded.reserve(files.size());
+    for (const ExpandedEntry &entry : cue::expandSheets(entries))
+        expanded.append({entry.entry, entry.failure.isEmpty() ? files.at(entry.from).problem : entry.failure});
+    return expanded;
+}
 } // namespace
 
 CollectedInputs collectInputs(const QStringList &inputs, bool recursive)
@@ -72,6 +87,7 @@ CollectedInputs collectInputs(const QStringList &inputs, bool recursive)
                                            recursive ? QString() : Text::tr(" (-r looks in its subfolders too)"));
         collected.files.append(files);
     }
+    collected.files = withSheetTracks(collected.files);
     return collected;
 }
 } // namespace cli

@@ -58,7 +58,7 @@ RunOutcome runFiles(const RunPlan &plan, const RunFilesSettings &settings, Progr
     DurationProbes probes(settings.programs.ffmpeg, settings.jobs);
     QStringList names;
     for (const EntryPlan &entry : plan.entries)
-        names << shownPath(entry.input.s_File_Path());
+        names << shownEntry(entry.input);
     int stopSignal = 0;
 
     QObject::connect(&probes, &DurationProbes::probed, &run, &ConversionRun::entryReady);

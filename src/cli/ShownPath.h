@@ -4,10 +4,15 @@
 // when it lies below it, else absolute.
 #include <QString>
 
+#include "filelist/core/NodeVideoFile.h"
+
 namespace quavero {
 
 namespace cli {
 QString shownPath(const QString &path);
+// An entry as the progress lines name it: its path, or for a track of an
+// album image its sheet and its name ("album.cue [01 First Light]").
+QString shownEntry(const NodeVideoFile &entry);
 } // namespace cli
 
 } // namespace quavero

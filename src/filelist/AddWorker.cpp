@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelist/AddWorker.h"
 
+#include "cue/core/TrackEntry.h"
 #include "filelist/core/AudioStream.h"
 #include "filelist/core/DurationText.h"
 #include "filelist/core/SizeText.h"
@@ -106,6 +107,9 @@ void AddWorker::run(QList<NodeVideoFile> entries, BatchCompleter complete, Pace 
         // A completer that lost entries would leave the add short forever.
         const int expected = qMin(size, total - appended);
         done.resize(expected);
+        // A track measured as its image is given its own share of it.
+        for (NodeVideoFile &entry : done)
+            entry = cue::withTrackShare(entry);
         m_list.append(done);
         const int from = appended;
         appended += expected;

@@ -25,6 +25,7 @@
 #include "filelist/engine/AddCandidates.h"
 #include "filelist/engine/DurationProbe.h"
 #include "filelist/engine/FolderTree.h"
+#include "filelist/engine/SheetStep.h"
 #include "platform/Prompts.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/Preferences.h"
@@ -147,8 +148,10 @@ bool foundNothing(const filelist::AddCandidates &candidates)
 filelist::AddCandidates alertNothingFound(AppDelegate &app, filelist::AddKind kind, const QStringList &folders)
 {
     filelist::AddCandidates tree;
-    if (kind == filelist::AddKind::Folder)
+    if (kind == filelist::AddKind::Folder) {
         addTreeFiles(tree, folders.first());
+        filelist::expandSheets(tree);
+    }
     const filelist::NothingFoundAlert alert = filelist::nothingFound(kind, folders, int(tree.entries.size()));
     const int pressed = app.services().prompts->alert(alert.message, alert.informative, alert.buttons);
     if (alert.addWithSubfoldersButton >= 0 && pressed == alert.addWithSubfoldersButton)
@@ -161,9 +164,8 @@ void AppDelegate::OnUserToolbarAddVideos()
 {
     if (isAdding())
         return;
-    const QStringList files =
-        m_services.prompts->chooseFiles(QCoreApplication::translate("AppDelegate", kAddFilesMessage),
-                                        formats::acceptedExtensions(), addStartFolder(*this));
+    const QStringList files = m_services.prompts->chooseFiles(QCoreApplication::translate("AppDelegate", kAddFilesMessage),
+                                                              filelist::addableExtensions(), addStartFolder(*this));
     if (files.isEmpty())
         return;
     const QString folder = QFileInfo(files.first()).absolutePath();
@@ -173,6 +175,7 @@ void AppDelegate::OnUserToolbarAddVideos()
     for (const QString &file : files)
         if (filelist::isAcceptedFile(file))
             filelist::addChosenFile(candidates, file);
+    filelist::expandSheets(candidates);
     if (foundNothing(candidates))
         alertNothingFound(*this, filelist::AddKind::Files, {folder});
     noteNotAdded(*this, candidates);
@@ -189,6 +192,7 @@ void AppDelegate::OnUserToolbarAddFolder()
     rememberAddedFolder(*this, folder);
     filelist::AddCandidates candidates;
     filelist::addFolderFiles(candidates, folder);
+    filelist::expandSheets(candidates);
     if (foundNothing(candidates))
         candidates = alertNothingFound(*this, filelist::AddKind::Folder, {folder});
     noteNotAdded(*this, candidates);
@@ -206,6 +210,7 @@ void AppDelegate::OnMenuAddFolderAndSubfolders()
     rememberAddedFolder(*this, folder);
     filelist::AddCandidates candidates;
     addTreeFiles(candidates, folder);
+    filelist::expandSheets(candidates);
     if (foundNothing(candidates))
         alertNothingFound(*this, filelist::AddKind::FolderAndBelow, {folder});
     noteNotAdded(*this, candidates);
@@ -234,6 +239,7 @@ void addGivenPaths(AppDelegate &app, const QStringList &paths)
             filelist::addChosenFile(candidates, path);
         }
     }
+    filelist::expandSheets(candidates);
     if (foundNothing(candidates) && !folders.isEmpty())
         alertNothingFound(app, filelist::AddKind::FolderAndBelow, folders);
     noteNotAdded(app, candidates);

@@ -76,6 +76,7 @@ void AppDelegate::tableViewSelectionDidChange()
     Disable_Audio_Play();
     s_Audio_File = entry.s_File_Path();
     s_Audio_URL = entry.s_File_URL();
+    m_Audio_Track = entry.m_Track();
     // The newest selection wins over a preparation that is still running.
     if (previewChild)
         previewChild->abandon();
@@ -97,10 +98,10 @@ void AppDelegate::TimerHandleAudioTracksRoutine()
         return inputs.contains(fs::canonicalPath(path));
     });
     fs::remove(wav);
-    auto *conversion = new JoinedChild(sffmpegPath, preview::wavArguments(s_Audio_File, wav), this);
+    auto *conversion = new JoinedChild(sffmpegPath, preview::wavArguments(s_Audio_File, wav, m_Audio_Track), this);
     conversion->setPartialOutput(wav);
     previewChild = conversion;
-    const QString source = s_Audio_File;
+    const QString source = preview::sourceKey(s_Audio_File, m_Audio_Track);
     connect(conversion, &JoinedChild::finished, this, [this, conversion, generation, wav, source] {
         conversion->deleteLater();
         if (generation != previewGeneration)
@@ -152,8 +153,8 @@ void AppDelegate::OnUserToolbarPlay()
     const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
     s_Audio_URL = entry.s_File_URL();
     // Only the finished preview of the selected entry is played.
-    if (s_WAV_Source.isEmpty() || s_WAV_Source != entry.s_File_Path() || s_WAV_File.isEmpty() ||
-        !QFileInfo(s_WAV_File).isFile())
+    if (s_WAV_Source.isEmpty() || s_WAV_Source != preview::sourceKey(entry.s_File_Path(), entry.m_Track()) ||
+        s_WAV_File.isEmpty() || !QFileInfo(s_WAV_File).isFile())
         return;
 
     if (i_PlayingStatus == preview::Paused && sound) {

@@ -10,6 +10,7 @@
 #include "convert/core/SameFormat.h"
 #include "convert/core/TagTarget.h"
 #include "convert/core/TemporaryName.h"
+#include "cue/core/TrackEntry.h"
 #include "mirror/core/Fingerprint.h"
 #include "mirror/core/KeptNames.h"
 #include "mirror/core/MirrorPlan.h"
@@ -69,6 +70,14 @@ QStringList keptBaseNames(const QList<NodeVideoFile> &entries, const SettingsSna
         kept << (output.isEmpty() ? QString() : QFileInfo(output).completeBaseName());
     return kept;
 }
+
+// ffmpeg's arguments for the entry: a whole file, or a track cut out of its image.
+QStringList ffmpegArguments(const EntryPlan &entry, const SettingsSnapshot &settings, const QString &output)
+{
+    const QStringList arguments = encoder::arguments(settings.formatIndex, entry.input, settings.records, output);
+    const ImageTrack &track = entry.input.m_Track();
+    return track.isTrack() ? cue::trackArguments(arguments, track) : arguments;
+}
 } // namespace
 
 QList<PlanInput> inputsFrom(const QList<NodeVideoFile> &entries)
@@ -122,17 +131,14 @@ bool planStages(EntryPlan &entry, const SettingsSnapshot &settings, const QStrin
     entry.tagScratchPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("tag"));
     if (!encoder::effectsFollow(settings.formatIndex, settings.records)) {
         entry.publishPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("enc"));
-        entry.stages.append({StageProgram::Ffmpeg,
-                             encoder::arguments(settings.formatIndex, entry.input, settings.records, entry.publishPath),
-                             entry.publishPath});
+        entry.stages.append({StageProgram::Ffmpeg, ffmpegArguments(entry, settings, entry.publishPath), entry.publishPath});
         loudnessplan::addStages(entry, settings);
         return true;
     }
     entry.intermediatePath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("enc"));
     entry.publishPath = tempname::pathFor(entry.finalPath, processId, QStringLiteral("fx"));
-    entry.stages.append({StageProgram::Ffmpeg,
-                         encoder::arguments(settings.formatIndex, entry.input, settings.records, entry.intermediatePath),
-                         entry.intermediatePath});
+    entry.stages.append(
+        {StageProgram::Ffmpeg, ffmpegArguments(entry, settings, entry.intermediatePath), entry.intermediatePath});
     entry.stages.append({StageProgram::Sox,
                          effects::arguments(entry.intermediatePath, entry.publishPath,
                                             effects::valuesFor(settings.formatIndex, settings.records)),

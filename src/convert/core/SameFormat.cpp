@@ -80,6 +80,9 @@ QString outputCodec(qint64 formatIndex, const FormatRecords &records)
 
 bool candidate(const NodeVideoFile &input, qint64 formatIndex)
 {
+    // A track is a part of its image: a copy of the file would be the whole album.
+    if (input.m_Track().isTrack())
+        return false;
     const OutputFormat *format = formats::at(formatIndex);
     QString extension = input.s_File_Extension().toLower();
     if (extension.startsWith(QLatin1Char('.')))

@@ -107,6 +107,7 @@ void ConversionJob::runStage(int stage)
         run.input = encoder::inputText(m_plan.input);
         run.durationSeconds = m_plan.input.i_Duration_in_Seconds();
         run.durationText = m_plan.input.s_Duration();
+        run.cut = m_plan.input.m_Track().isTrack();
     } else {
         run.input = m_plan.intermediatePath;
         emit effectsStarted();

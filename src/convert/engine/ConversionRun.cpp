@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/engine/ConversionRun.h"
 
+#include "cue/core/TrackEntry.h"
 #include "convert/core/OutputSafety.h"
 #include "convert/core/TemporaryName.h"
 #include "convert/engine/StaleTemporaries.h"
@@ -229,6 +230,8 @@ void ConversionRun::entryReady(int index, const QString &durationText, qint64 se
     NodeVideoFile &input = m_setup.plan.entries[index].input;
     input.setS_Duration(durationText);
     input.setI_Duration_in_Seconds(seconds);
+    // The probe measures a track's whole image.
+    input = cue::withTrackShare(input);
     m_items[size_t(index)].ready = true;
     if (m_firstStepDone && !m_clock->timerActive())
         startReadyEntries();

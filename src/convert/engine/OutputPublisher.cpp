@@ -58,7 +58,8 @@ void OutputPublisher::publish()
     else if (m_plan.tagSource.isEmpty())
         putInPlace({});
     else
-        m_tags->start(m_plan.tagSource, m_plan.publishPath, m_plan.formatIndex, m_plan.tagScratchPath);
+        m_tags->start(m_plan.tagSource, m_plan.publishPath, m_plan.formatIndex, m_plan.tagScratchPath,
+                      m_plan.input.m_Track().tags);
 }
 
 void OutputPublisher::putInPlace(const QStringList &warnings)

@@ -2,6 +2,7 @@
 #include "convert/engine/RunDetails.h"
 
 #include "convert/engine/ConversionRun.h"
+#include "cue/core/TrackEntry.h"
 
 namespace quavero {
 
@@ -42,7 +43,9 @@ RunOutcome outcome(const ConversionRun &run, const std::function<QString(const Q
         const ConversionResult &result = run.result(i);
         EntryOutcome e;
         e.fate = fateOf(run.state(i), plan.action);
-        e.name = shown(plan.input.s_File_Path());
+        const ImageTrack &track = plan.input.m_Track();
+        e.name = track.isTrack() ? cue::shownTrack(shown(track.sheetPath), plan.input.s_File_Name_Without_Extension())
+                                 : shown(plan.input.s_File_Path());
         e.reason = result.reason;
         e.leftByFullDisk = e.fate == EntryFate::NotConverted && o.diskFull && !result.reason.isEmpty();
         e.renamed = (e.fate == EntryFate::Converted || e.fate == EntryFate::Copied) && plan.renamed;

@@ -183,7 +183,9 @@ QStringList StageRunner::shortOutputWarnings() const
     // bitrate is not used.
     if (outputcheck::durationIsEstimate(m_output))
         return {};
-    std::optional<double> expected = outputcheck::reportedDuration(QString::fromUtf8(m_output));
+    std::optional<double> expected;
+    if (!m_run.cut)
+        expected = outputcheck::reportedDuration(QString::fromUtf8(m_output));
     if (!expected)
         expected = outputcheck::reportedDuration(m_run.durationText);
     const std::optional<double> written = outputcheck::writtenSeconds(m_output);

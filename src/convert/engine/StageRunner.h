@@ -42,6 +42,7 @@ struct StageRun {
     // ffmpeg: what it writes to its standard output (decoded audio for the
     // loudness meter), chunk by chunk; discarded when not set.
     std::function<void(const QByteArray &)> standardOutput;
+    bool cut = false; // ffmpeg reads a part of its input (a track of an image): its report on the input is the whole file's
 };
 
 struct StageOutcome {

@@ -6,6 +6,7 @@
 #include "convert/core/TemporaryName.h"
 #include "convert/engine/TagReading.h"
 #include "convert/engine/TagWriting.h"
+#include "cue/core/TrackTags.h"
 #include "formats/core/FormatTable.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ QString why(const char *text) { return tags::tagsNotCopied(QCoreApplication::tra
 bool applies(qint64 formatIndex) { return tags::targetFor(formatIndex).writes(); }
 
 QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex, const QString &scratchPath,
-                 const std::atomic<bool> *cancelled)
+                 const std::atomic<bool> *cancelled, const TagSet &over)
 {
     const TagTarget target = tags::targetFor(formatIndex);
     if (!target.writes())
@@ -62,14 +63,17 @@ QStringList copy(const QString &inputPath, const QString &finalPath, qint64 form
         return {tags::tagsNotCopied(QCoreApplication::translate("TagCopy", "the tags of .%1 files cannot be read; the "
                                                                            "output has only what ffmpeg carried over")
                                         .arg(extension))};
-    const InputTags input = tagread::read(inputPath);
-    if (!input.readable) {
+    InputTags input = tagread::read(inputPath);
+    if (!input.readable && over.isEmpty()) {
         if (tagread::isTagLibType(inputPath))
             return {why(QT_TRANSLATE_NOOP("TagCopy", "the tags of the input could not be read"))};
         // The program's own formats that TagLib does not know (.au, .caf, ...)
         // keep what ffmpeg copied.
         return {};
     }
+    // A track's own tags go over its image's; without the image's, they stand alone.
+    if (!over.isEmpty())
+        input.tags = cue::overImage(input.readable ? input.tags : TagSet(), over);
     const TagPlan plan = tags::plan(input.tags, target, formats::at(formatIndex)->item);
 
     // The tagged copy is written beside the file under a temporary name of the
@@ -114,7 +118,8 @@ TagCopyTask::TagCopyTask(QObject *parent) : QObject(parent)
 
 TagCopyTask::~TagCopyTask() { cancel(); }
 
-void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint64 formatIndex, const QString &scratchPath)
+void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
+                        const QString &scratchPath, const TagSet &over)
 {
     if (m_running)
         return;
@@ -125,8 +130,8 @@ void TagCopyTask::start(const QString &inputPath, const QString &finalPath, qint
     m_watcher.setFuture(m_future);
     const std::shared_ptr<std::atomic<bool>> cancelled = m_cancelled;
     promise->start();
-    QThreadPool::globalInstance()->start([promise, cancelled, inputPath, finalPath, formatIndex, scratchPath] {
-        promise->addResult(tagcopy::copy(inputPath, finalPath, formatIndex, scratchPath, cancelled.get()));
+    QThreadPool::globalInstance()->start([promise, cancelled, inputPath, finalPath, formatIndex, scratchPath, over] {
+        promise->addResult(tagcopy::copy(inputPath, finalPath, formatIndex, scratchPath, cancelled.get(), over));
         promise->finish();
     });
 }

@@ -17,6 +17,8 @@
 #include <atomic>
 #include <memory>
 
+#include "convert/core/TagSet.h"
+
 namespace quavero {
 
 namespace tagcopy {
@@ -28,8 +30,12 @@ bool applies(qint64 formatIndex);
 // Does the whole step at once on the file at finalPath, through a tagged copy
 // at scratchPath (by default a temporary name of this process beside it).
 // cancelled, when set while it runs, stops it before the file is replaced.
+// over (a track's tags from its sheet) goes over the input's tags: the output
+// of a track cut from an album image gets the image's tags and pictures with
+// the track's own fields in their place (cue::overImage).
 QStringList copy(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
-                 const QString &scratchPath = QString(), const std::atomic<bool> *cancelled = nullptr);
+                 const QString &scratchPath = QString(), const std::atomic<bool> *cancelled = nullptr,
+                 const TagSet &over = TagSet());
 } // namespace tagcopy
 
 // The same step on a thread of the global pool, so that a window or other
@@ -42,7 +48,7 @@ public:
     ~TagCopyTask() override;
 
     void start(const QString &inputPath, const QString &finalPath, qint64 formatIndex,
-               const QString &scratchPath = QString());
+               const QString &scratchPath = QString(), const TagSet &over = TagSet());
     bool isRunning() const { return m_running; }
     // Asks a running step to stop, waits until it has, and emits nothing for it.
     void cancel();

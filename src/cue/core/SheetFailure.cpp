@@ -69,6 +69,8 @@ QString SheetFailure::text() const
         return QString();
     return QStringLiteral("%1: %2").arg(source, what(*this));
 }
+
+QString SheetFailure::reason() const { return kind == FailureKind::None ? QString() : what(*this); }
 } // namespace cue
 
 } // namespace quavero

@@ -33,6 +33,8 @@ struct SheetFailure {
     explicit operator bool() const { return kind != FailureKind::None; }
     // The failure in plain words, translated.
     QString text() const;
+    // The same without the sheet's name in front ("the sheet names ...").
+    QString reason() const;
 };
 } // namespace cue
 

@@ -140,7 +140,9 @@ SheetReading readSheetFile(const QString &path)
             reading.failure = failure(FailureKind::UnreadableImage, source, QFileInfo(found.path).fileName());
             return reading;
         }
-        reading.images << found;
+        FoundImage measured = found;
+        measured.totalSamples = image.totalSamples;
+        reading.images << measured;
         images.insert(name, image);
     }
     listTracks(reading, images, source);
@@ -183,7 +185,7 @@ SheetReading readEmbeddedSheet(const QString &path)
     reading.failure = checkSheet(reading.sheet, source);
     if (reading.failure)
         return reading;
-    reading.images << FoundImage{source, path, MatchKind::Exact};
+    reading.images << FoundImage{source, path, MatchKind::Exact, image.totalSamples};
     listTracks(reading, {{source, image}}, source);
     return reading;
 }

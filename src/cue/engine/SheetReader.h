@@ -22,6 +22,7 @@ struct FoundImage {
     QString named; // as the sheet names it
     QString path;  // where it was found
     cue::MatchKind how = cue::MatchKind::Exact;
+    qint64 totalSamples = -1; // its length in samples per channel; -1: not known exactly
 };
 
 struct SheetReading {

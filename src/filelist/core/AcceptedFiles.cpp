@@ -7,6 +7,12 @@
 namespace quavero {
 
 namespace filelist {
+const QStringList &addableExtensions()
+{
+    static const QStringList list = formats::acceptedExtensions() + QStringList{QStringLiteral("cue")};
+    return list;
+}
+
 QStringList acceptedFolderNames(const QStringList &names)
 {
     QStringList kept;
@@ -19,7 +25,7 @@ QStringList acceptedFolderNames(const QStringList &names)
 bool isAcceptedFile(const QString &path)
 {
     const QString extension = pathExtension(path);
-    return !extension.isEmpty() && formats::acceptedExtensions().contains(extension, Qt::CaseInsensitive);
+    return !extension.isEmpty() && addableExtensions().contains(extension, Qt::CaseInsensitive);
 }
 
 bool mayHoldVideo(const QString &extension)

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which files an add takes: those whose extension is one of the accepted
-// input extensions ("ac3" ... "voc"), whatever their letter case.
+// input extensions ("ac3" ... "voc"), whatever their letter case, and CUE
+// sheets ("cue"), which the add turns into the tracks of the images they name.
 #include <QString>
 #include <QStringList>
 
 namespace quavero {
 
 namespace filelist {
+// The extensions an add takes: the accepted input extensions and "cue".
+const QStringList &addableExtensions();
 // The names of a folder listing whose extension is one of the accepted
 // extensions in any letter case ("TRACK01.MP3", "Song.Flac"), in listing order.
 // Only the name is looked at: a hidden "._a.mp3" or a folder named "x.mp3" is kept.

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "cue/core/ImageTrack.h"
 #include "filelist/core/AudioStream.h"
 #include "formats/core/RecordField.h"
 
@@ -31,6 +32,9 @@ class NodeVideoFile {
     // the same report as the duration; not known() when the file was not
     // probed or ffmpeg found no audio in it.
     QV_RECORD_FIELD(AudioStream, m_Audio_Stream, setM_Audio_Stream, AudioStream())
+    // For one track of an album image: where it lies in the image (the file
+    // s_File_Path names) and its sheet's tags; not isTrack() for a whole file.
+    QV_RECORD_FIELD(ImageTrack, m_Track, setM_Track, ImageTrack())
 };
 
 } // namespace quavero

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/core/PreviewFiles.h"
 
+#include "cue/core/TrackEntry.h"
 #include "filelist/core/PathParts.h"
 
 namespace quavero {
@@ -42,6 +43,19 @@ QStringList wavArguments(const QString &input, const QString &wav)
             QStringLiteral("-ac"),
             QStringLiteral("2"),
             wav};
+}
+
+QStringList wavArguments(const QString &input, const QString &wav, const ImageTrack &track)
+{
+    const QStringList whole = wavArguments(input, wav);
+    return track.isTrack() ? cue::trackArguments(whole, track) : whole;
+}
+
+QString sourceKey(const QString &path, const ImageTrack &track)
+{
+    if (!track.isTrack())
+        return path;
+    return QStringLiteral("%1#%2-%3").arg(path).arg(track.range.start).arg(track.range.end);
 }
 
 QString filterColor(int red, int green, int blue, int alpha)

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "cue/core/ImageTrack.h"
+
 namespace quavero {
 
 namespace preview {
@@ -24,6 +26,12 @@ QString wavPathSparingInputs(const QString &workFolder, const QString &entryPath
 QString spectrumPicturePath(const QString &workFolder, int number);
 // ffmpeg turning any input into a 16-bit stereo 44.1 kHz WAV.
 QStringList wavArguments(const QString &input, const QString &wav);
+// The same for one track of an album image: the track alone, the image seeked
+// to its start, so that the preview plays it and the waveform draws it alone.
+QStringList wavArguments(const QString &input, const QString &wav, const ImageTrack &track);
+// What a preview WAV was made from: the entry's path, and for a track of an
+// image also where the track lies, as tracks of one image share the path.
+QString sourceKey(const QString &path, const ImageTrack &track);
 // A colour as ffmpeg's filters read it: "0xRRGGBBAA", each part 0 to 255.
 QString filterColor(int red, int green, int blue, int alpha);
 // ffmpeg drawing the waveform of input, its peaks, into one PNG picture: the
