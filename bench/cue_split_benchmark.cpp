@@ -12,6 +12,12 @@
 // work that start waits for a processor, so there the clock ratio grows while
 // the processor-time ratio holds.
 //
+// The same comparison is then made through the real run: quavero-cli given
+// the sheet (the plan cuts each track, sox and the tag step follow, every
+// output is published whole) against quavero-cli given the image alone, both
+// with the .FLAC format's start options and -j 1, so that the tracks do not
+// gain from running side by side.
+//
 // Usage: bench_cue_split [minutes] [tracks] [rounds]   (default 60 minutes, 15 tracks, 3 rounds)
 // The image is pink noise (the slowest kind of audio to decode and encode),
 // 44.1 kHz stereo FLAC, made once in a temporary folder; the track
@@ -27,6 +33,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -115,6 +122,22 @@ double split(const QString &ffmpeg, const QString &sheet, const QString &out)
     return clock.elapsed() / 1000.0;
 }
 
+// quavero-cli (beside this program) converting input to FLAC into out, one
+// file at a time.
+double throughRun(const QString &cli, const QString &input, const QString &out)
+{
+    QDir(out).removeRecursively();
+    QDir().mkpath(out);
+    QElapsedTimer clock;
+    clock.start();
+    const JoinedRun run = child::runJoined(cli, {"-q", "-j", "1", "-f", "flac", "-o", out, input});
+    if (run.exitCode != 0) {
+        std::fprintf(stderr, "quavero-cli failed on %s:\n%s\n", qPrintable(input), run.output.constData());
+        std::exit(1);
+    }
+    return clock.elapsed() / 1000.0;
+}
+
 // Processor time used so far by the children that have ended, in seconds.
 double childrenSeconds()
 {
@@ -167,7 +190,10 @@ int main(int argc, char **argv)
         return 1;
     file.close();
 
+    const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/quavero-cli");
+    const bool haveCli = QFileInfo(cli).isExecutable();
     QList<double> wholeClock, wholeProcessor, splitClock, splitProcessor;
+    QList<double> runWholeClock, runWholeProcessor, runSplitClock, runSplitProcessor;
     for (int round = 1; round <= rounds; ++round) {
         const Timing w = timed([&] { return whole(ffmpeg, image, temp.path() + QStringLiteral("/whole")); });
         const Timing s = timed([&] { return split(ffmpeg, sheet, temp.path() + QStringLiteral("/split")); });
@@ -178,6 +204,18 @@ int main(int argc, char **argv)
         std::printf("round %d: whole %.2f s (processor %.2f s), %d tracks %.2f s (processor %.2f s)\n", round, w.clock,
                     w.processor, tracks, s.clock, s.processor);
         std::fflush(stdout);
+        if (!haveCli)
+            continue;
+        const Timing rw = timed([&] { return throughRun(cli, image, temp.path() + QStringLiteral("/run-whole")); });
+        const Timing rs = timed([&] { return throughRun(cli, sheet, temp.path() + QStringLiteral("/run-split")); });
+        runWholeClock << rw.clock;
+        runWholeProcessor << rw.processor;
+        runSplitClock << rs.clock;
+        runSplitProcessor << rs.processor;
+        std::printf("round %d, quavero-cli: image %.2f s (processor %.2f s), sheet into %d tracks %.2f s (processor "
+                    "%.2f s)\n",
+                    round, rw.clock, rw.processor, tracks, rs.clock, rs.processor);
+        std::fflush(stdout);
     }
     const double wc = median(wholeClock), sc = median(splitClock);
     const double wp = median(wholeProcessor), sp = median(splitProcessor);
@@ -185,6 +223,16 @@ int main(int argc, char **argv)
                 sc / wc);
     std::printf("median processor: whole %.2f s, split into %d tracks %.2f s; split / whole = %.3f\n", wp, tracks, sp,
                 sp / wp);
+    if (haveCli) {
+        const double rwc = median(runWholeClock), rsc = median(runSplitClock);
+        const double rwp = median(runWholeProcessor), rsp = median(runSplitProcessor);
+        std::printf("quavero-cli, median clock:     image %.2f s, sheet %.2f s; sheet / image = %.3f\n", rwc, rsc,
+                    rsc / rwc);
+        std::printf("quavero-cli, median processor: image %.2f s, sheet %.2f s; sheet / image = %.3f\n", rwp, rsp,
+                    rsp / rwp);
+    } else {
+        std::printf("quavero-cli not found beside this program: build the target quavero-cli for the run's figures\n");
+    }
     std::printf("target: split / whole at most 1.2\n");
     return 0;
 }

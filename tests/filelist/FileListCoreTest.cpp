@@ -115,6 +115,12 @@ TEST(AcceptedFiles, FolderNamesAndPanelFilesMatchInAnyLetterCase)
     EXPECT_TRUE(filelist::isAcceptedFile("/x/a.aifc"));
     EXPECT_FALSE(filelist::isAcceptedFile("/x/c.txt"));
     EXPECT_FALSE(filelist::isAcceptedFile("/x/mp3"));
+
+    // CUE sheets are taken too: the add turns them into their tracks.
+    EXPECT_EQ(filelist::acceptedFolderNames({"album.cue", "b.CUE", "album.flac"}),
+              (QStringList{"album.cue", "album.flac"}));
+    EXPECT_TRUE(filelist::isAcceptedFile("/x/b.CUE"));
+    EXPECT_TRUE(filelist::addableExtensions().contains("cue"));
 }
 
 namespace {
