@@ -193,7 +193,17 @@ QString helpText(int processors)
                     "                          --normalize=-23), held back where the true peak\n"
                     "                          would pass -1 dBTP; the summary says how far such a\n"
                     "                          file got. A file under 0.4 s or silent gets no tags\n"
-                    "                          and no gain, and a warning.\n");
+                    "                          and no gain, and a warning.\n") +
+           Text::tr("\n"
+                    "Album images: an INPUT (or a file in a folder INPUT) ending in .cue is a CUE\n"
+                    "sheet. Each of its tracks is converted to a file of its own, named \"NN\n"
+                    "Title\" from the sheet, cut sample for sample from the image the sheet names\n"
+                    "(the pregap before a track stays with the track before it); the image itself\n"
+                    "is not converted again when its sheet is among the inputs. A FLAC image that\n"
+                    "holds its sheet (a CUESHEET tag or cue sheet block) is split the same way.\n"
+                    "The sheet's titles, performers, album, date and genre, and the track's place,\n"
+                    "go over the image's own tags and pictures in every track. A sheet that names\n"
+                    "a file that is not there, or that cannot be read, fails with the reason.\n");
 }
 
 QString versionText()
