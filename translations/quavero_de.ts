@@ -1919,6 +1919,32 @@ Umwandlung dekodiert:
                           und keine Verstärkung, und eine Warnung.
 </translation>
     </message>
+    <message>
+        <source>
+Album images: an INPUT (or a file in a folder INPUT) ending in .cue is a CUE
+sheet. Each of its tracks is converted to a file of its own, named &quot;NN
+Title&quot; from the sheet, cut sample for sample from the image the sheet names
+(the pregap before a track stays with the track before it); the image itself
+is not converted again when its sheet is among the inputs. A FLAC image that
+holds its sheet (a CUESHEET tag or cue sheet block) is split the same way.
+The sheet&apos;s titles, performers, album, date and genre, and the track&apos;s place,
+go over the image&apos;s own tags and pictures in every track. A sheet that names
+a file that is not there, or that cannot be read, fails with the reason.
+</source>
+        <translation>
+Album-Abbilder: Eine EINGABE (oder eine Datei in einem Ordner als EINGABE),
+die auf .cue endet, ist ein CUE-Sheet. Jeder seiner Titel wird in eine eigene
+Datei umgewandelt, nach dem Sheet &quot;NN Titel&quot; benannt und Sample für Sample
+aus dem Abbild geschnitten, das das Sheet nennt (die Pause vor einem Titel
+bleibt beim Titel davor); das Abbild selbst wird nicht noch einmal
+umgewandelt, wenn sein Sheet unter den Eingaben ist. Ein FLAC-Abbild, das sein
+Sheet enthält (ein CUESHEET-Tag oder einen Cue-Sheet-Block), wird ebenso
+geteilt. Titel, Interpreten, Album, Jahr und Genre des Sheets und die Nummer
+des Titels kommen in jedem Titel über die Tags und Bilder des Abbilds. Ein
+Sheet, das eine fehlende Datei nennt oder nicht gelesen werden kann, schlägt
+mit dem Grund fehl.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>

@@ -1915,6 +1915,31 @@ conversión decodifica:
                           un aviso.
 </translation>
     </message>
+    <message>
+        <source>
+Album images: an INPUT (or a file in a folder INPUT) ending in .cue is a CUE
+sheet. Each of its tracks is converted to a file of its own, named &quot;NN
+Title&quot; from the sheet, cut sample for sample from the image the sheet names
+(the pregap before a track stays with the track before it); the image itself
+is not converted again when its sheet is among the inputs. A FLAC image that
+holds its sheet (a CUESHEET tag or cue sheet block) is split the same way.
+The sheet&apos;s titles, performers, album, date and genre, and the track&apos;s place,
+go over the image&apos;s own tags and pictures in every track. A sheet that names
+a file that is not there, or that cannot be read, fails with the reason.
+</source>
+        <translation>
+Imágenes de álbum: una ENTRADA (o un archivo de una carpeta ENTRADA) que
+termina en .cue es una hoja CUE. Cada una de sus pistas se convierte en un
+archivo propio, llamado &quot;NN Título&quot; según la hoja, cortado muestra a muestra
+de la imagen que la hoja nombra (la pausa antes de una pista queda con la
+pista anterior); la imagen misma no se convierte otra vez cuando su hoja está
+entre las entradas. Una imagen FLAC que contiene su hoja (una etiqueta
+CUESHEET o un bloque cue sheet) se divide igual. Los títulos, intérpretes,
+álbum, fecha y género de la hoja y el lugar de la pista van sobre las
+etiquetas e imágenes de la imagen en cada pista. Una hoja que nombra un
+archivo que no está, o que no se puede leer, falla con el motivo.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>

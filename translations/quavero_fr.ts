@@ -1917,6 +1917,32 @@ décode :
                           reçoit ni balises ni gain, mais un avertissement.
 </translation>
     </message>
+    <message>
+        <source>
+Album images: an INPUT (or a file in a folder INPUT) ending in .cue is a CUE
+sheet. Each of its tracks is converted to a file of its own, named &quot;NN
+Title&quot; from the sheet, cut sample for sample from the image the sheet names
+(the pregap before a track stays with the track before it); the image itself
+is not converted again when its sheet is among the inputs. A FLAC image that
+holds its sheet (a CUESHEET tag or cue sheet block) is split the same way.
+The sheet&apos;s titles, performers, album, date and genre, and the track&apos;s place,
+go over the image&apos;s own tags and pictures in every track. A sheet that names
+a file that is not there, or that cannot be read, fails with the reason.
+</source>
+        <translation>
+Images d&apos;album : une ENTRÉE (ou un fichier d&apos;un dossier ENTRÉE) qui finit
+par .cue est une feuille CUE. Chacune de ses pistes devient un fichier à part,
+nommé « NN Titre » d&apos;après la feuille, découpé échantillon par échantillon dans
+l&apos;image que la feuille nomme (le blanc avant une piste reste avec la piste
+précédente) ; l&apos;image elle-même n&apos;est pas convertie une seconde fois quand sa
+feuille est parmi les entrées. Une image FLAC qui contient sa feuille (une
+étiquette CUESHEET ou un bloc cue sheet) est découpée de la même façon. Les
+titres, interprètes, album, date et genre de la feuille et le rang de la
+piste passent sur les étiquettes et les images de l&apos;image dans chaque piste.
+Une feuille qui nomme un fichier absent, ou qui ne peut pas être lue, échoue
+avec la raison.
+</translation>
+    </message>
 </context>
 <context>
     <name>RecordedPath</name>
