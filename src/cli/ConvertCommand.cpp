@@ -16,6 +16,7 @@
 #include "convert/core/EncoderCommand.h"
 #include "convert/core/RunPlanner.h"
 #include "mirror/engine/DestinationRecord.h"
+#include "naming/engine/EntryNames.h"
 #include "mirror/engine/OutputLedger.h"
 #include "convert/engine/ProgramCheck.h"
 #include "formats/core/ChoiceLimits.h"
@@ -161,6 +162,7 @@ SettingsSnapshot snapshotOf(const Request &request)
     settings.deleteOrphans = request.deleteOrphans;
     settings.copySameFormat = request.copySameFormat;
     settings.loudness = request.loudness;
+    settings.nameTemplate = request.nameTemplate;
     return settings;
 }
 
@@ -185,6 +187,8 @@ QList<PlanInput> inputsOf(const Request &request)
     planInputs.reserve(inputs.files.size());
     for (const InputFile &file : inputs.files)
         planInputs.append({file.entry, file.problem});
+    if (!request.nameTemplate.isEmpty())
+        naming::readTags(planInputs);
     return planInputs;
 }
 

@@ -25,6 +25,9 @@ DryRunLines dryRun(const RunPlan &plan, const ProgramPaths &programs)
     DryRunLines lines;
     int upToDate = 0;
     for (const EntryPlan &entry : plan.entries) {
+        // Why the template left an entry its own name, above what is done with it.
+        if (!entry.namingNote.isEmpty() && (entry.action == PlanAction::Convert || entry.action == PlanAction::Copy))
+            lines.commands << QStringLiteral("# %1: %2").arg(onCommentLine(entry.input.s_File_Path()), entry.namingNote);
         switch (entry.action) {
         case PlanAction::Fail:
             lines.problems << QStringLiteral("%1: %2").arg(shownPath(entry.input.s_File_Path()), entry.problem);

@@ -30,6 +30,8 @@ QString summaryText(const RunOutcome &outcome)
         text += Text::tr("renamed: %1: saved as %2\n").arg(r.fileName, r.savedAs);
     for (const ConvertedWithWarning &warning : outcome::warnings(outcome))
         text += Text::tr("warning: %1: converted; %2\n").arg(warning.fileName, warning.warning);
+    for (const ConvertedWithWarning &named : outcome::namedAfterInput(outcome))
+        text += Text::tr("note: %1: %2\n").arg(named.fileName, named.warning);
     for (const QString &path : outcome::removed(outcome))
         text += Text::tr("removed: %1\n").arg(path);
     for (const QString &note : outcome.notes)

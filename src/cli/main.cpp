@@ -74,14 +74,6 @@ int main(int argc, char *argv[])
     case cli::Request::Action::Convert:
         break;
     }
-    // Runs name their outputs after the inputs until the run plan takes the
-    // template; a template must not be dropped without a word.
-    if (!parsed.request.nameTemplate.isEmpty()) {
-        print(stderr, cli::Text::tr("quavero-cli: this version cannot yet name converted files with a template "
-                                    "(%1); leave out --name, or use a preset without one\n")
-                          .arg(parsed.request.nameTemplate));
-        return int(cli::ExitStatus::UsageError);
-    }
     const ProgramPaths programs{bundled::programPath(QStringLiteral("ffmpeg")),
                                 bundled::programPath(QStringLiteral("sox"))};
     if (parsed.request.job.mode != cli::JobRequest::Mode::None)

@@ -43,6 +43,7 @@ struct EntryPlan {
     QString note;                                // for Skip: why ("up to date"); for Copy: why copied
     OutputName output;                           // subfolder below the destination and base name
     bool renamed = false;                        // numbered, because another entry of the run has the same output name
+    QString namingNote; // why the name template left the entry its input's name; "" when it named it
     QString finalFolder;
     QString finalPath;
     // Every file is written under a temporary name beside the final one and

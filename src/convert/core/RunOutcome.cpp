@@ -73,6 +73,15 @@ QList<ConvertedWithWarning> warnings(const RunOutcome &run)
     return list;
 }
 
+QList<ConvertedWithWarning> namedAfterInput(const RunOutcome &run)
+{
+    QList<ConvertedWithWarning> list;
+    for (const EntryOutcome &entry : run.entries)
+        if ((entry.fate == EntryFate::Converted || entry.fate == EntryFate::Copied) && !entry.namingNote.isEmpty())
+            list.append({entry.name, entry.namingNote});
+    return list;
+}
+
 QStringList removed(const RunOutcome &run)
 {
     QStringList names;

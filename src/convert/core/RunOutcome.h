@@ -27,6 +27,7 @@ struct EntryOutcome {
     bool renamed = false; // saved under a numbered name
     QString savedAs;      // the output, as the front end shows it (converted, copied and removed entries)
     QStringList warnings; // of a converted entry ("tags not copied: ...")
+    QString namingNote;   // of a converted or copied entry the name template could not name: why it kept its own name
     EntryDetails details; // commands and their output; filled for failed, left and renamed entries
 };
 
@@ -68,6 +69,9 @@ QList<FailedEntry> failed(const RunOutcome &run);
 QStringList leftByFullDisk(const RunOutcome &run);
 QList<RenamedEntry> renamed(const RunOutcome &run);
 QList<ConvertedWithWarning> warnings(const RunOutcome &run);
+// The converted and copied entries the name template could not name, each
+// with why it kept its input's name ("named after the input: it has no {album}").
+QList<ConvertedWithWarning> namedAfterInput(const RunOutcome &run);
 // The outputs removed as orphans, as shown.
 QStringList removed(const RunOutcome &run);
 // "12 converted, 5,230 up to date, 3 copied, 2 removed, 1 failed": the

@@ -6,6 +6,7 @@
 #include "convert/core/LoudnessStages.h"
 #include "convert/core/OutputPlan.h"
 #include "convert/core/OutputSafety.h"
+#include "convert/core/PlannedNames.h"
 #include "convert/core/SameAsInput.h"
 #include "convert/core/SameFormat.h"
 #include "convert/core/TagTarget.h"
@@ -49,20 +50,19 @@ EntryPlan failed(EntryPlan entry, const QString &problem)
 
 // The base names the record keeps for the entries (numbered names stay with
 // their inputs), one for each convertible entry; empty without a record.
-QStringList keptBaseNames(const QList<NodeVideoFile> &entries, const SettingsSnapshot &settings,
-                          const QString &destinationFolder, const PlanWorld &world)
+QStringList keptBaseNames(const QList<NodeVideoFile> &entries, const EntryNames &names,
+                          const SettingsSnapshot &settings, const PlanWorld &world)
 {
     const OutputFormat *format = formats::at(settings.formatIndex);
     if (!world.record || world.record->isEmpty() || !format)
         return {};
-    const QList<PlannedOutput> own = outputplan::planEntries(
-        entries, destinationFolder, settings.formatIndex, settings.keepStructure, [](const QString &) { return false; });
     QList<NamedEntry> named;
     named.reserve(entries.size());
     for (int i = 0; i < entries.size(); ++i) {
-        const OutputName &name = own.at(i).name;
-        const QString relative = (name.subfolder.isEmpty() ? QString() : name.subfolder + QLatin1Char('/')) +
-                                 entries.at(i).s_File_Name_Without_Extension() + format->extension;
+        const PlanEntry &entry = names.entries.at(i);
+        const QString subfolder = names.keepStructure ? outputplan::safeSubfolder(entry.relativeFolder) : QString();
+        const QString relative =
+            (subfolder.isEmpty() ? QString() : subfolder + QLatin1Char('/')) + entry.baseName + format->extension;
         named.append({entries.at(i).s_File_Path(), relative});
     }
     QStringList kept;
@@ -113,6 +113,8 @@ QString fingerprintOf(const SettingsSnapshot &settings)
     if (settings.copySameFormat)
         extras << QStringLiteral("copy-same-format");
     extras << loudness::fingerprintWords(settings.loudness);
+    if (!settings.nameTemplate.isEmpty())
+        extras << QStringLiteral("name=") + settings.nameTemplate;
     return mirror::fingerprint(settings.formatIndex, settings.records,
                                effects::valuesFor(settings.formatIndex, settings.records), extras);
 }
@@ -160,9 +162,14 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
     for (const PlanInput &input : inputs)
         if (input.problem.isEmpty())
             convertible << input.entry;
+    const OutputFormat *format = formats::at(settings.formatIndex);
+    const QString extension = format ? format->extension : QString();
+    EntryNames names = plannednames::forInputs(settings, inputs, extension);
+    const QStringList kept = keptBaseNames(convertible, names, settings, world);
+    for (int i = 0; i < kept.size() && i < names.entries.size(); ++i)
+        names.entries[i].keptBaseName = kept.at(i);
     const QList<PlannedOutput> named =
-        outputplan::planEntries(convertible, destinationFolder, settings.formatIndex, settings.keepStructure,
-                                world.exists, keptBaseNames(convertible, settings, destinationFolder, world));
+        outputplan::plan(names.entries, destinationFolder, extension, names.keepStructure, world.exists);
     const QSet<QString> canonicalInputs = safety::canonicalInputs(inputPathsOf(inputs), world.canonical);
     const bool copiesTags = settings.copyTags && tags::targetFor(settings.formatIndex).writes();
     // An option the encoder cannot take would fail every entry it encodes.
@@ -178,7 +185,12 @@ RunPlan make(const SettingsSnapshot &settings, const QList<PlanInput> &inputs, c
         }
         entry.output = named.at(next).name;
         entry.renamed = named.at(next).renamed;
+        entry.namingNote = names.notes.at(next);
         ++next;
+        if (!names.problem.isEmpty()) {
+            plan.entries.append(failed(entry, names.problem));
+            continue;
+        }
         if (!planStages(entry, settings, destinationFolder, processId)) {
             plan.entries.append(
                 failed(entry, QStringLiteral("there is no output format number %1").arg(settings.formatIndex)));

@@ -27,6 +27,7 @@
 #include <optional>
 
 #include "convert/core/EntryPlan.h"
+#include "convert/core/TagSet.h"
 
 namespace quavero {
 
@@ -34,8 +35,14 @@ class RecordTable;
 
 // One entry as the run is given it.
 struct PlanInput {
+    PlanInput() = default;
+    PlanInput(NodeVideoFile entry_, QString problem_ = QString(), TagSet tags_ = TagSet())
+        : entry(std::move(entry_)), problem(std::move(problem_)), tags(std::move(tags_))
+    {
+    }
     NodeVideoFile entry;
     QString problem; // why it cannot be converted at all (missing, not audio); empty when fine
+    TagSet tags;     // its text tags, read before planning when the settings name outputs with a template
 };
 
 struct PlanWorld {

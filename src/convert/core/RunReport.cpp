@@ -80,6 +80,11 @@ RunAlert endOfRun(const RunOutcome &run)
         // A library kept in step: what the run did besides converting.
         alert.informative += QStringLiteral("\n\n") + outcome::countsText(run) + QLatin1Char('.');
     }
+    const QList<ConvertedWithWarning> named = outcome::namedAfterInput(run);
+    if (!named.isEmpty())
+        alert.informative += QLatin1Char('\n');
+    for (const ConvertedWithWarning &n : named)
+        alert.informative += QLatin1Char('\n') + QStringLiteral("%1: %2").arg(n.fileName, n.warning);
     for (const QString &path : outcome::removed(run))
         alert.informative += QLatin1Char('\n') + Text::tr("Removed, because its original is gone: %1").arg(path);
     if (!run.notes.isEmpty())

@@ -20,6 +20,9 @@ struct SettingsSnapshot {
     bool deleteOrphans = false;  // outputs the record lists whose input is gone are removed
     bool copySameFormat = false; // an input already in the output format is copied, not encoded again
     LoudnessSettings loudness;   // loudness tags written, loudness normalised to
+    // The template the outputs are named with ("{artist}/{album}/{track:02} {title}"); "" names each
+    // output after its input.
+    QString nameTemplate;
 };
 
 } // namespace quavero

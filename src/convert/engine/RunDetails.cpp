@@ -52,6 +52,7 @@ RunOutcome outcome(const ConversionRun &run, const std::function<QString(const Q
         if (done(e.fate)) {
             e.savedAs = shown(result.finalPath);
             e.warnings = result.warnings;
+            e.namingNote = plan.namingNote;
         }
         if (e.fate != EntryFate::UpToDate && (!done(e.fate) || e.renamed)) {
             e.details.inputPath = plan.input.s_File_Path();

@@ -23,6 +23,19 @@ QList<NamedOutput> nameEntries(const NameTemplate &nameTemplate, const QList<Nam
         names.append(nameFor(nameTemplate, fieldsOfFile(source), budget, keepStructure));
     return names;
 }
+
+void readTags(QList<PlanInput> &inputs)
+{
+    for (PlanInput &input : inputs) {
+        if (!input.problem.isEmpty())
+            continue;
+        const QString path =
+            input.entry.s_File_Path().isEmpty() ? input.entry.s_File_URL().toLocalFile() : input.entry.s_File_Path();
+        InputTags read = tagread::read(path);
+        input.tags = read.readable ? read.tags : TagSet();
+        input.tags.pictures.clear();
+    }
+}
 } // namespace naming
 
 } // namespace quavero

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include "convert/core/RunPlanner.h"
 #include "naming/core/NameExpansion.h"
 
 namespace quavero {
@@ -26,6 +27,12 @@ NameFields fieldsOfFile(const NamingSource &source);
 // plan, which numbers them.
 QList<NamedOutput> nameEntries(const NameTemplate &nameTemplate, const QList<NamingSource> &sources,
                                const QString &extension, bool keepStructure, int extraBytes = 0);
+
+// Reads the text tags of every input without a problem into it, for a run
+// whose outputs are named by a template (runplan::make stays pure). The
+// pictures are left out: names never use them. An input TagLib cannot read
+// gets no tags.
+void readTags(QList<PlanInput> &inputs);
 } // namespace naming
 
 } // namespace quavero
