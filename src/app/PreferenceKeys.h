@@ -25,6 +25,9 @@ inline const QString kCopySameFormat = QStringLiteral("Quavero_Copy_Same_Format"
 // and the level normalised to in LUFS ("-16"; empty when off).
 inline const QString kLoudnessTags = QStringLiteral("Quavero_Loudness_Tags");
 inline const QString kNormalizeLoudness = QStringLiteral("Quavero_Normalize_Loudness");
+// The template outputs are named with (Edit > Preferences); empty or missing
+// names each output after its input.
+inline const QString kNameTemplate = QStringLiteral("Quavero_Name_Template");
 // Where the folder choosers open: the last destination of a run, and the
 // folder of the last files or folder added.
 inline const QString kLastDestination = QStringLiteral("Quavero_Last_Destination");

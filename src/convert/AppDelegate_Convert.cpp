@@ -20,6 +20,9 @@
 #include "loudness/engine/RunGains.h"
 #include "mirror/engine/DestinationRecord.h"
 #include "mirror/engine/OutputLedger.h"
+#include "naming/core/TemplateExample.h"
+#include "naming/engine/EntryNames.h"
+#include "filelist/SelectedRows.h"
 #include "platform/Desktop.h"
 #include "platform/Notifications.h"
 #include "platform/Prompts.h"
@@ -32,6 +35,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
+#include <QTableView>
 #include <QThread>
 #include <algorithm>
 
@@ -117,6 +121,7 @@ SettingsSnapshot AppDelegate::conversionSettings() const
     snapshot.copySameFormat = runsettings::flagFromStored(prefs.string(prefkeys::kCopySameFormat));
     snapshot.loudness =
         loudness::fromStored(prefs.string(prefkeys::kLoudnessTags), prefs.string(prefkeys::kNormalizeLoudness));
+    snapshot.nameTemplate = prefs.string(prefkeys::kNameTemplate);
     return snapshot;
 }
 
@@ -126,8 +131,10 @@ RunSetup AppDelegate::conversionSetup(const SettingsSnapshot &snapshot, Destinat
     const RunSettings settings = runsettings::fromStored(
         prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles), QThread::idealThreadCount());
     RunSetup setup;
-    setup.plan =
-        record.plan(snapshot, runplan::inputsFrom(arrayVideoFiles.snapshot()), QCoreApplication::applicationPid());
+    QList<PlanInput> inputs = runplan::inputsFrom(arrayVideoFiles.snapshot());
+    if (!snapshot.nameTemplate.isEmpty())
+        naming::readTags(inputs);
+    setup.plan = record.plan(snapshot, inputs, QCoreApplication::applicationPid());
     if (!record.problem().isEmpty())
         setup.plan.warnings.prepend(record.problem());
     record.ledger()->noteBeforeRun(setup.plan);
@@ -206,7 +213,17 @@ void AppDelegate::OnMenuPreferences()
         windowPreferences->activateWindow();
         return;
     }
-    windowPreferences = new Window_Preferences(m_services.preferences, QThread::idealThreadCount(), window.data());
+    // The name example is drawn from the first selected file, else from a sample track.
+    naming::NameFields example = naming::sampleFields();
+    const QList<int> rows = selectedRows(tableviewVideoFiles);
+    if (!rows.isEmpty()) {
+        const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
+        example =
+            naming::fieldsOfFile({entry.s_File_Path(), entry.s_File_Name_Without_Extension(), entry.s_Relative_Folder()});
+    }
+    const OutputFormat *format = formats::at(m_i_Output_Format);
+    windowPreferences = new Window_Preferences(m_services.preferences, QThread::idealThreadCount(), example,
+                                               format ? format->extension : QString(), window.data());
     windowPreferences->setAttribute(Qt::WA_DeleteOnClose);
     windowPreferences->open();
 }
