@@ -14,6 +14,7 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/Preferences.h"
 #include "platform/core/SystemLog.h"
+#include "presets/engine/OptionStore.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -83,13 +84,15 @@ void AppDelegate::awakeFromNib(MainWindow *mainWindow)
     setUpAppearance();
     setUpCommands();
     setUpListMenu();
+    setUpPresets();
 }
 
 bool AppDelegate::applicationDidFinishLaunching()
 {
     startWithDialogsClosed();
     s_Output_Folder = workFolderPath();
-    records = startRecords();
+    // The options OK stored in a dialog; start values for the rest.
+    records = optionstore::load(*m_services.preferences, startRecords());
     if (!prepareWorkFolder())
         return false;
     FillComboboxOutputFormats();

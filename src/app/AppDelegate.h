@@ -19,6 +19,7 @@
 #include "formats/core/Records.h"
 
 class QAction;
+class QDialog;
 class QComboBox;
 class QMenu;
 class QPushButton;
@@ -157,6 +158,17 @@ public:
     // Edit > Preferences: files at once and the pause between files.
     void OnMenuPreferences();
 
+    // ---- presets (presets/AppDelegate_Presets.cpp) ----
+    // The Presets menu's list: the built-in presets, then the saved ones.
+    void fillPresetsMenu();
+    // Sets the output format, its options and the name template from the
+    // preset of that name, and keeps them as an options dialog's OK would.
+    void OnMenuChoosePreset(const QString &name);
+    // Presets > Save as Preset…: the current settings under a name asked for.
+    void OnMenuSavePreset();
+    // Presets > Manage Presets…: rename and delete the saved presets.
+    void OnMenuManagePresets();
+
     // ---- preview (preview/AppDelegate_Preview.cpp) ----
     void tableViewSelectionDidChange();
     void TimerHandleAudioTracksRoutine();
@@ -255,6 +267,8 @@ public:
     // The newest run, until it has ended (after Cancel it outlives windowConvert).
     QPointer<ConversionRun> conversionRun;
     QPointer<Window_Preferences> windowPreferences;
+    QPointer<QDialog> windowPresets;
+    QPointer<QMenu> menuPresets;
     QPointer<Window_About> windowAbout;
     // The file list's context menu, from the main window's layout.
     QPointer<QMenu> listMenu;
@@ -319,6 +333,7 @@ private:
     void setUpAppearance();
     void setUpCommands();
     void setUpListMenu();
+    void setUpPresets();
     // The run the Convert command starts: the list as it is now, the chosen
     // folder, the run settings as stored now.
     // The settings a run started now converts with, by value.

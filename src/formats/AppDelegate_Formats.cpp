@@ -19,6 +19,7 @@
 #include "formats/Window_AF_WAV.h"
 #include "formats/Window_AF_WMA.h"
 #include "platform/core/Preferences.h"
+#include "presets/engine/OptionStore.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -125,6 +126,8 @@ void AppDelegate::OnUserFormatOptions()
     const auto close = slot->close;
     field = slot->make(
         records, [this, close] { (this->*close)(); }, window);
+    // OK keeps the format's options for the next start; nothing is written at exit.
+    field->setOnAccepted([this, record = slot->record] { optionstore::store(*m_services.preferences, record, records); });
     field->windowDidLoad();
     field->open(); // a sheet: blocks the main window only, returns at once
 }

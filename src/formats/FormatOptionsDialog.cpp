@@ -4,9 +4,12 @@
 #include "formats/EffectsGroup.h"
 #include "formats/core/ChoiceLimits.h"
 #include "formats/core/OptionFields.h"
+#include "formats/core/Records.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace quavero {
@@ -53,7 +56,21 @@ void FormatOptionsDialog::bindEffects(EffectsGroup *group) { m_effects = group; 
 
 void FormatOptionsDialog::windowDidLoad()
 {
-    const FormatRecords &records = m_records;
+    // Every dialog's button box gets the button once, here, rather than in
+    // each layout.
+    if (auto *box = findChild<QDialogButtonBox *>(); box && !box->button(QDialogButtonBox::RestoreDefaults)) {
+        QPushButton *restore = box->addButton(QDialogButtonBox::RestoreDefaults);
+        restore->setText(tr("Restore Defaults"));
+        restore->setAccessibleDescription(tr("Shows the start values of this format's options; OK keeps them"));
+        connect(restore, &QPushButton::clicked, this, &FormatOptionsDialog::OnUserRestoreDefaults);
+    }
+    showValues(m_records);
+}
+
+void FormatOptionsDialog::OnUserRestoreDefaults() { showValues(startRecords()); }
+
+void FormatOptionsDialog::showValues(const FormatRecords &records)
+{
     // Lists that are disabled get their selection too, so switching modes
     // later shows the stored value.
     for (const ListBinding &list : std::as_const(m_lists))
@@ -164,6 +181,8 @@ void FormatOptionsDialog::OnUserOK()
         fieldNamed("i_Bass").set(records, double(m_effects->bass()));
         fieldNamed("f_Speed").set(records, double(m_effects->speed()));
     }
+    if (m_onAccepted)
+        m_onAccepted();
     m_onClose();
 }
 

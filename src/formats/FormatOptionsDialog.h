@@ -6,8 +6,9 @@
 // fills the lists, offering only the choices the format's encoder takes
 // (each item keeps the position the record stores), shows the record, writes
 // it back on OK (in the declared order: mode, lists, then gain, treble, bass,
-// speed) and leaves it alone on Cancel. A dialog's own code is only its
-// enable rules.
+// speed) and leaves it alone on Cancel. "Restore Defaults" in the button box
+// shows the format's start values, written like any others on OK. A dialog's
+// own code is only its enable rules.
 #include <QDialog>
 #include <QVector>
 #include <functional>
@@ -34,9 +35,15 @@ public:
 
     RecordKind record() const { return m_record; }
 
+    // Called on OK after the record is written, before the dialog is closed:
+    // the controller keeps the options for the next start.
+    void setOnAccepted(std::function<void()> onAccepted) { m_onAccepted = std::move(onAccepted); }
+
     // Fills the lists and shows the record's current values. Called once,
     // before the dialog is shown.
     void windowDidLoad();
+    // Shows the format's start values; OK writes them, Cancel keeps the record.
+    void OnUserRestoreDefaults();
     // Writes every field of the record, then asks to be closed.
     void OnUserOK();
     // Asks to be closed; the record is left untouched.
@@ -87,10 +94,12 @@ private:
     void offerWhatTheEncoderTakes();
     void OnUserMode(const ModeChoice &clicked);
     void showMode(const ModeChoice &on);
+    void showValues(const FormatRecords &records);
 
     RecordKind m_record;
     FormatRecords &m_records;
     std::function<void()> m_onClose;
+    std::function<void()> m_onAccepted;
     QVector<ListBinding> m_lists;
     const OptionField *m_modeField = nullptr;
     QVector<ModeChoice> m_modeChoices;

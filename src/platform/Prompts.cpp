@@ -4,6 +4,8 @@
 #include "platform/AlertDialog.h"
 
 #include <QColorDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QFileDialog>
 
 namespace quavero {
@@ -44,6 +46,13 @@ QString QtPrompts::chooseDestinationFolder(const QString &message, const QString
 QColor QtPrompts::chooseColor(const QColor &initial, const QString &title)
 {
     return QColorDialog::getColor(initial, m_parent, title, QColorDialog::ShowAlphaChannel);
+}
+
+QString QtPrompts::askText(const QString &title, const QString &label, const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, title, label, QLineEdit::Normal, initial, &ok);
+    return ok ? text.trimmed() : QString();
 }
 
 } // namespace quavero

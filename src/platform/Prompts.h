@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything that talks to the user modally: alerts, the open panels, the
-// folder chooser and the colour chooser. Tests replace it with a scripted fake.
+// folder chooser, the colour chooser and a line of text to type. Tests replace it with a scripted fake.
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -34,6 +34,9 @@ public:
     virtual QString chooseDestinationFolder(const QString &message, const QString &startFolder) = 0;
     // Colour chooser; an invalid colour when cancelled.
     virtual QColor chooseColor(const QColor &initial, const QString &title) = 0;
+    // A line of text the user types (a name), starting with initial; empty
+    // when cancelled.
+    virtual QString askText(const QString &title, const QString &label, const QString &initial) = 0;
 };
 
 // The program's AlertDialog, QFileDialog and QColorDialog, parented to the main window.
@@ -49,6 +52,7 @@ public:
     QString chooseFolderToAdd(const QString &message, const QString &startFolder) override;
     QString chooseDestinationFolder(const QString &message, const QString &startFolder) override;
     QColor chooseColor(const QColor &initial, const QString &title) override;
+    QString askText(const QString &title, const QString &label, const QString &initial) override;
 
 private:
     QWidget *m_parent;

@@ -36,6 +36,9 @@ public:
     QQueue<QString> addFolderAnswers;
     QQueue<QString> destinationAnswers;
     QQueue<QColor> colorAnswers;
+    QQueue<QString> textAnswers;
+    // The label of each text asked for, newest last.
+    QStringList textLabels;
     int destinationAsked = 0;
     // The folder each open panel and chooser was to open in, newest last.
     QStringList startFolders;
@@ -84,6 +87,13 @@ public:
         if (real)
             return real->chooseColor(initial, title);
         return colorAnswers.isEmpty() ? QColor() : colorAnswers.dequeue();
+    }
+    QString askText(const QString &title, const QString &label, const QString &initial) override
+    {
+        textLabels << label;
+        if (real)
+            return real->askText(title, label, initial);
+        return textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
     }
 };
 
