@@ -8,6 +8,7 @@
 #include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
+#include "cli/NamingHelp.h"
 #include "cli/TextWrap.h"
 #include "formats/core/FormatTable.h"
 
@@ -120,6 +121,7 @@ QString helpText(int processors)
                     "  ac3, amr, raw    none: these formats hold no tags\n"
                     "A picture an output cannot take is left out; the summary names the file\n"
                     "with the reason, and it still counts as converted.\n") +
+           namingHelp() +
            Text::tr("\n"
                     "Presets: a preset is a name for a format with its options (the effects\n"
                     "among them) and the run settings (tags, folders kept or flat). They live in\n"
