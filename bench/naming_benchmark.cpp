@@ -13,9 +13,12 @@
 //   tags            reading every entry's tags with TagLib
 //   template        expanding the template for every entry (tags already read)
 //   names from tags the whole: tags, template, then the output plan
+//   run plan        what a run does: tags read into the inputs, then the
+//                   run's whole plan (names, paths, argument vectors)
 // and the ratio of the whole to the plain names. Target: the whole under 2 s
 // for 10,000 entries.
 #include "convert/core/OutputPlan.h"
+#include "convert/core/RunPlanner.h"
 #include "convert/engine/TagReading.h"
 #include "naming/core/SafeName.h"
 #include "naming/engine/EntryNames.h"
@@ -152,6 +155,25 @@ int main(int argc, char *argv[])
         const QList<NamedOutput> names = naming::nameEntries(parsed.nameTemplate, sources, extension, true);
         planned = outputplan::plan(planEntriesOf(names), destination, extension, true, nothingExists);
     });
+    QList<PlanInput> inputs;
+    for (const NamingSource &s : sources) {
+        NodeVideoFile entry;
+        entry.setS_File_Path(s.path);
+        entry.setS_File_Name_Without_Extension(s.baseName);
+        entry.setS_File_Extension(s.path.mid(s.path.lastIndexOf(QLatin1Char('.'))));
+        inputs.append(PlanInput(entry));
+    }
+    SettingsSnapshot settings;
+    settings.nameTemplate = QString::fromUtf8(kTemplate);
+    PlanWorld world;
+    world.exists = nothingExists;
+    world.canonical = [](const QString &path) { return path; };
+    int plannedEntries = 0;
+    const double runPlanSeconds = bestSeconds([&] {
+        QList<PlanInput> withTags = inputs;
+        naming::readTags(withTags);
+        plannedEntries = int(runplan::make(settings, withTags, destination, 1, world).entries.size());
+    });
     int renamed = 0;
     for (const PlannedOutput &p : planned)
         renamed += p.renamed ? 1 : 0;
@@ -162,7 +184,10 @@ int main(int argc, char *argv[])
     std::printf("  template         %8.3f s  (%d fell back)\n", templateSeconds, fellBack);
     std::printf("  names from tags  %8.3f s  (%d numbered)   ratio to plain names %.1f\n", wholeSeconds, renamed,
                 wholeSeconds / qMax(plainSeconds, 1e-9));
+    std::printf("  run plan         %8.3f s  (%d entries)   ratio to plain names %.1f\n", runPlanSeconds,
+                plannedEntries, runPlanSeconds / qMax(plainSeconds, 1e-9));
     std::printf("  target: names from tags under 2 s for 10,000 entries: %s\n",
-                count == 10000 ? (wholeSeconds < 2.0 ? "met" : "MISSED") : "(run with 10000 to compare)");
+                count == 10000 ? (qMax(wholeSeconds, runPlanSeconds) < 2.0 ? "met" : "MISSED")
+                               : "(run with 10000 to compare)");
     return 0;
 }
