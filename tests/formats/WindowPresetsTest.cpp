@@ -125,7 +125,7 @@ TEST_F(WindowPresets, RestoreDefaultsShowsTheStartValuesAndOkKeepsThem)
     EXPECT_EQ(t->app->records.m_AF_FLAC.i_Samplerate(), startRecords().m_AF_FLAC.i_Samplerate());
 
     // Every options dialog has the button, once.
-    for (int format : {2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14}) {
+    for (int format : {2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15}) {
         FormatOptionsDialog *d = driver::openOptions(*t, format);
         ASSERT_TRUE(d) << format;
         EXPECT_TRUE(restoreDefaults(d)) << format;
