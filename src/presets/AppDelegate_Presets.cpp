@@ -55,7 +55,6 @@ void AppDelegate::fillPresetsMenu()
         QString text = presets::shownName(preset);
         auto *action = new QAction(text.replace(QLatin1Char('&'), QStringLiteral("&&")), menuPresets);
         action->setProperty(kPresetName, preset.name);
-        action->setToolTip(presets::description(preset));
         const QString name = preset.name;
         connect(action, &QAction::triggered, this, [this, name] { OnMenuChoosePreset(name); });
         menuPresets->insertAction(first, action);
