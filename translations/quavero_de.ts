@@ -903,6 +903,18 @@
         <source>&amp;Report a Problem</source>
         <translation>Ein &amp;Problem melden</translation>
     </message>
+    <message>
+        <source>Pre&amp;sets</source>
+        <translation>&amp;Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>Als Voreinstellung &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets…</source>
+        <translation>Voreinstellungen &amp;verwalten…</translation>
+    </message>
 </context>
 <context>
     <name>NameTemplate</name>
@@ -953,6 +965,18 @@
     <message>
         <source>&apos;/&apos; at position %1 ends the template; the last part names the file</source>
         <translation>&apos;/&apos; an Position %1 beendet die Vorlage; der letzte Teil benennt die Datei</translation>
+    </message>
+    <message>
+        <source>the name template cannot be used: %1</source>
+        <translation>die Namensvorlage ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>Each output keeps its input&apos;s name: %1</source>
+        <translation>Jede Ausgabe behält den Namen ihrer Eingabe: %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Beispiel: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,12 +1451,6 @@ Gespeicherte Voreinstellungen:
         <source>Nothing was converted; use it with --preset &quot;%1&quot;.
 </source>
         <translation>Nichts wurde umgewandelt; nutzen Sie sie mit --preset &quot;%1&quot;.
-</translation>
-    </message>
-    <message>
-        <source>quavero-cli: this version cannot yet name converted files with a template (%1); leave out --name, or use a preset without one
-</source>
-        <translation>quavero-cli: diese Version kann umgewandelte Dateien noch nicht nach einer Vorlage benennen (%1); lassen Sie --name weg, oder nutzen Sie eine Voreinstellung ohne Vorlage
 </translation>
     </message>
     <message>
@@ -1943,6 +1961,42 @@ geteilt. Titel, Interpreten, Album, Jahr und Genre des Sheets und die Nummer
 des Titels kommen in jedem Titel über die Tags und Bilder des Abbilds. Ein
 Sheet, das eine fehlende Datei nennt oder nicht gelesen werden kann, schlägt
 mit dem Grund fehl.
+</translation>
+    </message>
+    <message>
+        <source>
+Output names: without --name each output keeps its input&apos;s name.
+      --name TEMPLATE     names each output from its input&apos;s tags, for
+                          example &apos;{albumartist}/{album}/{track:02} {title}&apos;
+Fields: {title} {artist} {album} {albumartist} (the artist when empty)
+{track} {tracktotal} {disc} {disctotal} {year} {genre} {composer}, {name}
+(the input&apos;s name) and {folder} (its folder below the folder given).
+{track:02} pads with zeros; a part in [ ] is left out when a field in it is
+empty; / makes folders, but a / in a tag never does: it and \ : * ? &quot; &lt; &gt; |
+become _. An input without a field used outside [ ] keeps its own name
+({folder}/{name} with -r) and the summary says so. Outputs that get the same
+name are numbered. An unknown field or an unbalanced [ or { is an error that
+names its position.
+</source>
+        <translation>
+Ausgabenamen: ohne --name behält jede Ausgabe den Namen ihrer Eingabe.
+      --name VORLAGE      benennt jede Ausgabe nach den Tags ihrer Eingabe,
+                          etwa &apos;{albumartist}/{album}/{track:02} {title}&apos;
+Felder: {title} {artist} {album} {albumartist} (der Interpret, wenn leer)
+{track} {tracktotal} {disc} {disctotal} {year} {genre} {composer}, {name}
+(der Name der Eingabe) und {folder} (ihr Ordner unter dem angegebenen).
+{track:02} füllt mit Nullen auf; ein Teil in [ ] entfällt, wenn ein Feld darin
+leer ist; / legt Ordner an, ein / in einem Tag aber nie: es und \ : * ? &quot; &lt; &gt; |
+werden zu _. Eine Eingabe ohne ein Feld, das außerhalb von [ ] steht, behält
+ihren Namen ({folder}/{name} mit -r), und die Zusammenfassung sagt es.
+Ausgaben mit demselben Namen werden nummeriert. Ein unbekanntes Feld oder ein
+offenes [ oder { ist ein Fehler, der seine Stelle nennt.
+</translation>
+    </message>
+    <message>
+        <source>note: %1: %2
+</source>
+        <translation>Hinweis: %1: %2
 </translation>
     </message>
 </context>
@@ -2701,6 +2755,61 @@ mit dem Grund fehl.
         <source> LUFS</source>
         <translation> LUFS</translation>
     </message>
+    <message>
+        <source>Output names</source>
+        <translation>Ausgabenamen</translation>
+    </message>
+    <message>
+        <source>&amp;Name template (leave empty to keep each input&apos;s name):</source>
+        <translation>&amp;Namensvorlage (leer lassen, um den Namen jeder Eingabe zu behalten):</translation>
+    </message>
+    <message>
+        <source>Output name template</source>
+        <translation>Vorlage für Ausgabenamen</translation>
+    </message>
+    <message>
+        <source>Fields in braces: {title} {artist} {album} {albumartist} {track} {tracktotal} {disc} {disctotal} {year} {genre} {composer} {name} {folder}; {track:02} pads with zeros; a part in [ ] is left out when a field in it is empty; / makes folders</source>
+        <translation>Felder in geschweiften Klammern: {title} {artist} {album} {albumartist} {track} {tracktotal} {disc} {disctotal} {year} {genre} {composer} {name} {folder}; {track:02} füllt mit Nullen auf; ein Teil in [ ] entfällt, wenn ein Feld darin leer ist; / legt Ordner an</translation>
+    </message>
+    <message>
+        <source>Example output name</source>
+        <translation>Beispiel eines Ausgabenamens</translation>
+    </message>
+</context>
+<context>
+    <name>Window_Presets</name>
+    <message>
+        <source>Manage Presets</source>
+        <translation>Voreinstellungen verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Saved presets (the built-in ones cannot be changed):</source>
+        <translation>&amp;Gespeicherte Voreinstellungen (die eingebauten lassen sich nicht ändern):</translation>
+    </message>
+    <message>
+        <source>Saved presets</source>
+        <translation>Gespeicherte Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;New name:</source>
+        <translation>&amp;Neuer Name:</translation>
+    </message>
+    <message>
+        <source>New name of the selected preset</source>
+        <translation>Neuer Name der gewählten Voreinstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Why the last change could not be made</source>
+        <translation>Warum die letzte Änderung nicht möglich war</translation>
+    </message>
 </context>
 <context>
     <name>Window_Progress</name>
@@ -2794,6 +2903,46 @@ mit dem Grund fehl.
         <source>Choose another in the %1 options, then convert again.</source>
         <translation>Wählen Sie in den %1-Optionen einen anderen Wert und wandeln Sie dann erneut um.</translation>
     </message>
+    <message>
+        <source>The preset &quot;%1&quot; cannot be used.</source>
+        <translation>Die Voreinstellung „%1“ ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>Choose another preset, or save it again.</source>
+        <translation>Wählen Sie eine andere Voreinstellung, oder speichern Sie sie neu.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was set without some of its settings.</source>
+        <translation>Die Voreinstellung „%1“ wurde ohne einige ihrer Einstellungen gesetzt.</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Als Voreinstellung speichern</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the output format, its options and the name template:</source>
+        <translation>Name der Voreinstellung für das Ausgabeformat, seine Optionen und die Namensvorlage:</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Eine Voreinstellung namens „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Replace it with the current settings?</source>
+        <translation>Durch die aktuellen Einstellungen ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The preset could not be saved.</source>
+        <translation>Die Voreinstellung konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>quavero::ConversionRun</name>
@@ -2819,6 +2968,17 @@ mit dem Grund fehl.
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::FormatOptionsDialog</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standardwerte wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Shows the start values of this format&apos;s options; OK keeps them</source>
+        <translation>Zeigt die Startwerte der Optionen dieses Formats; OK übernimmt sie</translation>
     </message>
 </context>
 <context>
@@ -2898,6 +3058,13 @@ mit dem Grund fehl.
     <message>
         <source> files at once</source>
         <translation> Dateien umwandeln</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Presets</name>
+    <message>
+        <source>There are no saved presets. Save one with Presets ▸ Save as Preset…</source>
+        <translation>Es gibt keine gespeicherten Voreinstellungen. Speichern Sie eine mit Voreinstellungen ▸ Als Voreinstellung speichern…</translation>
     </message>
 </context>
 </TS>

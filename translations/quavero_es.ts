@@ -903,6 +903,18 @@
         <source>&amp;Report a Problem</source>
         <translation>&amp;Informar de un problema</translation>
     </message>
+    <message>
+        <source>Pre&amp;sets</source>
+        <translation>&amp;Preajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>&amp;Guardar como preajuste…</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets…</source>
+        <translation>&amp;Administrar preajustes…</translation>
+    </message>
 </context>
 <context>
     <name>NameTemplate</name>
@@ -953,6 +965,18 @@
     <message>
         <source>&apos;/&apos; at position %1 ends the template; the last part names the file</source>
         <translation>&apos;/&apos; en la posición %1 termina la plantilla; la última parte da nombre al archivo</translation>
+    </message>
+    <message>
+        <source>the name template cannot be used: %1</source>
+        <translation>la plantilla de nombre no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>Each output keeps its input&apos;s name: %1</source>
+        <translation>Cada salida conserva el nombre de su entrada: %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Ejemplo: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,12 +1451,6 @@ Preajustes guardados:
         <source>Nothing was converted; use it with --preset &quot;%1&quot;.
 </source>
         <translation>No se convirtió nada; úselo con --preset &quot;%1&quot;.
-</translation>
-    </message>
-    <message>
-        <source>quavero-cli: this version cannot yet name converted files with a template (%1); leave out --name, or use a preset without one
-</source>
-        <translation>quavero-cli: esta versión aún no puede nombrar los archivos convertidos con una plantilla (%1); omita --name, o use un preajuste sin plantilla
 </translation>
     </message>
     <message>
@@ -1938,6 +1956,42 @@ CUESHEET o un bloque cue sheet) se divide igual. Los títulos, intérpretes,
 álbum, fecha y género de la hoja y el lugar de la pista van sobre las
 etiquetas e imágenes de la imagen en cada pista. Una hoja que nombra un
 archivo que no está, o que no se puede leer, falla con el motivo.
+</translation>
+    </message>
+    <message>
+        <source>
+Output names: without --name each output keeps its input&apos;s name.
+      --name TEMPLATE     names each output from its input&apos;s tags, for
+                          example &apos;{albumartist}/{album}/{track:02} {title}&apos;
+Fields: {title} {artist} {album} {albumartist} (the artist when empty)
+{track} {tracktotal} {disc} {disctotal} {year} {genre} {composer}, {name}
+(the input&apos;s name) and {folder} (its folder below the folder given).
+{track:02} pads with zeros; a part in [ ] is left out when a field in it is
+empty; / makes folders, but a / in a tag never does: it and \ : * ? &quot; &lt; &gt; |
+become _. An input without a field used outside [ ] keeps its own name
+({folder}/{name} with -r) and the summary says so. Outputs that get the same
+name are numbered. An unknown field or an unbalanced [ or { is an error that
+names its position.
+</source>
+        <translation>
+Nombres de salida: sin --name cada salida conserva el nombre de su entrada.
+      --name PLANTILLA    nombra cada salida según las etiquetas de su entrada,
+                          así: &apos;{albumartist}/{album}/{track:02} {title}&apos;
+Campos: {title} {artist} {album} {albumartist} (el artista si está vacío)
+{track} {tracktotal} {disc} {disctotal} {year} {genre} {composer}, {name}
+(el nombre de la entrada) y {folder} (su carpeta bajo la carpeta indicada).
+{track:02} rellena con ceros; una parte entre [ ] se omite si un campo dentro
+está vacío; / crea carpetas, pero un / en una etiqueta nunca: él y
+\ : * ? &quot; &lt; &gt; | se vuelven _. Una entrada sin un campo usado fuera de [ ]
+conserva su nombre ({folder}/{name} con -r) y el resumen lo dice. Las salidas
+con el mismo nombre se numeran. Un campo desconocido o un [ o { sin cerrar es
+un error que indica su posición.
+</translation>
+    </message>
+    <message>
+        <source>note: %1: %2
+</source>
+        <translation>nota: %1: %2
 </translation>
     </message>
 </context>
@@ -2696,6 +2750,61 @@ archivo que no está, o que no se puede leer, falla con el motivo.
         <source> LUFS</source>
         <translation> LUFS</translation>
     </message>
+    <message>
+        <source>Output names</source>
+        <translation>Nombres de salida</translation>
+    </message>
+    <message>
+        <source>&amp;Name template (leave empty to keep each input&apos;s name):</source>
+        <translation>&amp;Plantilla de nombre (vacía para conservar el nombre de cada entrada):</translation>
+    </message>
+    <message>
+        <source>Output name template</source>
+        <translation>Plantilla de los nombres de salida</translation>
+    </message>
+    <message>
+        <source>Fields in braces: {title} {artist} {album} {albumartist} {track} {tracktotal} {disc} {disctotal} {year} {genre} {composer} {name} {folder}; {track:02} pads with zeros; a part in [ ] is left out when a field in it is empty; / makes folders</source>
+        <translation>Campos entre llaves: {title} {artist} {album} {albumartist} {track} {tracktotal} {disc} {disctotal} {year} {genre} {composer} {name} {folder}; {track:02} rellena con ceros; una parte entre [ ] se omite si un campo dentro está vacío; / crea carpetas</translation>
+    </message>
+    <message>
+        <source>Example output name</source>
+        <translation>Ejemplo de nombre de salida</translation>
+    </message>
+</context>
+<context>
+    <name>Window_Presets</name>
+    <message>
+        <source>Manage Presets</source>
+        <translation>Administrar preajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Saved presets (the built-in ones cannot be changed):</source>
+        <translation>Preajustes &amp;guardados (los incluidos no se pueden cambiar):</translation>
+    </message>
+    <message>
+        <source>Saved presets</source>
+        <translation>Preajustes guardados</translation>
+    </message>
+    <message>
+        <source>&amp;New name:</source>
+        <translation>&amp;Nuevo nombre:</translation>
+    </message>
+    <message>
+        <source>New name of the selected preset</source>
+        <translation>Nuevo nombre del preajuste elegido</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Why the last change could not be made</source>
+        <translation>Por qué no se pudo hacer el último cambio</translation>
+    </message>
 </context>
 <context>
     <name>Window_Progress</name>
@@ -2789,6 +2898,46 @@ archivo que no está, o que no se puede leer, falla con el motivo.
         <source>Choose another in the %1 options, then convert again.</source>
         <translation>Elija otro valor en las opciones de %1 y vuelva a convertir.</translation>
     </message>
+    <message>
+        <source>The preset &quot;%1&quot; cannot be used.</source>
+        <translation>El preajuste «%1» no se puede usar.</translation>
+    </message>
+    <message>
+        <source>Choose another preset, or save it again.</source>
+        <translation>Elija otro preajuste, o guárdelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was set without some of its settings.</source>
+        <translation>El preajuste «%1» se aplicó sin algunos de sus ajustes.</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Guardar como preajuste</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the output format, its options and the name template:</source>
+        <translation>Nombre del preajuste para el formato de salida, sus opciones y la plantilla de nombre:</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Ya existe un preajuste llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Replace it with the current settings?</source>
+        <translation>¿Reemplazarlo con los ajustes actuales?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The preset could not be saved.</source>
+        <translation>No se pudo guardar el preajuste.</translation>
+    </message>
 </context>
 <context>
     <name>quavero::ConversionRun</name>
@@ -2814,6 +2963,17 @@ archivo que no está, o que no se puede leer, falla con el motivo.
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::FormatOptionsDialog</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Shows the start values of this format&apos;s options; OK keeps them</source>
+        <translation>Muestra los valores iniciales de las opciones de este formato; Aceptar los guarda</translation>
     </message>
 </context>
 <context>
@@ -2893,6 +3053,13 @@ archivo que no está, o que no se puede leer, falla con el motivo.
     <message>
         <source> files at once</source>
         <translation> archivos a la vez</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Presets</name>
+    <message>
+        <source>There are no saved presets. Save one with Presets ▸ Save as Preset…</source>
+        <translation>No hay preajustes guardados. Guarde uno con Preajustes ▸ Guardar como preajuste…</translation>
     </message>
 </context>
 </TS>

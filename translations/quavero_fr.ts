@@ -903,6 +903,18 @@
         <source>&amp;Report a Problem</source>
         <translation>Signaler un &amp;problème</translation>
     </message>
+    <message>
+        <source>Pre&amp;sets</source>
+        <translation>&amp;Préréglages</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>&amp;Enregistrer comme préréglage…</translation>
+    </message>
+    <message>
+        <source>&amp;Manage Presets…</source>
+        <translation>&amp;Gérer les préréglages…</translation>
+    </message>
 </context>
 <context>
     <name>NameTemplate</name>
@@ -953,6 +965,18 @@
     <message>
         <source>&apos;/&apos; at position %1 ends the template; the last part names the file</source>
         <translation>« / » à la position %1 termine le modèle ; la dernière partie nomme le fichier</translation>
+    </message>
+    <message>
+        <source>the name template cannot be used: %1</source>
+        <translation>le modèle de nom est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>Each output keeps its input&apos;s name: %1</source>
+        <translation>Chaque sortie garde le nom de son entrée : %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Exemple : %1</translation>
     </message>
 </context>
 <context>
@@ -1428,12 +1452,6 @@ Préréglages enregistrés :
         <source>Nothing was converted; use it with --preset &quot;%1&quot;.
 </source>
         <translation>Rien n’a été converti ; utilisez-le avec --preset &quot;%1&quot;.
-</translation>
-    </message>
-    <message>
-        <source>quavero-cli: this version cannot yet name converted files with a template (%1); leave out --name, or use a preset without one
-</source>
-        <translation>quavero-cli : cette version ne sait pas encore nommer les fichiers convertis d’après un modèle (%1) ; omettez --name, ou utilisez un préréglage sans modèle
 </translation>
     </message>
     <message>
@@ -1941,6 +1959,42 @@ titres, interprètes, album, date et genre de la feuille et le rang de la
 piste passent sur les étiquettes et les images de l&apos;image dans chaque piste.
 Une feuille qui nomme un fichier absent, ou qui ne peut pas être lue, échoue
 avec la raison.
+</translation>
+    </message>
+    <message>
+        <source>
+Output names: without --name each output keeps its input&apos;s name.
+      --name TEMPLATE     names each output from its input&apos;s tags, for
+                          example &apos;{albumartist}/{album}/{track:02} {title}&apos;
+Fields: {title} {artist} {album} {albumartist} (the artist when empty)
+{track} {tracktotal} {disc} {disctotal} {year} {genre} {composer}, {name}
+(the input&apos;s name) and {folder} (its folder below the folder given).
+{track:02} pads with zeros; a part in [ ] is left out when a field in it is
+empty; / makes folders, but a / in a tag never does: it and \ : * ? &quot; &lt; &gt; |
+become _. An input without a field used outside [ ] keeps its own name
+({folder}/{name} with -r) and the summary says so. Outputs that get the same
+name are numbered. An unknown field or an unbalanced [ or { is an error that
+names its position.
+</source>
+        <translation>
+Noms des sorties : sans --name, chaque sortie garde le nom de son entrée.
+      --name MODÈLE       nomme chaque sortie d&apos;après les tags de son entrée,
+                          ainsi &apos;{albumartist}/{album}/{track:02} {title}&apos;
+Champs : {title} {artist} {album} {albumartist} (l&apos;artiste s&apos;il est vide)
+{track} {tracktotal} {disc} {disctotal} {year} {genre} {composer}, {name}
+(le nom de l&apos;entrée) et {folder} (son dossier sous le dossier donné).
+{track:02} complète avec des zéros ; une partie entre [ ] est omise quand un
+champ y est vide ; / crée des dossiers, mais jamais un / dans un tag : lui et
+\ : * ? &quot; &lt; &gt; | deviennent _. Une entrée sans un champ utilisé hors de [ ]
+garde son nom ({folder}/{name} avec -r) et le résumé le dit. Les sorties de
+même nom sont numérotées. Un champ inconnu ou un [ ou { non fermé est une
+erreur qui indique sa position.
+</translation>
+    </message>
+    <message>
+        <source>note: %1: %2
+</source>
+        <translation>remarque : %1 : %2
 </translation>
     </message>
 </context>
@@ -2699,6 +2753,61 @@ avec la raison.
         <source> LUFS</source>
         <translation> LUFS</translation>
     </message>
+    <message>
+        <source>Output names</source>
+        <translation>Noms des sorties</translation>
+    </message>
+    <message>
+        <source>&amp;Name template (leave empty to keep each input&apos;s name):</source>
+        <translation>&amp;Modèle de nom (vide pour garder le nom de chaque entrée) :</translation>
+    </message>
+    <message>
+        <source>Output name template</source>
+        <translation>Modèle des noms de sortie</translation>
+    </message>
+    <message>
+        <source>Fields in braces: {title} {artist} {album} {albumartist} {track} {tracktotal} {disc} {disctotal} {year} {genre} {composer} {name} {folder}; {track:02} pads with zeros; a part in [ ] is left out when a field in it is empty; / makes folders</source>
+        <translation>Champs entre accolades : {title} {artist} {album} {albumartist} {track} {tracktotal} {disc} {disctotal} {year} {genre} {composer} {name} {folder} ; {track:02} complète avec des zéros ; une partie entre [ ] est omise quand un champ y est vide ; / crée des dossiers</translation>
+    </message>
+    <message>
+        <source>Example output name</source>
+        <translation>Exemple de nom de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>Window_Presets</name>
+    <message>
+        <source>Manage Presets</source>
+        <translation>Gérer les préréglages</translation>
+    </message>
+    <message>
+        <source>&amp;Saved presets (the built-in ones cannot be changed):</source>
+        <translation>Préréglages &amp;enregistrés (ceux fournis ne peuvent pas être modifiés) :</translation>
+    </message>
+    <message>
+        <source>Saved presets</source>
+        <translation>Préréglages enregistrés</translation>
+    </message>
+    <message>
+        <source>&amp;New name:</source>
+        <translation>&amp;Nouveau nom :</translation>
+    </message>
+    <message>
+        <source>New name of the selected preset</source>
+        <translation>Nouveau nom du préréglage choisi</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Why the last change could not be made</source>
+        <translation>Pourquoi la dernière modification n&apos;a pas pu être faite</translation>
+    </message>
 </context>
 <context>
     <name>Window_Progress</name>
@@ -2792,6 +2901,46 @@ avec la raison.
         <source>Choose another in the %1 options, then convert again.</source>
         <translation>Choisissez-en une autre dans les options %1, puis relancez la conversion.</translation>
     </message>
+    <message>
+        <source>The preset &quot;%1&quot; cannot be used.</source>
+        <translation>Le préréglage « %1 » est inutilisable.</translation>
+    </message>
+    <message>
+        <source>Choose another preset, or save it again.</source>
+        <translation>Choisissez un autre préréglage, ou enregistrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; was set without some of its settings.</source>
+        <translation>Le préréglage « %1 » a été appliqué sans certains de ses réglages.</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Enregistrer comme préréglage</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the output format, its options and the name template:</source>
+        <translation>Nom du préréglage pour le format de sortie, ses options et le modèle de nom :</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Un préréglage nommé « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>Replace it with the current settings?</source>
+        <translation>Le remplacer par les réglages actuels ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The preset could not be saved.</source>
+        <translation>Le préréglage n&apos;a pas pu être enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>quavero::ConversionRun</name>
@@ -2817,6 +2966,17 @@ avec la raison.
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::FormatOptionsDialog</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Shows the start values of this format&apos;s options; OK keeps them</source>
+        <translation>Affiche les valeurs de départ des options de ce format ; OK les garde</translation>
     </message>
 </context>
 <context>
@@ -2896,6 +3056,13 @@ avec la raison.
     <message>
         <source> files at once</source>
         <translation> fichiers à la fois</translation>
+    </message>
+</context>
+<context>
+    <name>quavero::Window_Presets</name>
+    <message>
+        <source>There are no saved presets. Save one with Presets ▸ Save as Preset…</source>
+        <translation>Aucun préréglage enregistré. Enregistrez-en un avec Préréglages ▸ Enregistrer comme préréglage…</translation>
     </message>
 </context>
 </TS>
