@@ -233,4 +233,20 @@ TEST(JobPlan, TheReportIsTheRunsSummaryWithTheJobsNotDone)
                                            "renamed: /in/a.flac: saved as /out/a (2).mp3\n");
 }
 
+TEST(JobPlan, ATrackOfACueSheetIsNoJob)
+{
+    // A job line names a whole input: a track would come back as its whole image.
+    PlanInput track = inputAt("/lib/in", "Album/image.flac");
+    ImageTrack range;
+    range.sheetPath = QStringLiteral("/lib/in/Album/image.cue");
+    range.number = 2;
+    track.entry.setM_Track(range);
+    const RunPlan plan =
+        runplan::make(settingsFor("mp3"), {inputAt("/lib/in", "Album/other.wav"), track}, "/lib/out", 1, nothingThere());
+    const JobListDraft list = jobs::listOf(plan, "/lib/in", "p", "quavero-cli");
+    EXPECT_EQ(list.jobs.size(), 1);
+    ASSERT_EQ(list.problems.size(), 1);
+    EXPECT_TRUE(list.problems.first().problem.contains("CUE sheet"));
+}
+
 } // namespace quavero

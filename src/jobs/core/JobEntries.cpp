@@ -60,6 +60,14 @@ JobListDraft listOf(const RunPlan &plan, const QString &inputRoot, const QString
                                                                   : Text::tr("a job list holds conversions only")});
             continue;
         }
+        // A job line names a whole input: a CUE track's range would be lost,
+        // and its worker would convert the whole album image.
+        if (entry.input.m_Track().isTrack()) {
+            draft.problems.append({entry.input.s_File_Path(),
+                                   Text::tr("a job list cannot hold the tracks of a CUE sheet yet; convert the album "
+                                            "on one machine, without --plan")});
+            continue;
+        }
         JobLine job;
         job.index = draft.jobs.size();
         job.input = relativeBelow(h.inputRoot, entry.input.s_File_Path());
