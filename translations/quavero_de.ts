@@ -518,6 +518,10 @@
         <source>%1: it is the result of another plan, made before the list was written again</source>
         <translation>%1: es ist das Ergebnis eines anderen Plans, erstellt bevor die Liste neu geschrieben wurde</translation>
     </message>
+    <message>
+        <source>a job list cannot hold the tracks of a CUE sheet yet; convert the album on one machine, without --plan</source>
+        <translation>eine Auftragsliste kann die Titel eines CUE-Blatts noch nicht enthalten; wandeln Sie das Album auf einem Rechner um, ohne --plan</translation>
+    </message>
 </context>
 <context>
     <name>LibraryRecord</name>

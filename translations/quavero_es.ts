@@ -518,6 +518,10 @@
         <source>%1: it is the result of another plan, made before the list was written again</source>
         <translation>%1: es el resultado de otro plan, hecho antes de que la lista se escribiera de nuevo</translation>
     </message>
+    <message>
+        <source>a job list cannot hold the tracks of a CUE sheet yet; convert the album on one machine, without --plan</source>
+        <translation>una lista de trabajos aún no puede contener las pistas de una hoja CUE; convierta el álbum en una sola máquina, sin --plan</translation>
+    </message>
 </context>
 <context>
     <name>LibraryRecord</name>

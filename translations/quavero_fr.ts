@@ -518,6 +518,10 @@
         <source>%1: it is the result of another plan, made before the list was written again</source>
         <translation>%1 : c&apos;est le résultat d&apos;un autre plan, fait avant que la liste soit réécrite</translation>
     </message>
+    <message>
+        <source>a job list cannot hold the tracks of a CUE sheet yet; convert the album on one machine, without --plan</source>
+        <translation>une liste de tâches ne peut pas encore contenir les pistes d&apos;une feuille CUE ; convertissez l&apos;album sur une seule machine, sans --plan</translation>
+    </message>
 </context>
 <context>
     <name>LibraryRecord</name>
