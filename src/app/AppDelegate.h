@@ -134,19 +134,6 @@ public:
     void Close_Window_WMA();
     void Close_Window_M4A();
     void Close_Window_OPUS();
-    Audio_Format_AIFF &m_AF_AIFF() { return records.m_AF_AIFF; }
-    Audio_Format_AMR &m_AF_AMR() { return records.m_AF_AMR; }
-    Audio_Format_AU &m_AF_AU() { return records.m_AF_AU; }
-    Audio_Format_CAF &m_AF_CAF() { return records.m_AF_CAF; }
-    Audio_Format_FLAC &m_AF_FLAC() { return records.m_AF_FLAC; }
-    Audio_Format_MP3 &m_AF_MP3() { return records.m_AF_MP3; }
-    Audio_Format_OGG &m_AF_OGG() { return records.m_AF_OGG; }
-    Audio_Format_RAW &m_AF_RAW() { return records.m_AF_RAW; }
-    Audio_Format_SPX &m_AF_SPX() { return records.m_AF_SPX; }
-    Audio_Format_WAV &m_AF_WAV() { return records.m_AF_WAV; }
-    Audio_Format_WMA &m_AF_WMA() { return records.m_AF_WMA; }
-    Audio_Format_M4A &m_AF_M4A() { return records.m_AF_M4A; }
-    Audio_Format_OPUS &m_AF_OPUS() { return records.m_AF_OPUS; }
 
     // ---- conversion (convert/AppDelegate_Convert.cpp) ----
     void OnUserToolbarConvert();

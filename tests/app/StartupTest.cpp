@@ -122,7 +122,7 @@ TEST_F(StartupTest, FirstStartResetsControllerStateAndFindsTheProgramsItRuns)
     EXPECT_EQ(a.i_Audio_Duration_Seconds, 0);
     EXPECT_EQ(a.iCurrentSpectrumIndex, 0);
     EXPECT_EQ(a.b_Audio_Loaded, 0);
-    EXPECT_EQ(a.m_AF_MP3().i_SampleRate(), 6); // the records hold their start values
+    EXPECT_EQ(a.records.m_AF_MP3.i_SampleRate(), 6); // the records hold their start values
     for (const QString &path : {a.sffmpegPath, a.sSoxPath})
         EXPECT_TRUE(child::canRun(path)) << path.toStdString();
     EXPECT_TRUE(a.sffmpegPath.endsWith(QStringLiteral("ffmpeg")));

@@ -350,8 +350,8 @@ TEST_F(WindowRun, OptionsChangedDuringTheRunReachNoEntryOfIt)
     t.prompts.destinationAnswers.enqueue(out);
     t.app->OnUserToolbarConvert();
     ASSERT_TRUE(QTest::qWaitFor([&] { return t.app->windowConvert && t.app->windowConvert->isConvertingEntry(); }, 10000));
-    t.app->m_AF_WAV().setF_Speed(2.0f);
-    t.app->m_AF_WAV().setI_Samplerate(0);
+    t.app->records.m_AF_WAV.setF_Speed(2.0f);
+    t.app->records.m_AF_WAV.setI_Samplerate(0);
     t.app->m_i_Output_Format = 8;
     ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
     for (const QString &name : {QStringLiteral("first.wav"), QStringLiteral("second.wav")}) {

@@ -29,7 +29,7 @@ protected:
         record = formats::at(GetParam().formatIndex)->record;
         // The AIFF effects are usable only for uncompressed audio.
         if (record == RecordKind::AIFF)
-            t.app->m_AF_AIFF().setI_Format(2);
+            t.app->records.m_AF_AIFF.setI_Format(2);
     }
     void set(const char *field, double value) { options::byRecordField(record, field)->set(t.app->records, value); }
     double get(const char *field) { return options::byRecordField(record, field)->get(t.app->records); }

@@ -59,8 +59,8 @@ TEST_F(ModeRulesTest, OggEffectsOnlyWithVariableBitrateAndStillStoredInCbr)
     EXPECT_TRUE(effectsUsable(dialog, false));
     EXPECT_EQ(shown("sliderGain"), "6|disabled");
     driver::pressOK(dialog);
-    EXPECT_EQ(t.app->m_AF_OGG().b_VBR(), 0);
-    EXPECT_EQ(t.app->m_AF_OGG().i_Gain(), 6);
+    EXPECT_EQ(t.app->records.m_AF_OGG.b_VBR(), 0);
+    EXPECT_EQ(t.app->records.m_AF_OGG.i_Gain(), 6);
 
     dialog = driver::openOptions(t, 9);
     EXPECT_EQ(shown("radioCBR"), "on");
@@ -93,8 +93,8 @@ TEST_F(ModeRulesTest, M4aBitrateOnlyWithAacAndStoredThroughAppleLossless)
     driver::apply(dialog, {{"comboBitrate", 6}, {"comboCodec", 1}});
     EXPECT_EQ(shown("comboBitrate"), "64k|disabled|16");
     driver::pressOK(dialog);
-    EXPECT_EQ(t.app->m_AF_M4A().i_Codec(), 1);
-    EXPECT_EQ(t.app->m_AF_M4A().i_Bitrate(), 6);
+    EXPECT_EQ(t.app->records.m_AF_M4A.i_Codec(), 1);
+    EXPECT_EQ(t.app->records.m_AF_M4A.i_Bitrate(), 6);
 
     dialog = driver::openOptions(t, 14);
     EXPECT_EQ(shown("comboBitrate"), "64k|disabled|16");

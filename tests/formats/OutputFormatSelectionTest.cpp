@@ -117,7 +117,7 @@ TEST_F(OutputFormatSelectionTest, EscapeActsAsCancel)
     driver::apply(dialog, {{"comboChannels", 0}});
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(t.app->windowCAF, nullptr);
-    EXPECT_EQ(t.app->m_AF_CAF().i_Channels(), 1);
+    EXPECT_EQ(t.app->records.m_AF_CAF.i_Channels(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 2000));
 }
 } // namespace
