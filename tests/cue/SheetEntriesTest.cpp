@@ -76,9 +76,11 @@ TEST_F(SheetEntries, ASheetBecomesItsTracksAndItsImageIsNotAddedAgain)
 
 TEST_F(SheetEntries, ASheetNamingAMissingFileIsOneNamedFailureInTheAdd)
 {
+    // Binary bytes, so the length comes from the array and not from strlen.
+    static const char kNotASheet[] = "\x00\x01\x02 not a sheet at all";
     const QString other = noiseImage(folder + "/other.wav", 1);
     ASSERT_TRUE(writeSheet(folder + "/album.cue", QString::fromLatin1(kSheet).arg("image.flac")));
-    ASSERT_TRUE(writeBytes(folder + "/broken.cue", QByteArray("\x00\x01\x02 not a sheet at all", 24)));
+    ASSERT_TRUE(writeBytes(folder + "/broken.cue", QByteArray::fromRawData(kNotASheet, sizeof kNotASheet - 1)));
 
     const QList<ExpandedEntry> expanded =
         cue::expandSheets({entryOf(folder + "/album.cue"), entryOf(other), entryOf(folder + "/broken.cue")});
