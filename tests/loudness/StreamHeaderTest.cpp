@@ -5,6 +5,7 @@
 #include "SyntheticAudio.h"
 
 #include "loudness/core/FloatWav.h"
+#include "loudness/engine/BackgroundMeter.h"
 #include "loudness/engine/StreamMeter.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,18 @@ TEST(StreamHeader, AnythingButFloatSamplesIsRefused)
     EXPECT_EQ(loudness::readFloatWavHeader(huge).state, State::Invalid);
 }
 
+namespace {
+// Feeds the stream in pieces of ever-changing size, a frame split now and then.
+template <typename Meter> void feedInPieces(Meter &meter, const QByteArray &stream)
+{
+    qsizetype at = 0;
+    for (qsizetype step = 1; at < stream.size(); step = step * 3 % 8191 + 1) {
+        meter.add(stream.mid(at, step));
+        at += step;
+    }
+}
+} // namespace
+
 // Header and samples split anywhere, even inside a frame, measure as the
 // samples fed at once do.
 TEST(StreamHeader, AStreamSplitAnywhereMeasuresAsItsSamples)
@@ -47,11 +60,7 @@ TEST(StreamHeader, AStreamSplitAnywhereMeasuresAsItsSamples)
     const QByteArray stream = synth::floatWavHeader(2, 48000) + synth::bytes(samples);
 
     StreamMeter pieces;
-    qsizetype at = 0;
-    for (qsizetype step = 1; at < stream.size(); step = step * 3 % 8191 + 1) {
-        pieces.add(stream.mid(at, step));
-        at += step;
-    }
+    feedInPieces(pieces, stream);
     const LoudnessMeasurement a = whole.measurement(), b = pieces.measurement();
     ASSERT_TRUE(a.measured());
     EXPECT_EQ(b.status, a.status);
@@ -63,6 +72,36 @@ TEST(StreamHeader, AStreamSplitAnywhereMeasuresAsItsSamples)
     refused.add(synth::floatWavHeader(2, 48000, 1, 16) + synth::bytes(samples));
     EXPECT_TRUE(refused.isInvalid());
     EXPECT_EQ(refused.measurement().status, LoudnessMeasurement::Status::Failed);
+}
+
+// On its own thread the meter takes the pieces in order and loses none, also
+// when its queue is full and the reader has to wait; one that is dropped
+// before its stream ends stops without measuring the rest.
+TEST(StreamHeader, TheBackgroundMeterMeasuresAsTheMeterDoes)
+{
+    const std::vector<float> samples = synth::noise(2.0, 44100, 2, 0.3, 11);
+    const QByteArray stream = synth::floatWavHeader(2, 44100) + synth::bytes(samples);
+    StreamMeter direct;
+    direct.add(stream);
+    const LoudnessMeasurement expected = direct.measurement();
+    ASSERT_TRUE(expected.measured());
+
+    for (qint64 limit : {qint64(1), qint64(4096), BackgroundMeter::kDefaultQueueLimit}) {
+        BackgroundMeter background(limit);
+        feedInPieces(background, stream);
+        StreamMeter &meter = background.finish();
+        const LoudnessMeasurement got = meter.measurement();
+        EXPECT_EQ(got.status, expected.status) << limit;
+        EXPECT_DOUBLE_EQ(got.lufs, expected.lufs) << limit;
+        EXPECT_DOUBLE_EQ(got.truePeak, expected.truePeak) << limit;
+        EXPECT_DOUBLE_EQ(got.seconds, expected.seconds) << limit;
+        EXPECT_EQ(meter.takeMeter().frames(), qint64(samples.size() / 2)) << limit;
+    }
+
+    for (int i = 0; i < 20; ++i) {
+        BackgroundMeter dropped(4096);
+        dropped.add(stream.left(stream.size() / 2)); // destroyed here, its queue unmeasured
+    }
 }
 
 TEST(StreamHeader, ArgumentsAskForThatStream)

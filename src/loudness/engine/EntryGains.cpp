@@ -35,8 +35,8 @@ std::function<void(const QByteArray &)> EntryGains::standardOutput(const Planned
     m_stream.reset();
     if (stage.tap == LoudnessTap::None)
         return {};
-    m_stream = std::make_unique<StreamMeter>();
-    StreamMeter *stream = m_stream.get();
+    m_stream = std::make_unique<BackgroundMeter>();
+    BackgroundMeter *stream = m_stream.get();
     return [stream](const QByteArray &bytes) { stream->add(bytes); };
 }
 
@@ -44,7 +44,8 @@ QStringList EntryGains::stageDone(const PlannedStage &stage)
 {
     if (stage.tap == LoudnessTap::None || !m_stream)
         return {};
-    const LoudnessMeasurement measured = m_stream->isInvalid() ? LoudnessMeasurement{} : m_stream->measurement();
+    StreamMeter &stream = m_stream->finish();
+    const LoudnessMeasurement measured = stream.isInvalid() ? LoudnessMeasurement{} : stream.measurement();
     QStringList warnings;
     if (stage.tap == LoudnessTap::Normalize) {
         m_gain = loudness::normalizeGain(measured, m_plan.loudness.targetLufs);
@@ -55,7 +56,7 @@ QStringList EntryGains::stageDone(const PlannedStage &stage)
             warnings << shortfall;
     } else {
         m_track = measured;
-        m_trackMeter = m_stream->takeMeter();
+        m_trackMeter = stream.takeMeter();
         m_measured = true;
         if (!measured.measured())
             warnings << QCoreApplication::translate("Loudness", "no loudness tags: %1")

@@ -15,7 +15,7 @@
 
 #include "convert/core/EntryPlan.h"
 #include "loudness/core/Normalize.h"
-#include "loudness/engine/StreamMeter.h"
+#include "loudness/engine/BackgroundMeter.h"
 
 namespace quavero {
 
@@ -45,7 +45,7 @@ public:
 private:
     EntryPlan m_plan;
     std::shared_ptr<RunGains> m_run;
-    std::unique_ptr<StreamMeter> m_stream; // the stage being measured
+    std::unique_ptr<BackgroundMeter> m_stream; // the stage being measured, beside it
     LoudnessMeasurement m_track;
     LoudnessMeter m_trackMeter; // its blocks, for the album
     NormalizeGain m_gain;
