@@ -218,8 +218,8 @@ void AppDelegate::OnMenuPreferences()
     const QList<int> rows = selectedRows(tableviewVideoFiles);
     if (!rows.isEmpty()) {
         const NodeVideoFile entry = arrayVideoFiles.at(rows.first());
-        example =
-            naming::fieldsOfFile({entry.s_File_Path(), entry.s_File_Name_Without_Extension(), entry.s_Relative_Folder()});
+        example = naming::fieldsFrom(naming::tagsOfEntry(entry), entry.s_File_Name_Without_Extension(),
+                                     entry.s_Relative_Folder());
     }
     const OutputFormat *format = formats::at(m_i_Output_Format);
     windowPreferences = new Window_Preferences(m_services.preferences, QThread::idealThreadCount(), example,

@@ -68,4 +68,34 @@ TEST(TagNames, NamesFromTheTagsOfEveryKindOfInput)
     EXPECT_TRUE(naming::fieldsOfFile(missing).value(naming::Field::Title).isEmpty());
 }
 
+// A track of an album image is named from its sheet's fields laid over the
+// image's: its own title and number, the image's album and artist.
+TEST(TagNames, ATrackOfAnImageIsNamedFromItsSheet)
+{
+    const QString folder = testenv::freshFolder(QStringLiteral("tag-names-track"));
+    const QString image = tagged(folder + "/image.flac", {"title=Whole Image", "album=Live", "artist=Band B"});
+    ImageTrack track;
+    track.sheetPath = folder + "/image.cue";
+    track.number = 2;
+    track.count = 3;
+    track.tags.fields.insert("TITLE", {"Second Song"});
+    track.tags.fields.insert("TRACKNUMBER", {"2"});
+    NodeVideoFile entry;
+    entry.setS_File_Path(image);
+    entry.setS_File_Name_Without_Extension(QStringLiteral("02 Second Song"));
+    entry.setM_Track(track);
+
+    QList<PlanInput> inputs{PlanInput(entry)};
+    naming::readTags(inputs);
+    const naming::NameFields fields = naming::fieldsFrom(inputs.at(0).tags, "02 Second Song", QString());
+    EXPECT_EQ(fields.value(naming::Field::Title), "Second Song");
+    EXPECT_EQ(fields.value(naming::Field::Album), "Live");
+    EXPECT_EQ(fields.value(naming::Field::Artist), "Band B");
+    EXPECT_EQ(fields.value(naming::Field::Track), "2");
+
+    // The image itself, added as a whole file, keeps its own title.
+    entry.setM_Track(ImageTrack());
+    EXPECT_EQ(naming::tagsOfEntry(entry).fields.value("TITLE"), QStringList{"Whole Image"});
+}
+
 } // namespace quavero

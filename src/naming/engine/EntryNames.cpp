@@ -2,6 +2,7 @@
 #include "naming/engine/EntryNames.h"
 
 #include "convert/engine/TagReading.h"
+#include "cue/core/TrackTags.h"
 #include "naming/core/SafeName.h"
 
 namespace quavero {
@@ -24,17 +25,22 @@ QList<NamedOutput> nameEntries(const NameTemplate &nameTemplate, const QList<Nam
     return names;
 }
 
+TagSet tagsOfEntry(const NodeVideoFile &entry)
+{
+    const QString path = entry.s_File_Path().isEmpty() ? entry.s_File_URL().toLocalFile() : entry.s_File_Path();
+    const InputTags read = tagread::read(path);
+    TagSet tags = read.readable ? read.tags : TagSet();
+    if (entry.m_Track().isTrack())
+        tags = cue::overImage(tags, entry.m_Track().tags);
+    tags.pictures.clear();
+    return tags;
+}
+
 void readTags(QList<PlanInput> &inputs)
 {
-    for (PlanInput &input : inputs) {
-        if (!input.problem.isEmpty())
-            continue;
-        const QString path =
-            input.entry.s_File_Path().isEmpty() ? input.entry.s_File_URL().toLocalFile() : input.entry.s_File_Path();
-        InputTags read = tagread::read(path);
-        input.tags = read.readable ? read.tags : TagSet();
-        input.tags.pictures.clear();
-    }
+    for (PlanInput &input : inputs)
+        if (input.problem.isEmpty())
+            input.tags = tagsOfEntry(input.entry);
 }
 } // namespace naming
 

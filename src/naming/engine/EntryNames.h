@@ -28,6 +28,11 @@ NameFields fieldsOfFile(const NamingSource &source);
 QList<NamedOutput> nameEntries(const NameTemplate &nameTemplate, const QList<NamingSource> &sources,
                                const QString &extension, bool keepStructure, int extraBytes = 0);
 
+// The text tags an entry's name is made from: its file's, and for a track of
+// an album image the sheet's fields for the track laid over the image's. An
+// image TagLib cannot read gives the sheet's alone. No pictures.
+TagSet tagsOfEntry(const NodeVideoFile &entry);
+
 // Reads the text tags of every input without a problem into it, for a run
 // whose outputs are named by a template (runplan::make stays pure). The
 // pictures are left out: names never use them. An input TagLib cannot read
