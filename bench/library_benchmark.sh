@@ -12,23 +12,8 @@
 # program started.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")/.." && pwd)
-cli=${1:-$here/build/bin/quavero-cli}
-files=${2:-10000}
-[[ -x $cli ]] || { echo "quavero-cli not found: build it or give its path" >&2; exit 1; }
-
-bench=$(mktemp -d "${TMPDIR:-/tmp}/quavero-library-bench-XXXXXX")
-trap 'rm -rf "$bench"' EXIT
-echo "quavero-cli: $cli; $files files; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-
-# A copy of the program whose ffmpeg and sox count their starts.
-mkdir -p "$bench/bin/resources"
-cp "$cli" "$bench/bin/quavero-cli"
-for program in ffmpeg sox; do
-    real=$(command -v "$program")
-    printf '#!/bin/sh\necho >> "%s/started"\nexec "%s" "$@"\n' "$bench" "$real" > "$bench/bin/resources/$program"
-    chmod +x "$bench/bin/resources/$program"
-done
+source "$(dirname "$0")/counting_copy.sh"
+bench_setup library 10000 "$@"
 
 # 100 files an album; the audio is one short tone copied.
 ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=0.2" -ac 2 "$bench/tone.wav"

@@ -12,24 +12,8 @@
 # Targets: --plan at most 10 s for 100,000 files; no program started.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")/.." && pwd)
-cli=${1:-$here/build/bin/quavero-cli}
-files=${2:-100000}
-[[ -x $cli ]] || { echo "quavero-cli not found: build it or give its path" >&2; exit 1; }
-
-bench=$(mktemp -d "${TMPDIR:-/tmp}/quavero-plan-bench-XXXXXX")
-trap 'rm -rf "$bench"' EXIT
-echo "quavero-cli: $cli; $files files; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-
-# A copy of the program whose ffmpeg and sox count their starts.
-mkdir -p "$bench/bin/resources"
-cp "$cli" "$bench/bin/quavero-cli"
-for program in ffmpeg sox; do
-    real=$(command -v "$program")
-    printf '#!/bin/sh\necho >> "%s/started"\nexec "%s" "$@"\n' "$bench" "$real" > "$bench/bin/resources/$program"
-    chmod +x "$bench/bin/resources/$program"
-done
-: > "$bench/started"
+source "$(dirname "$0")/counting_copy.sh"
+bench_setup plan 100000 "$@"
 
 # 100 files an album, 10 albums an artist; planning reads names and folders
 # only, so the files may be empty. Every tenth album holds a pair of inputs
@@ -52,6 +36,8 @@ done
 TIMEFORMAT='%R'
 cd "$bench"
 dry=$( { time bin/quavero-cli -n -r -f mp3 -o out library > dry.txt; } 2>&1 )
+# The dry run asks ffmpeg about the inputs' streams; only --plan's starts count.
+: > started
 plan=$( { time /usr/bin/time -f '%M' -o rss bin/quavero-cli -q --plan jobs.jsonl -r -f mp3 -o out library; } 2>&1 )
 started=$(wc -l < started)
 lines=$(wc -l < jobs.jsonl)
