@@ -312,8 +312,10 @@ TEST(CliConversion, ATerminalShowsPercentagesOfTheRunningFiles)
         GTEST_SKIP() << "needs script(1) from util-linux";
     const QString in = testenv::freshFolder(QStringLiteral("cli-tty-in"));
     const QString out = testenv::freshFolder(QStringLiteral("cli-tty-out"));
+    // Long enough that ffmpeg reports its progress (twice a second) before a
+    // file is done, also on a quick machine.
     for (int i = 0; i < 3; ++i)
-        testenv::makeTone(QStringLiteral("%1/long %2.wav").arg(in).arg(i), 90.0);
+        testenv::makeTone(QStringLiteral("%1/long %2.wav").arg(in).arg(i), 300.0);
     const QString command = QStringLiteral("TERM=xterm '%1' -j 2 -o '%2' '%3'").arg(cliPath(), out, in);
     const JoinedRun run = child::runJoined(script, {"-qec", command, "/dev/null"});
     const QString screen = QString::fromUtf8(run.output);
