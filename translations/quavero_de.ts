@@ -519,8 +519,24 @@
         <translation>%1: es ist das Ergebnis eines anderen Plans, erstellt bevor die Liste neu geschrieben wurde</translation>
     </message>
     <message>
-        <source>a job list cannot hold the tracks of a CUE sheet yet; convert the album on one machine, without --plan</source>
-        <translation>eine Auftragsliste kann die Titel eines CUE-Blatts noch nicht enthalten; wandeln Sie das Album auf einem Rechner um, ohne --plan</translation>
+        <source>its track %1 of %2 is no track of a sheet</source>
+        <translation>sein Titel %1 von %2 ist kein Titel eines Cue-Sheets</translation>
+    </message>
+    <message>
+        <source>its track ends at sample %1, before it starts at sample %2</source>
+        <translation>sein Titel endet bei Sample %1, bevor er bei Sample %2 beginnt</translation>
+    </message>
+    <message>
+        <source>its track&apos;s sample rate %1 is no rate of audio</source>
+        <translation>die Abtastrate %1 seines Titels ist keine Audio-Abtastrate</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>eine Liste von Texten</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
     </message>
 </context>
 <context>

@@ -519,8 +519,24 @@
         <translation>%1: es el resultado de otro plan, hecho antes de que la lista se escribiera de nuevo</translation>
     </message>
     <message>
-        <source>a job list cannot hold the tracks of a CUE sheet yet; convert the album on one machine, without --plan</source>
-        <translation>una lista de trabajos aún no puede contener las pistas de una hoja CUE; convierta el álbum en una sola máquina, sin --plan</translation>
+        <source>its track %1 of %2 is no track of a sheet</source>
+        <translation>su pista %1 de %2 no es una pista de una hoja CUE</translation>
+    </message>
+    <message>
+        <source>its track ends at sample %1, before it starts at sample %2</source>
+        <translation>su pista termina en la muestra %1, antes de empezar en la muestra %2</translation>
+    </message>
+    <message>
+        <source>its track&apos;s sample rate %1 is no rate of audio</source>
+        <translation>la frecuencia de muestreo %1 de su pista no es una frecuencia de audio</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>una lista de textos</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
     </message>
 </context>
 <context>

@@ -519,8 +519,24 @@
         <translation>%1 : c&apos;est le résultat d&apos;un autre plan, fait avant que la liste soit réécrite</translation>
     </message>
     <message>
-        <source>a job list cannot hold the tracks of a CUE sheet yet; convert the album on one machine, without --plan</source>
-        <translation>une liste de tâches ne peut pas encore contenir les pistes d&apos;une feuille CUE ; convertissez l&apos;album sur une seule machine, sans --plan</translation>
+        <source>its track %1 of %2 is no track of a sheet</source>
+        <translation>sa piste %1 sur %2 n’est pas une piste d’une feuille CUE</translation>
+    </message>
+    <message>
+        <source>its track ends at sample %1, before it starts at sample %2</source>
+        <translation>sa piste finit à l’échantillon %1, avant de commencer à l’échantillon %2</translation>
+    </message>
+    <message>
+        <source>its track&apos;s sample rate %1 is no rate of audio</source>
+        <translation>la fréquence d’échantillonnage %1 de sa piste n’est pas une fréquence audio</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>une liste de textes</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objet</translation>
     </message>
 </context>
 <context>

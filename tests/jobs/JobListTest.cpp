@@ -63,6 +63,12 @@ TEST(JobListText, NamesOfAnyCharactersComeBackFromAWrittenList)
     draft.header = sampleHeader(names.size());
     for (int i = 0; i < names.size(); ++i)
         draft.jobs.append(JobLine{i, names.at(i), QStringLiteral("out/%1.ogg").arg(names.at(i)), i == 2});
+    // The second is a track of an album image, its sheet's fields of any characters too.
+    JobTrack &track = draft.jobs[1].track;
+    track = JobTrack{QStringLiteral("line\nbreak/image.cue"), QStringLiteral("02 Zwei – \"Two\""), 2, 12,
+                     2 * 588 * 75, 5 * 588 * 75, 44100, {}};
+    track.tags.insert(QStringLiteral("TITLE"), {QStringLiteral("Zwei – \"Two\"\tthree")});
+    track.tags.insert(QStringLiteral("PERFORMER"), {QStringLiteral("A"), QStringLiteral("B")});
     const QString path = testenv::freshFolder(QStringLiteral("joblist-text")) + QStringLiteral("/jobs.jsonl");
     QString error;
     ASSERT_TRUE(jobs::writeList(path, draft, &error)) << error.toStdString();
@@ -89,6 +95,16 @@ TEST(JobListText, NamesOfAnyCharactersComeBackFromAWrittenList)
         EXPECT_EQ(job.input, names.at(i));
         EXPECT_EQ(job.output, draft.jobs.at(i).output);
         EXPECT_EQ(job.renamed, i == 2);
+        const JobTrack &expected = draft.jobs.at(i).track;
+        EXPECT_EQ(job.track.isTrack(), expected.isTrack());
+        EXPECT_EQ(job.track.sheet, expected.sheet);
+        EXPECT_EQ(job.track.name, expected.name);
+        EXPECT_EQ(job.track.number, expected.number);
+        EXPECT_EQ(job.track.count, expected.count);
+        EXPECT_EQ(job.track.start, expected.start);
+        EXPECT_EQ(job.track.end, expected.end);
+        EXPECT_EQ(job.track.sampleRate, expected.sampleRate);
+        EXPECT_EQ(job.track.tags, expected.tags);
     }
 }
 
@@ -115,6 +131,19 @@ TEST(JobListText, CraftedJobLinesAreRefusedWithTheirReason)
         {R"({"index":0,"input":"a.wav"})", "\"output\" is missing"},
         {R"({"index":0,"input":"a.wav","output":"a.mp3","renamed":"yes"})", "\"renamed\""},
         {R"(["a.wav","a.mp3"])", "not a JSON object"},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":"01"})", "\"track\""},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"03","number":3,"count":2,"start":0,"rate":44100,"tags":{}}})",
+         "no track of a sheet"},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"01","number":1,"count":2,"start":900,"end":900,"rate":44100,"tags":{}}})",
+         "before it starts"},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"01","number":1,"count":2,"start":0,"rate":0,"tags":{}}})",
+         "sample rate 0"},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"../../a.cue","name":"01","number":1,"count":2,"start":0,"rate":44100,"tags":{}}})",
+         "outside the input root"},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"01","number":1,"count":2,"start":0,"rate":44100,"tags":{"TITLE":"x"}}})",
+         "\"tags.TITLE\" is not a list of texts"},
+        {R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"01","number":1,"count":2,"start":0,"rate":44100,"tags":{},"filter":"x"}})",
+         "\"filter\""},
         {R"({"index":0,"input":"a.wav",)", "not JSON"},
     };
     for (const Case &c : cases) {
@@ -123,6 +152,8 @@ TEST(JobListText, CraftedJobLinesAreRefusedWithTheirReason)
         EXPECT_TRUE(error.contains(c.reasonPart)) << error.toStdString();
     }
     EXPECT_EQ(readError(R"({"index":3,"input":"a/b.wav","output":"x/b (2).mp3","renamed":true})"), "");
+    EXPECT_EQ(readError(R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"02","number":2,"count":2,"start":10,"rate":44100,"tags":{"TITLE":["b"]}}})"),
+              "");
 }
 
 TEST(JobListText, AHeaderOfAnotherVersionOrWithUnknownFieldsIsRefused)

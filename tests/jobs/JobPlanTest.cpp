@@ -11,6 +11,7 @@
 #include "filelist/core/FileEntry.h"
 #include "jobs/core/JobChunk.h"
 #include "jobs/core/JobEntries.h"
+#include "jobs/core/JobListText.h"
 #include "jobs/core/JobReport.h"
 #include "jobs/core/JobResult.h"
 #include "jobs/core/JobSettings.h"
@@ -233,20 +234,54 @@ TEST(JobPlan, TheReportIsTheRunsSummaryWithTheJobsNotDone)
                                            "renamed: /in/a.flac: saved as /out/a (2).mp3\n");
 }
 
-TEST(JobPlan, ATrackOfACueSheetIsNoJob)
+// A track of an album image is a job with its range and its sheet's fields:
+// the worker cuts the same samples and names the track as the local run.
+TEST(JobPlan, ATrackOfACueSheetIsAJobWithItsRangeAndTags)
 {
-    // A job line names a whole input: a track would come back as its whole image.
-    PlanInput track = inputAt("/lib/in", "Album/image.flac");
-    ImageTrack range;
-    range.sheetPath = QStringLiteral("/lib/in/Album/image.cue");
-    range.number = 2;
-    track.entry.setM_Track(range);
-    const RunPlan plan =
-        runplan::make(settingsFor("mp3"), {inputAt("/lib/in", "Album/other.wav"), track}, "/lib/out", 1, nothingThere());
+    const auto inputsBelow = [](const QString &in) {
+        QList<PlanInput> inputs{inputAt(in, "other.wav")};
+        for (int number : {1, 2}) {
+            PlanInput track = inputAt(in, "Album/image.flac");
+            ImageTrack t;
+            t.sheetPath = in + "/Album/image.cue";
+            t.number = number;
+            t.count = 2;
+            t.range = number == 1 ? SampleRange{0, 441000} : SampleRange{441000, -1};
+            t.sampleRate = 44100;
+            t.tags.fields.insert("TITLE", {number == 1 ? "One" : "Two"});
+            t.tags.fields.insert("TRACKNUMBER", {QString::number(number)});
+            track.entry.setM_Track(t);
+            track.entry.setS_File_Name_Without_Extension(number == 1 ? "01 One" : "02 Two");
+            inputs << track;
+        }
+        return inputs;
+    };
+    const RunPlan plan = runplan::make(settingsFor("mp3"), inputsBelow("/lib/in"), "/lib/out", 1, nothingThere());
     const JobListDraft list = jobs::listOf(plan, "/lib/in", "p", "quavero-cli");
-    EXPECT_EQ(list.jobs.size(), 1);
-    ASSERT_EQ(list.problems.size(), 1);
-    EXPECT_TRUE(list.problems.first().problem.contains("CUE sheet"));
+    ASSERT_EQ(list.jobs.size(), 3);
+    EXPECT_TRUE(list.problems.isEmpty());
+    EXPECT_FALSE(list.jobs.at(0).track.isTrack());
+    EXPECT_EQ(list.jobs.at(2).track.sheet, "Album/image.cue");
+    EXPECT_EQ(list.jobs.at(2).output, "Album/02 Two.mp3");
+
+    SettingsSnapshot read;
+    QString error;
+    ASSERT_TRUE(jobs::settingsOf(list.header, &read, &error)) << error.toStdString();
+    const RunPlan there = runplan::make(settingsFor("mp3"), inputsBelow("/mnt/in"), "/mnt/out", 1, nothingThere());
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        JobLine line;
+        ASSERT_TRUE(jobs::readJob(jobs::jobText(list.jobs.at(i)), &line, &error)) << error.toStdString();
+        EntryPlan rebuilt;
+        ASSERT_TRUE(jobs::entryOf(line, read, {"/mnt/in", "/mnt/out"}, 1, &rebuilt, &error)) << error.toStdString();
+        const EntryPlan &expected = there.entries.at(i);
+        EXPECT_EQ(vectorsOf(rebuilt), vectorsOf(expected));
+        EXPECT_EQ(rebuilt.finalPath, expected.finalPath);
+        EXPECT_EQ(rebuilt.input.s_File_Name_Without_Extension(), expected.input.s_File_Name_Without_Extension());
+        EXPECT_EQ(rebuilt.input.m_Track().sheetPath, expected.input.m_Track().sheetPath);
+        EXPECT_EQ(rebuilt.input.m_Track().tags.fields, expected.input.m_Track().tags.fields);
+    }
+    EXPECT_EQ(there.entries.at(1).input.m_Track().range, (SampleRange{0, 441000}));
 }
 
 } // namespace quavero

@@ -285,4 +285,30 @@ TEST(JobsRun, TheReportWritesTheLibraryRecordAndTheNextPlanLeavesWhatIsUpToDateO
     EXPECT_TRUE(after == before) << "no output written again";
 }
 
+// The tracks of an album image go into the list with their ranges and their
+// sheet's titles: the workers' files are the local run's, byte for byte.
+TEST(JobsRun, TheTracksOfACueSheetAreJobsThatGiveTheLocalRunsFiles)
+{
+    const QString top = testenv::freshFolder(QStringLiteral("jobs-cue"));
+    QDir().mkpath(top + "/music/Live");
+    const Ran made = run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=330:duration=7", "-ac", "2",
+                                    "-metadata", "album=Live", "-metadata", "artist=Band", top + "/music/Live/image.flac"});
+    ASSERT_EQ(made.exitCode, 0) << made.all().toStdString();
+    writeFile(top + "/music/Live/image.cue", "PERFORMER \"Band\"\nTITLE \"Live\"\nFILE \"image.flac\" WAVE\n"
+                                             "  TRACK 01 AUDIO\n    TITLE \"Opening\"\n    INDEX 01 00:00:00\n"
+                                             "  TRACK 02 AUDIO\n    TITLE \"Second\"\n    INDEX 01 00:02:37\n"
+                                             "  TRACK 03 AUDIO\n    TITLE \"Encore\"\n    INDEX 01 00:05:00\n");
+    const Ran local = cli({"-q", "-r", "-f", "flac", "-o", "local", "music"}, top);
+    ASSERT_EQ(local.exitCode, 0) << local.all().toStdString();
+    const Ran planned = cli({"--plan", "jobs.jsonl", "-r", "-f", "flac", "-o", "out", "music"}, top);
+    ASSERT_EQ(planned.exitCode, 0) << planned.all().toStdString();
+    EXPECT_TRUE(planned.out.startsWith("3 jobs written")) << planned.out.toStdString();
+    const Ran worker = cli({"--from-plan", "jobs.jsonl", "--chunk", "0/1"}, top);
+    ASSERT_EQ(worker.exitCode, 0) << worker.all().toStdString();
+
+    const QMap<QString, QByteArray> expected = bytesBelow(top + "/local");
+    EXPECT_EQ(expected.keys(), (QStringList{"Live/01 Opening.flac", "Live/02 Second.flac", "Live/03 Encore.flac"}));
+    EXPECT_TRUE(bytesBelow(top + "/out") == expected) << filesBelow(top + "/out").join(" | ").toStdString();
+}
+
 } // namespace quavero

@@ -3,6 +3,7 @@
 
 #include "convert/core/RunPlanner.h"
 #include "convert/core/TagTarget.h"
+#include "cue/core/TrackEntry.h"
 #include "filelist/core/FileEntry.h"
 #include "jobs/core/JobPaths.h"
 #include "jobs/core/JobSettings.h"
@@ -37,6 +38,36 @@ QString rootFor(const RunPlan &plan, const QString &preferred)
             folders << addedFolder(entry.input);
     return commonFolder(folders);
 }
+
+JobTrack jobTrackOf(const ImageTrack &track, const QString &name, const QString &inputRoot)
+{
+    JobTrack t;
+    if (!track.isTrack())
+        return t;
+    t.sheet = relativeBelow(inputRoot, track.sheetPath);
+    t.name = name;
+    t.number = track.number;
+    t.count = track.count;
+    t.start = track.range.start;
+    t.end = track.range.end;
+    t.sampleRate = track.sampleRate;
+    t.tags = track.tags.fields;
+    return t;
+}
+
+ImageTrack imageTrackOf(const JobTrack &t, const QString &inputRoot)
+{
+    ImageTrack track;
+    if (!t.isTrack())
+        return track;
+    track.sheetPath = joined(inputRoot, t.sheet);
+    track.number = t.number;
+    track.count = t.count;
+    track.range = SampleRange{t.start, t.end};
+    track.sampleRate = t.sampleRate;
+    track.tags.fields = t.tags;
+    return track;
+}
 } // namespace
 
 JobListDraft listOf(const RunPlan &plan, const QString &inputRoot, const QString &planId, const QString &program)
@@ -60,23 +91,18 @@ JobListDraft listOf(const RunPlan &plan, const QString &inputRoot, const QString
                                                                   : Text::tr("a job list holds conversions only")});
             continue;
         }
-        // A job line names a whole input: a CUE track's range would be lost,
-        // and its worker would convert the whole album image.
-        if (entry.input.m_Track().isTrack()) {
-            draft.problems.append({entry.input.s_File_Path(),
-                                   Text::tr("a job list cannot hold the tracks of a CUE sheet yet; convert the album "
-                                            "on one machine, without --plan")});
-            continue;
-        }
         JobLine job;
         job.index = draft.jobs.size();
         job.input = relativeBelow(h.inputRoot, entry.input.s_File_Path());
         job.output = relativeBelow(h.outputRoot, entry.finalPath);
         job.renamed = entry.renamed;
+        job.track = jobTrackOf(entry.input.m_Track(), entry.input.s_File_Name_Without_Extension(), h.inputRoot);
         // A path a worker would refuse never goes into the list.
         QString problem = pathProblem(job.input, PathRole::Input);
         if (problem.isEmpty())
             problem = pathProblem(job.output, PathRole::Output);
+        if (problem.isEmpty() && job.track.isTrack())
+            problem = pathProblem(job.track.sheet, PathRole::Input);
         if (!problem.isEmpty()) {
             draft.problems.append({entry.input.s_File_Path(), problem});
             continue;
@@ -101,6 +127,12 @@ bool entryOf(const JobLine &job, const SettingsSnapshot &settings, const JobRoot
     e.formatIndex = settings.formatIndex;
     const QString input = joined(roots.input, job.input);
     e.input = filelist::entryFromUrl(QUrl::fromLocalFile(input));
+    if (job.track.isTrack()) {
+        // Named as the local run names it, and timed by its own samples.
+        e.input.setM_Track(imageTrackOf(job.track, roots.input));
+        e.input.setS_File_Name_Without_Extension(job.track.name);
+        e.input = cue::withTrackShare(e.input);
+    }
     const qsizetype slash = job.output.lastIndexOf(QLatin1Char('/'));
     e.output.subfolder = slash < 0 ? QString() : job.output.left(slash);
     e.output.baseName = name.chopped(format->extension.size());

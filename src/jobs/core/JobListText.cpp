@@ -2,6 +2,8 @@
 #include "jobs/core/JobListText.h"
 
 #include "jobs/core/JobPaths.h"
+#include "jobs/core/JobTrackText.h"
+#include "jobs/core/JsonFields.h"
 #include "jobs/core/JobsText.h"
 #include "presets/core/NamedOptions.h"
 
@@ -33,115 +35,7 @@ struct ListKey {
     static constexpr QLatin1String input{"input"};
     static constexpr QLatin1String output{"output"};
     static constexpr QLatin1String renamed{"renamed"};
-};
-
-// The largest whole number a JSON number holds exactly.
-constexpr double kMaxWhole = 9007199254740992.0;
-
-QByteArray valueText(const QJsonValue &value)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
-}
-
-// An object with its fields in the order given, which a QJsonObject (sorted
-// by name) would not keep: the list's identity comes first, and a job's
-// number before its paths.
-class OrderedObject {
-public:
-    OrderedObject &add(const QString &key, const QJsonValue &value) { return addText(key, valueText(value)); }
-    OrderedObject &addText(const QString &key, const QByteArray &valueText)
-    {
-        m_text += (m_text.isEmpty() ? '{' : ',') + jobs::valueText(key) + ':' + valueText;
-        return *this;
-    }
-    QByteArray text() const { return m_text.isEmpty() ? QByteArray("{}") : m_text + '}'; }
-
-private:
-    QByteArray m_text;
-};
-
-QByteArray namedText(const QVector<NamedValue> &values)
-{
-    OrderedObject object;
-    for (const NamedValue &v : values)
-        object.add(v.name, v.value);
-    return object.text();
-}
-
-// Reads the fields of one line by name and type; the first problem is kept.
-class Fields {
-public:
-    explicit Fields(const QJsonObject &object) : m_object(object) {}
-
-    QString error;
-
-    bool onlyKnown(const QSet<QString> &known)
-    {
-        for (auto it = m_object.begin(); it != m_object.end() && error.isEmpty(); ++it)
-            if (!known.contains(it.key()))
-                error = Text::tr("it holds the field %1, which this version does not know").arg(quotedText(it.key()));
-        return error.isEmpty();
-    }
-
-    QString text(const QString &key)
-    {
-        const QJsonValue v = required(key);
-        if (error.isEmpty() && !v.isString())
-            wrongType(key, Text::tr("a text"));
-        return v.toString();
-    }
-
-    bool flag(const QString &key, bool absent)
-    {
-        if (!m_object.contains(key))
-            return absent;
-        const QJsonValue v = m_object.value(key);
-        if (!v.isBool())
-            wrongType(key, Text::tr("true or false"));
-        return v.toBool();
-    }
-
-    qint64 whole(const QString &key)
-    {
-        const QJsonValue v = required(key);
-        const double d = v.toDouble(-1);
-        if (error.isEmpty() && (!v.isDouble() || d < 0 || d > kMaxWhole || std::floor(d) != d))
-            wrongType(key, Text::tr("a whole number of 0 or more"));
-        return error.isEmpty() ? qint64(d) : 0;
-    }
-
-    QVector<NamedValue> named(const QString &key)
-    {
-        if (!m_object.contains(key))
-            return {};
-        const QJsonValue v = m_object.value(key);
-        if (!v.isObject()) {
-            wrongType(key, Text::tr("an object of names and texts"));
-            return {};
-        }
-        const QJsonObject values = v.toObject();
-        for (auto it = values.begin(); it != values.end(); ++it)
-            if (!it.value().isString() && error.isEmpty())
-                wrongType(key + QLatin1Char('.') + it.key(), Text::tr("a text"));
-        return namedoptions::fromJson(values);
-    }
-
-private:
-    QJsonValue required(const QString &key)
-    {
-        if (!m_object.contains(key) && error.isEmpty())
-            error = Text::tr("the field %1 is missing").arg(quotedText(key));
-        return m_object.value(key);
-    }
-
-    void wrongType(const QString &key, const QString &wanted)
-    {
-        if (error.isEmpty())
-            error = Text::tr("the field %1 is not %2").arg(quotedText(key), wanted);
-    }
-
-    const QJsonObject &m_object;
+    static constexpr QLatin1String track{"track"};
 };
 
 bool objectOf(const QByteArray &line, QJsonObject *object, QString *error)
@@ -190,6 +84,8 @@ QByteArray jobText(const JobLine &job)
     object.add(ListKey::index, double(job.index)).add(ListKey::input, job.input).add(ListKey::output, job.output);
     if (job.renamed)
         object.add(ListKey::renamed, true);
+    if (job.track.isTrack())
+        object.addText(ListKey::track, trackText(job.track));
     return object.text();
 }
 
@@ -241,14 +137,17 @@ bool readJob(const QByteArray &line, JobLine *job, QString *error)
     if (!objectOf(line, &object, error))
         return false;
     Fields f(object);
-    f.onlyKnown({ListKey::index, ListKey::input, ListKey::output, ListKey::renamed});
+    f.onlyKnown({ListKey::index, ListKey::input, ListKey::output, ListKey::renamed, ListKey::track});
     JobLine j;
     j.index = f.whole(ListKey::index);
     j.input = f.text(ListKey::input);
     j.output = f.text(ListKey::output);
     j.renamed = f.flag(ListKey::renamed, false);
+    const QJsonObject track = f.object(ListKey::track);
     if (!f.error.isEmpty())
         return fail(error, f.error);
+    if (object.contains(ListKey::track) && !readTrack(track, &j.track, error))
+        return false;
     const QString inputProblem = pathProblem(j.input, PathRole::Input);
     if (!inputProblem.isEmpty())
         return fail(error, inputProblem);
