@@ -935,6 +935,14 @@
         <source>&amp;Manage Presets…</source>
         <translation>Voreinstellungen &amp;verwalten…</translation>
     </message>
+    <message>
+        <source>Save &amp;Job List…</source>
+        <translation>&amp;Auftragsliste speichern…</translation>
+    </message>
+    <message>
+        <source>Plan the conversion of the list for other machines to carry out</source>
+        <translation>Die Umwandlung der Liste planen, damit andere Rechner sie ausführen</translation>
+    </message>
 </context>
 <context>
     <name>NameTemplate</name>
@@ -2962,6 +2970,42 @@ offenes [ oder { ist ein Fehler, der seine Stelle nennt.
     <message>
         <source>The preset could not be saved.</source>
         <translation>Die Voreinstellung konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Select the output folder the workers save the converted audio files in.</source>
+        <translation>Wählen Sie den Ausgabeordner, in dem die ausführenden Rechner die umgewandelten Audiodateien speichern.</translation>
+    </message>
+    <message>
+        <source>Save the job list</source>
+        <translation>Auftragsliste speichern</translation>
+    </message>
+    <message>
+        <source>The job list could not be saved.</source>
+        <translation>Die Auftragsliste konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Choose a folder you may write in, then save the job list again.</source>
+        <translation>Wählen Sie einen Ordner, in den Sie schreiben dürfen, und speichern Sie die Auftragsliste erneut.</translation>
+    </message>
+    <message>
+        <source>Jobs: %1 of the list&apos;s %2 files, in %3.</source>
+        <translation>Aufträge: %1 der %2 Dateien der Liste, in %3.</translation>
+    </message>
+    <message>
+        <source>Up to date, and not in the list: %1.</source>
+        <translation>Aktuell und daher nicht in der Liste: %1.</translation>
+    </message>
+    <message>
+        <source>Not in the list, since they cannot be converted: %1 (see the details).</source>
+        <translation>Nicht in der Liste, weil sie sich nicht umwandeln lassen: %1 (siehe Details).</translation>
+    </message>
+    <message>
+        <source>Run the jobs on each machine with quavero-cli --from-plan and --index or --chunk, then sum them up with quavero-cli --report.</source>
+        <translation>Führen Sie die Aufträge auf jedem Rechner mit quavero-cli --from-plan und --index oder --chunk aus und fassen Sie sie danach mit quavero-cli --report zusammen.</translation>
+    </message>
+    <message>
+        <source>The job list is saved.</source>
+        <translation>Die Auftragsliste ist gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -935,6 +935,14 @@
         <source>&amp;Manage Presets…</source>
         <translation>&amp;Administrar preajustes…</translation>
     </message>
+    <message>
+        <source>Save &amp;Job List…</source>
+        <translation>&amp;Guardar lista de trabajos…</translation>
+    </message>
+    <message>
+        <source>Plan the conversion of the list for other machines to carry out</source>
+        <translation>Planificar la conversión de la lista para que otras máquinas la realicen</translation>
+    </message>
 </context>
 <context>
     <name>NameTemplate</name>
@@ -2957,6 +2965,42 @@ un error que indica su posición.
     <message>
         <source>The preset could not be saved.</source>
         <translation>No se pudo guardar el preajuste.</translation>
+    </message>
+    <message>
+        <source>Select the output folder the workers save the converted audio files in.</source>
+        <translation>Elija la carpeta de salida donde las máquinas guardan los archivos de audio convertidos.</translation>
+    </message>
+    <message>
+        <source>Save the job list</source>
+        <translation>Guardar la lista de trabajos</translation>
+    </message>
+    <message>
+        <source>The job list could not be saved.</source>
+        <translation>No se pudo guardar la lista de trabajos.</translation>
+    </message>
+    <message>
+        <source>Choose a folder you may write in, then save the job list again.</source>
+        <translation>Elija una carpeta en la que pueda escribir y vuelva a guardar la lista de trabajos.</translation>
+    </message>
+    <message>
+        <source>Jobs: %1 of the list&apos;s %2 files, in %3.</source>
+        <translation>Trabajos: %1 de los %2 archivos de la lista, en %3.</translation>
+    </message>
+    <message>
+        <source>Up to date, and not in the list: %1.</source>
+        <translation>Al día, y por eso fuera de la lista: %1.</translation>
+    </message>
+    <message>
+        <source>Not in the list, since they cannot be converted: %1 (see the details).</source>
+        <translation>Fuera de la lista, porque no se pueden convertir: %1 (vea los detalles).</translation>
+    </message>
+    <message>
+        <source>Run the jobs on each machine with quavero-cli --from-plan and --index or --chunk, then sum them up with quavero-cli --report.</source>
+        <translation>Ejecute los trabajos en cada máquina con quavero-cli --from-plan y --index o --chunk, y después resúmalos con quavero-cli --report.</translation>
+    </message>
+    <message>
+        <source>The job list is saved.</source>
+        <translation>La lista de trabajos está guardada.</translation>
     </message>
 </context>
 <context>

@@ -935,6 +935,14 @@
         <source>&amp;Manage Presets…</source>
         <translation>&amp;Gérer les préréglages…</translation>
     </message>
+    <message>
+        <source>Save &amp;Job List…</source>
+        <translation>Enregistrer la &amp;liste de tâches…</translation>
+    </message>
+    <message>
+        <source>Plan the conversion of the list for other machines to carry out</source>
+        <translation>Planifier la conversion de la liste pour que d’autres machines l’effectuent</translation>
+    </message>
 </context>
 <context>
     <name>NameTemplate</name>
@@ -2960,6 +2968,42 @@ erreur qui indique sa position.
     <message>
         <source>The preset could not be saved.</source>
         <translation>Le préréglage n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Select the output folder the workers save the converted audio files in.</source>
+        <translation>Choisissez le dossier de sortie où les machines enregistrent les fichiers audio convertis.</translation>
+    </message>
+    <message>
+        <source>Save the job list</source>
+        <translation>Enregistrer la liste de tâches</translation>
+    </message>
+    <message>
+        <source>The job list could not be saved.</source>
+        <translation>La liste de tâches n’a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Choose a folder you may write in, then save the job list again.</source>
+        <translation>Choisissez un dossier où vous pouvez écrire, puis enregistrez à nouveau la liste de tâches.</translation>
+    </message>
+    <message>
+        <source>Jobs: %1 of the list&apos;s %2 files, in %3.</source>
+        <translation>Tâches : %1 des %2 fichiers de la liste, dans %3.</translation>
+    </message>
+    <message>
+        <source>Up to date, and not in the list: %1.</source>
+        <translation>À jour, et donc absents de la liste : %1.</translation>
+    </message>
+    <message>
+        <source>Not in the list, since they cannot be converted: %1 (see the details).</source>
+        <translation>Absents de la liste, car ils ne peuvent pas être convertis : %1 (voir les détails).</translation>
+    </message>
+    <message>
+        <source>Run the jobs on each machine with quavero-cli --from-plan and --index or --chunk, then sum them up with quavero-cli --report.</source>
+        <translation>Exécutez les tâches sur chaque machine avec quavero-cli --from-plan et --index ou --chunk, puis faites-en le bilan avec quavero-cli --report.</translation>
+    </message>
+    <message>
+        <source>The job list is saved.</source>
+        <translation>La liste de tâches est enregistrée.</translation>
     </message>
 </context>
 <context>

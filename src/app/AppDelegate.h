@@ -38,6 +38,7 @@ class ConversionRun;
 class WindowPlacement;
 struct RunSetup;
 struct SettingsSnapshot;
+struct RunPlan;
 class DestinationRecord;
 class FormatOptionsDialog;
 class FileTableModel;
@@ -144,6 +145,8 @@ public:
     void stopConversion();
     // Edit > Preferences: files at once and the pause between files.
     void OnMenuPreferences();
+    // File > Save Job List…: the run planned for workers elsewhere (jobs/AppDelegate_JobList.cpp).
+    void OnMenuSaveJobList();
 
     // ---- presets (presets/AppDelegate_Presets.cpp) ----
     // The Presets menu's list: the built-in presets, then the saved ones.
@@ -326,6 +329,10 @@ private:
     // The settings a run started now converts with, by value.
     SettingsSnapshot conversionSettings() const;
     RunSetup conversionSetup(const SettingsSnapshot &settings, DestinationRecord &record);
+    // False, after an alert that says why, when the list cannot be planned.
+    bool listCanBePlanned();
+    // The plan of the list as it is now (tags read when names come from them).
+    RunPlan planOfList(const SettingsSnapshot &settings, DestinationRecord &record) const;
     // True when the main window, or a sheet over it, is the active window.
     bool mainWindowActive() const;
     // Reloads the table, selecting again the entries that were selected, or nothing.

@@ -83,6 +83,7 @@ void AppDelegate::setUpCommands()
     wire(ui->menuItemPause, &AppDelegate::OnMenuPause);
     wire(ui->menuItemStop, &AppDelegate::OnMenuStop);
     wire(ui->menuItemConvert, &AppDelegate::OnMenuConvert);
+    wire(ui->menuItemSaveJobList, &AppDelegate::OnMenuSaveJobList);
     wire(ui->menuItemQuit, &AppDelegate::OnMenuQuit);
     wire(ui->menuItemAppHomePage, &AppDelegate::OnMenuAppHomePage);
     wire(ui->menuItemCompanyHomePage, &AppDelegate::OnMenuCompanyHomePage);

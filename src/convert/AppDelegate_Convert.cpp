@@ -60,26 +60,12 @@ void AppDelegate::setUpConvert()
 void AppDelegate::OnUserToolbarConvert()
 {
     // One run at a time: the destination of the run in progress never changes.
-    if (isConverting())
+    if (isConverting() || !listCanBePlanned())
         return;
     IPrompts &prompts = *m_services.prompts;
-    if (arrayVideoFiles.isEmpty()) {
-        prompts.alert(tr("There are no audio files on the list."),
-                      tr("There are no audio files on the list. Add audio files to convert."), {tr("Close")});
-        return;
-    }
     const MissingProgram missing = programs::firstMissing(m_i_Output_Format, records, sffmpegPath, sSoxPath);
     if (!missing.name.isEmpty()) {
         prompts.alert(programs::missingMessage(missing), programs::missingInformative(missing), {tr("Close")});
-        return;
-    }
-    // Refused before anything runs: the encoder would fail every file.
-    const QString refused = formats::refusedChoice(m_i_Output_Format, records);
-    if (!refused.isEmpty()) {
-        const QString name = formats::at(m_i_Output_Format)->recordName;
-        prompts.alert(tr("%1 cannot be written with these options.").arg(name),
-                      refused + QLatin1Char(' ') + tr("Choose another in the %1 options, then convert again.").arg(name),
-                      {tr("Close")});
         return;
     }
 
@@ -103,6 +89,34 @@ void AppDelegate::OnUserToolbarConvert()
     windowConvert = new Window_Convert(
         run, [this] { Close_Window_Convert(); }, window.data());
     windowConvert->open();
+}
+
+bool AppDelegate::listCanBePlanned()
+{
+    IPrompts &prompts = *m_services.prompts;
+    if (arrayVideoFiles.isEmpty()) {
+        prompts.alert(tr("There are no audio files on the list."),
+                      tr("There are no audio files on the list. Add audio files to convert."), {tr("Close")});
+        return false;
+    }
+    // Refused before anything runs: the encoder would fail every file.
+    const QString refused = formats::refusedChoice(m_i_Output_Format, records);
+    if (!refused.isEmpty()) {
+        const QString name = formats::at(m_i_Output_Format)->recordName;
+        prompts.alert(tr("%1 cannot be written with these options.").arg(name),
+                      refused + QLatin1Char(' ') + tr("Choose another in the %1 options, then convert again.").arg(name),
+                      {tr("Close")});
+        return false;
+    }
+    return true;
+}
+
+RunPlan AppDelegate::planOfList(const SettingsSnapshot &settings, DestinationRecord &record) const
+{
+    QList<PlanInput> inputs = runplan::inputsFrom(arrayVideoFiles.snapshot());
+    if (!settings.nameTemplate.isEmpty())
+        naming::readTags(inputs);
+    return record.plan(settings, inputs, QCoreApplication::applicationPid());
 }
 
 SettingsSnapshot AppDelegate::conversionSettings() const
@@ -131,10 +145,7 @@ RunSetup AppDelegate::conversionSetup(const SettingsSnapshot &snapshot, Destinat
     const RunSettings settings = runsettings::fromStored(
         prefs.string(prefkeys::kFilesAtOnce), prefs.string(prefkeys::kPauseBetweenFiles), QThread::idealThreadCount());
     RunSetup setup;
-    QList<PlanInput> inputs = runplan::inputsFrom(arrayVideoFiles.snapshot());
-    if (!snapshot.nameTemplate.isEmpty())
-        naming::readTags(inputs);
-    setup.plan = record.plan(snapshot, inputs, QCoreApplication::applicationPid());
+    setup.plan = planOfList(snapshot, record);
     if (!record.problem().isEmpty())
         setup.plan.warnings.prepend(record.problem());
     record.ledger()->noteBeforeRun(setup.plan);

@@ -43,6 +43,15 @@ QString QtPrompts::chooseDestinationFolder(const QString &message, const QString
     return QFileDialog::getExistingDirectory(m_parent, message, startFolder);
 }
 
+QString QtPrompts::chooseFileToSave(const QString &message, const QString &startPath, const QString &extension)
+{
+    QFileDialog dialog(m_parent, message, startPath, QStringLiteral("*.%1").arg(extension));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(extension);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                   : QString();
+}
+
 QColor QtPrompts::chooseColor(const QColor &initial, const QString &title)
 {
     return QColorDialog::getColor(initial, m_parent, title, QColorDialog::ShowAlphaChannel);

@@ -32,6 +32,9 @@ public:
     // Folder chooser for the destination of a conversion, opening in
     // startFolder. Empty when cancelled.
     virtual QString chooseDestinationFolder(const QString &message, const QString &startFolder) = 0;
+    // Save panel for one file ending in .extension (no dot), proposing
+    // startPath. Empty when cancelled.
+    virtual QString chooseFileToSave(const QString &message, const QString &startPath, const QString &extension) = 0;
     // Colour chooser; an invalid colour when cancelled.
     virtual QColor chooseColor(const QColor &initial, const QString &title) = 0;
     // A line of text the user types (a name), starting with initial; empty
@@ -51,6 +54,7 @@ public:
     QStringList chooseFiles(const QString &message, const QStringList &extensions, const QString &startFolder) override;
     QString chooseFolderToAdd(const QString &message, const QString &startFolder) override;
     QString chooseDestinationFolder(const QString &message, const QString &startFolder) override;
+    QString chooseFileToSave(const QString &message, const QString &startPath, const QString &extension) override;
     QColor chooseColor(const QColor &initial, const QString &title) override;
     QString askText(const QString &title, const QString &label, const QString &initial) override;
 

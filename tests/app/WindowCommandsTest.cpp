@@ -100,7 +100,7 @@ TEST_F(WindowCommandsTest, MenusHoldEveryCommand)
 {
     EXPECT_EQ(itemTitles(menu("menuFile")),
               (QStringList{"&Add Files…", "Add Fol&der…", "Add Folder and &Subfolders…", "-", "&Remove", "C&lear", "-",
-                           "&Convert…", "Output &Format Options…", "-", "&Quit"}));
+                           "&Convert…", "Save &Job List…", "Output &Format Options…", "-", "&Quit"}));
     EXPECT_EQ(itemTitles(menu("menuView")), (QStringList{"&Sort by>", "-", "&Colors…"}));
     EXPECT_EQ(itemTitles(menu("menuSortBy")), (QStringList{"&Name", "&Format", "&Size", "&Duration"}));
     EXPECT_EQ(itemTitles(menu("menuPlayback")), (QStringList{"Play/Pa&use", "-", "&Play", "P&ause", "&Stop"}));

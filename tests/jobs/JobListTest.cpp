@@ -65,8 +65,14 @@ TEST(JobListText, NamesOfAnyCharactersComeBackFromAWrittenList)
         draft.jobs.append(JobLine{i, names.at(i), QStringLiteral("out/%1.ogg").arg(names.at(i)), i == 2});
     // The second is a track of an album image, its sheet's fields of any characters too.
     JobTrack &track = draft.jobs[1].track;
-    track = JobTrack{QStringLiteral("line\nbreak/image.cue"), QStringLiteral("02 Zwei – \"Two\""), 2, 12,
-                     2 * 588 * 75, 5 * 588 * 75, 44100, {}};
+    track = JobTrack{QStringLiteral("line\nbreak/image.cue"),
+                     QStringLiteral("02 Zwei – \"Two\""),
+                     2,
+                     12,
+                     2 * 588 * 75,
+                     5 * 588 * 75,
+                     44100,
+                     {}};
     track.tags.insert(QStringLiteral("TITLE"), {QStringLiteral("Zwei – \"Two\"\tthree")});
     track.tags.insert(QStringLiteral("PERFORMER"), {QStringLiteral("A"), QStringLiteral("B")});
     const QString path = testenv::freshFolder(QStringLiteral("joblist-text")) + QStringLiteral("/jobs.jsonl");
@@ -152,8 +158,9 @@ TEST(JobListText, CraftedJobLinesAreRefusedWithTheirReason)
         EXPECT_TRUE(error.contains(c.reasonPart)) << error.toStdString();
     }
     EXPECT_EQ(readError(R"({"index":3,"input":"a/b.wav","output":"x/b (2).mp3","renamed":true})"), "");
-    EXPECT_EQ(readError(R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"02","number":2,"count":2,"start":10,"rate":44100,"tags":{"TITLE":["b"]}}})"),
-              "");
+    EXPECT_EQ(
+        readError(R"({"index":0,"input":"a.flac","output":"a.mp3","track":{"sheet":"a.cue","name":"02","number":2,"count":2,"start":10,"rate":44100,"tags":{"TITLE":["b"]}}})"),
+        "");
 }
 
 TEST(JobListText, AHeaderOfAnotherVersionOrWithUnknownFieldsIsRefused)

@@ -291,8 +291,9 @@ TEST(JobsRun, TheTracksOfACueSheetAreJobsThatGiveTheLocalRunsFiles)
 {
     const QString top = testenv::freshFolder(QStringLiteral("jobs-cue"));
     QDir().mkpath(top + "/music/Live");
-    const Ran made = run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=330:duration=7", "-ac", "2",
-                                    "-metadata", "album=Live", "-metadata", "artist=Band", top + "/music/Live/image.flac"});
+    const Ran made =
+        run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=330:duration=7", "-ac", "2", "-metadata",
+                       "album=Live", "-metadata", "artist=Band", top + "/music/Live/image.flac"});
     ASSERT_EQ(made.exitCode, 0) << made.all().toStdString();
     writeFile(top + "/music/Live/image.cue", "PERFORMER \"Band\"\nTITLE \"Live\"\nFILE \"image.flac\" WAVE\n"
                                              "  TRACK 01 AUDIO\n    TITLE \"Opening\"\n    INDEX 01 00:00:00\n"

@@ -35,6 +35,7 @@ public:
     QQueue<QStringList> fileAnswers;
     QQueue<QString> addFolderAnswers;
     QQueue<QString> destinationAnswers;
+    QQueue<QString> saveAnswers; // the files a save panel gives
     QQueue<QColor> colorAnswers;
     QQueue<QString> textAnswers;
     // The label of each text asked for, newest last.
@@ -80,6 +81,13 @@ public:
         if (real)
             return real->chooseDestinationFolder(message, startFolder);
         return destinationAnswers.isEmpty() ? QString() : destinationAnswers.dequeue();
+    }
+    QString chooseFileToSave(const QString &message, const QString &startPath, const QString &extension) override
+    {
+        startFolders << startPath;
+        if (real)
+            return real->chooseFileToSave(message, startPath, extension);
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
     QColor chooseColor(const QColor &initial, const QString &title) override
     {

@@ -54,8 +54,7 @@ struct JobTrack {
 struct JobLine {
     JobLine() = default;
     JobLine(qint64 index_, QString input_, QString output_, bool renamed_ = false, JobTrack track_ = JobTrack())
-        : index(index_), input(std::move(input_)), output(std::move(output_)), renamed(renamed_),
-          track(std::move(track_))
+        : index(index_), input(std::move(input_)), output(std::move(output_)), renamed(renamed_), track(std::move(track_))
     {
     }
 

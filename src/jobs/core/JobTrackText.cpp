@@ -52,8 +52,8 @@ QByteArray trackText(const JobTrack &track)
 bool readTrack(const QJsonObject &object, JobTrack *track, QString *error)
 {
     Fields f(object);
-    f.onlyKnown({TrackKey::sheet, TrackKey::name, TrackKey::number, TrackKey::count, TrackKey::start, TrackKey::end, TrackKey::rate,
-                 TrackKey::tags});
+    f.onlyKnown({TrackKey::sheet, TrackKey::name, TrackKey::number, TrackKey::count, TrackKey::start, TrackKey::end,
+                 TrackKey::rate, TrackKey::tags});
     JobTrack t;
     t.sheet = f.text(TrackKey::sheet);
     t.name = f.text(TrackKey::name);
