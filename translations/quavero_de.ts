@@ -3007,6 +3007,18 @@ offenes [ oder { ist ein Fehler, der seine Stelle nennt.
         <source>The job list is saved.</source>
         <translation>Die Auftragsliste ist gespeichert.</translation>
     </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>Die Voreinstellung „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>A deleted preset cannot be brought back.</source>
+        <translation>Eine gelöschte Voreinstellung lässt sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
 </context>
 <context>
     <name>quavero::ConversionRun</name>

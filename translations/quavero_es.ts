@@ -3002,6 +3002,18 @@ un error que indica su posición.
         <source>The job list is saved.</source>
         <translation>La lista de trabajos está guardada.</translation>
     </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>¿Eliminar el preajuste «%1»?</translation>
+    </message>
+    <message>
+        <source>A deleted preset cannot be brought back.</source>
+        <translation>Un preajuste eliminado no se puede recuperar.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
 </context>
 <context>
     <name>quavero::ConversionRun</name>

@@ -3005,6 +3005,18 @@ erreur qui indique sa position.
         <source>The job list is saved.</source>
         <translation>La liste de tâches est enregistrée.</translation>
     </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>Supprimer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <source>A deleted preset cannot be brought back.</source>
+        <translation>Un préréglage supprimé ne peut pas être récupéré.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
 </context>
 <context>
     <name>quavero::ConversionRun</name>

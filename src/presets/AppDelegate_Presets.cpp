@@ -149,6 +149,12 @@ void AppDelegate::OnMenuManagePresets()
     management.remove = [preferences](const QString &name) {
         return PresetStore::problem(PresetStore(*preferences).remove(name), name);
     };
+    // A deleted preset cannot be brought back: the user says so first.
+    IPrompts *prompts = m_services.prompts;
+    management.confirmRemove = [prompts](const QString &name) {
+        return prompts->alert(tr("Delete the preset “%1”?").arg(name), tr("A deleted preset cannot be brought back."),
+                              {tr("Delete"), tr("Cancel")}) == 0;
+    };
     auto *dialog = new Window_Presets(management, window.data());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this, &AppDelegate::fillPresetsMenu);

@@ -66,7 +66,7 @@ void Window_Presets::OnUserRename()
 void Window_Presets::OnUserDelete()
 {
     const QString name = selectedName();
-    if (name.isEmpty())
+    if (name.isEmpty() || (m_management.confirmRemove && !m_management.confirmRemove(name)))
         return;
     const QString problem = m_management.remove(name);
     showList(QString());

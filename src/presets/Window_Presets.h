@@ -19,6 +19,7 @@ struct PresetManagement {
     std::function<QStringList()> savedNames;                               // in the order saved
     std::function<QString(const QString &from, const QString &to)> rename; // "" when renamed
     std::function<QString(const QString &name)> remove;                    // "" when deleted
+    std::function<bool(const QString &name)> confirmRemove; // asks first; true to delete; unset: no question
 };
 
 class Window_Presets : public QDialog {

@@ -223,6 +223,12 @@ TEST_F(WindowPresets, ManagePresetsRenamesAndDeletes)
     EXPECT_EQ(dialog->findChild<QLabel *>("labelProblem")->text(), "");
     EXPECT_EQ(list->item(0)->text(), "Renamed");
     list->setCurrentRow(1);
+    t->prompts.alertAnswers.enqueue(1); // Cancel: the preset stays
+    dialog->findChild<QPushButton *>("buttonDelete")->click();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(t->prompts.alerts.last().message, "Delete the preset “Second”?");
+    list->setCurrentRow(1);
+    t->prompts.alertAnswers.enqueue(0); // Delete
     dialog->findChild<QPushButton *>("buttonDelete")->click();
     ASSERT_EQ(list->count(), 1);
     dialog->reject();
