@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test: once as a normal build (with the smoke
 # test of the real program under a virtual X server), once with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the concurrency test of
-# the file list once with ThreadSanitizer. Fails on any failing test and on
-# any sanitizer report.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the concurrency tests
+# (the file list's adds, the loudness meter's thread) once with
+# ThreadSanitizer. Fails on any failing test and on any sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -52,9 +52,10 @@ cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure --no-tests=error -j "$jobs")
 unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
-echo "== ThreadSanitizer (the file list under concurrent adds) =="
+echo "== ThreadSanitizer (the file list under concurrent adds, the loudness meter's thread) =="
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/tsan.supp"
 configure build-tsan "${sanitized[@]}" -DQUAVERO_SANITIZE=thread
-cmake --build build-tsan -j "$jobs" --target test_filelist_race
+cmake --build build-tsan -j "$jobs" --target test_filelist_race test_loudness
 (cd build-tsan && ctest --output-on-failure --no-tests=error -L filelist_race)
+(cd build-tsan && ctest --output-on-failure --no-tests=error -R '^StreamHeader\.TheBackgroundMeter')
 echo "== all tests passed =="
