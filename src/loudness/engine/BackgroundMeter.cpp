@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loudness/engine/BackgroundMeter.h"
 
+#include <algorithm>
+
 namespace quavero {
 
 BackgroundMeter::BackgroundMeter(qint64 queueLimitBytes)
-    : m_limit(queueLimitBytes), m_worker([this] { work(); })
+    : m_limit(queueLimitBytes), m_batch(std::max<qint64>(1, std::min(queueLimitBytes, kBatchBytes))),
+      m_worker([this] { work(); })
 {
 }
 
@@ -31,8 +34,12 @@ void BackgroundMeter::add(const QByteArray &bytes)
     m_changed.wait(lock, [this] { return m_queuedBytes <= m_limit || m_dropping; });
     m_queue.push_back(bytes);
     m_queuedBytes += bytes.size();
+    // The meter is woken for a batch of pieces, not for each one: fewer
+    // switches between the threads, and the measuring in longer runs.
+    const bool wake = m_queuedBytes >= m_batch;
     lock.unlock();
-    m_changed.notify_all();
+    if (wake)
+        m_changed.notify_all();
 }
 
 StreamMeter &BackgroundMeter::finish()
@@ -51,15 +58,16 @@ void BackgroundMeter::work()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return !m_queue.empty() || m_closing; });
+        m_changed.wait(lock, [this] { return m_queuedBytes >= m_batch || m_closing; });
         if (m_dropping || (m_queue.empty() && m_closing))
             return;
-        const QByteArray piece = std::move(m_queue.front());
-        m_queue.pop_front();
-        m_queuedBytes -= piece.size();
+        std::deque<QByteArray> batch;
+        batch.swap(m_queue);
+        m_queuedBytes = 0;
         lock.unlock();
         m_changed.notify_all(); // room in the queue
-        m_meter.add(piece);
+        for (const QByteArray &piece : batch)
+            m_meter.add(piece);
         lock.lock();
     }
 }

@@ -21,6 +21,8 @@ namespace quavero {
 class BackgroundMeter {
 public:
     static constexpr qint64 kDefaultQueueLimit = 16 * 1024 * 1024;
+    // What the queue gathers before the meter is woken (at most the limit).
+    static constexpr qint64 kBatchBytes = 1024 * 1024;
 
     explicit BackgroundMeter(qint64 queueLimitBytes = kDefaultQueueLimit);
     // Stops the thread; what was still queued is dropped.
@@ -38,13 +40,14 @@ private:
     void work();
 
     const qint64 m_limit;
+    const qint64 m_batch;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<QByteArray> m_queue;
     qint64 m_queuedBytes = 0;
     bool m_closing = false;  // nothing more comes: the worker ends when the queue is empty
     bool m_dropping = false; // the worker ends now
-    StreamMeter m_meter; // touched by the worker only until it has ended
+    StreamMeter m_meter;     // touched by the worker only until it has ended
     std::thread m_worker;
 };
 
