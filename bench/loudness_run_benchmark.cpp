@@ -16,6 +16,7 @@
 #include "convert/core/RunPlanner.h"
 #include "convert/engine/ConversionRun.h"
 #include "convert/engine/FileSystemWorld.h"
+#include "filelist/core/FileEntry.h"
 #include "loudness/engine/RunGains.h"
 #include "mirror/engine/OutputLedger.h"
 #include "platform/core/BundledPrograms.h"
@@ -56,13 +57,7 @@ double processorSeconds()
 
 NodeVideoFile entryFor(const QString &path, qint64 seconds)
 {
-    const QFileInfo info(path);
-    NodeVideoFile e;
-    e.setS_File_URL(QUrl::fromLocalFile(info.absoluteFilePath()));
-    e.setS_File_Path(info.absoluteFilePath());
-    e.setS_Folder_Path(info.absolutePath());
-    e.setS_File_Name_Without_Extension(info.completeBaseName());
-    e.setS_File_Extension(QLatin1Char('.') + info.suffix());
+    NodeVideoFile e = filelist::entryFromUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     e.setI_Duration_in_Seconds(seconds);
     return e;
 }

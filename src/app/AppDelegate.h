@@ -325,10 +325,11 @@ private:
     void setUpListMenu();
     void setUpPresets();
     // The run the Convert command starts: the list as it is now, the chosen
-    // folder, the run settings as stored now.
-    // The settings a run started now converts with, by value.
+    // folder, the run settings as stored now (by value).
     SettingsSnapshot conversionSettings() const;
     RunSetup conversionSetup(const SettingsSnapshot &settings, DestinationRecord &record);
+    // Where the output folder chooser opens: the last destination, else the music folder, else home.
+    QString destinationStartFolder() const;
     // False, after an alert that says why, when the list cannot be planned.
     bool listCanBePlanned();
     // The plan of the list as it is now (tags read when names come from them).

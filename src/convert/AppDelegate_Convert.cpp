@@ -71,10 +71,8 @@ void AppDelegate::OnUserToolbarConvert()
 
     s_Folder_Target.clear();
     // The chooser opens where the last run saved, else in the music folder.
-    const QString folder =
-        prompts.chooseDestinationFolder(tr("Select an output folder to save the converted audio files."),
-                                        startfolder::pick(m_services.preferences->string(prefkeys::kLastDestination),
-                                                          fs::musicFolder(), QDir::homePath(), fs::isFolder));
+    const QString folder = prompts.chooseDestinationFolder(
+        tr("Select an output folder to save the converted audio files."), destinationStartFolder());
     if (folder.isEmpty())
         return;
     s_Folder_Target = folder;
@@ -89,6 +87,12 @@ void AppDelegate::OnUserToolbarConvert()
     windowConvert = new Window_Convert(
         run, [this] { Close_Window_Convert(); }, window.data());
     windowConvert->open();
+}
+
+QString AppDelegate::destinationStartFolder() const
+{
+    return startfolder::pick(m_services.preferences->string(prefkeys::kLastDestination), fs::musicFolder(),
+                             QDir::homePath(), fs::isFolder);
 }
 
 bool AppDelegate::listCanBePlanned()

@@ -5,14 +5,10 @@
 // and nothing is written to the output folder.
 #include "app/AppDelegate.h"
 
-#include "app/PreferenceKeys.h"
-#include "common/core/StartFolder.h"
 #include "jobs/core/JobEntries.h"
 #include "jobs/engine/JobListFile.h"
 #include "mirror/engine/DestinationRecord.h"
 #include "platform/Prompts.h"
-#include "platform/core/FileSystem.h"
-#include "platform/core/Preferences.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,10 +21,8 @@ void AppDelegate::OnMenuSaveJobList()
     if (!listCanBePlanned())
         return;
     IPrompts &prompts = *m_services.prompts;
-    const QString folder =
-        prompts.chooseDestinationFolder(tr("Select the output folder the workers save the converted audio files in."),
-                                        startfolder::pick(m_services.preferences->string(prefkeys::kLastDestination),
-                                                          fs::musicFolder(), QDir::homePath(), fs::isFolder));
+    const QString folder = prompts.chooseDestinationFolder(
+        tr("Select the output folder the workers save the converted audio files in."), destinationStartFolder());
     if (folder.isEmpty())
         return;
     // Beside the output folder rather than in it: the list is no output.

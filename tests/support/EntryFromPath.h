@@ -5,20 +5,14 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "filelist/core/NodeVideoFile.h"
+#include "filelist/core/FileEntry.h"
 
 namespace quavero {
 
 namespace testentries {
 inline NodeVideoFile entryFor(const QString &path, qint64 durationSeconds = 0)
 {
-    const QFileInfo info(path);
-    NodeVideoFile e;
-    e.setS_File_URL(QUrl::fromLocalFile(info.absoluteFilePath()));
-    e.setS_File_Path(info.absoluteFilePath());
-    e.setS_Folder_Path(info.absolutePath());
-    e.setS_File_Name_Without_Extension(info.completeBaseName());
-    e.setS_File_Extension(QLatin1Char('.') + info.suffix());
+    NodeVideoFile e = filelist::entryFromUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     e.setI_Duration_in_Seconds(durationSeconds);
     return e;
 }
